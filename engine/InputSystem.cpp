@@ -1,0 +1,208 @@
+#include "engine/InputSystem.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "platform/AtomicFile.h"
+
+namespace Framework {
+
+namespace {
+
+bool ValidIndex(int key)
+{
+    return key >= 0 && key < kKeyCount;
+}
+
+bool HasBlank(const std::string& word)
+{
+    for (char c : word) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+InputSystem::InputSystem() = default;
+
+void InputSystem::HandleMessage(Message* message)
+{
+    if (!message) {
+        return;
+    }
+    if (message->id == 9) {
+        inputEnabled = true;
+    } else if (message->id == 10) {
+        inputEnabled = false;
+    }
+}
+
+void InputSystem::Init()
+{
+    LoadKeyMaps();
+}
+
+void InputSystem::Update(float /*dt*/)
+{
+    timer.Restart();
+    // Only keys whose press has been reported are polled; they re-arm once seen up.
+    for (KeyTableEntry& entry : gKeyTable) {
+        if (entry.ready == 0 && !IsVirtualKeyDown(entry.virtualKey)) {
+            entry.ready = 1;
+        }
+    }
+    timer.Mark();
+    timer.Measure();
+}
+
+std::string InputSystem::GetName()
+{
+    return "Input System";
+}
+
+void InputSystem::Shutdown()
+{
+    SaveActionMap();
+}
+
+bool InputSystem::IsKeyDown(int key)
+{
+    if (!inputEnabled || !ValidIndex(key)) {
+        return false;
+    }
+    return IsVirtualKeyDown(gKeyTable[static_cast<std::size_t>(key)].virtualKey);
+}
+
+bool InputSystem::IsKeyTriggered(int key)
+{
+    if (!inputEnabled || !ValidIndex(key)) {
+        return false;
+    }
+    KeyTableEntry& entry = gKeyTable[static_cast<std::size_t>(key)];
+    if (entry.ready != 0 && IsVirtualKeyDown(entry.virtualKey)) {
+        entry.ready = 0;
+        return true;
+    }
+    return false;
+}
+
+bool InputSystem::IsKeyUp(int key)
+{
+    if (!inputEnabled) {
+        return false;
+    }
+    if (!ValidIndex(key)) {
+        return true;  // a key that does not exist is never held
+    }
+    return !IsVirtualKeyDown(gKeyTable[static_cast<std::size_t>(key)].virtualKey);
+}
+
+int InputSystem::ActionKeyIndex(const std::string& action) const
+{
+    const auto binding = gActionToKeyName.find(action);
+    if (binding == gActionToKeyName.end()) {
+        return -1;
+    }
+    const auto key = gKeyNameToIndex.find(binding->second);
+    if (key == gKeyNameToIndex.end() || !ValidIndex(key->second)) {
+        return -1;
+    }
+    return key->second;
+}
+
+bool InputSystem::IsActionDown(const std::string& action)
+{
+    const int key = ActionKeyIndex(action);
+    return key >= 0 && IsKeyDown(key);
+}
+
+bool InputSystem::IsActionTriggered(const std::string& action)
+{
+    const int key = ActionKeyIndex(action);
+    return key >= 0 && IsKeyTriggered(key);
+}
+
+bool InputSystem::IsActionUp(const std::string& action)
+{
+    if (!inputEnabled) {
+        return false;
+    }
+    const int key = ActionKeyIndex(action);
+    return key < 0 || IsKeyUp(key);  // an unbound action is never held
+}
+
+bool InputSystem::LoadKeyMaps()
+{
+    bool complete = true;
+    gKeyNameToIndex.clear();
+    gActionToKeyName.clear();
+
+    std::ifstream names(keyNamePath);
+    if (!names) {
+        std::cerr << "Input: cannot read " << keyNamePath << "; keys have no names\n";
+        complete = false;
+    } else {
+        int index = 0;
+        std::string word;
+        while (index < kKeyCount && names >> word) {
+            gKeyNameToIndex[word] = index;  // a repeated name keeps its later index
+            ++index;
+        }
+        if (index < kKeyCount) {
+            std::cerr << "Input: " << keyNamePath << " names " << index << " keys of "
+                      << kKeyCount << "; the rest have no name\n";
+            complete = false;
+        }
+    }
+
+    std::ifstream actions(actionMapPath);
+    if (!actions) {
+        std::cerr << "Input: cannot read " << actionMapPath << "; no action is bound\n";
+        return false;
+    }
+    std::string action;
+    while (actions >> action) {
+        std::string keyName;
+        if (!(actions >> keyName)) {
+            std::cerr << "Input: " << actionMapPath << " ends with " << action
+                      << " but no key; it stays unbound\n";
+            complete = false;
+            break;
+        }
+        gActionToKeyName[action] = keyName;  // a repeated action keeps its later key
+    }
+    for (const auto& [name, keyName] : gActionToKeyName) {
+        if (gKeyNameToIndex.find(keyName) == gKeyNameToIndex.end()) {
+            std::cerr << "Input: " << name << " is bound to the unknown key \"" << keyName
+                      << "\"; it will not respond\n";
+        }
+    }
+    return complete;
+}
+
+bool InputSystem::SaveActionMap()
+{
+    std::ostringstream out;
+    for (const auto& [action, keyName] : gActionToKeyName) {
+        // Only pairs that read back as the same pair.
+        if (action.empty() || keyName.empty() || HasBlank(action) || HasBlank(keyName)) {
+            std::cerr << "Input: the binding \"" << action << "\" -> \"" << keyName
+                      << "\" cannot be stored and is left out\n";
+            continue;
+        }
+        out << action << '\n' << keyName << "\n\n";
+    }
+    std::string error;
+    if (!Platform::WriteFileAtomically(actionMapPath, out.str(), error)) {
+        std::cerr << "Input: key bindings not saved (" << error << "); " << actionMapPath
+                  << " is unchanged\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace Framework

@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/KeyTable.h"
+#include "engine/System.h"
+
+namespace Framework {
+
+// Answers whether keys are held or were just pressed, by key index (gKeyTable) or by action
+// name ("ACTION_UP" ...), and holds the mouse position and wheel that the window system writes.
+class InputSystem : public System {
+public:
+    InputSystem();
+
+    void HandleMessage(Message* message) override;  // 9 enables input, 10 disables it
+    void Init() override;                           // LoadKeyMaps
+    void Update(float dt) override;                 // re-arms the latches of released keys
+    std::string GetName() override;
+    void Shutdown() override;                       // SaveActionMap
+
+    // All answer false while input is disabled. An index outside the table and an action that
+    // is unbound (or bound to an unknown key name) behave like a key that is never pressed.
+    bool IsKeyDown(int key);
+    bool IsKeyTriggered(int key);
+    bool IsKeyUp(int key);
+    bool IsActionDown(const std::string& action);
+    bool IsActionTriggered(const std::string& action);
+    bool IsActionUp(const std::string& action);
+
+    // Key index bound to the action, or -1; never changes the maps.
+    int ActionKeyIndex(const std::string& action) const;
+
+    // Reads the key names and the action bindings; missing or short files are reported on the
+    // console and leave what could be read. Returns false when a file could not be read whole.
+    bool LoadKeyMaps();
+    // Rewrites the action file through a temporary file and a rename; on failure the old file
+    // stays and false is returned with a console message.
+    bool SaveActionMap();
+
+    std::int16_t mouseX = 0;
+    std::int16_t mouseY = 0;
+    float mouseWheel = 0.0f;
+    bool inputEnabled = true;
+
+    std::string keyNamePath = "../resources/SerializedKeys.txt";
+    std::string actionMapPath = "../resources/KeyboardActionMap.txt";
+};
+
+}  // namespace Framework
+
+extern std::shared_ptr<Framework::InputSystem> gInputSystem;

@@ -1,0 +1,253 @@
+#include "engine/WindowSystem.h"
+
+#include <imgui.h>
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+
+#include "engine/Core.h"
+#include "engine/InputSystem.h"
+#include "engine/SceneRequests.h"
+#include "platform/AtomicFile.h"
+#include "platform/Clipboard.h"
+#include "platform/KeyCodes.h"
+#include "platform/PlatformEvents.h"
+
+namespace Framework {
+
+namespace {
+
+// A whole token that is a positive decimal int; anything else is refused.
+bool ParsePositive(const std::string& token, int& value)
+{
+    int parsed = 0;
+    const char* first = token.data();
+    const char* last = first + token.size();
+    const auto result = std::from_chars(first, last, parsed);
+    if (token.empty() || result.ec != std::errc() || result.ptr != last || parsed <= 0) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+void SetClipboardForImGui(void*, const char* text)
+{
+    Platform::SetClipboardText(text ? text : "");
+}
+
+const char* GetClipboardForImGui(void*)
+{
+    static std::string text;
+    text = Platform::GetClipboardText();
+    return text.c_str();
+}
+
+void EnsureImGuiContext()
+{
+    if (ImGui::GetCurrentContext()) {
+        return;
+    }
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.SetClipboardTextFn = SetClipboardForImGui;
+    io.GetClipboardTextFn = GetClipboardForImGui;
+}
+
+bool AnyDown(int leftVirtualKey, int rightVirtualKey)
+{
+    return Platform::IsVirtualKeyDown(leftVirtualKey) || Platform::IsVirtualKeyDown(rightVirtualKey);
+}
+
+}  // namespace
+
+WindowSystem::WindowSystem() = default;
+
+WindowSystem::~WindowSystem() = default;
+
+WindowSettings WindowSystem::LoadSettings(const std::string& path)
+{
+    WindowSettings settings;
+    std::ifstream in(path);
+    if (!in) {
+        std::string error;
+        const std::string contents = std::to_string(settings.width) + "\n" +
+                                     std::to_string(settings.height) + "\n" + settings.title + "\n";
+        if (!Platform::WriteFileAtomically(path, contents, error)) {
+            std::cerr << "Window: " << path << " is missing and could not be written (" << error
+                      << "); using the defaults\n";
+        }
+        return settings;
+    }
+
+    std::string widthToken, heightToken, titleToken;
+    in >> widthToken >> heightToken >> titleToken;
+    if (!ParsePositive(widthToken, settings.width)) {
+        std::cerr << "Window: " << path << ": width \"" << widthToken
+                  << "\" is not a positive number; using " << settings.width << "\n";
+    }
+    if (!ParsePositive(heightToken, settings.height)) {
+        std::cerr << "Window: " << path << ": height \"" << heightToken
+                  << "\" is not a positive number; using " << settings.height << "\n";
+    }
+    if (titleToken.empty()) {
+        std::cerr << "Window: " << path << " has no title; using " << settings.title << "\n";
+    } else {
+        settings.title = titleToken;
+    }
+    return settings;
+}
+
+void WindowSystem::Init()
+{
+    const WindowSettings settings = LoadSettings(settingsPath);
+    width = settings.width;
+    height = settings.height;
+    title = settings.title;
+
+    // The one interface context of the run: the pump feeds it in every scene.
+    EnsureImGuiContext();
+
+    std::string error;
+    if (!Platform::InitVideo(error) || !window.Create(title, width, height, error)) {
+        throw std::runtime_error(error);
+    }
+    Platform::ShowCursor(true);
+    window.Move(0, 0);
+    window.Show();
+}
+
+void WindowSystem::Update(float /*dt*/)
+{
+    timer.Restart();
+
+    // Hiding and showing a fullscreen window already gives the desktop its mode back and takes
+    // it again inside SDL, so there is nothing to do here on a visibility change.
+    PumpEvents();
+
+    if (gQuitFromMenu || gQuitFromPause) {
+        quit = true;
+    }
+
+    timer.Mark();
+    timer.Measure();
+
+    if (ImGui::GetCurrentContext()) {
+        ImGuiIO& io = ImGui::GetIO();
+        // The interface refuses a zero step.
+        io.DeltaTime = timer.elapsed > 0.0f ? timer.elapsed : 1.0f / 60.0f;
+        io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
+    }
+}
+
+void WindowSystem::PumpEvents()
+{
+    ImGuiIO* io = ImGui::GetCurrentContext() ? &ImGui::GetIO() : nullptr;
+    Platform::Event event;
+    while (Platform::PollEvent(event)) {
+        switch (event.type) {
+        case Platform::EventType::KeyDown:
+        case Platform::EventType::KeyUp:
+            if (io && event.virtualKey > 0 && event.virtualKey < 512) {
+                io->KeysDown[event.virtualKey] = event.type == Platform::EventType::KeyDown;
+            }
+            break;
+        case Platform::EventType::Text:
+            if (io) {
+                io->AddInputCharactersUTF8(event.text.c_str());
+            }
+            break;
+        case Platform::EventType::MouseMove:
+            if (gInputSystem) {
+                gInputSystem->mouseX = static_cast<std::int16_t>(event.x);
+                gInputSystem->mouseY = static_cast<std::int16_t>(event.y);
+            }
+            break;
+        case Platform::EventType::MouseWheel:
+            if (gInputSystem) {
+                gInputSystem->mouseWheel += static_cast<float>(event.wheel);
+            }
+            break;
+        case Platform::EventType::Quit:
+            CloseRequested();
+            break;
+        default:
+            break;
+        }
+    }
+    if (io) {
+        // The shared codes for either Shift, Ctrl or Alt, and the interface's own modifier state.
+        using namespace Platform;
+        const bool shift = AnyDown(VK_LSHIFT, VK_RSHIFT);
+        const bool ctrl = AnyDown(VK_LCONTROL, VK_RCONTROL);
+        const bool alt = AnyDown(VK_LMENU, VK_RMENU);
+        io->KeysDown[VK_SHIFT] = shift;
+        io->KeysDown[VK_CONTROL] = ctrl;
+        io->KeysDown[VK_MENU] = alt;
+        io->KeyShift = shift;
+        io->KeyCtrl = ctrl;
+        io->KeyAlt = alt;
+    }
+}
+
+void WindowSystem::CloseRequested()
+{
+    if (quit) {
+        return;
+    }
+    // The window is going away: tell every system, then end the loop like a quit request so
+    // that the systems still shut down in order and the key bindings are written.
+    if (gCore) {
+        Message message;
+        message.id = 0;
+        for (const auto& system : gCore->systems) {
+            if (system) {
+                system->HandleMessage(&message);
+            }
+        }
+    }
+    quit = true;
+}
+
+std::string WindowSystem::GetName()
+{
+    return "Window System";
+}
+
+void WindowSystem::Shutdown()
+{
+    window.Destroy();
+    Platform::QuitVideo();
+}
+
+void WindowSystem::SetFullscreen(bool wanted)
+{
+    if (!wanted) {
+        fullscreenRefused = false;
+    }
+    if (wanted == fullscreen || !window.IsOpen()) {
+        return;
+    }
+    if (wanted) {
+        if (fullscreenRefused) {
+            return;
+        }
+        window.GetPosition(savedX, savedY);
+        window.GetClientSize(savedWidth, savedHeight);
+        std::string error;
+        if (!window.EnterFullscreen(width, height, error)) {
+            std::cerr << "Window: staying windowed: " << error << "\n";
+            fullscreenRefused = true;
+            return;
+        }
+        fullscreen = true;
+    } else {
+        window.LeaveFullscreen();
+        window.Move(savedX, savedY);
+        fullscreen = false;
+    }
+}
+
+}  // namespace Framework

@@ -1,0 +1,114 @@
+#include "platform/PlatformEvents.h"
+
+#include <SDL.h>
+
+#include "platform/KeyCodes.h"
+
+namespace Platform {
+
+namespace {
+
+int MouseButtonVirtualKey(Uint8 button)
+{
+    switch (button) {
+    case SDL_BUTTON_LEFT: return VK_LBUTTON;
+    case SDL_BUTTON_RIGHT: return VK_RBUTTON;
+    case SDL_BUTTON_MIDDLE: return VK_MBUTTON;
+    default: return 0;
+    }
+}
+
+// Translates one SDL event; false for events the game has no use for.
+bool Translate(const SDL_Event& in, Event& out)
+{
+    out = Event{};
+    switch (in.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const bool down = in.type == SDL_KEYDOWN;
+        SetScancodeDown(in.key.keysym.scancode, down);
+        out.type = down ? EventType::KeyDown : EventType::KeyUp;
+        out.virtualKey = VirtualKeyFromScancode(in.key.keysym.scancode);
+        out.repeat = in.key.repeat != 0;
+        return true;
+    }
+    case SDL_TEXTINPUT:
+        out.type = EventType::Text;
+        out.text = in.text.text;
+        return !out.text.empty();
+    case SDL_MOUSEMOTION:
+        out.type = EventType::MouseMove;
+        out.x = in.motion.x;
+        out.y = in.motion.y;
+        return true;
+    case SDL_MOUSEWHEEL: {
+        int delta = in.wheel.y;
+        if (in.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) {
+            delta = -delta;
+        }
+        // A purely sideways scroll has no vertical delta: it is not a wheel step.
+        if (delta == 0) {
+            return false;
+        }
+        out.type = EventType::MouseWheel;
+        out.wheel = delta > 0 ? 1 : -1;
+        return true;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const int vk = MouseButtonVirtualKey(in.button.button);
+        if (vk == 0) {
+            return false;
+        }
+        const bool down = in.type == SDL_MOUSEBUTTONDOWN;
+        SetVirtualKeyDown(vk, down);
+        out.type = down ? EventType::MouseButtonDown : EventType::MouseButtonUp;
+        out.virtualKey = vk;
+        out.x = in.button.x;
+        out.y = in.button.y;
+        return true;
+    }
+    case SDL_QUIT:
+        out.type = EventType::Quit;
+        return true;
+    case SDL_WINDOWEVENT:
+        switch (in.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            out.type = EventType::Quit;
+            return true;
+        case SDL_WINDOWEVENT_SHOWN:
+            out.type = EventType::Shown;
+            return true;
+        case SDL_WINDOWEVENT_HIDDEN:
+            out.type = EventType::Hidden;
+            return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            // Releases that happen elsewhere never reach us: start clean.
+            ReleaseAllVirtualKeys();
+            out.type = EventType::FocusLost;
+            return true;
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool PollEvent(Event& event)
+{
+    if (!SDL_WasInit(SDL_INIT_EVENTS)) {
+        return false;
+    }
+    SDL_Event sdlEvent;
+    while (SDL_PollEvent(&sdlEvent)) {
+        if (Translate(sdlEvent, event)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace Platform

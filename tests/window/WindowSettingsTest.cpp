@@ -1,0 +1,57 @@
+#include "engine/WindowSystem.h"
+#include "WindowTestSupport.h"
+
+using Framework::WindowSettings;
+using Framework::WindowSystem;
+using windowtest::GameTree;
+using windowtest::ReadFile;
+using windowtest::WriteFile;
+
+TEST(WindowSettings, MissingFileIsWrittenWithTheDefaults)
+{
+    GameTree tree;
+    const auto path = tree.resources / "init.ini";
+    const WindowSettings settings = WindowSystem::LoadSettings(path.string());
+    EXPECT_EQ(settings.width, 1920);
+    EXPECT_EQ(settings.height, 1080);
+    EXPECT_EQ(settings.title, "Vesperine");
+    EXPECT_EQ(ReadFile(path), "1920\n1080\nVesperine\n");
+
+    // A folder that does not exist: defaults, nothing written, no failure.
+    const auto nowhere = tree.root / "no-such-folder" / "init.ini";
+    const WindowSettings fallback = WindowSystem::LoadSettings(nowhere.string());
+    EXPECT_EQ(fallback.width, 1920);
+    EXPECT_FALSE(std::filesystem::exists(nowhere));
+}
+
+TEST(WindowSettings, EachBadValueFallsBackAloneAndTheFileIsLeftAlone)
+{
+    GameTree tree;
+    const auto path = tree.resources / "init.ini";
+    struct Case {
+        const char* text;
+        int width;
+        int height;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"1280\n720\nNightShift\n", 1280, 720, "NightShift"},
+        {"1280 720 Two Words", 1280, 720, "Two"},
+        {"abc 720 Title", 1920, 720, "Title"},
+        {"1280 wide Title", 1280, 1080, "Title"},
+        {"0 -5 Title", 1920, 1080, "Title"},
+        {"1280x720 900 Title", 1920, 900, "Title"},
+        {"99999999999 720 Title", 1920, 720, "Title"},
+        {"800 600", 800, 600, "Vesperine"},
+        {"640", 640, 1080, "Vesperine"},
+        {"", 1920, 1080, "Vesperine"},
+    };
+    for (const Case& c : cases) {
+        WriteFile(path, c.text);
+        const WindowSettings settings = WindowSystem::LoadSettings(path.string());
+        EXPECT_EQ(settings.width, c.width) << c.text;
+        EXPECT_EQ(settings.height, c.height) << c.text;
+        EXPECT_EQ(settings.title, c.title) << c.text;
+        EXPECT_EQ(ReadFile(path), c.text) << "a file that exists is never rewritten";
+    }
+}
