@@ -1,0 +1,24 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "objects/Component.h"
+
+class PortraitEvent : public Component
+{
+public:
+    static constexpr int kTypeId = 24;
+
+    PortraitEvent();
+
+    static std::string GetTypeName() { return "PortraitEvent"; }
+
+    void Init() override;
+    void Update(float dt) override;
+    std::string GetName() const override { return GetTypeName(); }
+    std::shared_ptr<Component> Clone() const override;
+    void Serialize(std::ostream& stream) const override;
+    void Deserialize(std::istream& stream) override;
+};

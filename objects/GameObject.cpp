@@ -1,0 +1,132 @@
+#include "objects/GameObject.h"
+
+#include <iostream>
+#include <utility>
+
+#include "objects/ObjectList.h"
+
+GameObject::GameObject(const std::string& name_, int objectType_, int32_t id_)
+    : name(name_), id(id_), objectType(objectType_)
+{
+}
+
+void GameObject::AddComponent(std::shared_ptr<Component> component, int typeId)
+{
+    if (!component)
+        return;
+    for (const auto& present : components)
+        if (present && present->GetType() == typeId)
+            return;
+    components.push_back(component);
+    component->SetOwner(this);
+    component->Init();
+}
+
+void GameObject::RemoveComponent(const std::shared_ptr<Component>& component)
+{
+    for (auto it = components.begin(); it != components.end(); ++it)
+    {
+        if (*it == component)
+        {
+            components.erase(it);
+            return;
+        }
+    }
+}
+
+void GameObject::Update(float dt)
+{
+    // Index walk: a component may append to the list while it updates. The local copy
+    // keeps a component alive until its own Update returns even if it is removed.
+    for (size_t i = 0; i < components.size(); ++i)
+    {
+        std::shared_ptr<Component> component = components[i];
+        if (component)
+            component->Update(dt);
+    }
+}
+
+void GameObject::Unlink()
+{
+    if (std::shared_ptr<GameObject> former = parent.lock())
+    {
+        auto& siblings = former->children;
+        for (size_t i = 0; i < siblings.size(); ++i)
+        {
+            if (siblings[i].get() == this)
+            {
+                // Swap with the last entry: the former last child takes this place.
+                std::swap(siblings[i], siblings.back());
+                siblings.pop_back();
+                break;
+            }
+        }
+    }
+    parent.reset();
+    hasParent = false;
+}
+
+void GameObject::SetParent(const std::string& parentNameArg)
+{
+    // Copy first: callers pass our own parentName, which Unlink's callers may change.
+    const std::string wanted = parentNameArg;
+
+    if (hasParent || !parent.expired())
+        Unlink();
+
+    parentName = wanted;
+    std::shared_ptr<GameObject> found;
+    if (wanted != "None" && wanted != name && children.empty())
+        found = FindObjectByName(wanted);
+    if (!found || found.get() == this)
+    {
+        parentName = "None";
+        parent.reset();
+        return;
+    }
+
+    // The parent's child list needs the list's own shared pointer to this object.
+    std::shared_ptr<GameObject> self = FindObjectById(id);
+    if (self.get() != this)
+    {
+        self.reset();
+        for (const auto& entry : gGameObjects)
+            if (entry.get() == this)
+            {
+                self = entry;
+                break;
+            }
+    }
+    if (!self)
+    {
+        std::cout << "Object \"" << name << "\" is not in the object list; not linked to \""
+                  << wanted << "\"\n";
+        parentName = "None";
+        parent.reset();
+        return;
+    }
+
+    parent = found;
+    found->children.push_back(self);
+    hasParent = true;
+}
+
+void GameObject::RelinkParent()
+{
+    if (parentName != "None")
+        SetParent(parentName);
+}
+
+void GameObject::DetachFromParent()
+{
+    if (parentName == "None" && !hasParent && parent.expired())
+        return;
+    parentName = "None";
+    // A named object that was never linked has no parent to leave; Unlink copes.
+    Unlink();
+}
+
+std::shared_ptr<GameObject> GameObject::Clone() const
+{
+    return std::make_shared<GameObject>(name, objectType, gObjectIdCounter);
+}

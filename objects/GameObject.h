@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "objects/Component.h"
+
+// An entity of a scene: a named, numbered object holding components, optionally linked
+// under a parent. Always made with make_shared and held by the global object list.
+//
+// Ownership: a parent owns its children (shared), a child sees its parent only weakly,
+// so a linked pair never keeps itself alive.
+class GameObject
+{
+public:
+    GameObject(const std::string& name, int objectType, int32_t id);
+    // Shallow: the copy shares the components, children and parent of the source.
+    GameObject(const GameObject&) = default;
+    GameObject& operator=(const GameObject&) = default;
+
+    // The first component whose dynamic class is exactly T; empty if none.
+    template <class T>
+    std::shared_ptr<T> GetComponent() const
+    {
+        for (const auto& component : components)
+            if (component && typeid(*component) == typeid(T))
+                return std::static_pointer_cast<T>(component);
+        return nullptr;
+    }
+
+    // Drops the component when one already present reports typeId; otherwise appends
+    // it, sets its owner and runs its Init.
+    void AddComponent(std::shared_ptr<Component> component, int typeId);
+    void RemoveComponent(const std::shared_ptr<Component>& component);
+    // Components appended during the pass are updated in the same pass.
+    void Update(float dt);
+    std::string GetName() const { return name; }
+
+    // Links this object under the first listed object named parentName. Refused (the
+    // object becomes a root) for an unknown name, its own name, or when this object has
+    // children of its own. A linked object is detached from its former parent first.
+    void SetParent(const std::string& parentName);
+    void RelinkParent();
+    void DetachFromParent();
+    // Same name and type, id = gObjectIdCounter; no components, children or parent.
+    std::shared_ptr<GameObject> Clone() const;
+
+    std::shared_ptr<GameObject> GetParent() const { return parent.lock(); }
+
+    std::vector<std::shared_ptr<Component>> components;
+    std::vector<std::shared_ptr<GameObject>> children;
+    bool hasParent = false;
+    std::weak_ptr<GameObject> parent;
+    std::string parentName = "None";
+    std::string name;
+    int32_t id;
+    int objectType;
+
+private:
+    // Removes this object from its parent's children and clears the link fields.
+    void Unlink();
+};

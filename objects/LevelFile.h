@@ -1,0 +1,32 @@
+#pragma once
+
+#include <fstream>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+class GameObject;
+
+// The one stream shared by level, save and editor files; closed between uses.
+extern std::fstream gLevelStream;
+
+// Appends the objects of the file to gGameObjects (without emptying it first). Bad input
+// stops the read with a console message; the objects read before it stay. A default
+// "Camera" object is appended when no record has object type 10.
+void LoadLevel(const std::string& name, const std::string& path);
+
+// Writes every listed object to path through a temporary file in the same folder that is
+// renamed into place. Returns false (and leaves any old file whole) on failure.
+bool SaveLevel(const std::string& name, const std::string& path);
+
+// A root object named "Camera" of the given type, id = gObjectIdCounter, no components.
+std::shared_ptr<GameObject> CreateDefaultCamera(int type);
+
+// Reads the component blocks of one object record up to and including "End", appending
+// each component (owner set, Init not run). Returns false with a console message on an
+// unknown type name, a failed read or the end of input; source names the file for it.
+// Shared with the editor's prefab reader.
+bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::string& source);
+
+// Writes one object record (name, type, parent name, component blocks, "End", empty line).
+void WriteObjectRecord(std::ostream& stream, const GameObject& object);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "engine/Vector2.h"
+#include "engine/Vector3.h"
+#include "objects/Component.h"
+
+// Axis-aligned box around the owner's Transform position; only scale x and y give its
+// size (the Transform's own scale does not enter).
+class Collider : public Component
+{
+public:
+    static constexpr int kTypeId = 2;
+
+    Collider();
+    // Scale (size x, size y, 1); everything else zero or off, the line colour black.
+    explicit Collider(const Vector2& size);
+
+    static std::string GetTypeName() { return "Collider"; }
+
+    // Sets the box from the owner's Transform; the offset is not applied here.
+    void Init() override;
+    void Update(float dt) override;
+    std::string GetName() const override { return GetTypeName(); }
+    std::shared_ptr<Component> Clone() const override;
+    void Serialize(std::ostream& stream) const override;
+    void Deserialize(std::istream& stream) override;
+
+    Vector3 min;
+    Vector3 max;
+    Vector3 offset;
+    Vector3 scale = Vector3(1.0f, 1.0f, 0.0f);
+    bool showCollider = false;
+    Vector3 lineColor = Vector3(255.0f, 153.0f, 0.0f);
+    bool active = false;
+
+private:
+    bool reportedNoTransform = false;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "objects/Component.h"
+
+class Rigidbody : public Component
+{
+public:
+    static constexpr int kTypeId = 3;
+
+    explicit Rigidbody(float mass_);
+
+    static std::string GetTypeName() { return "Rigidbody"; }
+
+    void Init() override;
+    void Update(float dt) override;
+    std::string GetName() const override { return GetTypeName(); }
+    std::shared_ptr<Component> Clone() const override;
+    void Serialize(std::ostream& stream) const override;
+    void Deserialize(std::istream& stream) override;
+
+    float mass;
+    float inverseMass;
+};

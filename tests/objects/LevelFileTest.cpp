@@ -1,0 +1,396 @@
+#include <cmath>
+#include <filesystem>
+#include <locale>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "objects/ComponentFactory.h"
+#include "objects/ComponentTypes.h"
+#include "objects/LevelFile.h"
+#include "objects/TextWriters.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
+#include "ObjectTestHelpers.h"
+
+namespace
+{
+class LevelFileTest : public ObjectListTest
+{
+protected:
+    TempFolder folder;
+};
+
+// Saves, reloads into an empty list and saves again; both files must be equal.
+void ExpectStableRoundTrip(const TempFolder& folder, const std::string& name)
+{
+    const std::string first = folder.File("first.txt");
+    const std::string second = folder.File("second.txt");
+    ASSERT_TRUE(SaveLevel(name, first));
+    size_t count = gGameObjects.size();
+    DestroyAll();
+    LoadLevel(name, first);
+    EXPECT_EQ(gGameObjects.size(), count);
+    ASSERT_TRUE(SaveLevel(name, second));
+    EXPECT_EQ(ReadWholeFile(first), ReadWholeFile(second));
+}
+
+// A comma as decimal point, to show that no stream locale leaks into the files.
+struct CommaPoint : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    std::string do_grouping() const override { return "\3"; }
+    char do_thousands_sep() const override { return '.'; }
+};
+
+constexpr const char* kWorkedExample = "Main\n"
+                                       "\n"
+                                       "Room\n"
+                                       "4\n"
+                                       "None\n"
+                                       "Transform\n"
+                                       "Position\n"
+                                       "12.5 -3 0\n"
+                                       "Rotate\n"
+                                       "90\n"
+                                       "Scale\n"
+                                       "30 30 1\n"
+                                       "MouseTracking\n"
+                                       "0\n"
+                                       "End\n"
+                                       "\n"
+                                       "Lamp\n"
+                                       "4\n"
+                                       "Room\n"
+                                       "End\n"
+                                       "\n"
+                                       "/Main\n";
+} // namespace
+
+TEST(TextWriters, FloatFormsAndLocale)
+{
+    std::ostringstream out;
+    WriteString(out, "");
+    WriteVec2(out, Vector2(1920.0f, 1080.0f));
+    WriteVec3(out, Vector3(0.5f, -3.0f, 1000000.0f));
+    WriteFloat(out, 1234.5678f);
+    WriteFloat(out, 0.00001f);
+    WriteVec3(out, Vector3(NAN, INFINITY, -INFINITY));
+    EXPECT_EQ(out.str(), "\n1920 1080\n0.5 -3 1e+06\n1234.57\n1e-05\n0 0 0\n");
+
+    std::ostringstream comma;
+    comma.imbue(std::locale(std::locale::classic(), new CommaPoint));
+    WriteVec2(comma, Vector2(1234.5f, 0.25f));
+    EXPECT_EQ(comma.str(), "1234.5 0.25\n");
+    EXPECT_EQ(std::locale().name(), "C"); // nothing here changed the global locale
+
+    EXPECT_EQ(ToToken("Dark hall\tB"), "Dark_hall_B");
+    EXPECT_EQ(ToToken(""), kEmptyToken);
+    EXPECT_EQ(FromToken(ToToken("")), "");
+    EXPECT_EQ(ToToken("", "None"), "None");
+}
+
+TEST_F(LevelFileTest, WorkedExampleByteForByte)
+{
+    auto room = MakeListed("Room");
+    auto transform = std::make_shared<Transform>(12.5f, -3.0f, 0.0f, 30.0f, 30.0f);
+    transform->rotation = 90.0f;
+    room->AddComponent(transform, Transform::kTypeId);
+    MakeListed("Lamp")->SetParent("Room");
+
+    const std::string path = folder.File("Main.txt");
+    ASSERT_TRUE(SaveLevel("Main", path));
+    EXPECT_EQ(ReadWholeFile(path), kWorkedExample);
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+    DestroyAll();
+    LoadLevel("Main", path);
+    ASSERT_EQ(gGameObjects.size(), 3u);
+    EXPECT_EQ(gGameObjects[0]->name, "Room");
+    EXPECT_EQ(gGameObjects[0]->id, 0);
+    EXPECT_EQ(gGameObjects[1]->name, "Lamp");
+    EXPECT_EQ(gGameObjects[1]->id, 1);
+    EXPECT_EQ(gGameObjects[1]->parentName, "Room");
+    EXPECT_FALSE(gGameObjects[1]->hasParent); // linked later by the scene
+    EXPECT_EQ(gGameObjects[2]->name, "Camera");
+    EXPECT_EQ(gGameObjects[2]->objectType, 10);
+    EXPECT_EQ(gGameObjects[2]->id, 2);
+    EXPECT_EQ(gObjectIdCounter, 3);
+    auto loaded = gGameObjects[0]->GetComponent<Transform>();
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->position.x, 12.5f);
+    EXPECT_EQ(loaded->rotation, 90.0f);
+    EXPECT_EQ(loaded->GetOwner(), gGameObjects[0].get());
+}
+
+TEST_F(LevelFileTest, EveryBlockRoundTrips)
+{
+    // One object carrying every component class, with the saved fields moved off their
+    // first values, plus a camera so no default one is added.
+    auto everything = MakeListed("Everything", 16);
+    for (const auto& [name, index] : gComponentTypeIds)
+        everything->components.push_back(CreateComponent(name));
+    auto transform = everything->GetComponent<Transform>();
+    transform->position = Vector3(1234.5678f, -0.000123456f, 3.5f);
+    transform->rotation = -45.25f;
+    transform->scale = Vector3(2.0f, 3.0f, 0.0f);
+    transform->mouseTracking = true;
+    auto collider = everything->GetComponent<Collider>();
+    collider->scale = Vector3(64.0f, 32.5f, 1.0f);
+    collider->offset = Vector3(-4.0f, 1e-7f, 0.0f);
+    collider->showCollider = true;
+    collider->lineColor = Vector3(10.0f, 20.0f, 30.0f);
+    collider->active = true;
+
+    auto camera = MakeListed("Camera", 10);
+    camera->components.push_back(std::make_shared<Transform>(100.0f, 50.0f, 5.0f, 1.0f, 1.0f));
+    camera->components.push_back(std::make_shared<Collider>(Vector2(1920.0f, 1080.0f)));
+    MakeListed("Bare", 999)->parentName = "Everything";
+
+    ExpectStableRoundTrip(folder, "Everything");
+    ASSERT_EQ(gGameObjects.size(), 3u);
+    const auto& loaded = gGameObjects[0];
+    ASSERT_EQ(loaded->components.size(), 42u);
+    size_t i = 0;
+    for (const auto& entry : gComponentTypeIds)
+        EXPECT_EQ(loaded->components[i++]->GetName(), entry.first);
+    auto loadedCollider = loaded->GetComponent<Collider>();
+    EXPECT_EQ(loadedCollider->scale.y, 32.5f);
+    EXPECT_TRUE(loadedCollider->active);
+    EXPECT_EQ(loaded->GetComponent<Transform>()->position.x, 1234.57f);
+    EXPECT_EQ(gGameObjects[2]->parentName, "Everything");
+}
+
+TEST_F(LevelFileTest, DefaultCameraAndWhatCountsAsOne)
+{
+    LoadLevel("Missing", folder.File("missing.txt"));
+    ASSERT_EQ(gGameObjects.size(), 1u);
+    auto camera = gGameObjects[0];
+    EXPECT_EQ(camera->name, "Camera");
+    EXPECT_EQ(camera->objectType, 10);
+    ASSERT_EQ(camera->components.size(), 2u);
+    auto transform = camera->GetComponent<Transform>();
+    auto collider = camera->GetComponent<Collider>();
+    ASSERT_TRUE(transform && collider);
+    EXPECT_EQ(transform->scale.x, 30.0f);
+    EXPECT_EQ(collider->scale.x, 1920.0f);
+    EXPECT_EQ(collider->scale.z, 1.0f);
+    EXPECT_EQ(collider->lineColor.y, 0.0f);
+    EXPECT_EQ(collider->min.x, -960.0f); // its Init ran and read the Transform
+    EXPECT_EQ(collider->GetType(), 2);
+
+    // Saved and read back: the camera is a record now, so no second one is added.
+    ExpectStableRoundTrip(folder, "Missing");
+    EXPECT_EQ(gGameObjects.size(), 1u);
+
+    DestroyAll();
+    const std::string path = folder.File("eye.txt");
+    WriteWholeFile(path, "Eye\n\nWatcher\n10\nNone\nEnd\n\n/Eye\n");
+    LoadLevel("Eye", path);
+    ASSERT_EQ(gGameObjects.size(), 1u);
+    EXPECT_EQ(gGameObjects[0]->name, "Watcher");
+
+    DestroyAll();
+    WriteWholeFile(path, "");
+    LoadLevel("Eye", path);
+    ASSERT_EQ(gGameObjects.size(), 1u);
+    EXPECT_EQ(gGameObjects[0]->name, "Camera");
+}
+
+TEST_F(LevelFileTest, OddButValidFiles)
+{
+    const std::string path = folder.File("odd.txt");
+    // Another header word, two blocks of one type, and a value word "End".
+    WriteWholeFile(path, "Whatever\n\nA\n4\nNone\nCheats\nCheats\nEnd\n\n"
+                         "Cam\n10\nNone\nEnd\n\n/Odd\nB\n4\nNone\nEnd\n");
+    LoadLevel("Odd", path);
+    ASSERT_EQ(gGameObjects.size(), 2u); // nothing after the end line is read
+    EXPECT_EQ(gGameObjects[0]->components.size(), 2u);
+    EXPECT_EQ(gGameObjects[0]->components[0]->GetOwner(), gGameObjects[0].get());
+
+    DestroyAll();
+    MakeListed("Only", 4);
+    ASSERT_TRUE(SaveLevel("Empty", path));
+    DestroyAll();
+    ASSERT_TRUE(SaveLevel("Empty", path));
+    EXPECT_EQ(ReadWholeFile(path), "Empty\n\n/Empty\n");
+}
+
+TEST_F(LevelFileTest, BrokenFilesStopAndKeepWhatWasRead)
+{
+    const std::string good = "Good\n4\nNone\nTransform\nPosition\n1 2 3\nRotate\n0\nScale\n1 1 1\nMouseTracking\n0\nEnd\n\n";
+    struct Case
+    {
+        const char* what;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"unknown component", "L\n\n" + good + "Bad\n4\nNone\nBogus\nPosition\n1 2 3\nEnd\n\nLater\n4\nNone\nEnd\n\n/L\n"},
+        {"cut inside a block", "L\n\n" + good + "Bad\n4\nNone\nTransform\nPosition\n1 2"},
+        {"cut before End", "L\n\n" + good + "Bad\n4\nNone\nCheats\n"},
+        {"cut after the name", "L\n\n" + good + "Bad\n"},
+        {"missing end line", "L\n\n" + good},
+        {"saved under another name", "L\n\n" + good + "/Other\n"},
+        {"word for a number", "L\n\n" + good + "Bad\nfour\nNone\nEnd\n\n/L\n"},
+        {"End where a value belongs", "L\n\n" + good + "Bad\n4\nNone\nTransform\nPosition\nEnd\n\nLater\n4\nNone\nEnd\n/L\n"},
+        {"nan value", "L\n\n" + good + "Bad\n4\nNone\nCollider\nScale\nnan 1 1\nOffset\n0 0 0\nShowCollider\n0\nLineColor\n0 0 0\nActive\n0\nEnd\n\n/L\n"},
+        {"header only", "L\n"},
+    };
+    const std::string path = folder.File("broken.txt");
+    for (const Case& c : cases)
+    {
+        DestroyAll();
+        WriteWholeFile(path, c.text);
+        LoadLevel("L", path);
+        SCOPED_TRACE(c.what);
+        ASSERT_FALSE(gGameObjects.empty());
+        EXPECT_EQ(gGameObjects.back()->name, "Camera"); // the default one is still added
+        for (const auto& object : gGameObjects)
+        {
+            EXPECT_NE(object->name, "Bad");
+            EXPECT_NE(object->name, "Later");
+            for (const auto& component : object->components)
+                EXPECT_TRUE(component);
+        }
+        if (c.text.size() > 4)
+        {
+            ASSERT_EQ(gGameObjects.size(), 2u);
+            EXPECT_EQ(gGameObjects[0]->GetComponent<Transform>()->position.z, 3.0f);
+        }
+        // The shared stream is closed and usable after every failure.
+        EXPECT_FALSE(gLevelStream.is_open());
+    }
+}
+
+TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)
+{
+    auto spaced = MakeListed("Dark hall", 4);
+    auto nameless = MakeListed("", 4);
+    nameless->parentName = "";
+    auto transform = std::make_shared<Transform>(NAN, INFINITY, 1.0f, 30.0f, 30.0f);
+    transform->rotation = -INFINITY;
+    spaced->AddComponent(transform, 0);
+    MakeListed("/Scene", 4); // would end the file early if written as it is
+    MakeListed("Camera", 10);
+
+    const std::string path = folder.File("scene.txt");
+    ASSERT_TRUE(SaveLevel("Scene", path));
+    std::string text = ReadWholeFile(path);
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+    EXPECT_EQ(text.find("Dark hall"), std::string::npos);
+
+    DestroyAll();
+    LoadLevel("Scene", path);
+    ASSERT_EQ(gGameObjects.size(), 4u);
+    EXPECT_EQ(gGameObjects[0]->name, "Dark_hall");
+    EXPECT_EQ(gGameObjects[0]->GetComponent<Transform>()->position.x, 0.0f);
+    EXPECT_EQ(gGameObjects[0]->GetComponent<Transform>()->rotation, 0.0f);
+    EXPECT_EQ(gGameObjects[1]->name, "");
+    EXPECT_EQ(gGameObjects[1]->parentName, "None");
+    EXPECT_EQ(gGameObjects[2]->name, "_/Scene");
+    EXPECT_EQ(gGameObjects[3]->name, "Camera");
+}
+
+TEST_F(LevelFileTest, FailedSaveReportsAndKeepsTheOldFile)
+{
+    const std::string path = folder.File("SaveData.txt");
+    WriteWholeFile(path, "old contents\n");
+    MakeListed("Player", 0);
+
+    // The temporary file cannot be made: a folder stands in its place.
+    std::filesystem::create_directory(path + ".tmp");
+    EXPECT_FALSE(SaveLevel("SaveData", path));
+    EXPECT_EQ(ReadWholeFile(path), "old contents\n");
+    std::filesystem::remove(path + ".tmp");
+
+    EXPECT_FALSE(SaveLevel("SaveData", folder.File("no-such-folder/SaveData.txt")));
+
+    // The stream recovers: the next save succeeds and replaces the file.
+    EXPECT_TRUE(SaveLevel("SaveData", path));
+    EXPECT_NE(ReadWholeFile(path), "old contents\n");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+}
+
+TEST_F(LevelFileTest, LoadedSceneLinksAndTearsDownCompletely)
+{
+    const std::string path = folder.File("Main.txt");
+    WriteWholeFile(path, kWorkedExample);
+    LoadLevel("Main", path);
+    InitLikeAScene();
+    auto room = FindObjectByName("Room");
+    auto lamp = FindObjectByName("Lamp");
+    ASSERT_TRUE(room && lamp);
+    EXPECT_EQ(lamp->GetParent(), room);
+    ASSERT_EQ(room->children.size(), 1u);
+
+    // Components were given their owner by the reader and their type by Init.
+    auto transform = room->GetComponent<Transform>();
+    EXPECT_EQ(transform->GetOwner(), room.get());
+    EXPECT_EQ(transform->GetType(), 0);
+    EXPECT_EQ(transform->GetModelMatrix()[12], 12.5f);
+
+    std::weak_ptr<GameObject> roomProbe = room, lampProbe = lamp;
+    std::weak_ptr<Component> transformProbe = transform;
+    room.reset();
+    lamp.reset();
+    transform.reset();
+    DestroyAll();
+    EXPECT_TRUE(roomProbe.expired());
+    EXPECT_TRUE(lampProbe.expired());
+    EXPECT_TRUE(transformProbe.expired());
+}
+
+TEST_F(LevelFileTest, RecordReaderServesOtherFiles)
+{
+    // The prefab list reads records with the same block loop from its own stream.
+    GameObject prefab("Lamp", 4, 0);
+    std::istringstream good("Cheats\nCollider\nScale\n2 3 1\nOffset\n0 0 0\nShowCollider\n1\nLineColor\n1 2 3\n"
+                            "Active\n0\nEnd\nNext");
+    EXPECT_TRUE(ReadComponentBlocks(good, prefab, "prefabs"));
+    ASSERT_EQ(prefab.components.size(), 2u);
+    EXPECT_EQ(prefab.components[1]->GetOwner(), &prefab);
+    std::string next;
+    good >> next;
+    EXPECT_EQ(next, "Next"); // exactly the block's tokens were taken
+
+    GameObject broken("Broken", 4, 1);
+    std::istringstream unknown("Cheats\nLantern\nEnd\n");
+    EXPECT_FALSE(ReadComponentBlocks(unknown, broken, "prefabs"));
+    std::istringstream cut("Cheats\n");
+    EXPECT_FALSE(ReadComponentBlocks(cut, broken, "prefabs"));
+
+    std::ostringstream out;
+    WriteObjectRecord(out, prefab);
+    EXPECT_EQ(out.str().substr(0, 20), "Lamp\n4\nNone\nCheats\nC");
+    EXPECT_EQ(out.str().substr(out.str().size() - 6), "\nEnd\n\n");
+}
+
+TEST_F(LevelFileTest, EveryTruncationOfAFileFinishes)
+{
+    auto room = MakeListed("Room");
+    room->AddComponent(std::make_shared<Transform>(12.5f, -3.0f, 0.0f, 30.0f, 30.0f), 0);
+    room->AddComponent(std::make_shared<Collider>(), 2);
+    room->components.push_back(CreateComponent("Sprite"));
+    MakeListed("Lamp")->SetParent("Room");
+    const std::string whole = folder.File("whole.txt");
+    ASSERT_TRUE(SaveLevel("Main", whole));
+    const std::string text = ReadWholeFile(whole);
+
+    const std::string cut = folder.File("cut.txt");
+    for (size_t length = 0; length < text.size(); ++length)
+    {
+        DestroyAll();
+        WriteWholeFile(cut, text.substr(0, length));
+        LoadLevel("Main", cut);
+        // At most the two records and the default camera; every object whole.
+        ASSERT_LE(gGameObjects.size(), 3u) << length;
+        EXPECT_EQ(gGameObjects.back()->name, "Camera") << length;
+        if (gGameObjects.size() > 1)
+        {
+            EXPECT_EQ(gGameObjects[0]->components.size(), 3u) << length;
+        }
+    }
+}
