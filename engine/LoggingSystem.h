@@ -1,0 +1,38 @@
+#pragma once
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "engine/System.h"
+
+namespace Framework {
+
+// Opens the log file "../logs/" + name + ".txt" at start-up (created, or emptied when it
+// exists). The game writes nothing there in a normal run; errors go there through ReportError.
+class LoggingSystem : public System {
+public:
+    LoggingSystem();
+    ~LoggingSystem() override;
+
+    void Init() override;
+    void Update(float dt) override;  // nothing to do, and not timed
+    std::string GetName() override;
+    void Shutdown() override;        // the file stays open until destruction
+
+    // Appends one line and flushes it; dropped when the file is not open.
+    void Write(const std::string& line);
+    bool IsOpen() const { return logFile.is_open(); }
+    std::string FilePath() const;
+
+    std::stringstream nameStream;  // the log's base name; empty, so the file is ".txt"
+    std::ofstream logFile;
+    std::string folder = "../logs/";
+};
+
+// An error the player or developer should see: written to the console and to the log.
+void ReportError(const std::string& message);
+
+}  // namespace Framework
+
+extern std::shared_ptr<Framework::LoggingSystem> gLoggingSystem;

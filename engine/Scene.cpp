@@ -1,0 +1,62 @@
+#include "engine/Scene.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "objects/GameObject.h"
+#include "objects/ObjectList.h"
+
+Scene::Scene(int id) : constructed(true), sceneId(id) {}
+
+Scene::~Scene() = default;
+
+void Scene::Init() {}
+
+void Scene::Update(float /*dt*/) {}
+
+void Scene::Load() {}
+
+void Scene::Draw(Matrix4& /*projection*/, Matrix4& /*view*/) {}
+
+void Scene::Shutdown() {}
+
+void Scene::Unload()
+{
+    DestroyAll();
+}
+
+void Scene::InitObjects()
+{
+    // Components may append objects during Init; those have been set up by their maker.
+    const std::size_t count = gGameObjects.size();
+    for (std::size_t i = 0; i < count && i < gGameObjects.size(); ++i) {
+        const std::shared_ptr<GameObject> object = gGameObjects[i];
+        if (!object)
+            continue;
+        for (std::size_t c = 0; c < object->components.size(); ++c) {
+            const std::shared_ptr<Component> component = object->components[c];
+            if (component)
+                component->Init();
+        }
+        if (object->parentName != "None") {
+            const std::string parentName = object->parentName;  // SetParent may rewrite the field
+            object->SetParent(parentName);
+        }
+    }
+}
+
+void Scene::UpdateObjects(float dt)
+{
+    const std::size_t count = gGameObjects.size();
+    for (std::size_t i = 0; i < count && i < gGameObjects.size(); ++i) {
+        const std::shared_ptr<GameObject> object = gGameObjects[i];
+        if (!object)
+            continue;
+        for (std::size_t c = 0; c < object->components.size(); ++c) {
+            const std::shared_ptr<Component> component = object->components[c];
+            if (component)
+                component->Update(dt);
+        }
+    }
+}

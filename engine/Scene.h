@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/Matrix4.h"
+
+// Base of every scene. A scene fills the global object list in Load, sets its objects up in
+// Init, runs them in Update and clears them in Unload.
+class Scene {
+public:
+    explicit Scene(int id);
+    virtual ~Scene();
+    virtual void Init();
+    virtual void Update(float dt);
+    virtual void Load();
+    // Called at the end of the frame set-up with the frame's matrices.
+    virtual void Draw(Matrix4& projection, Matrix4& view);
+    // Called on the current scene after its Unload when the program ends.
+    virtual void Shutdown();
+    // Empties the global object list.
+    virtual void Unload();
+
+    int GetId() const { return sceneId; }
+
+protected:
+    // The start of every scene's Init: each listed object's components get their Init, in
+    // order, then the object is linked to its parent by name (the level reader does neither).
+    static void InitObjects();
+
+    // Every component's Update, objects in list order. The object count is taken at the start:
+    // objects appended meanwhile run from the next frame, and a list emptied by a component
+    // ends the walk. Each object and component is held while it runs.
+    static void UpdateObjects(float dt);
+
+    bool constructed = false;
+    int sceneId = 0;
+};

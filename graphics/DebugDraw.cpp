@@ -1,0 +1,12 @@
+#include "graphics/DebugDraw.h"
+
+namespace Framework {
+
+void DebugDraw::Clear()
+{
+    lineVertices.clear();
+    boxVertices.clear();
+    circleVertices.clear();
+}
+
+}  // namespace Framework

@@ -1,0 +1,256 @@
+// Runs the real game under the X server of the test run (xvfb-run) and drives it from outside.
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "support/TempResourceTree.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string Capture(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        pclose(pipe);
+    }
+    return out;
+}
+
+// The game in a temporary tree, with a window title of its own so that tests running side by
+// side on one display never touch each other's windows.
+class GameProcess {
+public:
+    GameProcess() : tree(false)
+    {
+        title = "VesperineApp" + std::to_string(getpid()) + "n" + std::to_string(counter++);
+        tree.WriteFile("resources/init.ini", "800\n600\n" + title + "\n");
+        // The bindings in an order the game never writes, so a rewrite shows.
+        tree.WriteFile("resources/KeyboardActionMap.txt",
+                       "ACTION_UP W ACTION_RUN LeftShift ACTION_LEFT A\n"
+                       "ACTION_RIGHT D ACTION_INTERACT E ACTION_DOWN S\n");
+    }
+
+    ~GameProcess()
+    {
+        if (pid > 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+
+    void Start(bool withDisplay = true)
+    {
+        const std::string out = (tree.Root() / "stdout.txt").string();
+        pid = fork();
+        if (pid == 0) {
+            if (chdir(tree.Work().c_str()) != 0)
+                _exit(126);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            if (!withDisplay)
+                unsetenv("DISPLAY");
+            if (!freopen(out.c_str(), "w", stdout) || !freopen(out.c_str(), "a", stderr))
+                _exit(126);
+            const char* binary = VESPERINE_BINARY_DIR "/vesperine";
+            execl(binary, binary, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        ASSERT_GT(pid, 0);
+    }
+
+    bool Running()
+    {
+        if (pid <= 0)
+            return false;
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            pid = -1;
+            exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return false;
+        }
+        return true;
+    }
+
+    // The window id, once the game shows its window (empty when it never does).
+    std::string WaitForWindow(std::chrono::seconds limit = 60s)
+    {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < end && Running()) {
+            std::istringstream ids(Capture("xdotool search --name '^" + title + "$' 2>/dev/null"));
+            std::string id;
+            if (ids >> id)
+                return id;
+            std::this_thread::sleep_for(100ms);
+        }
+        return std::string();
+    }
+
+    // The exit status, or -1 when the game was still running after `limit` (it is killed).
+    int WaitForExit(std::chrono::seconds limit = 30s)
+    {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (Running() && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(50ms);
+        if (Running()) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            pid = -1;
+            return -1;
+        }
+        return exitStatus;
+    }
+
+    std::string Output() const { return tree.ReadFile("stdout.txt"); }
+
+    testsupport::TempResourceTree tree;
+    std::string title;
+    pid_t pid = -1;
+    int exitStatus = -1;
+    static inline int counter = 0;
+};
+
+const char* kSortedBindings =
+    "ACTION_DOWN\nS\n\nACTION_INTERACT\nE\n\nACTION_LEFT\nA\n\nACTION_RIGHT\nD\n\n"
+    "ACTION_RUN\nLeftShift\n\nACTION_UP\nW\n\n";
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    }
+};
+
+TEST_F(AppTest, OpensItsWindowAndQuitsCleanlyOnLeftCtrlEscape)
+{
+    GameProcess game;
+    game.Start();
+    const std::string window = game.WaitForWindow();
+    ASSERT_FALSE(window.empty()) << game.Output();
+
+    // The display has no 800x600 mode, so the window stays windowed at the settings' size.
+    std::string geometry;
+    for (int i = 0; i < 50 && geometry.find("800x600") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(100ms);
+        geometry = Capture("xdotool getwindowgeometry " + window);
+    }
+    EXPECT_NE(geometry.find("Geometry: 800x600"), std::string::npos) << geometry;
+
+    // Held long enough to span several frames; the splash ignores Escape this early.
+    Capture("xdotool keydown --window " + window + " Control_L sleep 0.3 keydown --window " + window +
+            " Escape sleep 0.5 keyup --window " + window + " Escape keyup --window " + window +
+            " Control_L 2>/dev/null");
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+
+    EXPECT_EQ(game.tree.ReadFile("resources/KeyboardActionMap.txt"), kSortedBindings);
+    EXPECT_TRUE(fs::exists(game.tree.Root() / "logs/.txt"));
+    EXPECT_EQ(game.tree.ReadFile("logs/.txt"), "");
+    EXPECT_NE(game.Output().find("Using OpenGL: "), std::string::npos) << game.Output();
+}
+
+TEST_F(AppTest, TerminationRequestEndsTheRunCleanly)
+{
+    GameProcess game;
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    std::this_thread::sleep_for(300ms);
+    kill(game.pid, SIGTERM);
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+    EXPECT_EQ(game.tree.ReadFile("resources/KeyboardActionMap.txt"), kSortedBindings);
+}
+
+// The window manager's close box: a WM_DELETE_WINDOW message to the window, sent through the
+// X library the game itself loads.
+bool SendDeleteWindow(unsigned long window)
+{
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW);
+    if (!x11)
+        return false;
+    using OpenDisplay = void* (*)(const char*);
+    using InternAtom = unsigned long (*)(void*, const char*, int);
+    using SendEvent = int (*)(void*, unsigned long, int, long, void*);
+    using Flush = int (*)(void*);
+    using CloseDisplay = int (*)(void*);
+    auto open = reinterpret_cast<OpenDisplay>(dlsym(x11, "XOpenDisplay"));
+    auto intern = reinterpret_cast<InternAtom>(dlsym(x11, "XInternAtom"));
+    auto send = reinterpret_cast<SendEvent>(dlsym(x11, "XSendEvent"));
+    auto flush = reinterpret_cast<Flush>(dlsym(x11, "XFlush"));
+    auto close = reinterpret_cast<CloseDisplay>(dlsym(x11, "XCloseDisplay"));
+    if (!open || !intern || !send || !flush || !close)
+        return false;
+    void* display = open(nullptr);
+    if (!display)
+        return false;
+
+    // XClientMessageEvent, laid out as Xlib declares it.
+    struct {
+        int type;
+        unsigned long serial;
+        int send_event;
+        void* display;
+        unsigned long window;
+        unsigned long message_type;
+        int format;
+        long data[5];
+    } event{};
+    event.type = 33;  // ClientMessage
+    event.send_event = 1;
+    event.display = display;
+    event.window = window;
+    event.message_type = intern(display, "WM_PROTOCOLS", 0);
+    event.format = 32;
+    event.data[0] = static_cast<long>(intern(display, "WM_DELETE_WINDOW", 0));
+    event.data[1] = 0;  // CurrentTime
+    char xevent[192] = {};  // an XEvent is a union of 24 longs
+    static_assert(sizeof(event) <= sizeof(xevent), "client message larger than an XEvent");
+    std::memcpy(xevent, &event, sizeof(event));
+    const bool sent = send(display, window, 0, 0, xevent) != 0;
+    flush(display);
+    close(display);
+    return sent;
+}
+
+TEST_F(AppTest, CloseBoxEndsTheRunCleanly)
+{
+    GameProcess game;
+    game.Start();
+    const std::string window = game.WaitForWindow();
+    ASSERT_FALSE(window.empty()) << game.Output();
+    std::this_thread::sleep_for(300ms);
+    if (!SendDeleteWindow(std::stoul(window)))
+        GTEST_SKIP() << "cannot reach the X library";
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+    EXPECT_EQ(game.tree.ReadFile("resources/KeyboardActionMap.txt"), kSortedBindings);
+}
+
+TEST(AppStartUp, WithoutADisplayItExplainsAndExitsNonZero)
+{
+    GameProcess game;
+    game.Start(false);
+    const int status = game.WaitForExit();
+    EXPECT_NE(status, 0);
+    EXPECT_NE(status, -1) << "still running without a display";
+    const std::string log = game.tree.ReadFile("logs/.txt");
+    EXPECT_NE(log.find("could not start"), std::string::npos) << log;
+    EXPECT_NE(game.Output().find("could not start"), std::string::npos) << game.Output();
+}
+
+}  // namespace

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include "CoreTestSupport.h"
+#include "ai/PathFindingSystem.h"
+#include "editor/Editor.h"
+#include "engine/Camera.h"
+#include "engine/SceneRequests.h"
+#include "graphics/DebugDraw.h"
+#include "objects/GameObject.h"
+#include "objects/ObjectList.h"
+#include "objects/Transform.h"
+#include "scenes/Cutscene.h"
+#include "scenes/GameOver.h"
+#include "scenes/Level.h"
+#include "scenes/MainMenu.h"
+#include "scenes/SplashScene.h"
+#include "support/TempResourceTree.h"
+
+using namespace coretest;
+using Framework::Keys::Escape;
+
+namespace {
+
+// Scenes run on a copy of the shipped resources, with keys held by the test.
+class ScenesTest : public KeyStateTest {
+protected:
+    void SetUp() override
+    {
+        KeyStateTest::SetUp();
+        ResetSceneRequests();
+        DestroyAll();
+        gInputSystem->inputEnabled = true;
+    }
+    void TearDown() override
+    {
+        ResetSceneRequests();
+        DestroyAll();
+        *gCamera = Framework::Camera();
+        KeyStateTest::TearDown();
+    }
+
+    static std::vector<std::string> Names()
+    {
+        std::vector<std::string> names;
+        for (const auto& object : gGameObjects)
+            names.push_back(object->name);
+        return names;
+    }
+
+    std::shared_ptr<ProbeComponent> AddProbe(const std::string& name)
+    {
+        auto object = std::make_shared<GameObject>(name, 4, gObjectIdCounter);
+        auto probe = std::make_shared<ProbeComponent>();
+        object->components.push_back(probe);
+        probe->SetOwner(object.get());
+        AddObject(object);
+        return probe;
+    }
+
+    testsupport::TempResourceTree tree;
+};
+
+// Seconds of frames of `dt` until the splash asks for the menu (or `limit` passes).
+float RunSplash(SplashScene& splash, float dt, float limit)
+{
+    float t = 0.0f;
+    while (!gSplashFinished && t < limit) {
+        splash.Update(dt);
+        t += dt;
+    }
+    return t;
+}
+
+TEST_F(ScenesTest, SplashTakesEscapeOnlyFromTheSecondLogosFadeOut)
+{
+    SplashScene splash(0);
+    splash.Load();
+    splash.Init();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Camera"}));
+
+    Press(Escape);  // held from the start: ignored, and its press is left for later
+    EXPECT_LT(RunSplash(splash, 0.1f, 10.5f), 10.5f + 1e-3f);
+    EXPECT_FALSE(gSplashFinished);
+    EXPECT_TRUE(Armed(Escape));
+
+    const float t = 10.5f + RunSplash(splash, 0.1f, 2.0f);
+    EXPECT_TRUE(gSplashFinished);
+    EXPECT_NEAR(t, 11.0f, 0.25f);
+    EXPECT_TRUE(gGameObjects.empty());
+}
+
+TEST_F(ScenesTest, EscapeSkipsTheCutsceneOnItsFirstFrame)
+{
+    Cutscene cutscene(2);
+    cutscene.Load();
+    cutscene.Init();
+    Press(Escape);
+    cutscene.Update(0.016f);
+    EXPECT_TRUE(gCutsceneFinished);
+    EXPECT_TRUE(gGameObjects.empty());
+}
+
+TEST_F(ScenesTest, MainMenuKeepsEscapeToItself)
+{
+    MainMenu menu(1);
+    menu.Load();
+    menu.Init();
+    Press(Escape);
+    menu.Update(0.016f);
+    EXPECT_FALSE(Armed(Escape));
+    EXPECT_FALSE(gQuitFromMenu);
+}
+
+TEST_F(ScenesTest, LevelLoadsTheSaveOnlyWhenContinuingAndClearsTheFlagItActedOn)
+{
+    tree.WriteFile("resources/save/SaveData.txt",
+                   "SaveData\n\nSavedThing\n4\nNone\nEnd\n\nCamera\n10\nNone\nEnd\n\n/SaveData\n");
+    Level level(3);
+
+    gContinueGame = true;
+    level.Load();
+    EXPECT_FALSE(gContinueGame);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"SavedThing", "Camera"}));
+
+    DestroyAll();
+    gNewGame = true;
+    gContinueGame = true;
+    level.Load();
+    EXPECT_FALSE(gNewGame);
+    EXPECT_TRUE(gContinueGame);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Camera"}));
+}
+
+TEST_F(ScenesTest, ContinuingWithoutASaveStartsTheLevel)
+{
+    std::filesystem::remove(tree.Resources() / "save/SaveData.txt");
+    Level level(3);
+    gContinueGame = true;
+    level.Load();
+    EXPECT_FALSE(gContinueGame);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Camera"}));
+}
+
+TEST_F(ScenesTest, HeldF9AsksTheLevelForTheMenu)
+{
+    Level level(3);
+    level.Load();
+    level.Init();
+    level.Update(0.016f);
+    EXPECT_FALSE(gLevelToMenu);
+    Press(Framework::Keys::F9);
+    level.Update(0.016f);
+    EXPECT_TRUE(gLevelToMenu);
+}
+
+TEST_F(ScenesTest, InitSetsUpComponentsThenLinksChildrenAndTakesTheCamera)
+{
+    GameOver scene(8);
+    scene.Load();  // the shipped file: just the camera at the origin
+    auto parentProbe = AddProbe("Parent");
+    auto childProbe = AddProbe("Child");
+    gGameObjects.back()->parentName = "Parent";
+    gCamera->position = Vector3(9.0f, 9.0f, 9.0f);
+
+    scene.Init();
+    EXPECT_EQ(parentProbe->inits, 1);
+    EXPECT_EQ(childProbe->inits, 1);
+    const auto parent = FindObjectByName("Parent");
+    const auto child = FindObjectByName("Child");
+    ASSERT_EQ(parent->children.size(), 1u);
+    EXPECT_EQ(parent->children[0], child);
+    EXPECT_EQ(child->GetParent(), parent);
+    EXPECT_EQ(gCamera->GetPosition().x, 0.0f);
+}
+
+TEST_F(ScenesTest, ComponentWalkSurvivesAListThatGrowsOrEmpties)
+{
+    GameOver scene(8);
+    auto spawner = AddProbe("Spawner");
+    std::shared_ptr<ProbeComponent> spawned;
+    spawner->onUpdate = [&] {
+        for (int i = 0; i < 64; ++i)  // enough to move the list's storage
+            spawned = AddProbe("Marker");
+    };
+    scene.Update(0.016f);
+    EXPECT_EQ(gGameObjects.size(), 65u);
+    EXPECT_EQ(spawned->updates, 0);  // new objects run from the next frame
+    spawner->onUpdate = nullptr;
+    scene.Update(0.016f);
+    EXPECT_EQ(spawned->updates, 1);
+
+    DestroyAll();
+    auto destroyer = AddProbe("Destroyer");
+    auto after = AddProbe("After");
+    destroyer->onUpdate = [] { DestroyAll(); };
+    scene.Update(0.016f);
+    EXPECT_EQ(destroyer->updates, 1);
+    EXPECT_EQ(after->updates, 0);
+    EXPECT_TRUE(gGameObjects.empty());
+}
+
+TEST_F(ScenesTest, EditorRunsScriptsOnlyInPlayModeOrWithF11AndEmptiesEverythingOnUnload)
+{
+    tree.WriteFile("resources/level/Test.txt", "Test\n\nRoom\n4\nNone\nEnd\n\n/Test\n");
+    Editor editor(5);
+    editor.levelName = "Test";
+    editor.Load();
+    editor.Init();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Room", "Camera"}));
+
+    auto probe = AddProbe("Script");
+    editor.Update(0.016f);
+    EXPECT_EQ(probe->updates, 0);
+    Press(Framework::Keys::F11);
+    editor.Update(0.016f);
+    EXPECT_EQ(probe->updates, 1);
+    Release(Framework::Keys::F11);
+
+    const int f12 = Framework::Keys::F1 + 11;
+    Press(f12);
+    editor.Update(0.016f);
+    editor.Update(0.016f);  // still held: one switch only
+    EXPECT_TRUE(editor.playMode);
+    EXPECT_EQ(probe->updates, 3);
+
+    gDebugDraw->lineVertices.push_back(Vector3());
+    editor.Unload();
+    EXPECT_TRUE(gGameObjects.empty());
+    EXPECT_TRUE(gDebugDraw->lineVertices.empty());
+}
+
+std::shared_ptr<GameObject> AddTile(const std::string& name, int type = 12)
+{
+    auto tile = std::make_shared<GameObject>(name, type, gObjectIdCounter);
+    AddObject(tile);
+    return tile;
+}
+
+TEST_F(ScenesTest, PathFindingGroupsTheTilesOfEachRoom)
+{
+    EXPECT_EQ(Framework::PathFindingSystem::RoomKey("HallAg0x12"), "HallA");
+    EXPECT_EQ(Framework::PathFindingSystem::RoomKey("ag12345x6"), "a12345x6");
+    EXPECT_EQ(Framework::PathFindingSystem::RoomKey("Hg0x1"), "");
+
+    auto a0 = AddTile("HallAg0x0");
+    auto b0 = AddTile("RoomBg0x0");
+    AddTile("HallAg0x9", 4);  // not a tile
+    auto a1 = AddTile("HallAg0x1");
+    Framework::PathFindingSystem pathFinding;
+    pathFinding.Init();
+    ASSERT_EQ(pathFinding.mGroups.size(), 2u);
+    EXPECT_EQ(pathFinding.mGroups[0], (std::vector<std::shared_ptr<GameObject>>{a0, a1}));
+    EXPECT_EQ(pathFinding.mGroups[1], (std::vector<std::shared_ptr<GameObject>>{b0}));
+
+    pathFinding.Init();  // a new level starts from empty tables
+    EXPECT_EQ(pathFinding.mGroups.size(), 2u);
+    pathFinding.Shutdown();
+    EXPECT_TRUE(pathFinding.mGroups.empty());
+}
+
+}  // namespace
