@@ -3,8 +3,11 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "engine/LoggingSystem.h"
 #include "objects/GameObject.h"
+#include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
+#include "physics/Physics.h"
 
 AudioEventTrigger::AudioEventTrigger() : Component(kTypeId)
 {
@@ -13,11 +16,46 @@ AudioEventTrigger::AudioEventTrigger() : Component(kTypeId)
 void AudioEventTrigger::Init()
 {
     typeId = kTypeId;
+    audio = owner ? owner->GetComponent<Audio>() : nullptr;
+    player = FindObjectByName("Player");
+}
+
+bool AudioEventTrigger::FindCollaborators()
+{
+    // Either may come later (the editor adds components and objects one at a time).
+    if (!audio && owner)
+        audio = owner->GetComponent<Audio>();
+    if (!player)
+        player = FindObjectByName("Player");
+    if (audio && player && owner)
+        return true;
+    if (!reportedMissing)
+        Framework::ReportError("AudioTrigger on \"" + (owner ? owner->name : std::string("(no object)")) +
+                               "\": " + (!audio ? "no Audio on its object" : "no object named \"Player\"") +
+                               "; the area stays quiet");
+    reportedMissing = true;
+    return false;
 }
 
 void AudioEventTrigger::Update(float dt)
 {
     (void)dt;
+    if (!FindCollaborators())
+        return;
+
+    // The query takes shared objects; a shallow copy of the owner shares its live collider.
+    const bool overlapping = Framework::Physics::CheckCollision(std::make_shared<GameObject>(*owner), player);
+    if (overlapping && !inside)
+    {
+        audio->Play();
+        inside = true;
+    }
+    // Leaving re-arms the area only for a looping sound; a one-shot stays played.
+    if (!overlapping && inside && audio->looping)
+    {
+        audio->Stop();
+        inside = false;
+    }
 }
 
 std::shared_ptr<Component> AudioEventTrigger::Clone() const

@@ -9,6 +9,8 @@
 class Audio;
 class GameObject;
 
+// A sound area: the player walking into the owner's box starts the owner's Audio; walking out
+// stops a looping sound and re-arms the area, while a one-shot stays played.
 class AudioEventTrigger : public Component
 {
 public:
@@ -18,14 +20,22 @@ public:
 
     static std::string GetTypeName() { return "AudioTrigger"; }
 
+    // Finds the owner's Audio and the object named "Player".
     void Init() override;
     void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
+    // The block is the type-name line alone.
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
 
     bool inside = false;
     std::shared_ptr<Audio> audio;
     std::shared_ptr<GameObject> player;
+
+private:
+    // Looks the collaborators up again while they are missing; false (logged once) if still so.
+    bool FindCollaborators();
+
+    bool reportedMissing = false;
 };

@@ -1,7 +1,12 @@
 #include "physics/Collider.h"
 
-#include <iostream>
+#include <istream>
+#include <ostream>
 
+#include <imgui.h>
+
+#include "engine/LoggingSystem.h"
+#include "graphics/DebugDraw.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
@@ -15,19 +20,27 @@ Collider::Collider(const Vector2& size)
 {
 }
 
-void Collider::Init()
+bool Collider::ReadPosition(Vector3& position)
 {
-    typeId = kTypeId;
     std::shared_ptr<Transform> transform = owner ? owner->GetComponent<Transform>() : nullptr;
     if (!transform)
     {
         if (!reportedNoTransform)
-            std::cout << "Collider on \"" << (owner ? owner->name : std::string("(no object)"))
-                      << "\" has no Transform; its box stays as it was\n";
+            Framework::ReportError("Collider on \"" + (owner ? owner->name : std::string("(no object)")) +
+                                   "\" has no Transform; its box stays as it was");
         reportedNoTransform = true;
-        return;
+        return false;
     }
-    Vector3 p = transform->GetPosition();
+    position = transform->GetPosition();
+    return true;
+}
+
+void Collider::Init()
+{
+    typeId = kTypeId;
+    Vector3 p;
+    if (!ReadPosition(p))
+        return;
     min = Vector3(p.x - scale.x * 0.5f, p.y - scale.y * 0.5f, 1.0f);
     max = Vector3(p.x + scale.x * 0.5f, p.y + scale.y * 0.5f, 1.0f);
 }
@@ -35,6 +48,21 @@ void Collider::Init()
 void Collider::Update(float dt)
 {
     (void)dt;
+    Vector3 p;
+    if (!ReadPosition(p))
+        return;
+    min = Vector3(p.x - scale.x * 0.5f, p.y - scale.y * 0.5f, 1.0f) + offset;
+    max = Vector3(p.x + scale.x * 0.5f, p.y + scale.y * 0.5f, 1.0f) + offset;
+    UpdateDebugLines();
+}
+
+void Collider::UpdateDebugLines()
+{
+    if (!showCollider || !gDebugDraw)
+        return;
+    // Drawn during the scene update, so the outline lands on top of this frame's sprites.
+    gDebugDraw->DrawBox(min, max, Vector3(lineColor.x / 255.0f, lineColor.y / 255.0f, lineColor.z / 255.0f));
+    gDebugDraw->Clear();
 }
 
 std::shared_ptr<Component> Collider::Clone() const
@@ -69,4 +97,30 @@ void Collider::Deserialize(std::istream& stream)
     flag = 0;
     stream >> key >> flag;
     active = flag != 0;
+}
+
+void Collider::Inspector(int id)
+{
+    if (!ImGui::CollapsingHeader("Collider"))
+        return;
+    ImGui::Spacing();
+    ImGui::Text("Collider ID #%d", id);
+    ImGui::Spacing();
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
+    float size[2] = {scale.x, scale.y};
+    if (ImGui::InputFloat2("Collider Scale ", size, "%.1f"))
+    {
+        scale.x = size[0];
+        scale.y = size[1];
+    }
+    float shift[2] = {offset.x, offset.y};
+    if (ImGui::InputFloat2("Collider Offset ", shift, "%.1f"))
+        offset = Vector3(shift[0], shift[1], 0.0f);
+    ImGui::Checkbox("Show Debug Line", &showCollider);
+    float color[3] = {lineColor.x, lineColor.y, lineColor.z};
+    if (ImGui::InputFloat3("Debug Lines Color", color, "%.1f"))
+        lineColor = Vector3(color[0], color[1], color[2]);
+    ImGui::Checkbox("Collider Active", &active);
+    ImGui::PopItemWidth();
+    ImGui::Spacing();
 }

@@ -9,7 +9,8 @@
 #include "objects/Component.h"
 
 // Axis-aligned box around the owner's Transform position; only scale x and y give its
-// size (the Transform's own scale does not enter).
+// size (the Transform's own scale does not enter). The box is stored, not derived on demand:
+// the overlap query reads what the last Init or Update left.
 class Collider : public Component
 {
 public:
@@ -23,11 +24,18 @@ public:
 
     // Sets the box from the owner's Transform; the offset is not applied here.
     void Init() override;
+    // Rebuilds the box (offset applied) and draws the outline when asked to.
     void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+    void Inspector(int id) override;
+
+    Vector3 GetMin() const { return min; }
+    Vector3 GetMax() const { return max; }
+    // Draws the box outline in lineColor / 255 when showCollider is set.
+    void UpdateDebugLines();
 
     Vector3 min;
     Vector3 max;
@@ -38,5 +46,8 @@ public:
     bool active = false;
 
 private:
+    // False (after one message) when the owner has no Transform to measure from.
+    bool ReadPosition(Vector3& position);
+
     bool reportedNoTransform = false;
 };

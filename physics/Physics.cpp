@@ -1,5 +1,9 @@
 #include "physics/Physics.h"
 
+#include "objects/GameObject.h"
+#include "physics/Collider.h"
+#include "physics/Rigidbody.h"
+
 namespace Framework {
 
 Physics::Physics() = default;
@@ -19,5 +23,28 @@ std::string Physics::GetName()
 }
 
 void Physics::Shutdown() {}
+
+bool Physics::CheckCollision(std::shared_ptr<GameObject> a, std::shared_ptr<GameObject> b,
+                             const Vector3& offset)
+{
+    if (!a || !b)
+        return false;
+    // A Rigidbody is the ticket into the query, even for an object that never moves.
+    if (!a->GetComponent<Rigidbody>() || !b->GetComponent<Rigidbody>())
+        return false;
+    const std::shared_ptr<Collider> colliderA = a->GetComponent<Collider>();
+    const std::shared_ptr<Collider> colliderB = b->GetComponent<Collider>();
+    if (!colliderA || !colliderB)
+        return false;
+
+    const Vector3 minA = colliderA->GetMin() + offset;
+    const Vector3 maxA = colliderA->GetMax() + offset;
+    const Vector3 minB = colliderB->GetMin();
+    const Vector3 maxB = colliderB->GetMax();
+    // Strict tests: boxes that only share an edge or a corner overlap.
+    if (minB.x > maxA.x || minA.x > maxB.x || minB.y > maxA.y || minA.y > maxB.y)
+        return false;
+    return true;
+}
 
 }  // namespace Framework

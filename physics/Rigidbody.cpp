@@ -1,11 +1,27 @@
 #include "physics/Rigidbody.h"
 
+#include <istream>
 #include <ostream>
 
-#include "objects/TextWriters.h"
+#include <imgui.h>
 
-Rigidbody::Rigidbody(float mass_) : Component(kTypeId), mass(mass_), inverseMass(1.0f / mass_)
+#include "engine/LoggingSystem.h"
+#include "objects/GameObject.h"
+#include "objects/TextWriters.h"
+#include "objects/Transform.h"
+
+// The vertical axis moves a fixed share of the velocity each frame, not velocity * dt.
+static constexpr float kVerticalStepPerFrame = 0.02f;
+
+Rigidbody::Rigidbody(float mass_) : Component(kTypeId), mass(mass_), inverseMass(0.0f)
 {
+    SetMass(mass_);
+}
+
+void Rigidbody::SetMass(float value)
+{
+    mass = value;
+    inverseMass = mass != 0.0f ? 1.0f / mass : 0.0f;
 }
 
 void Rigidbody::Init()
@@ -15,7 +31,33 @@ void Rigidbody::Init()
 
 void Rigidbody::Update(float dt)
 {
-    (void)dt;
+    std::shared_ptr<Transform> transform = owner ? owner->GetComponent<Transform>() : nullptr;
+    if (!transform)
+    {
+        if (!reportedNoTransform)
+            Framework::ReportError("Rigidbody on \"" + (owner ? owner->name : std::string("(no object)")) +
+                                   "\" has no Transform; it does not move");
+        reportedNoTransform = true;
+        return;
+    }
+
+    const float oldX = transform->position.x;
+    const float oldY = transform->position.y;
+    // Written directly: the children are carried below, by this step's delta only.
+    transform->position.x = oldX + velocity.x * dt;
+    transform->position.y = oldY + velocity.y * kVerticalStepPerFrame;
+
+    if (owner->children.empty())
+        return;
+    const Vector2 delta(transform->position.x - oldX, transform->position.y - oldY);
+    for (const std::shared_ptr<GameObject>& child : owner->children)
+    {
+        std::shared_ptr<Transform> childTransform = child ? child->GetComponent<Transform>() : nullptr;
+        if (!childTransform)
+            continue;
+        const Vector3 p = childTransform->GetPosition();
+        childTransform->SetPosition(Vector2(p.x + delta.x, p.y + delta.y));
+    }
 }
 
 std::shared_ptr<Component> Rigidbody::Clone() const
@@ -26,9 +68,39 @@ std::shared_ptr<Component> Rigidbody::Clone() const
 void Rigidbody::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteString(stream, "mass");
+    WriteFloat(stream, mass);
+    WriteString(stream, "Gravity");
+    stream << (gravity ? 1 : 0) << '\n';
 }
 
 void Rigidbody::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    std::string key;
+    float readMass = mass;
+    int flag = 0;
+    if (!(stream >> key >> readMass))
+        return;
+    SetMass(readMass);
+    if (!(stream >> key >> flag))
+        return;
+    gravity = flag != 0;
+    // A loaded body starts at rest: the velocity is not stored.
+    velocity = Vector2();
+}
+
+void Rigidbody::Inspector(int id)
+{
+    if (!ImGui::CollapsingHeader("Rigidbody"))
+        return;
+    ImGui::Spacing();
+    ImGui::Text("Rigidbody ID #%d", id);
+    ImGui::Spacing();
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
+    float editedMass = mass;
+    if (ImGui::InputFloat("Mass", &editedMass, 0.0f, 0.0f, "%.1f"))
+        SetMass(editedMass);
+    ImGui::Checkbox("Gravity", &gravity);
+    ImGui::PopItemWidth();
+    ImGui::Spacing();
 }
