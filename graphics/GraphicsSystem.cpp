@@ -7,9 +7,17 @@
 #include <stdexcept>
 
 #include "engine/Camera.h"
+#include "engine/LoggingSystem.h"
 #include "engine/Scene.h"
 #include "engine/SceneSystem.h"
 #include "engine/WindowSystem.h"
+#include "graphics/GLResource.h"
+#include "graphics/GLTexture.h"
+#include "graphics/Mesh.h"
+#include "graphics/ParticleEmitter.h"
+#include "graphics/ShaderObject.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
@@ -64,8 +72,61 @@ void GraphicsSystem::Init()
 
     halfWidth = static_cast<float>(gWindowSystem->width) * 0.5f;
     halfHeight = static_cast<float>(gWindowSystem->height) * 0.5f;
+
+    // The particle quad shows its texture's top row at its top.
+    quadMesh = std::make_shared<Mesh>();
+    const float flippedUV[4][2] = {{1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}, {0.0f, 0.0f}};
+    for (int i = 0; i < 4; ++i) {
+        quadMesh->vertices[i].u = flippedUV[i][0];
+        quadMesh->vertices[i].v = flippedUV[i][1];
+    }
+    quadMesh->Upload();
+
     LookAt(Vector3(0.0f, 0.0f, 5.0f), Vector3(0.0f, 0.0f, -1.0f), Vector3(0.0f, 1.0f, 0.0f));
     BuildProjection();
+
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        programs[i] = std::make_shared<ShaderObject>();
+        programs[i]->Load(gVertexShaderPaths[i], gFragmentShaderPaths[i]);
+    }
+    CreateLightBuffer();
+
+    // Outlines are drawn with the texture-coordinate attribute switched off; its resting value
+    // (-1, -1) tells the plain fragment shader to use the colour alone.
+    glVertexAttrib2f(1, -1.0f, -1.0f);
+
+    font.Init(nullptr, 30);
+}
+
+void GraphicsSystem::CreateLightBuffer()
+{
+    lightStaging.assign(kLightBufferSize, 0);
+    lightCapacity = kLightCapacity;
+    const ShaderObject& lit = *programs[1];
+
+    glGenBuffers(1, &lightBuffer);
+    glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
+    glBufferData(GL_UNIFORM_BUFFER, static_cast<GLsizeiptr>(kLightBufferSize), nullptr, GL_DYNAMIC_DRAW);
+    if (lit.IsLinked() && lit.uniforms.lightBlockIndex >= 0) {
+        const GLuint block = static_cast<GLuint>(lit.uniforms.lightBlockIndex);
+        GLint blockSize = 0;
+        glGetActiveUniformBlockiv(lit.program, block, GL_UNIFORM_BLOCK_DATA_SIZE, &blockSize);
+        if (blockSize != static_cast<GLint>(kLightBufferSize)) {
+            ReportError("The lit shader's LightBlock holds " + std::to_string(blockSize) + " bytes, the engine " +
+                        std::to_string(kLightBufferSize) + " (" + std::to_string(kLightCapacity) +
+                        " lights); lights are limited to what both hold");
+            if (blockSize > static_cast<GLint>(kLightBufferSize))
+                lightCapacity = 0;  // a buffer smaller than the block must not be bound
+            else
+                lightCapacity = static_cast<int>(static_cast<std::size_t>(blockSize) / kLightEntrySize);
+        }
+        glUniformBlockBinding(lit.program, block, 0);
+    } else if (lit.IsLinked()) {
+        ReportError("The lit shader has no LightBlock; sprites are drawn unlit");
+        lightCapacity = 0;
+    }
+    glBindBufferBase(GL_UNIFORM_BUFFER, 0, lightBuffer);
+    glBindBuffer(GL_UNIFORM_BUFFER, 0);
 }
 
 void GraphicsSystem::LookAt(const Vector3& eye, const Vector3& centre, const Vector3& up)
@@ -116,11 +177,157 @@ void GraphicsSystem::BuildProjection()
     projection = m;
 }
 
+void GraphicsSystem::UseProgram(const ShaderObject& program)
+{
+    if (currentProgram != program.program) {
+        glUseProgram(program.program);
+        currentProgram = program.program;
+    }
+}
+
+void GraphicsSystem::BindTexture(unsigned int id)
+{
+    if (!textureKnown || boundTexture != id) {
+        glBindTexture(GL_TEXTURE_2D, id);
+        boundTexture = id;
+        textureKnown = true;
+    }
+}
+
+int GraphicsSystem::PackAndUploadLights()
+{
+    const int count = PackLights(gGameObjects, lightStaging.data(), lightStaging.size(), lightCapacity);
+    if (lightBuffer == 0)
+        return 0;
+    glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
+    if (count > 0)
+        glBufferSubData(GL_UNIFORM_BUFFER, 0, static_cast<GLsizeiptr>(static_cast<std::size_t>(count) * kLightEntrySize),
+                        lightStaging.data());
+    // Something else may have taken binding point 0 since the last frame.
+    glBindBufferBase(GL_UNIFORM_BUFFER, 0, lightBuffer);
+    return count;
+}
+
 void GraphicsSystem::Update(float /*dt*/)
 {
     timer.Restart();
+    if (!contextReady || !programs[0] || !programs[1]) {
+        timer.Mark();
+        timer.Measure();
+        return;
+    }
+
+    const ShaderObject& lit = *programs[1];
+    currentProgram = 0;
+    textureKnown = false;
+    glUseProgram(0);
+
+    activeLightCount = PackAndUploadLights();
+    if (lit.IsLinked()) {
+        UseProgram(lit);
+        glUniform1f(lit.uniforms.ambientLight, gAmbientLight);
+        glUniform1i(lit.uniforms.activeLights, activeLightCount);
+    }
+    const bool lightsOn = activeLightCount > 0 && lit.IsLinked();
+
+    glActiveTexture(GL_TEXTURE0);
+    const Matrix4 projectionView = projection * view;
+    // By index: a sprite's Init may run here, and nothing it does may invalidate the walk.
+    for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
+        const std::shared_ptr<GameObject> object = gGameObjects[i];
+        if (!object)
+            continue;
+        if (const std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>())
+            DrawSprite(*object, *sprite, projectionView, lightsOn);
+        if (const std::shared_ptr<ParticleEmitter> emitter = object->GetComponent<ParticleEmitter>())
+            DrawParticles(*emitter, projectionView, lightsOn);
+    }
+
+    // Text is printed fixed-function after this: no program or vertex array may stay in use.
+    glBindVertexArray(0);
+    glUseProgram(0);
+    currentProgram = 0;
+
     timer.Mark();
     timer.Measure();
+}
+
+void GraphicsSystem::DrawSprite(GameObject& object, Sprite& sprite, const Matrix4& projectionView, bool lightsOn)
+{
+    GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
+    const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
+    if (!transform) {
+        if (!sprite.reportedMissingTransform) {
+            ReportError("Sprite of object \"" + owner->name + "\" has no Transform; it is not drawn");
+            sprite.reportedMissingTransform = true;
+        }
+        return;
+    }
+    const std::shared_ptr<Mesh>& mesh = sprite.mesh;
+    if (!mesh) {
+        // Shown from the next frame on.
+        sprite.Init();
+        return;
+    }
+    if (!mesh->IsUploaded()) {
+        mesh->Upload();
+        if (!mesh->IsUploaded())
+            return;
+    }
+
+    const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
+                                            transform->rotation, transform->scale.x, transform->scale.y);
+    const Matrix4 mvp = projectionView * model;
+    const Vector3 colour = sprite.GetColor();
+    const bool useLit = lightsOn && sprite.lightAffected;
+    const ShaderObject& program = useLit ? *programs[1] : *programs[0];
+    if (!program.IsLinked())
+        return;
+    UseProgram(program);
+    glUniform3f(program.uniforms.inColor, colour.x, colour.y, colour.z);
+    glUniform1f(program.uniforms.alphaVal, sprite.transparency);
+    glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, mvp.Data());
+    if (useLit)
+        glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, model.Data());
+    // A sprite without a texture draws with whatever is bound.
+    if (sprite.texture)
+        BindTexture(sprite.texture->id);
+
+    glBindVertexArray(mesh->vertexArray);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh->indices.size()), GL_UNSIGNED_INT, nullptr);
+}
+
+void GraphicsSystem::DrawParticles(ParticleEmitter& emitter, const Matrix4& projectionView, bool lightsOn)
+{
+    if (!gTextureSystem || !quadMesh || !quadMesh->IsUploaded())
+        return;
+    const std::string name = emitter.GetTextureName();
+    if (!gTextureSystem->IsLoaded(name))
+        return;
+    const std::shared_ptr<GLTexture> texture = gTextureSystem->GetTexture(name);
+    const bool useLit = lightsOn && emitter.lightAffected;
+    const ShaderObject& program = useLit ? *programs[1] : *programs[0];
+    if (!program.IsLinked())
+        return;
+    UseProgram(program);
+    BindTexture(texture ? texture->id : 0);
+    glBindVertexArray(quadMesh->vertexArray);
+    const GLsizei indexCount = static_cast<GLsizei>(quadMesh->indices.size());
+
+    for (const Particle& particle : emitter.particles) {
+        if (!particle.alive)
+            continue;
+        const Matrix4 model = Matrix4::Translate(particle.position.x, particle.position.y, particle.position.z) *
+                              Matrix4::RotateZ(particle.rotation) *
+                              Matrix4::Scale(particle.scale.x, particle.scale.y, 1.0f);
+        const Matrix4 mvp = projectionView * model;
+        glUniform3f(program.uniforms.inColor, particle.color.x, particle.color.y, particle.color.z);
+        glUniform1f(program.uniforms.alphaVal, particle.alpha);
+        glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, mvp.Data());
+        if (useLit)
+            glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, model.Data());
+        glDrawElements(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr);
+    }
 }
 
 std::string GraphicsSystem::GetName()
@@ -130,6 +337,24 @@ std::string GraphicsSystem::GetName()
 
 void GraphicsSystem::Shutdown()
 {
+    if (contextReady && GLReady()) {
+        glUseProgram(0);
+        glBindVertexArray(0);
+        if (lightBuffer != 0)
+            glDeleteBuffers(1, &lightBuffer);
+        font.Release();
+        // Textures and quads may still be held by objects, caches or the debug drawer; their
+        // GL names go now, while the context exists.
+        ReleaseAllGLResources();
+    }
+    lightBuffer = 0;
+    programs[0].reset();
+    programs[1].reset();
+    quadMesh.reset();
+    lightStaging.clear();
+    activeLightCount = 0;
+    currentProgram = 0;
+    textureKnown = false;
     if (gWindowSystem)
         Platform::DestroyGLContext(gWindowSystem->window);
     contextReady = false;

@@ -2,10 +2,19 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/Matrix4.h"
 #include "engine/System.h"
 #include "engine/Vector3.h"
+#include "graphics/FontText.h"
+#include "graphics/LightPacking.h"
+
+class Mesh;
+class ShaderObject;
+class GameObject;
+class Sprite;
+class ParticleEmitter;
 
 namespace Platform {
 class PlatformWindow;
@@ -15,16 +24,26 @@ namespace Framework {
 
 // Owns the OpenGL context and draws the world. The view is the fixed look-at matrix times the
 // camera matrix that BeginFrame takes each frame; the projection is orthographic in pixels.
+// Each Update draws, in list order, every object's sprite (through the lit program when a
+// light is on and the sprite is light-affected, else the plain one) and then its particles;
+// the lights are packed into "LightBlock" first, rewritten in full every frame.
 class GraphicsSystem : public System {
 public:
     GraphicsSystem();
     ~GraphicsSystem() override;
 
-    // Creates the context on the window (throws when it cannot), builds the matrices.
+    // Creates the context on the window (throws when it cannot), builds the matrices, the
+    // particle quad, the two programs, the light buffer and the font.
     void Init() override;
+    // The frame's draw (nothing but the timer without a context).
     void Update(float dt) override;
     std::string GetName() override;
-    void Shutdown() override;  // releases the context
+    // Releases every GL object (its own and any texture or mesh still held elsewhere), then
+    // the context.
+    void Shutdown() override;
+
+    // The plain program (the debug drawer draws with it).
+    std::shared_ptr<ShaderObject> GetShader() const { return programs[0]; }
 
     // Makes the OpenGL 3.1 context on the window current and prints the version in use.
     bool CreateContext(Platform::PlatformWindow& window, std::string& error);
@@ -56,8 +75,29 @@ public:
     Matrix4 lookAtView;
     Matrix4 view;
 
+    std::array<std::shared_ptr<ShaderObject>, 2> programs;  // 0 plain, 1 lit
+    FontText font;
+    std::shared_ptr<Mesh> quadMesh;  // the particle quad, v flipped
+    unsigned int lightBuffer = 0;
+    // Entries the light block holds: kLightCapacity, or fewer if the lit program declares a
+    // smaller block (reported at Init).
+    int lightCapacity = kLightCapacity;
+    // Lights packed by the last draw (sent as "activeLights").
+    int activeLightCount = 0;
+
 private:
+    void CreateLightBuffer();
+    int PackAndUploadLights();
+    void UseProgram(const ShaderObject& program);
+    void BindTexture(unsigned int id);
+    void DrawSprite(GameObject& object, Sprite& sprite, const Matrix4& projectionView, bool lightsOn);
+    void DrawParticles(ParticleEmitter& emitter, const Matrix4& projectionView, bool lightsOn);
+
     bool contextReady = false;
+    std::vector<unsigned char> lightStaging;
+    unsigned int currentProgram = 0;
+    unsigned int boundTexture = 0;
+    bool textureKnown = false;
 };
 
 }  // namespace Framework

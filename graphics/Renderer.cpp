@@ -1,5 +1,8 @@
 #include "graphics/Renderer.h"
 
+#include <imgui.h>
+
+#include <istream>
 #include <ostream>
 
 #include "objects/TextWriters.h"
@@ -21,9 +24,28 @@ std::shared_ptr<Component> Renderer::Clone() const
 void Renderer::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteString(stream, "Casts Shadow");
+    WriteString(stream, castsShadow ? "1" : "0");
 }
 
 void Renderer::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    // The key is two words.
+    std::string casts;
+    std::string shadow;
+    int flag = 0;
+    if (stream >> casts >> shadow >> flag)
+        castsShadow = flag != 0;
+}
+
+void Renderer::Inspector(int id)
+{
+    if (!ImGui::CollapsingHeader("Renderer"))
+        return;
+    ImGui::Spacing();
+    ImGui::Text("Renderer ID #%d", id);
+    ImGui::Spacing();
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
+    ImGui::Checkbox("Casts Shadow", &castsShadow);
+    ImGui::PopItemWidth();
 }

@@ -6,6 +6,7 @@
 
 #include "objects/Component.h"
 
+// Carries the per-object "Casts Shadow" option; stored and edited, read by nothing else.
 class Renderer : public Component
 {
 public:
@@ -20,6 +21,7 @@ public:
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+    void Inspector(int id) override;
 
     bool castsShadow = false;
 };

@@ -1,21 +1,74 @@
 #include "graphics/Sprite.h"
 
+#include <imgui.h>
+
+#include <istream>
 #include <ostream>
 
+#include "engine/LoggingSystem.h"
+#include "graphics/GLTexture.h"
+#include "graphics/Mesh.h"
+#include "graphics/TextureSystem.h"
 #include "objects/TextWriters.h"
+
+namespace
+{
+const char* const kEmptySheet = "Empty_1x1.png";
+
+std::shared_ptr<GLTexture> LookUpTexture(const std::string& name)
+{
+    if (!gTextureSystem)
+        return nullptr;
+    return gTextureSystem->GetTexture(name);
+}
+
+void WriteInt(std::ostream& stream, int value)
+{
+    WriteString(stream, std::to_string(value));
+}
+
+void WriteBool(std::ostream& stream, bool value)
+{
+    WriteString(stream, value ? "1" : "0");
+}
+
+// A grid count read from a file: below 1 cannot place a frame.
+int CheckedCount(int value, const char* key, const std::string& textureName)
+{
+    if (value >= 1)
+        return value;
+    Framework::ReportError(std::string("Sprite \"") + textureName + "\": " + key + " " + std::to_string(value) +
+                           " cannot place a frame; using 1");
+    return 1;
+}
+} // namespace
 
 Sprite::Sprite() : Component(kTypeId)
 {
 }
 
+Sprite::Sprite(std::string name) : Component(kTypeId)
+{
+    texture = LookUpTexture(name);
+    textureName = name;
+}
+
 void Sprite::Init()
 {
     typeId = kTypeId;
+    mesh = std::make_shared<Mesh>();
+    mesh->Upload();
+    currentFrame = startFrame;
+    const SpriteCell cell = CellOfFrame(startFrame, numColumns);
+    row = cell.row;
+    column = cell.column;
+    UpdateUV();
 }
 
 void Sprite::Update(float dt)
 {
-    (void)dt;
+    if (TickAnimationClock(animationTimer, animationDelay, dt))
+        Animate();
 }
 
 std::shared_ptr<Component> Sprite::Clone() const
@@ -23,12 +76,193 @@ std::shared_ptr<Component> Sprite::Clone() const
     return std::make_shared<Sprite>(*this);
 }
 
+void Sprite::ShowCell(SpriteCell cell)
+{
+    shown = cell;
+    if (!mesh || mesh->vertices.size() < 4)
+        return;
+    const QuadUV uv = CellUV(cell, numRows, numColumns, flipX, flipY);
+    for (int i = 0; i < 4; ++i) {
+        mesh->vertices[i].u = uv.u[i];
+        mesh->vertices[i].v = uv.v[i];
+    }
+    mesh->SyncVertices();
+}
+
+void Sprite::UpdateUV()
+{
+    ShowCell(SpriteCell{row, column});
+}
+
+void Sprite::SetFlip(bool x, bool y)
+{
+    flipX = x;
+    flipY = y;
+    ShowCell(shown);
+}
+
+void Sprite::SetFrame(int n)
+{
+    startFrame = n;
+    currentFrame = n;
+    const SpriteCell cell = CellOfFrame(n, numColumns);
+    row = cell.row;
+    column = cell.column;
+    UpdateUV();
+}
+
+void Sprite::SetTexture(std::string name)
+{
+    const SheetGrid grid = ParseSheetName(name);
+    if (grid.malformed)
+        Framework::ReportError("Sprite sheet \"" + name + "\" has an unusable grid; shown as one frame");
+    numRows = grid.rows;
+    numColumns = grid.columns;
+    frameCount = numRows * numColumns;
+    UpdateUV();
+}
+
+void Sprite::Animate()
+{
+    if (!animateFlag)
+        return;
+    // Steps move the shown rectangle on by one cell, so a run may cross into the next row
+    // and from the last row back to the first.
+    ShowCell(NextCell(shown, numRows, numColumns));
+    if (currentFrame - startFrame >= animationCount) {
+        UpdateUV();
+        currentFrame = startFrame;
+    } else {
+        currentFrame += 1;
+    }
+}
+
 void Sprite::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteString(stream, ToToken(textureName, kEmptySheet));
+    WriteString(stream, "Color");
+    WriteVec3(stream, color);
+    WriteString(stream, "Transparency");
+    WriteFloat(stream, transparency);
+    WriteString(stream, "NumColumns");
+    WriteInt(stream, numColumns);
+    WriteString(stream, "NumRows");
+    WriteInt(stream, numRows);
+    WriteString(stream, "AnimationDelay");
+    WriteFloat(stream, animationDelay);
+    WriteString(stream, "AnimateFlag");
+    WriteBool(stream, animateFlag);
+    WriteString(stream, "StartFrame");
+    WriteInt(stream, startFrame);
+    WriteString(stream, "AnimationCount");
+    WriteInt(stream, animationCount);
+    WriteString(stream, "FlipX");
+    WriteBool(stream, flipX);
+    WriteString(stream, "FlipY");
+    WriteBool(stream, flipY);
+    WriteString(stream, "LightAffected");
+    WriteBool(stream, lightAffected);
 }
 
 void Sprite::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    if (!(stream >> textureName))
+        return;
+    texture = LookUpTexture(textureName);
+    if (!texture)
+        texture = LookUpTexture(kEmptySheet);
+
+    std::string key;
+    int flag = 0;
+    if (!(stream >> key >> color.x >> color.y >> color.z))
+        return;
+    if (!(stream >> key >> transparency))
+        return;
+    // A count that does not read (too large for an int, say) leaves a usable grid behind.
+    int count = 1;
+    const bool columnsRead = static_cast<bool>(stream >> key >> count);
+    numColumns = columnsRead ? CheckedCount(count, "NumColumns", textureName) : 1;
+    if (!columnsRead)
+        return;
+    count = 1;
+    const bool rowsRead = static_cast<bool>(stream >> key >> count);
+    numRows = rowsRead ? CheckedCount(count, "NumRows", textureName) : 1;
+    if (!rowsRead)
+        return;
+    if (!(stream >> key >> animationDelay))
+        return;
+    if (!(stream >> key >> flag))
+        return;
+    animateFlag = flag != 0;
+    if (!(stream >> key >> startFrame))
+        return;
+    if (!(stream >> key >> animationCount))
+        return;
+    if (!(stream >> key >> flag))
+        return;
+    flipX = flag != 0;
+    if (!(stream >> key >> flag))
+        return;
+    flipY = flag != 0;
+    if (!(stream >> key >> flag))
+        return;
+    lightAffected = flag != 0;
+}
+
+void Sprite::Inspector(int id)
+{
+    if (!ImGui::CollapsingHeader("Sprite"))
+        return;
+    ImGui::Spacing();
+    ImGui::Text("Sprite ID #%d", id);
+    ImGui::Spacing();
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
+
+    ImGui::Text("Sprite");
+    ImGui::SameLine();
+    if (ImGui::Button(textureName.empty() ? "Choose Texture" : textureName.c_str()))
+        ImGui::OpenPopup("Sprite List1");
+    if (ImGui::BeginPopup("Sprite List1")) {
+        const std::vector<std::string> names =
+            gTextureSystem ? gTextureSystem->GetTextureNames() : std::vector<std::string>();
+        for (const std::string& name : names) {
+            if (ImGui::Selectable(name.c_str())) {
+                texture = LookUpTexture(name);
+                textureName = name;
+                SetTexture(name);
+            }
+        }
+        ImGui::EndPopup();
+    }
+    ImGui::Text("Whole sprite of %s", textureName.c_str());
+
+    ImGui::Text("Color");
+    float rgba[4] = {color.x, color.y, color.z, transparency};
+    if (ImGui::ColorPicker4("##SpriteColor", rgba, ImGuiColorEditFlags_AlphaBar)) {
+        color = Vector3(rgba[0], rgba[1], rgba[2]);
+        transparency = rgba[3];
+    }
+
+    bool wantX = flipX;
+    bool wantY = flipY;
+    const bool changedX = ImGui::Checkbox("Flip X ", &wantX);
+    const bool changedY = ImGui::Checkbox("Flip Y ", &wantY);
+    if (changedX || changedY)
+        SetFlip(wantX, wantY);
+
+    ImGui::Checkbox("Animate ", &animateFlag);
+    if (animateFlag) {
+        float start = static_cast<float>(startFrame);
+        if (ImGui::DragFloat("Animation Start Frame ", &start, 1.0f, 0.0f, static_cast<float>(frameCount - 1),
+                             "%.0f"))
+            SetFrame(static_cast<int>(start));
+        float count = static_cast<float>(animationCount);
+        if (ImGui::DragFloat("Animate Number Of Frame ", &count, 1.0f, 0.0f,
+                             static_cast<float>(frameCount - startFrame - 1), "%.0f"))
+            animationCount = static_cast<int>(count);
+        ImGui::DragFloat("Delay ", &animationDelay, 0.01f, 0.0f, 0.0f, "%.3f");
+    }
+    ImGui::Checkbox("Is Affected By Light", &lightAffected);
+    ImGui::PopItemWidth();
 }

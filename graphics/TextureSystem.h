@@ -1,29 +1,58 @@
 #pragma once
+#include <map>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/System.h"
+#include "graphics/TexturePicker.h"
+
+class GLTexture;
 
 namespace Framework {
 
-// Turns sprite file names into textures; at start-up it lists the sprite folder.
+// Turns sprite file names into textures; at start-up it lists the sprite folder. A listed name
+// is decoded on its first request and cached for the rest of the run; an unlisted name answers
+// with the cache entry "empty.png" (an empty pointer unless that file was itself loaded).
 class TextureSystem : public System {
 public:
     TextureSystem();
     ~TextureSystem() override;
     virtual void ClearCache();  // empties the texture cache
 
+    void HandleMessage(Message* message) override;  // id 0 (window gone) empties the cache
     void Init() override;  // LoadFolder("../resources/sprites")
     void Update(float dt) override;
     std::string GetName() override;
-    void Shutdown() override;
+    void Shutdown() override;  // empties the cache
 
     // Appends the plain file names of the folder to spriteNames; a missing folder adds none.
     void LoadFolder(const std::string& path);
 
+    // The cache entry answering the name (possibly an empty pointer); callers copy it.
+    std::shared_ptr<GLTexture>& GetTexture(const std::string& name);
+    // True when the cache has an entry under exactly that name; loads nothing.
+    bool IsLoaded(const std::string& name) const;
+    // The cached names in ascending byte order.
+    std::vector<std::string> GetTextureNames() const;
+
+    // The editor's "Open and Load Texture": opens the in-program picker over the sprite
+    // folder. The editor calls DrawTextureDialog once per interface frame; the frame a file is
+    // picked it loads that name (when listed) and returns true with the bare file name.
+    void OpenTextureDialog();
+    bool DrawTextureDialog(std::string* chosen = nullptr);
+
+    std::map<std::string, std::shared_ptr<GLTexture>> cache;
     std::vector<std::string> spriteNames;
     std::string spriteFolder = "../resources/sprites";
+
+private:
+    bool IsListed(const std::string& name);
+
+    std::unordered_set<std::string> listedNames;
+    std::size_t listedCount = 0;
+    TexturePicker picker;
 };
 
 }  // namespace Framework

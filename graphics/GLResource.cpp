@@ -1,0 +1,46 @@
+#include "graphics/GLResource.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+
+#include <unordered_set>
+#include <vector>
+
+namespace
+{
+// Never destroyed: resources held by globals unregister during exit, after any
+// function-local static made later would already be gone.
+std::unordered_set<GLResource*>& Registry()
+{
+    static auto* registry = new std::unordered_set<GLResource*>();
+    return *registry;
+}
+} // namespace
+
+GLResource::GLResource()
+{
+    Registry().insert(this);
+}
+
+GLResource::~GLResource()
+{
+    Registry().erase(this);
+}
+
+bool GLReady()
+{
+    return SDL_GL_GetCurrentContext() != nullptr && glGenBuffers != nullptr;
+}
+
+void ReleaseAllGLResources()
+{
+    // Copy first: releasing must not touch the set while it is walked.
+    std::vector<GLResource*> live(Registry().begin(), Registry().end());
+    for (GLResource* resource : live)
+        resource->ReleaseGL();
+}
+
+int CountGLResources()
+{
+    return static_cast<int>(Registry().size());
+}

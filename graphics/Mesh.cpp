@@ -1,0 +1,84 @@
+#include "graphics/Mesh.h"
+
+#include <GL/glew.h>
+
+#include <cstddef>
+
+Mesh::Mesh()
+    : indices{0, 1, 3, 1, 2, 3},
+      vertices{
+          {0.5f, 0.5f, 0.0f, 1.0f, 1.0f},
+          {0.5f, -0.5f, 0.0f, 1.0f, 0.0f},
+          {-0.5f, -0.5f, 0.0f, 0.0f, 0.0f},
+          {-0.5f, 0.5f, 0.0f, 0.0f, 1.0f},
+      }
+{
+}
+
+Mesh::~Mesh()
+{
+    ReleaseGL();
+}
+
+void Mesh::Upload()
+{
+    if (IsUploaded() || !GLReady())
+        return;
+    glGenVertexArrays(1, &vertexArray);
+    glGenBuffers(1, &vertexBuffer);
+    glGenBuffers(1, &indexBuffer);
+    glBindVertexArray(vertexArray);
+
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(MeshVertex)),
+                 vertices.data(), GL_DYNAMIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(uint32_t)),
+                 indices.data(), GL_STATIC_DRAW);
+
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                          reinterpret_cast<const void*>(offsetof(MeshVertex, x)));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                          reinterpret_cast<const void*>(offsetof(MeshVertex, u)));
+
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    // The index buffer stays recorded in the vertex array.
+    glBindVertexArray(0);
+}
+
+void Mesh::SyncVertices()
+{
+    if (!IsUploaded() || !GLReady())
+        return;
+    // Same size as at Upload, so the storage is reused rather than reallocated.
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(vertices.size() * sizeof(MeshVertex)),
+                    vertices.data());
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+void Mesh::Draw() const
+{
+    if (!IsUploaded())
+        return;
+    glBindVertexArray(vertexArray);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, nullptr);
+    glBindVertexArray(0);
+}
+
+void Mesh::ReleaseGL()
+{
+    if (GLReady()) {
+        if (vertexArray)
+            glDeleteVertexArrays(1, &vertexArray);
+        if (vertexBuffer)
+            glDeleteBuffers(1, &vertexBuffer);
+        if (indexBuffer)
+            glDeleteBuffers(1, &indexBuffer);
+    }
+    vertexArray = 0;
+    vertexBuffer = 0;
+    indexBuffer = 0;
+}

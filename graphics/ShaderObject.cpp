@@ -1,0 +1,156 @@
+#include "graphics/ShaderObject.h"
+
+#include <GL/glew.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "engine/LoggingSystem.h"
+
+namespace
+{
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream out;
+    out << in.rdbuf();
+    text = out.str();
+    return true;
+}
+
+std::string ShaderLog(GLuint shader)
+{
+    GLint length = 0;
+    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+    if (length <= 1)
+        return "(no log)";
+    std::vector<char> log(static_cast<size_t>(length));
+    glGetShaderInfoLog(shader, length, nullptr, log.data());
+    return std::string(log.data());
+}
+
+std::string ProgramLog(GLuint program)
+{
+    GLint length = 0;
+    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+    if (length <= 1)
+        return "(no log)";
+    std::vector<char> log(static_cast<size_t>(length));
+    glGetProgramInfoLog(program, length, nullptr, log.data());
+    return std::string(log.data());
+}
+} // namespace
+
+ShaderObject::~ShaderObject()
+{
+    ReleaseGL();
+}
+
+void ShaderObject::Fail(const std::string& message)
+{
+    error = message;
+    Framework::ReportError(message);
+}
+
+bool ShaderObject::Compile(unsigned int shader, const std::string& source, const std::string& path)
+{
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint ok = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (ok != GL_TRUE) {
+        Fail("Shader \"" + path + "\" does not compile: " + ShaderLog(shader));
+        return false;
+    }
+    return true;
+}
+
+void ShaderObject::Load(std::string vertexPath, std::string fragmentPath)
+{
+    ReleaseGL();
+    linked = false;
+    error.clear();
+    uniforms = ShaderUniforms();
+    if (!GLReady()) {
+        Fail("Shader program \"" + vertexPath + "\" + \"" + fragmentPath +
+             "\" cannot be built without an OpenGL context");
+        return;
+    }
+
+    program = glCreateProgram();
+    vertexShader = glCreateShader(GL_VERTEX_SHADER);
+    fragmentShader = glCreateShader(GL_FRAGMENT_SHADER);
+
+    std::string vertexSource;
+    if (!ReadWholeFile(vertexPath, vertexSource)) {
+        Fail("Shader file missing: \"" + vertexPath + "\"");
+        return;
+    }
+    std::string fragmentSource;
+    if (!ReadWholeFile(fragmentPath, fragmentSource)) {
+        Fail("Shader file missing: \"" + fragmentPath + "\"");
+        return;
+    }
+
+    const bool vertexOk = Compile(vertexShader, vertexSource, vertexPath);
+    const bool fragmentOk = Compile(fragmentShader, fragmentSource, fragmentPath);
+
+    if (vertexOk && fragmentOk) {
+        glAttachShader(program, vertexShader);
+        glAttachShader(program, fragmentShader);
+        glBindAttribLocation(program, 0, "position");
+        glBindAttribLocation(program, 1, "texCoord");
+        glLinkProgram(program);
+        GLint ok = GL_FALSE;
+        glGetProgramiv(program, GL_LINK_STATUS, &ok);
+        if (ok == GL_TRUE)
+            linked = true;
+        else
+            Fail("Shader program \"" + vertexPath + "\" + \"" + fragmentPath +
+                 "\" does not link: " + ProgramLog(program));
+        glDetachShader(program, vertexShader);
+        glDetachShader(program, fragmentShader);
+    }
+    glDeleteShader(vertexShader);
+    glDeleteShader(fragmentShader);
+    vertexShader = 0;
+    fragmentShader = 0;
+
+    if (!linked)
+        return;
+    uniforms.mvp = glGetUniformLocation(program, "MVP");
+    uniforms.inColor = glGetUniformLocation(program, "inColor");
+    uniforms.alphaVal = glGetUniformLocation(program, "alphaVal");
+    uniforms.targetMatrix = glGetUniformLocation(program, "targetMatrix");
+    uniforms.ambientLight = glGetUniformLocation(program, "AmbientLight");
+    uniforms.activeLights = glGetUniformLocation(program, "activeLights");
+    const GLuint block = glGetUniformBlockIndex(program, "LightBlock");
+    uniforms.lightBlockIndex = block == GL_INVALID_INDEX ? -1 : static_cast<int>(block);
+}
+
+int ShaderObject::GetUniformLocation(const std::string& name) const
+{
+    if (!linked || !GLReady())
+        return -1;
+    return glGetUniformLocation(program, name.c_str());
+}
+
+void ShaderObject::ReleaseGL()
+{
+    if (GLReady()) {
+        if (vertexShader)
+            glDeleteShader(vertexShader);
+        if (fragmentShader)
+            glDeleteShader(fragmentShader);
+        if (program)
+            glDeleteProgram(program);
+    }
+    program = 0;
+    vertexShader = 0;
+    fragmentShader = 0;
+    linked = false;
+}

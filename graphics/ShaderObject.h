@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "graphics/GLResource.h"
+
+// Locations of the uniforms the draw sets, looked up once after linking (-1 when the program
+// has no such uniform). lightBlockIndex is the "LightBlock" block's index, or -1.
+struct ShaderUniforms
+{
+    int mvp = -1;
+    int inColor = -1;
+    int alphaVal = -1;
+    int targetMatrix = -1;
+    int ambientLight = -1;
+    int activeLights = -1;
+    int lightBlockIndex = -1;
+};
+
+// One linked program built from a vertex-shader file and a fragment-shader file. Vertex
+// attribute 0 is bound to "position" and attribute 1 to "texCoord" before linking, the layout
+// every mesh uses. Missing files and compile or link errors are reported on the console and in
+// the log; such a program stays unlinked and draws nothing.
+class ShaderObject : public GLResource
+{
+public:
+    ShaderObject() = default;
+    ~ShaderObject() override;
+
+    void Load(std::string vertexPath, std::string fragmentPath);
+    bool IsLinked() const { return linked; }
+    // Looks a uniform up by name on the linked program (-1 when absent or unlinked).
+    int GetUniformLocation(const std::string& name) const;
+    // The last problem Load reported, or "".
+    const std::string& GetError() const { return error; }
+
+    void ReleaseGL() override;
+
+    unsigned int program = 0;
+    unsigned int vertexShader = 0;
+    unsigned int fragmentShader = 0;
+    ShaderUniforms uniforms;
+
+private:
+    void Fail(const std::string& message);
+    bool Compile(unsigned int shader, const std::string& source, const std::string& path);
+
+    bool linked = false;
+    std::string error;
+};
