@@ -4,8 +4,11 @@
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneRequests.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
+#include "physics/Collider.h"
 
 SplashScene::SplashScene(int id) : Scene(id) {}
 
@@ -20,6 +23,19 @@ void SplashScene::Init()
 {
     gCamera->Update();
     InitObjects();
+    firstLogo = FindObjectByName("SchoolLogo");
+    secondLogo = FindObjectByName("Tallowin");
+    for (const auto& object : gGameObjects)
+        if (auto collider = object->GetComponent<Collider>())
+            collider->showCollider = false;
+}
+
+float* SplashScene::Alpha(const std::shared_ptr<GameObject>& logo)
+{
+    if (!logo)
+        return nullptr;
+    auto sprite = logo->GetComponent<Sprite>();
+    return sprite ? &sprite->transparency : nullptr;
 }
 
 void SplashScene::Finish()
@@ -30,19 +46,36 @@ void SplashScene::Finish()
 
 void SplashScene::Update(float dt)
 {
+    // A level without a logo still runs its timers; the missing picture just is not faded.
+    float unused1 = 0.0f;
+    float unused2 = 0.0f;
+    float* alpha1 = Alpha(firstLogo);
+    float* alpha2 = Alpha(secondLogo);
+    if (!alpha1)
+        alpha1 = &unused1;
+    if (!alpha2)
+        alpha2 = &unused2;
+
     // The phases follow from the two timers; each test sees what the tests before it left.
-    if (firstTimer >= 3.0f)  // first logo held
+    if (firstTimer >= 3.0f) {  // first logo held
+        *alpha1 = 1.0f;
         firstTimer -= dt;
-    if (firstTimer >= 0.0f && firstTimer < 3.0f)  // first logo fades out
+    }
+    if (firstTimer >= 0.0f && firstTimer < 3.0f) {  // first logo fades out
+        *alpha1 -= 0.5f * dt;
         firstTimer -= dt;
-    if (secondTimer >= 3.0f && firstTimer <= 0.0f)  // second logo fades in
+    }
+    if (secondTimer >= 3.0f && firstTimer <= 0.0f) {  // second logo fades in
+        *alpha2 += 0.5f * dt;
         secondTimer -= dt;
+    }
     if (secondTimer <= 3.0f) {  // second logo fades out; Escape may skip from here on
+        *alpha2 -= 0.6f * dt;
         if (gInputSystem->IsKeyTriggered(Framework::Keys::Escape))
             Finish();
         secondTimer -= dt;
     }
-    if (secondTimer <= 0.0f && !gSplashFinished)
+    if (*alpha2 <= 0.0f && secondTimer <= 0.0f && !gSplashFinished)
         Finish();
 
     UpdateObjects(dt);

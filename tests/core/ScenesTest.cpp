@@ -6,6 +6,7 @@
 #include "engine/Camera.h"
 #include "engine/SceneRequests.h"
 #include "graphics/DebugDraw.h"
+#include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
@@ -76,10 +77,17 @@ TEST_F(ScenesTest, SplashTakesEscapeOnlyFromTheSecondLogosFadeOut)
     SplashScene splash(0);
     splash.Load();
     splash.Init();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Camera"}));
+    ASSERT_TRUE(splash.firstLogo && splash.secondLogo);
+    auto firstAlpha = [&] { return splash.firstLogo->GetComponent<Sprite>()->transparency; };
+    auto secondAlpha = [&] { return splash.secondLogo->GetComponent<Sprite>()->transparency; };
 
     Press(Escape);  // held from the start: ignored, and its press is left for later
-    EXPECT_LT(RunSplash(splash, 0.1f, 10.5f), 10.5f + 1e-3f);
+    RunSplash(splash, 0.1f, 4.95f);
+    EXPECT_FLOAT_EQ(firstAlpha(), 1.0f);  // held opaque
+    EXPECT_FLOAT_EQ(secondAlpha(), 0.0f);
+    RunSplash(splash, 0.1f, 5.5f);         // first fades out, second fades in
+    EXPECT_LT(firstAlpha(), 0.0f);
+    EXPECT_GT(secondAlpha(), 1.0f);
     EXPECT_FALSE(gSplashFinished);
     EXPECT_TRUE(Armed(Escape));
 
