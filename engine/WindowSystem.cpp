@@ -146,6 +146,7 @@ void WindowSystem::PumpEvents()
 {
     ImGuiIO* io = ImGui::GetCurrentContext() ? &ImGui::GetIO() : nullptr;
     Platform::Event event;
+    Platform::BeginKeyPump();
     while (Platform::PollEvent(event)) {
         switch (event.type) {
         case Platform::EventType::KeyDown:

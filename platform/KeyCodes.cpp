@@ -122,6 +122,10 @@ constexpr ScancodeKey kKeys[] = {
 // while either is held, and key repeats change nothing.
 std::array<bool, SDL_NUM_SCANCODES> gScancodeDown{};
 bool gMouseDown[3] = {false, false, false};  // left, right, middle
+// Pressed since the current pump began: a tap whose press and release arrive in one pump
+// (a slow frame) still reads as down for that frame, so it is never lost.
+std::array<bool, SDL_NUM_SCANCODES> gScancodePressed{};
+bool gMousePressed[3] = {false, false, false};
 
 int MouseSlot(int virtualKey)
 {
@@ -159,13 +163,13 @@ bool IsVirtualKeyDown(int virtualKey)
 {
     const int slot = MouseSlot(virtualKey);
     if (slot >= 0) {
-        return gMouseDown[slot];
+        return gMouseDown[slot] || gMousePressed[slot];
     }
     if (virtualKey <= 0) {
         return false;
     }
     for (const ScancodeKey& key : kKeys) {
-        if (key.virtualKey == virtualKey && gScancodeDown[key.scancode]) {
+        if (key.virtualKey == virtualKey && (gScancodeDown[key.scancode] || gScancodePressed[key.scancode])) {
             return true;
         }
     }
@@ -178,12 +182,24 @@ void ReleaseAllVirtualKeys()
     for (bool& button : gMouseDown) {
         button = false;
     }
+    BeginKeyPump();
+}
+
+void BeginKeyPump()
+{
+    gScancodePressed.fill(false);
+    for (bool& button : gMousePressed) {
+        button = false;
+    }
 }
 
 void SetScancodeDown(int scancode, bool down)
 {
     if (scancode > 0 && scancode < SDL_NUM_SCANCODES) {
         gScancodeDown[static_cast<std::size_t>(scancode)] = down;
+        if (down) {
+            gScancodePressed[static_cast<std::size_t>(scancode)] = true;
+        }
     }
 }
 
@@ -192,6 +208,9 @@ void SetVirtualKeyDown(int virtualKey, bool down)
     const int slot = MouseSlot(virtualKey);
     if (slot >= 0) {
         gMouseDown[slot] = down;
+        if (down) {
+            gMousePressed[slot] = true;
+        }
         return;
     }
     SetScancodeDown(ScancodeFromVirtualKey(virtualKey), down);

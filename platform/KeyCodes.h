@@ -28,10 +28,13 @@ int VirtualKeyFromScancode(int scancode);
 // The scancode of a virtual-key code (the first, where two keys share one); 0 when none.
 int ScancodeFromVirtualKey(int virtualKey);
 
-// Whether the key or mouse button is held, as the events taken so far tell it.
+// Whether the key or mouse button is held, as the events taken so far tell it. A key pressed
+// since the last BeginKeyPump counts as held even when its release came in the same pump.
 bool IsVirtualKeyDown(int virtualKey);
 // Sets every key and button up (focus lost, or a test starting clean).
 void ReleaseAllVirtualKeys();
+// Called before each drain of the event queue: forgets the presses of the previous pump.
+void BeginKeyPump();
 // Used by the event pump: a physical key, or a virtual key (a mouse button, or the first key
 // that carries the code).
 void SetScancodeDown(int scancode, bool down);

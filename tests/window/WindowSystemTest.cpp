@@ -364,3 +364,19 @@ TEST_F(WindowTest, ContextTheDriverCannotMakeIsReported)
     EXPECT_NE(error.find("OpenGL"), std::string::npos) << error;
     EXPECT_FALSE(Platform::HasGLContext(gWindowSystem->window));
 }
+
+// A slow frame can receive a whole tap at once; it must still count as one press.
+TEST_F(WindowTest, TapWithinOneSlowFrameIsNotLost)
+{
+    Start();
+    PushKey(SDL_SCANCODE_ESCAPE, true);
+    PushKey(SDL_SCANCODE_ESCAPE, false);
+    Frame();
+    EXPECT_TRUE(gInputSystem->IsKeyTriggered(Keys::Escape));
+    EXPECT_FALSE(gInputSystem->IsKeyTriggered(Keys::Escape));
+    Frame();
+    EXPECT_FALSE(gInputSystem->IsKeyDown(Keys::Escape));
+    PushKey(SDL_SCANCODE_ESCAPE, true);
+    Frame();
+    EXPECT_TRUE(gInputSystem->IsKeyTriggered(Keys::Escape));  // re-armed by the release
+}
