@@ -34,7 +34,9 @@ case "$mode" in
   test)
     cd "$build"
     export SDL_AUDIODRIVER=dummy
-    xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j "$(nproc)" ;;
+    # -noreset: the server would otherwise reset when a test closes the last window, refusing
+    # the next test's connection for a moment.
+    xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure -j "$(nproc)" ;;
   *)
     echo "usage: bash tools/setup.sh [play|test]" >&2; exit 2 ;;
 esac

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "support/FileText.h"
+
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 
@@ -14,19 +16,8 @@ namespace inputtest {
 
 namespace fs = std::filesystem;
 
-inline std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline void WriteFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // A fresh folder per test, removed afterwards.
 class TempDir {

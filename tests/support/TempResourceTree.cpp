@@ -1,10 +1,10 @@
 #include "TempResourceTree.h"
 
+#include "support/FileText.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -39,18 +39,12 @@ void TempResourceTree::WriteFile(const std::string& relativePath, const std::str
 {
     const fs::path path = root / relativePath;
     fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
+    testsupport::WriteFile(path, text);
 }
 
 std::string TempResourceTree::ReadFile(const std::string& relativePath) const
 {
-    std::ifstream in(root / relativePath, std::ios::binary);
-    if (!in)
-        return std::string();
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return testsupport::ReadFile(root / relativePath);
 }
 
 }  // namespace testsupport

@@ -8,23 +8,14 @@
 #include <sstream>
 #include <string>
 
+#include "support/FileText.h"
+
 namespace windowtest {
 
 namespace fs = std::filesystem;
 
-inline std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline void WriteFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // A game tree in a temporary folder: root/resources (key files copied from the repo) and
 // root/work, the working directory while the test runs, so "../resources/" finds the copy.
