@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -150,7 +151,12 @@ int main(int argc, char** argv)
     }
     benchmark::Initialize(&argc, argv);
     const fs::path oldDir = fs::current_path();
-    const bool ready = SetUpScene();
+    bool ready = false;
+    try {
+        ready = SetUpScene();
+    } catch (const std::exception& e) {
+        std::cerr << "graphics_draw: " << e.what() << "\n";
+    }
     if (ready)
         benchmark::RunSpecifiedBenchmarks();
     else

@@ -85,8 +85,8 @@ void DebugDraw::Flush(std::vector<Vector3>& points, unsigned int primitive, cons
     glUseProgram(shader->program);
     // The points are world coordinates: no model matrix.
     const Matrix4 mvp = gGraphicsSystem->GetProjection() * gGraphicsSystem->GetView();
-    glUniformMatrix4fv(shader->GetUniformLocation("MVP"), 1, GL_FALSE, mvp.Data());
-    glUniform3f(shader->GetUniformLocation("inColor"), colour.x, colour.y, colour.z);
+    glUniformMatrix4fv(shader->uniforms.mvp, 1, GL_FALSE, mvp.Data());
+    glUniform3f(shader->uniforms.inColor, colour.x, colour.y, colour.z);
     glLineWidth(2.0f);
 
     // An array object of our own, so no mesh's attribute set-up is touched.

@@ -39,8 +39,3 @@ void ReleaseAllGLResources()
     for (GLResource* resource : live)
         resource->ReleaseGL();
 }
-
-int CountGLResources()
-{
-    return static_cast<int>(Registry().size());
-}

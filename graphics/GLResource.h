@@ -23,6 +23,3 @@ bool GLReady();
 
 // Releases every live GL resource. The graphics system calls it before the context goes.
 void ReleaseAllGLResources();
-
-// Number of live resources (for tests).
-int CountGLResources();

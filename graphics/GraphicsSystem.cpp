@@ -91,10 +91,6 @@ void GraphicsSystem::Init()
     }
     CreateLightBuffer();
 
-    // Outlines are drawn with the texture-coordinate attribute switched off; its resting value
-    // (-1, -1) tells the plain fragment shader to use the colour alone.
-    glVertexAttrib2f(1, -1.0f, -1.0f);
-
     font.Init(nullptr, 30);
 }
 
@@ -252,6 +248,17 @@ void GraphicsSystem::Update(float /*dt*/)
     timer.Measure();
 }
 
+void GraphicsSystem::SetQuadUniforms(const ShaderObject& program, bool lit, const Vector3& colour, float alpha,
+                                     const Matrix4& mvp, const Matrix4& model)
+{
+    glUniform3f(program.uniforms.inColor, colour.x, colour.y, colour.z);
+    glUniform1f(program.uniforms.alphaVal, alpha);
+    glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, mvp.Data());
+    // Only the lit program places its lights through the model matrix.
+    if (lit)
+        glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, model.Data());
+}
+
 void GraphicsSystem::DrawSprite(GameObject& object, Sprite& sprite, const Matrix4& projectionView, bool lightsOn)
 {
     GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
@@ -277,18 +284,12 @@ void GraphicsSystem::DrawSprite(GameObject& object, Sprite& sprite, const Matrix
 
     const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
                                             transform->rotation, transform->scale.x, transform->scale.y);
-    const Matrix4 mvp = projectionView * model;
-    const Vector3 colour = sprite.GetColor();
     const bool useLit = lightsOn && sprite.lightAffected;
     const ShaderObject& program = useLit ? *programs[1] : *programs[0];
     if (!program.IsLinked())
         return;
     UseProgram(program);
-    glUniform3f(program.uniforms.inColor, colour.x, colour.y, colour.z);
-    glUniform1f(program.uniforms.alphaVal, sprite.transparency);
-    glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, mvp.Data());
-    if (useLit)
-        glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, model.Data());
+    SetQuadUniforms(program, useLit, sprite.GetColor(), sprite.transparency, projectionView * model, model);
     // A sprite without a texture draws with whatever is bound.
     if (sprite.texture)
         BindTexture(sprite.texture->id);
@@ -320,12 +321,7 @@ void GraphicsSystem::DrawParticles(ParticleEmitter& emitter, const Matrix4& proj
         const Matrix4 model = Matrix4::Translate(particle.position.x, particle.position.y, particle.position.z) *
                               Matrix4::RotateZ(particle.rotation) *
                               Matrix4::Scale(particle.scale.x, particle.scale.y, 1.0f);
-        const Matrix4 mvp = projectionView * model;
-        glUniform3f(program.uniforms.inColor, particle.color.x, particle.color.y, particle.color.z);
-        glUniform1f(program.uniforms.alphaVal, particle.alpha);
-        glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, mvp.Data());
-        if (useLit)
-            glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, model.Data());
+        SetQuadUniforms(program, useLit, particle.color, particle.alpha, projectionView * model, model);
         glDrawElements(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr);
     }
 }

@@ -90,6 +90,9 @@ private:
     int PackAndUploadLights();
     void UseProgram(const ShaderObject& program);
     void BindTexture(unsigned int id);
+    // "inColor", "alphaVal", "MVP" and, for the lit program, "targetMatrix" of one quad.
+    void SetQuadUniforms(const ShaderObject& program, bool lit, const Vector3& colour, float alpha,
+                         const Matrix4& mvp, const Matrix4& model);
     void DrawSprite(GameObject& object, Sprite& sprite, const Matrix4& projectionView, bool lightsOn);
     void DrawParticles(ParticleEmitter& emitter, const Matrix4& projectionView, bool lightsOn);
 

@@ -59,15 +59,6 @@ void Mesh::SyncVertices()
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
-void Mesh::Draw() const
-{
-    if (!IsUploaded())
-        return;
-    glBindVertexArray(vertexArray);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, nullptr);
-    glBindVertexArray(0);
-}
-
 void Mesh::ReleaseGL()
 {
     if (GLReady()) {

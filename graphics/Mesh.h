@@ -28,8 +28,6 @@ public:
     void Upload();
     // Refills the vertex buffer after the texture coordinates changed; nothing before Upload.
     void SyncVertices();
-    // Binds the vertex array and draws the indexed triangles.
-    void Draw() const;
     bool IsUploaded() const { return vertexArray != 0; }
 
     void ReleaseGL() override;

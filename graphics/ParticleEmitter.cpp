@@ -291,7 +291,7 @@ void ParticleEmitter::Inspector(int id)
     if (!ImGui::CollapsingHeader("Particle Emitter"))
         return;
     ImGui::Text("Particle Emitter ID #%d", id);
-    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
 
     ImGui::Checkbox("Play/Pause", &playState);
     ImGui::Text("0 - HorLine\n1 - VerLine\n2 - Rectangle\n3 - Circle");

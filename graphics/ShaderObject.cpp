@@ -132,13 +132,6 @@ void ShaderObject::Load(std::string vertexPath, std::string fragmentPath)
     uniforms.lightBlockIndex = block == GL_INVALID_INDEX ? -1 : static_cast<int>(block);
 }
 
-int ShaderObject::GetUniformLocation(const std::string& name) const
-{
-    if (!linked || !GLReady())
-        return -1;
-    return glGetUniformLocation(program, name.c_str());
-}
-
 void ShaderObject::ReleaseGL()
 {
     if (GLReady()) {

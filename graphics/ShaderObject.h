@@ -29,8 +29,6 @@ public:
 
     void Load(std::string vertexPath, std::string fragmentPath);
     bool IsLinked() const { return linked; }
-    // Looks a uniform up by name on the linked program (-1 when absent or unlinked).
-    int GetUniformLocation(const std::string& name) const;
     // The last problem Load reported, or "".
     const std::string& GetError() const { return error; }
 

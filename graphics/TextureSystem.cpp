@@ -1,5 +1,6 @@
 #include "graphics/TextureSystem.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -62,17 +63,6 @@ void TextureSystem::LoadFolder(const std::string& path)
     }
 }
 
-bool TextureSystem::IsListed(const std::string& name)
-{
-    // spriteNames is public and may grow; the look-up set follows it.
-    if (listedCount != spriteNames.size()) {
-        listedNames.clear();
-        listedNames.insert(spriteNames.begin(), spriteNames.end());
-        listedCount = spriteNames.size();
-    }
-    return listedNames.count(name) != 0;
-}
-
 std::shared_ptr<GLTexture>& TextureSystem::GetTexture(const std::string& name)
 {
     // A cached name was either loaded because it is listed or is the "empty.png" entry, which
@@ -80,7 +70,7 @@ std::shared_ptr<GLTexture>& TextureSystem::GetTexture(const std::string& name)
     const auto cached = cache.find(name);
     if (cached != cache.end())
         return cached->second;
-    if (!IsListed(name))
+    if (std::find(spriteNames.begin(), spriteNames.end(), name) == spriteNames.end())
         return cache["empty.png"];
     std::shared_ptr<GLTexture>& entry = cache[name];
     entry = std::make_shared<GLTexture>(spriteFolder + "/" + name);

@@ -2,7 +2,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "engine/System.h"
@@ -48,10 +47,6 @@ public:
     std::string spriteFolder = "../resources/sprites";
 
 private:
-    bool IsListed(const std::string& name);
-
-    std::unordered_set<std::string> listedNames;
-    std::size_t listedCount = 0;
     TexturePicker picker;
 };
 

@@ -195,12 +195,32 @@ TEST_F(ParticleTest, DrawsInTheDocumentedOrderAndDiesStrictlyAfterItsLifetime)
     EXPECT_FLOAT_EQ(lifetime, p.lifetime);
     EXPECT_FLOAT_EQ(0.0f, p.rotation);
 
+    // A rectangle takes x then y; a random rotation comes after the velocity, before the
+    // lifetime.
+    e.shape = ParticleEmitter::Rectangle;
+    e.randomRotate = true;
+    e.particles[0].alive = false;
+    e.aliveCount = 0;
+    e.EmitParticle();
+    const float rx = 90.0f + r.Unit() * 20.0f;
+    const float ry = 45.0f + r.Unit() * 10.0f;
+    const float rScale = r.Signed();
+    const float rVelocity = r.Signed();
+    const float rotation = r.Unit() * 360.0f;
+    const float rLifetime = 1.0f + r.Signed();
+    EXPECT_FLOAT_EQ(rx, p.position.x);
+    EXPECT_FLOAT_EQ(ry, p.position.y);
+    EXPECT_FLOAT_EQ(8.0f + 2.0f * rScale, p.scale.x);
+    EXPECT_FLOAT_EQ(3.0f * rVelocity, p.velocity.y);
+    EXPECT_FLOAT_EQ(rotation, p.rotation);
+    EXPECT_FLOAT_EQ(rLifetime, p.lifetime);
+
     // Step in quarter seconds: alive while age <= lifetime, dead in the first step beyond.
     const float dt = 0.25f;
     float age = 0.0f;
     e.emissionRate = 0;
     e.playState = true;
-    while (age + dt <= lifetime) {
+    while (age + dt <= rLifetime) {
         e.Update(dt);
         age += dt;
         ASSERT_TRUE(e.particles[0].alive) << "age " << age;

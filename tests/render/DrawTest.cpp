@@ -91,6 +91,8 @@ TEST_F(RenderTest, SpotLightLightsWhatItPointsAtAndLeavesTheRestDark)
     Start();
     AddCamera();
     AddSprite("Floor", "White.png", 0.0f, 0.0f, 0.0f, 400.0f, 300.0f, true);
+    // Not light-affected: the plain program shows it as it is, lights or not.
+    AddSprite("Badge", "White.png", -150.0f, 100.0f, 2.0f, 20.0f, 20.0f, false);
     auto torch = std::make_shared<GameObject>("Torch", 1, 0);
     torch->AddComponent(std::make_shared<Transform>(0.0f, 0.0f, 1.0f, 1.0f, 1.0f), Transform::kTypeId);
     auto light = std::make_shared<LightSource>(0.5f);
@@ -112,6 +114,7 @@ TEST_F(RenderTest, SpotLightLightsWhatItPointsAtAndLeavesTheRestDark)
     EXPECT_LT(Brightness(PixelAt(0.0f, 40.0f)), 10);    // behind the torch
     EXPECT_LT(Brightness(PixelAt(60.0f, -20.0f)), 10);  // outside the cone
     EXPECT_LT(Brightness(PixelAt(0.0f, -145.0f)), 10);  // past the cut-off
+    EXPECT_EQ(PixelAt(-150.0f, 100.0f), (Rgba{255, 255, 255, 255}));
 
     // Turned a quarter (90 degrees) it shines to the right.
     torch->GetComponent<Transform>()->rotation = 90.0f;

@@ -1,7 +1,7 @@
 #pragma once
 // Drives the real window, graphics and texture systems under an X server (xvfb-run) in a
 // temporary game tree: resources/shaders are the shipped ones, resources/sprites holds PNGs
-// the test writes with lodepng.
+// the test writes with lodepng, and the font is a free Debian one when InstallFont is called.
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 #include <lodepng.h>
@@ -58,6 +58,7 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root = pattern;
         fs::create_directories(root / "resources" / "sprites");
+        fs::create_directories(root / "resources" / "fonts" / "roman_antique");
         fs::create_directories(root / "work");
         fs::copy(fs::path(VESPERINE_SOURCE_DIR) / "resources" / "shaders", root / "resources" / "shaders");
         std::ofstream(root / "resources" / "init.ini") << kWidth << "\n" << kHeight << "\nVesperine\n";
@@ -95,6 +96,13 @@ protected:
     }
 
     fs::path Sprites() const { return root / "resources" / "sprites"; }
+
+    // Puts a font where the game looks for its own (before Start).
+    void InstallFont() const
+    {
+        fs::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf",
+                      root / "resources" / "fonts" / "roman_antique" / "RomanAntique.ttf");
+    }
 
     // Window, context and shaders, then the sprite folder (written before this call).
     void Start()
@@ -139,7 +147,7 @@ protected:
     }
 
     // The pixel at world point (x, y) with the camera at the origin.
-    Rgba PixelAt(float x, float y) const
+    static Rgba PixelAt(float x, float y)
     {
         Rgba rgba{};
         const int px = static_cast<int>(kWidth / 2 + x);

@@ -1,47 +1,15 @@
 // Needs an X server: run under xvfb-run -a -s "-screen 0 1920x1080x24".
-// The real window, graphics and texture systems in a temporary game tree: the shipped shaders,
-// a free Debian font in place of the game's, and PNG sprites written here.
-#include <GL/glew.h>
-#include <gtest/gtest.h>
-#include <lodepng.h>
-#include <unistd.h>
-
+// Text, debug outlines and particles drawn through the real systems (the render fixture's
+// temporary game tree, with a free Debian font in place of the game's).
 #include <algorithm>
-#include <array>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "engine/Random.h"
-#include "engine/SceneSystem.h"
-#include "engine/WindowSystem.h"
 #include "graphics/DebugDraw.h"
-#include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleEmitter.h"
-#include "graphics/Sprite.h"
-#include "graphics/TextureSystem.h"
-#include "objects/GameObject.h"
-#include "objects/ObjectList.h"
-#include "objects/Transform.h"
+#include "render/RenderFixture.h"
 
+namespace rendertest {
 namespace {
-
-namespace fs = std::filesystem;
-using Rgba = std::array<unsigned char, 4>;
-
-constexpr int kWidth = 400;
-constexpr int kHeight = 300;
-
-void WriteSolidPng(const fs::path& path, Rgba colour)
-{
-    std::vector<unsigned char> pixels;
-    for (int i = 0; i < 4; ++i)
-        pixels.insert(pixels.end(), colour.begin(), colour.end());
-    ASSERT_EQ(0u, lodepng::encode(path.string(), pixels, 2, 2)) << path;
-}
 
 // Window-pixel box of everything brighter than half in the back buffer (GL's y, bottom up).
 struct LitBox {
@@ -67,73 +35,18 @@ LitBox ReadLitBox()
     return b;
 }
 
-class EngineDrawTest : public ::testing::Test {
+class EngineDrawTest : public RenderTest {
 protected:
-    void SetUp() override
-    {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "no X display (run under xvfb-run)";
-        std::string pattern = (fs::temp_directory_path() / "vesperine-draw-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        root = pattern;
-        fs::create_directories(Resources() / "sprites");
-        fs::create_directories(Resources() / "fonts" / "roman_antique");
-        fs::create_directories(root / "work");
-        fs::copy(fs::path(VESPERINE_SOURCE_DIR) / "resources" / "shaders", Resources() / "shaders");
-        std::ofstream(Resources() / "init.ini") << kWidth << "\n" << kHeight << "\nVesperine\n";
-        WriteSolidPng(Resources() / "sprites" / "White.png", {255, 255, 255, 255});
-        WriteSolidPng(Resources() / "sprites" / "Black.png", {0, 0, 0, 255});
-        oldDir = fs::current_path();
-        fs::current_path(root / "work");
-    }
-
-    void TearDown() override
-    {
-        DestroyAll();
-        if (gTextureSystem)
-            gTextureSystem->Shutdown();
-        if (gGraphicsSystem)
-            gGraphicsSystem->Shutdown();
-        if (gWindowSystem)
-            gWindowSystem->Shutdown();
-        std::error_code ec;
-        if (!oldDir.empty())
-            fs::current_path(oldDir, ec);
-        if (!root.empty())
-            fs::remove_all(root, ec);
-    }
-
-    fs::path Resources() const { return root / "resources"; }
-
-    // The systems as the game starts them, with or without the font file in place.
+    // The systems as the game starts them, with or without the font file in place, a camera
+    // at the origin and one frame drawn.
     void Start(bool withFont = true)
     {
         if (withFont)
-            fs::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf",
-                          Resources() / "fonts" / "roman_antique" / "RomanAntique.ttf");
-        DestroyAll();
-        gWindowSystem = std::make_shared<Framework::WindowSystem>();
-        gGraphicsSystem = std::make_shared<Framework::GraphicsSystem>();
-        gTextureSystem = std::make_shared<Framework::TextureSystem>();
-        gSceneSystem = std::make_shared<Framework::SceneSystem>();
-        gWindowSystem->Init();
-        gGraphicsSystem->Init();
-        gTextureSystem->Init();
-        ASSERT_TRUE(gGraphicsSystem->HasContext());
-
-        auto camera = std::make_shared<GameObject>("Camera", 10, 0);
-        camera->AddComponent(std::make_shared<Transform>(0.0f, 0.0f, 0.0f, 1.0f, 1.0f), Transform::kTypeId);
-        AddObject(camera);
+            InstallFont();
+        WritePng(Sprites() / "Black.png", 2, 2, [](unsigned, unsigned) { return Rgba{0, 0, 0, 255}; });
+        RenderTest::Start();
+        AddCamera();
         DrawFrame();
-    }
-
-    // As the game runs a frame: sort, frame set-up, clear, draw.
-    void DrawFrame()
-    {
-        Framework::SceneSystem::SortObjectsByDepth();
-        gGraphicsSystem->BeginFrame();
-        gGraphicsSystem->ClearScreen();
-        gGraphicsSystem->Update(0.016f);
     }
 
     // Prints as the dialogue box does: white, placed by the model-view matrix, text as data.
@@ -148,16 +61,6 @@ protected:
         glPopMatrix();
     }
 
-    // The pixel at world point (x, y), the camera at the origin.
-    static Rgba PixelAt(float x, float y)
-    {
-        glFinish();
-        Rgba rgba{};
-        glReadPixels(static_cast<int>(kWidth / 2 + x), static_cast<int>(kHeight / 2 + y), 1, 1, GL_RGBA,
-                     GL_UNSIGNED_BYTE, rgba.data());
-        return rgba;
-    }
-
     // The strongest pure green within one pixel of (x, y).
     static int GreenNear(float x, float y)
     {
@@ -170,12 +73,7 @@ protected:
             }
         return best;
     }
-
-    fs::path root;
-    fs::path oldDir;
 };
-
-}  // namespace
 
 TEST_F(EngineDrawTest, TextSitsOnItsBaselineAndLinesStepDownUncut)
 {
@@ -351,3 +249,6 @@ TEST_F(EngineDrawTest, FontAndOutlineNamesGoBeforeTheContext)
     EXPECT_EQ(0u, gDebugDraw->vertexBuffer);
     FontText::Print(font, 0.0f, 0.0f, "%s", "after");
 }
+
+}  // namespace
+}  // namespace rendertest
