@@ -1,5 +1,7 @@
 #include "editor/Editor.h"
 
+#include <imgui.h>
+
 #include "ai/PathFindingSystem.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
@@ -23,15 +25,36 @@ void Editor::Load()
     gPathFindingSystem->Init();
 }
 
+void Editor::SetupImGuiKeyMap()
+{
+    if (!ImGui::GetCurrentContext())
+        return;
+    ImGuiIO& io = ImGui::GetIO();
+    io.KeyMap[ImGuiKey_Tab] = 9;
+    io.KeyMap[ImGuiKey_LeftArrow] = 37;
+    io.KeyMap[ImGuiKey_RightArrow] = 39;
+    io.KeyMap[ImGuiKey_UpArrow] = 38;
+    io.KeyMap[ImGuiKey_DownArrow] = 40;
+    io.KeyMap[ImGuiKey_PageUp] = 33;
+    io.KeyMap[ImGuiKey_PageDown] = 34;
+    io.KeyMap[ImGuiKey_Home] = 36;
+    io.KeyMap[ImGuiKey_End] = 35;
+    io.KeyMap[ImGuiKey_Delete] = 46;
+    io.KeyMap[ImGuiKey_Backspace] = 8;
+    io.KeyMap[ImGuiKey_Enter] = 13;
+    io.KeyMap[ImGuiKey_Escape] = 27;
+}
+
 void Editor::Init()
 {
+    SetupImGuiKeyMap();
     InitObjects();
     gCamera->Update();
 }
 
 void Editor::Update(float dt)
 {
-    if (gInputSystem->IsKeyTriggered(Framework::Keys::F1 + 11))
+    if (gInputSystem->IsKeyTriggered(Framework::Keys::F12))
         playMode = !playMode;
 
     // The editor moves the camera record itself; rebuild its matrix from the fields.

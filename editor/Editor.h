@@ -18,6 +18,10 @@ public:
 
     std::string LevelPath() const;
 
+    // The interface's named keys under the Windows virtual-key codes that the window system
+    // records key state with.
+    static void SetupImGuiKeyMap();
+
     std::string levelName = "Level1";
     bool playMode = false;
 };

@@ -33,19 +33,19 @@ bool Core::InitSystems(std::string& error)
 {
     for (std::size_t i = 0; i < systems.size(); ++i) {
         const auto& system = systems[i];
+        std::string cause;
         try {
             system->Init();
+            continue;
         } catch (const std::exception& e) {
-            error = system->GetName() + ": " + e.what();
-            ShutdownRange(i + 1);
-            systems.clear();
-            return false;
+            cause = e.what();
         } catch (...) {
-            error = system->GetName() + ": unknown error";
-            ShutdownRange(i + 1);
-            systems.clear();
-            return false;
+            cause = "unknown error";
         }
+        error = system->GetName() + ": " + cause;
+        ShutdownRange(i + 1);
+        systems.clear();
+        return false;
     }
     return true;
 }

@@ -35,6 +35,7 @@ constexpr int F6 = 76;
 constexpr int F9 = 79;
 constexpr int F10 = 80;
 constexpr int F11 = 81;
+constexpr int F12 = 82;
 constexpr int MouseLeft = 100;
 constexpr int MouseRight = 101;
 constexpr int MouseMiddle = 102;

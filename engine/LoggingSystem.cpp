@@ -1,8 +1,6 @@
 #include "engine/LoggingSystem.h"
 
-#include <filesystem>
 #include <iostream>
-#include <system_error>
 
 namespace Framework {
 
@@ -21,17 +19,12 @@ std::string LoggingSystem::FilePath() const
 
 void LoggingSystem::Init()
 {
-    // A fresh checkout has no logs folder; make it rather than run without a log.
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-
+    // Without the folder there is simply no log: nothing is created and the game runs on.
     if (logFile.is_open())
         logFile.close();
     logFile.open(FilePath(), std::ios::out | std::ios::trunc);
     if (logFile.is_open())
         logFile.clear();
-    else
-        std::cerr << "Could not open the log file " << FilePath() << std::endl;
 }
 
 void LoggingSystem::Update(float /*dt*/) {}

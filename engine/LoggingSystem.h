@@ -9,7 +9,8 @@
 namespace Framework {
 
 // Opens the log file "../logs/" + name + ".txt" at start-up (created, or emptied when it
-// exists). The game writes nothing there in a normal run; errors go there through ReportError.
+// exists; the folder itself is never made). The game writes nothing there in a normal run;
+// errors go there through ReportError.
 class LoggingSystem : public System {
 public:
     LoggingSystem();

@@ -171,6 +171,14 @@ void WindowSystem::PumpEvents()
                 gInputSystem->mouseWheel += static_cast<float>(event.wheel);
             }
             break;
+        case Platform::EventType::FocusLost:
+            // The releases now go to another window: nothing may stay held in the interface.
+            if (io) {
+                for (bool& down : io->KeysDown) {
+                    down = false;
+                }
+            }
+            break;
         case Platform::EventType::Quit:
             CloseRequested();
             break;

@@ -2,15 +2,12 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-
 #include "platform/GLContext.h"
 
 namespace Platform {
 
 namespace {
 bool gVideoStarted = false;
-std::string gVideoError;
 }  // namespace
 
 bool InitVideo(std::string& error)
@@ -23,8 +20,7 @@ bool InitVideo(std::string& error)
     // Keep the desktop mode when the window loses focus instead of minimising it.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        gVideoError = std::string("could not start the video system: ") + SDL_GetError();
-        error = gVideoError;
+        error = std::string("could not start the video system: ") + SDL_GetError();
         return false;
     }
     gVideoStarted = true;

@@ -6,7 +6,7 @@ struct SDL_Window;
 
 namespace Platform {
 
-// Starts the video and event parts of SDL once; later calls only report the first result.
+// Starts the video and event parts of SDL; once started, later calls do nothing.
 bool InitVideo(std::string& error);
 // Stops what InitVideo started (the sound layer starts and stops its own part).
 void QuitVideo();

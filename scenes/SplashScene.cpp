@@ -25,9 +25,12 @@ void SplashScene::Init()
     InitObjects();
     firstLogo = FindObjectByName("SchoolLogo");
     secondLogo = FindObjectByName("Tallowin");
-    for (const auto& object : gGameObjects)
+    for (const auto& object : gGameObjects) {
+        if (!object)
+            continue;
         if (auto collider = object->GetComponent<Collider>())
             collider->showCollider = false;
+    }
 }
 
 float* SplashScene::Alpha(const std::shared_ptr<GameObject>& logo)

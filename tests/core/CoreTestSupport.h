@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "engine/Scene.h"
 #include "engine/System.h"
 #include "objects/Component.h"
+#include "support/HeldKeys.h"
 
 namespace coretest {
 
@@ -97,25 +97,6 @@ public:
     std::function<void()> onUpdate;
 };
 
-// Keys are held by the test, not the platform; the latches start armed.
-class KeyStateTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        gKeyTable = Framework::MakeDefaultKeyTable();
-        Framework::SetKeyStateSource([this](int vk) { return held.count(vk) > 0; });
-    }
-    void TearDown() override
-    {
-        Framework::SetKeyStateSource(nullptr);
-        gKeyTable = Framework::MakeDefaultKeyTable();
-    }
-
-    void Press(int key) { held.insert(gKeyTable[static_cast<std::size_t>(key)].virtualKey); }
-    void Release(int key) { held.erase(gKeyTable[static_cast<std::size_t>(key)].virtualKey); }
-    bool Armed(int key) const { return gKeyTable[static_cast<std::size_t>(key)].ready != 0; }
-
-    std::set<int> held;
-};
+using KeyStateTest = testsupport::HeldKeysTest;
 
 }  // namespace coretest

@@ -107,7 +107,7 @@ TEST_F(FrameLoopTest, CoreListsTheNineGameSystemsInTheirFixedOrder)
 
 TEST_F(FrameLoopTest, FailedStartUpShutsDownWhatStartedReportsAndExitsNonZero)
 {
-    testsupport::TempResourceTree tree;
+    testsupport::TempResourceTree tree({});
     gLoggingSystem->Init();
 
     Add("A");
@@ -159,7 +159,8 @@ TEST_F(FrameLoopTest, DtComesFromTheClockAndShortFramesAreStretchedToASixtieth)
 
 TEST_F(FrameLoopTest, CtrlEscapeQuitsAtOnceInWindowedMode)
 {
-    testsupport::TempResourceTree tree;  // the input system reads and writes its key files
+    // The input system reads and writes its key files.
+    testsupport::TempResourceTree tree{"SerializedKeys.txt", "KeyboardActionMap.txt"};
     AddSceneAndInput();
     Press(LeftCtrl);
     Press(Escape);
@@ -248,24 +249,25 @@ TEST(SystemTimers, LogAndPathFindingAreNeverTimedTheOthersAre)
     }
 }
 
-TEST(LoggingSystem, CreatesTheFolderEmptiesAnOldLogAndTakesReportedErrors)
+TEST(LoggingSystem, EmptiesAnOldLogTakesReportedErrorsAndNeverMakesTheFolder)
 {
-    testsupport::TempResourceTree tree;
+    testsupport::TempResourceTree tree({});
     tree.WriteFile("logs/.txt", "left over from an earlier run\n");
-
-    Framework::LoggingSystem logging;
-    logging.folder = "../logs/nested/";
-    logging.Init();
-    EXPECT_TRUE(logging.IsOpen());
-    EXPECT_TRUE(std::filesystem::exists(tree.Root() / "logs/nested/.txt"));
 
     Framework::LoggingSystem standard;
     standard.Init();
-    EXPECT_EQ(tree.ReadFile("logs/.txt"), "");
     EXPECT_EQ(standard.GetName(), "LoggingSystem");
-
+    EXPECT_EQ(tree.ReadFile("logs/.txt"), "");
     standard.Write("first problem");
     EXPECT_EQ(tree.ReadFile("logs/.txt"), "first problem\n");
+
+    // Without its folder there is no log, and the folder is not made.
+    Framework::LoggingSystem missing;
+    missing.folder = "../nologs/";
+    missing.Init();
+    EXPECT_FALSE(missing.IsOpen());
+    missing.Write("dropped");
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / "nologs"));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <unistd.h>
 
 #include "InputTestSupport.h"
+#include "support/TempResourceTree.h"
 
 using namespace Framework;
 using inputtest::KeyStateTest;
 using inputtest::ReadFile;
-using inputtest::TempDir;
 using inputtest::WriteFile;
 
 namespace {
@@ -19,8 +19,8 @@ protected:
     void SetUp() override
     {
         KeyStateTest::SetUp();
-        input.keyNamePath = (dir.path() / "SerializedKeys.txt").string();
-        input.actionMapPath = (dir.path() / "KeyboardActionMap.txt").string();
+        input.keyNamePath = (dir.Root() / "SerializedKeys.txt").string();
+        input.actionMapPath = (dir.Root() / "KeyboardActionMap.txt").string();
     }
 
     void UseShippedKeyNames()
@@ -30,7 +30,7 @@ protected:
             input.keyNamePath);
     }
 
-    TempDir dir;
+    testsupport::TempResourceTree dir{{}, false};  // an empty folder for the two files
 };
 
 }  // namespace
@@ -73,7 +73,7 @@ TEST_F(KeyFilesTest, ActionMapRoundTripsSortedWithTheLaterOfTwoBindings)
     EXPECT_TRUE(input.LoadKeyMaps());
     EXPECT_EQ(gActionToKeyName.size(), 6u);
     EXPECT_EQ(input.ActionKeyIndex("ACTION_RUN"), Keys::LeftShift);
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Root())) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
             << "no temporary file left: " << entry.path();
     }
@@ -146,24 +146,24 @@ TEST_F(KeyFilesTest, FailedRewriteKeepsTheOldFileAndReportsIt)
     gActionToKeyName["ACTION_UP"] = "Up";
 
     // A folder that is gone.
-    input.actionMapPath = (dir.path() / "missing" / "KeyboardActionMap.txt").string();
+    input.actionMapPath = (dir.Root() / "missing" / "KeyboardActionMap.txt").string();
     EXPECT_FALSE(input.SaveActionMap());
 
     // A name so long that no temporary file fits beside it (fails even for root).
-    const std::string longName = (dir.path() / std::string(250, 'k')).string();
+    const std::string longName = (dir.Root() / std::string(250, 'k')).string();
     WriteFile(longName, kSorted);
     input.actionMapPath = longName;
     EXPECT_FALSE(input.SaveActionMap());
     EXPECT_EQ(ReadFile(longName), kSorted);
 
     // A folder that cannot be written (root may write anywhere).
-    const std::string path = (dir.path() / "KeyboardActionMap.txt").string();
+    const std::string path = (dir.Root() / "KeyboardActionMap.txt").string();
     input.actionMapPath = path;
     if (geteuid() != 0) {
-        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+        std::filesystem::permissions(dir.Root(), std::filesystem::perms::owner_read |
                                                      std::filesystem::perms::owner_exec);
         EXPECT_FALSE(input.SaveActionMap());
-        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+        std::filesystem::permissions(dir.Root(), std::filesystem::perms::owner_all);
         EXPECT_EQ(ReadFile(path), kSorted);
     }
     EXPECT_TRUE(input.SaveActionMap());

@@ -10,7 +10,7 @@ using windowtest::WriteFile;
 TEST(WindowSettings, MissingFileIsWrittenWithTheDefaults)
 {
     GameTree tree;
-    const auto path = tree.resources / "init.ini";
+    const auto path = tree.Resources() / "init.ini";
     const WindowSettings settings = WindowSystem::LoadSettings(path.string());
     EXPECT_EQ(settings.width, 1920);
     EXPECT_EQ(settings.height, 1080);
@@ -18,7 +18,7 @@ TEST(WindowSettings, MissingFileIsWrittenWithTheDefaults)
     EXPECT_EQ(ReadFile(path), "1920\n1080\nVesperine\n");
 
     // A folder that does not exist: defaults, nothing written, no failure.
-    const auto nowhere = tree.root / "no-such-folder" / "init.ini";
+    const auto nowhere = tree.Root() / "no-such-folder" / "init.ini";
     const WindowSettings fallback = WindowSystem::LoadSettings(nowhere.string());
     EXPECT_EQ(fallback.width, 1920);
     EXPECT_FALSE(std::filesystem::exists(nowhere));
@@ -27,7 +27,7 @@ TEST(WindowSettings, MissingFileIsWrittenWithTheDefaults)
 TEST(WindowSettings, EachBadValueFallsBackAloneAndTheFileIsLeftAlone)
 {
     GameTree tree;
-    const auto path = tree.resources / "init.ini";
+    const auto path = tree.Resources() / "init.ini";
     struct Case {
         const char* text;
         int width;

@@ -4,6 +4,9 @@
 #include <imgui.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "engine/Core.h"
@@ -98,7 +101,7 @@ public:
 
 TEST_F(WindowTest, WindowHasTheSettingsSizeAndAFixedFunctionCapableContext)
 {
-    WriteFile(tree.resources / "init.ini", "1280\n720\nNight Shift\n");
+    WriteFile(tree.Resources() / "init.ini", "1280\n720\nNight Shift\n");
     Start();
     WindowSystem& ws = *gWindowSystem;
     EXPECT_EQ(ws.GetName(), "Window System");
@@ -290,7 +293,7 @@ TEST_F(WindowTest, FullscreenFlagFollowsWhatTheDisplayReallyDid)
 {
     // No settings file: the defaults are written and used.
     Start();
-    EXPECT_EQ(ReadFile(tree.resources / "init.ini"), "1920\n1080\nVesperine\n");
+    EXPECT_EQ(ReadFile(tree.Resources() / "init.ini"), "1920\n1080\nVesperine\n");
     WindowSystem& ws = *gWindowSystem;
     int w = 0, h = 0;
     ws.window.GetClientSize(w, h);
@@ -318,7 +321,7 @@ TEST_F(WindowTest, FullscreenFlagFollowsWhatTheDisplayReallyDid)
 
 TEST_F(WindowTest, SizeTheDisplayCannotShowStaysWindowed)
 {
-    WriteFile(tree.resources / "init.ini", "1234\n567\nOdd\n");
+    WriteFile(tree.Resources() / "init.ini", "1234\n567\nOdd\n");
     Start();
     WindowSystem& ws = *gWindowSystem;
     ws.SetFullscreen(true);
@@ -379,4 +382,28 @@ TEST_F(WindowTest, TapWithinOneSlowFrameIsNotLost)
     PushKey(SDL_SCANCODE_ESCAPE, true);
     Frame();
     EXPECT_TRUE(gInputSystem->IsKeyTriggered(Keys::Escape));  // re-armed by the release
+}
+
+// Keys held when the window loses focus are released elsewhere: nothing may stay held.
+TEST_F(WindowTest, FocusLossReleasesEveryKey)
+{
+    Start();
+    ImGuiIO& io = ImGui::GetIO();
+    PushKey(SDL_SCANCODE_LALT, true);
+    PushKey(SDL_SCANCODE_TAB, true);
+    Frame();
+    ASSERT_TRUE(io.KeysDown[9]);
+    ASSERT_TRUE(gInputSystem->IsKeyDown(Keys::Tab));
+
+    SDL_Event focus{};
+    focus.type = SDL_WINDOWEVENT;
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    focus.window.windowID = gWindowSystem->window.Id();
+    ASSERT_EQ(SDL_PushEvent(&focus), 1);
+    Frame();
+    EXPECT_FALSE(io.KeysDown[9]);
+    EXPECT_FALSE(io.KeysDown[Platform::VK_LMENU]);
+    EXPECT_FALSE(io.KeyAlt);
+    EXPECT_FALSE(gInputSystem->IsKeyDown(Keys::Tab));
+    EXPECT_FALSE(gInputSystem->IsKeyDown(Keys::LeftAlt));
 }
