@@ -9,19 +9,6 @@ Matrix4::Matrix4()
     m[0] = m[5] = m[10] = m[15] = 1.0f;
 }
 
-Matrix4::Matrix4(const Matrix4& other)
-{
-    for (int i = 0; i < 16; ++i)
-        m[i] = other.m[i];
-}
-
-Matrix4& Matrix4::operator=(const Matrix4& other)
-{
-    for (int i = 0; i < 16; ++i)
-        m[i] = other.m[i];
-    return *this;
-}
-
 Matrix4& Matrix4::operator/=(float s)
 {
     for (int i = 0; i < 16; ++i)

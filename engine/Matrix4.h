@@ -10,8 +10,8 @@ public:
     float m[16];
 
     Matrix4();  // identity
-    Matrix4(const Matrix4& other);
-    Matrix4& operator=(const Matrix4& other);
+    Matrix4(const Matrix4& other) = default;
+    Matrix4& operator=(const Matrix4& other) = default;
 
     float& operator[](int i) { return m[i]; }
     float operator[](int i) const { return m[i]; }

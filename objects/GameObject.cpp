@@ -68,11 +68,10 @@ void GameObject::Unlink()
 
 void GameObject::SetParent(const std::string& parentNameArg)
 {
-    // Copy first: callers pass our own parentName, which Unlink's callers may change.
+    // Copy first: callers often pass our own parentName, which is rewritten below.
     const std::string wanted = parentNameArg;
 
-    if (hasParent || !parent.expired())
-        Unlink();
+    Unlink();
 
     parentName = wanted;
     std::shared_ptr<GameObject> found;
@@ -81,28 +80,23 @@ void GameObject::SetParent(const std::string& parentNameArg)
     if (!found || found.get() == this)
     {
         parentName = "None";
-        parent.reset();
         return;
     }
 
-    // The parent's child list needs the list's own shared pointer to this object.
-    std::shared_ptr<GameObject> self = FindObjectById(id);
-    if (self.get() != this)
-    {
-        self.reset();
-        for (const auto& entry : gGameObjects)
-            if (entry.get() == this)
-            {
-                self = entry;
-                break;
-            }
-    }
+    // The parent's child list needs the list's own shared pointer to this object. Found by
+    // identity rather than by id, so that an id handed out twice cannot link another object.
+    std::shared_ptr<GameObject> self;
+    for (const auto& entry : gGameObjects)
+        if (entry.get() == this)
+        {
+            self = entry;
+            break;
+        }
     if (!self)
     {
         std::cout << "Object \"" << name << "\" is not in the object list; not linked to \""
                   << wanted << "\"\n";
         parentName = "None";
-        parent.reset();
         return;
     }
 
@@ -119,10 +113,9 @@ void GameObject::RelinkParent()
 
 void GameObject::DetachFromParent()
 {
-    if (parentName == "None" && !hasParent && parent.expired())
-        return;
+    // A root has nothing to leave, and a named object that was never linked has no
+    // parent to leave either; Unlink copes with both.
     parentName = "None";
-    // A named object that was never linked has no parent to leave; Unlink copes.
     Unlink();
 }
 

@@ -1,13 +1,8 @@
 #include "objects/LevelFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <locale>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <sstream>
 
 #include "objects/ComponentFactory.h"
 #include "objects/GameObject.h"
@@ -15,6 +10,7 @@
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
 #include "physics/Collider.h"
+#include "platform/AtomicFile.h"
 
 std::fstream gLevelStream;
 
@@ -22,15 +18,15 @@ namespace
 {
 constexpr int kCameraObjectType = 10;
 
-// Opens gLevelStream on path, dropping any state a failed earlier use left behind. The
-// classic locale keeps numbers in the one form the files use.
-bool OpenLevelStream(const std::string& path, std::ios::openmode mode)
+// Opens gLevelStream on path for reading, dropping any state a failed earlier use left
+// behind. The classic locale keeps numbers in the one form the files use.
+bool OpenLevelStream(const std::string& path)
 {
     if (gLevelStream.is_open())
         gLevelStream.close();
     gLevelStream.clear();
     gLevelStream.imbue(std::locale::classic());
-    gLevelStream.open(path, mode);
+    gLevelStream.open(path, std::ios::in);
     return gLevelStream.is_open();
 }
 
@@ -41,22 +37,11 @@ void CloseLevelStream()
     gLevelStream.clear();
 }
 
-// Forces the written file to the disk before it replaces the old one.
-bool SyncFile(const std::string& path)
-{
-    int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 void AddDefaultCamera()
 {
     std::shared_ptr<GameObject> camera = CreateDefaultCamera(kCameraObjectType);
-    // The Transform first: the Collider's Init reads the owner's position.
-    camera->AddComponent(std::make_shared<Transform>(0.0f, 0.0f, 0.0f, 30.0f, 30.0f), Transform::kTypeId);
+    // The Transform first (as the factory makes one): the Collider's Init reads its position.
+    camera->AddComponent(CreateComponent(Transform::GetTypeName()), Transform::kTypeId);
     camera->AddComponent(std::make_shared<Collider>(Vector2(1920.0f, 1080.0f)), Collider::kTypeId);
     gGameObjects.push_back(camera);
     ++gObjectIdCounter;
@@ -159,7 +144,7 @@ void WriteObjectRecord(std::ostream& stream, const GameObject& object)
 void LoadLevel(const std::string& name, const std::string& path)
 {
     bool cameraSeen = false;
-    if (OpenLevelStream(path, std::ios::in))
+    if (OpenLevelStream(path))
         ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen);
     else
         std::cout << "Could not open level file \"" << path << "\"\n";
@@ -172,16 +157,12 @@ void LoadLevel(const std::string& name, const std::string& path)
 bool SaveLevel(const std::string& name, const std::string& path)
 {
     const std::string endMarker = "/" + ToToken(name);
-    const std::string temporary = path + ".tmp";
+    // Built in memory, then written whole through a temporary file: a failed save leaves
+    // the old file as it was.
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
 
-    if (!OpenLevelStream(temporary, std::ios::out | std::ios::trunc))
-    {
-        std::cout << "Could not write \"" << temporary << "\": " << std::strerror(errno) << "\n";
-        CloseLevelStream();
-        return false;
-    }
-
-    WriteString(gLevelStream, ToToken(name) + "\n");
+    WriteString(text, ToToken(name) + "\n");
     for (const auto& object : gGameObjects)
     {
         if (!object)
@@ -193,29 +174,17 @@ bool SaveLevel(const std::string& name, const std::string& path)
             renamed.name = "_" + renamed.name;
             std::cout << "Object \"" << object->name << "\" is saved as \"" << renamed.name
                       << "\": its name is the file's end line\n";
-            WriteObjectRecord(gLevelStream, renamed);
+            WriteObjectRecord(text, renamed);
             continue;
         }
-        WriteObjectRecord(gLevelStream, *object);
+        WriteObjectRecord(text, *object);
     }
-    WriteString(gLevelStream, endMarker);
+    WriteString(text, endMarker);
 
-    gLevelStream.flush();
-    bool written = !gLevelStream.fail();
-    gLevelStream.close();
-    written = written && !gLevelStream.fail();
-    CloseLevelStream();
-
-    if (!written || !SyncFile(temporary))
+    std::string error;
+    if (!Platform::WriteFileAtomically(path, text.str(), error))
     {
-        std::cout << "Writing \"" << temporary << "\" failed; \"" << path << "\" is unchanged\n";
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
-    {
-        std::cout << "Could not replace \"" << path << "\": " << std::strerror(errno) << "\n";
-        std::remove(temporary.c_str());
+        std::cout << "Could not save \"" << path << "\": " << error << "\n";
         return false;
     }
     return true;

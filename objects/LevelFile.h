@@ -7,7 +7,7 @@
 
 class GameObject;
 
-// The one stream shared by level, save and editor files; closed between uses.
+// The one stream the level reader and the editor's files share; closed between uses.
 extern std::fstream gLevelStream;
 
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input

@@ -73,20 +73,25 @@ Matrix4 Transform::GetMatrix() const
     return modelMatrix;
 }
 
-void Transform::SetPosition(const Vector2& p)
+template <class Visit>
+void Transform::ForEachChildTransform(Visit visit)
 {
-    Vector2 offset = p - Vector2(position.x, position.y);
-    position.x = p.x;
-    position.y = p.y;
     if (!owner)
         return;
     for (size_t i = 0; i < owner->children.size(); ++i)
     {
         std::shared_ptr<GameObject> child = owner->children[i];
-        std::shared_ptr<Transform> t = child ? child->GetComponent<Transform>() : nullptr;
-        if (t)
-            t->SetPosition(Vector2(t->position.x, t->position.y) + offset);
+        if (std::shared_ptr<Transform> t = child ? child->GetComponent<Transform>() : nullptr)
+            visit(*t);
     }
+}
+
+void Transform::SetPosition(const Vector2& p)
+{
+    Vector2 offset = p - Vector2(position.x, position.y);
+    position.x = p.x;
+    position.y = p.y;
+    ForEachChildTransform([&offset](Transform& t) { t.SetPosition(Vector2(t.position.x, t.position.y) + offset); });
 }
 
 void Transform::SetScale(const Vector2& s)
@@ -94,40 +99,25 @@ void Transform::SetScale(const Vector2& s)
     Vector2 change = s - Vector2(scale.x, scale.y);
     scale.x = s.x;
     scale.y = s.y;
-    if (!owner)
-        return;
-    for (size_t i = 0; i < owner->children.size(); ++i)
-    {
-        std::shared_ptr<GameObject> child = owner->children[i];
-        std::shared_ptr<Transform> t = child ? child->GetComponent<Transform>() : nullptr;
-        if (t)
-            t->SetScale(Vector2(t->scale.x, t->scale.y) + change);
-    }
+    ForEachChildTransform([&change](Transform& t) { t.SetScale(Vector2(t.scale.x, t.scale.y) + change); });
 }
 
 template <class SetChildAngle>
 void Transform::TurnChildren(float deltaDegrees, SetChildAngle setChildAngle)
 {
-    if (!owner || owner->children.empty())
-        return;
     float product = deltaDegrees * kPi;
     float delta = product / 180.0f;
     float c = static_cast<float>(std::cos(static_cast<double>(delta)));
     float s = static_cast<float>(std::sin(static_cast<double>(delta)));
-    for (size_t i = 0; i < owner->children.size(); ++i)
-    {
-        std::shared_ptr<GameObject> child = owner->children[i];
-        std::shared_ptr<Transform> t = child ? child->GetComponent<Transform>() : nullptr;
-        if (!t)
-            continue;
+    ForEachChildTransform([&](Transform& t) {
         float px = position.x;
         float py = position.y;
-        float rx = t->position.x - px;
-        float ry = t->position.y - py;
+        float rx = t.position.x - px;
+        float ry = t.position.y - py;
         // The angle first: the child's own children then turn about the child.
-        setChildAngle(*t);
-        t->SetPosition(Vector2(px + c * rx - s * ry, py + s * rx + c * ry));
-    }
+        setChildAngle(t);
+        t.SetPosition(Vector2(px + c * rx - s * ry, py + s * rx + c * ry));
+    });
 }
 
 void Transform::SetRotation(float degrees)

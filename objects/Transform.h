@@ -56,6 +56,10 @@ public:
 private:
     void RebuildModelMatrix();
     void TrackMouse();
+    // Calls visit on the Transform of each of the owner's children, in order; a child
+    // without one is passed over.
+    template <class Visit>
+    void ForEachChildTransform(Visit visit);
     // Turns every child about this object by deltaDegrees after giving it its new angle.
     template <class SetChildAngle>
     void TurnChildren(float deltaDegrees, SetChildAngle setChildAngle);

@@ -1,9 +1,13 @@
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <locale>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +40,37 @@ void ExpectStableRoundTrip(const TempFolder& folder, const std::string& name)
     ASSERT_TRUE(SaveLevel(name, second));
     EXPECT_EQ(ReadWholeFile(first), ReadWholeFile(second));
 }
+
+std::vector<std::string> FileNames(const TempFolder& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// While it lives, writes past the first few bytes of any file fail as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+
+private:
+    rlimit saved{};
+    void (*previous)(int) = SIG_DFL;
+};
 
 // A comma as decimal point, to show that no stream locale leaks into the files.
 struct CommaPoint : std::numpunct<char>
@@ -103,7 +138,7 @@ TEST_F(LevelFileTest, WorkedExampleByteForByte)
     const std::string path = folder.File("Main.txt");
     ASSERT_TRUE(SaveLevel("Main", path));
     EXPECT_EQ(ReadWholeFile(path), kWorkedExample);
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"Main.txt"});
 
     DestroyAll();
     LoadLevel("Main", path);
@@ -300,18 +335,18 @@ TEST_F(LevelFileTest, FailedSaveReportsAndKeepsTheOldFile)
     WriteWholeFile(path, "old contents\n");
     MakeListed("Player", 0);
 
-    // The temporary file cannot be made: a folder stands in its place.
-    std::filesystem::create_directory(path + ".tmp");
-    EXPECT_FALSE(SaveLevel("SaveData", path));
+    {
+        FileSizeLimit diskFull(4);
+        EXPECT_FALSE(SaveLevel("SaveData", path));
+    }
     EXPECT_EQ(ReadWholeFile(path), "old contents\n");
-    std::filesystem::remove(path + ".tmp");
+    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"SaveData.txt"}); // no temporary left
 
     EXPECT_FALSE(SaveLevel("SaveData", folder.File("no-such-folder/SaveData.txt")));
 
-    // The stream recovers: the next save succeeds and replaces the file.
     EXPECT_TRUE(SaveLevel("SaveData", path));
-    EXPECT_NE(ReadWholeFile(path), "old contents\n");
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    EXPECT_EQ(ReadWholeFile(path), "SaveData\n\nPlayer\n0\nNone\nEnd\n\n/SaveData\n");
+    EXPECT_EQ(FileNames(folder), std::vector<std::string>{"SaveData.txt"});
 }
 
 TEST_F(LevelFileTest, LoadedSceneLinksAndTearsDownCompletely)

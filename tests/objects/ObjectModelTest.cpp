@@ -265,6 +265,13 @@ TEST_F(ObjectListTest, SetParentLinksOrRefuses)
     parent->SetParent("Other");
     EXPECT_EQ(parent->parentName, "None");
     EXPECT_TRUE(other->children.empty());
+
+    // An object outside the list is not linked, even when a listed object has its id.
+    auto unlisted = std::make_shared<GameObject>("Unlisted", 4, child->id);
+    unlisted->SetParent("Other");
+    EXPECT_EQ(unlisted->parentName, "None");
+    EXPECT_FALSE(unlisted->hasParent);
+    EXPECT_TRUE(other->children.empty());
 }
 
 TEST_F(ObjectListTest, SetParentOnALinkedObjectMovesIt)
