@@ -39,13 +39,6 @@ int IndexIn(const std::vector<std::string>& names, const std::string& name)
     return 0;
 }
 
-float MixerVolume(float volume)
-{
-    if (!(volume > 0.0f))
-        return 0.0f;  // NaN too
-    return volume < 1.0f ? volume : 1.0f;
-}
-
 }  // namespace
 
 Audio::Audio() : Component(kTypeId)
@@ -66,11 +59,6 @@ void Audio::Init()
     listIndex = IndexIn(names, audioName);
 }
 
-void Audio::ApplyVolume()
-{
-    channel.SetVolume(MixerVolume(volume));
-}
-
 void Audio::Play()
 {
     if (isPlaying)
@@ -84,8 +72,9 @@ void Audio::Play()
 
     channel = bgmOrSfx ? gAudioSystem->PlaySound(audioName, looping)
                        : gAudioSystem->PlayBGM(audioName, looping);
-    // The play comes back paused: set the volume before any of it is heard.
-    ApplyVolume();
+    // The play comes back paused: set the volume before any of it is heard. The channel clamps
+    // it to 0..1; the field keeps what callers wrote.
+    channel.SetVolume(volume);
     channel.SetPaused(false);
     playState = "Play";
     isPlaying = true;
@@ -173,7 +162,7 @@ void Audio::Update(float dt)
         isPaused = channel.GetPaused();
         playState = isPaused ? "Pause" : "Play";
     }
-    ApplyVolume();
+    channel.SetVolume(volume);
     loopText = looping ? "True" : "False";
 }
 

@@ -63,5 +63,4 @@ public:
 
 private:
     std::vector<std::string> ListNames() const;
-    void ApplyVolume();
 };

@@ -47,13 +47,13 @@ void AudioSystem::Init()
     LoadSoundList(kBGMListPath, bgmList);
 }
 
-bool AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
+void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
 {
     std::ifstream file(listPath);
     if (!file)
     {
         ReportError("Audio: cannot open the sound list \"" + listPath + "\"; it stays empty");
-        return false;
+        return;
     }
     // Whitespace-separated pairs; line breaks carry no meaning, a later pair of a name wins.
     std::string name;
@@ -73,7 +73,6 @@ bool AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
         // A failed load is kept as a null sound so the name stays known to the editor.
         list[name] = sound;
     }
-    return true;
 }
 
 void AudioSystem::Update(float dt)

@@ -37,9 +37,6 @@ public:
     std::vector<std::string> GetSoundNames() const;
     std::vector<std::string> GetBGMNames() const;
 
-    // Reads "name path" pairs from a list file into list; false when the file cannot be opened.
-    bool LoadSoundList(const std::string& listPath, SoundList& list);
-
     bool messageFlag = false;
     int maxChannels = 32;
     Platform::SoundSystem system;
@@ -51,6 +48,8 @@ public:
     Platform::SoundChannelGroup bgmGroup;
 
 private:
+    // Reads "name path" pairs from a list file into list; a missing file leaves it empty.
+    void LoadSoundList(const std::string& listPath, SoundList& list);
     Platform::SoundChannel Play(const std::string& name, bool loop, const SoundList& list,
                                 const Platform::SoundChannelGroup& group, const char* kind);
 

@@ -30,10 +30,4 @@ std::string Sound::Path() const
     return entry ? entry->path : std::string();
 }
 
-bool Sound::operator==(const Sound& other) const
-{
-    if (!IsValid() || !other.IsValid()) return IsValid() == other.IsValid();
-    return id == other.id && state.lock() == other.state.lock();
-}
-
 }  // namespace Platform

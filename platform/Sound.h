@@ -20,9 +20,6 @@ public:
     // The path it was loaded from ("" for a null sound).
     std::string Path() const;
 
-    bool operator==(const Sound& other) const;
-    bool operator!=(const Sound& other) const { return !(*this == other); }
-
 private:
     friend class SoundSystem;
     Sound(std::weak_ptr<SoundState> state, int id) : state(std::move(state)), id(id) {}

@@ -19,27 +19,13 @@ bool SoundChannelGroup::IsValid() const
 std::string SoundChannelGroup::GetName() const
 {
     std::shared_ptr<SoundState> s = state.lock();
-    return Known(s, index) ? s->groups[static_cast<size_t>(index)].name : std::string();
+    return Known(s, index) ? s->groups[static_cast<size_t>(index)] : std::string();
 }
 
 void SoundChannelGroup::Stop()
 {
     std::shared_ptr<SoundState> s = state.lock();
     if (Known(s, index)) s->HaltGroup(index);
-}
-
-void SoundChannelGroup::SetVolume(float volume)
-{
-    std::shared_ptr<SoundState> s = state.lock();
-    if (!Known(s, index)) return;
-    s->groups[static_cast<size_t>(index)].volume = ClampSoundVolume(volume);
-    s->ApplyGroupVolume(index);
-}
-
-float SoundChannelGroup::GetVolume() const
-{
-    std::shared_ptr<SoundState> s = state.lock();
-    return Known(s, index) ? s->groups[static_cast<size_t>(index)].volume : 0.0f;
 }
 
 int SoundChannelGroup::PlayingCount() const

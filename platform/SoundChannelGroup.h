@@ -7,8 +7,8 @@ namespace Platform {
 class SoundState;
 
 // A named set of channels ("Sound Channel Group", "BGM Channel Group"): every play names its
-// group, and the group can stop all of its plays at once or scale their volume. A plain value
-// handle; a default one, or one of a system that has shut down, does nothing.
+// group, and the group can stop all of its plays at once. A plain value handle; a default one,
+// or one of a system that has shut down, does nothing.
 class SoundChannelGroup {
 public:
     SoundChannelGroup() = default;
@@ -18,10 +18,6 @@ public:
 
     // Stops every play of the group, paused ones included.
     void Stop();
-
-    // Multiplies the volume of every play in the group; clamped to 0..1.
-    void SetVolume(float volume);
-    float GetVolume() const;
 
     // Plays of the group that still have sound to play.
     int PlayingCount() const;

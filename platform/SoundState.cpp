@@ -88,8 +88,7 @@ void SoundState::StartPending(int channel)
     SoundChannelSlot& slot = channels[static_cast<size_t>(channel)];
     if (!slot.inUse || slot.started) return;
     const SoundEntry& sound = sounds[static_cast<size_t>(slot.sound)];
-    float group = slot.group >= 0 ? groups[static_cast<size_t>(slot.group)].volume : 1.0f;
-    if (sound.data && backend->Start(channel, sound.data, slot.looping, slot.volume * group)) {
+    if (sound.data && backend->Start(channel, sound.data, slot.looping, slot.volume)) {
         slot.started = true;
     } else {
         slot.inUse = false;
@@ -109,8 +108,7 @@ void SoundState::ApplyVolume(int channel)
 {
     const SoundChannelSlot& slot = channels[static_cast<size_t>(channel)];
     if (!slot.started) return;  // a waiting play takes its volume when it starts
-    float group = slot.group >= 0 ? groups[static_cast<size_t>(slot.group)].volume : 1.0f;
-    backend->SetVolume(channel, slot.volume * group);
+    backend->SetVolume(channel, slot.volume);
 }
 
 void SoundState::HaltGroup(int group)
@@ -118,14 +116,6 @@ void SoundState::HaltGroup(int group)
     for (int i = 0; i < static_cast<int>(channels.size()); ++i) {
         SoundChannelSlot& slot = channels[static_cast<size_t>(i)];
         if (slot.inUse && slot.group == group) Halt(i);
-    }
-}
-
-void SoundState::ApplyGroupVolume(int group)
-{
-    for (int i = 0; i < static_cast<int>(channels.size()); ++i) {
-        const SoundChannelSlot& slot = channels[static_cast<size_t>(i)];
-        if (slot.inUse && slot.group == group) ApplyVolume(i);
     }
 }
 

@@ -29,11 +29,6 @@ struct SoundEntry {
     std::string path;
 };
 
-struct SoundGroupEntry {
-    std::string name;
-    float volume = 1.0f;
-};
-
 // Everything one open SoundSystem shares with the handles it gave out. Handles hold it weakly,
 // so they go quiet (and harmless) once the system shuts down.
 class SoundState {
@@ -59,14 +54,13 @@ public:
     void Halt(int channel);
     void ApplyVolume(int channel);
     void HaltGroup(int group);
-    void ApplyGroupVolume(int group);
     void ReleaseSound(int sound);
     void ReleaseAll();
 
     std::unique_ptr<SoundBackend> backend;
     std::vector<SoundChannelSlot> channels;
     std::vector<SoundEntry> sounds;
-    std::vector<SoundGroupEntry> groups;
+    std::vector<std::string> groups;  // names, by group index
     std::uint64_t playCounter = 0;
 };
 

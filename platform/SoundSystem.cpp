@@ -24,11 +24,6 @@ void SoundSystem::SetBackendKind(SoundBackendKind kind)
     gBackendKind = kind;
 }
 
-SoundBackendKind SoundSystem::GetBackendKind()
-{
-    return gBackendKind;
-}
-
 bool SoundSystem::Init(int channelCount)
 {
     Shutdown();
@@ -65,18 +60,13 @@ bool SoundSystem::IsAudible() const
     return state && state->Audible();
 }
 
-int SoundSystem::ChannelCount() const
-{
-    return state ? static_cast<int>(state->channels.size()) : 0;
-}
-
 SoundChannelGroup SoundSystem::CreateChannelGroup(const std::string& name)
 {
     if (!state) return SoundChannelGroup();
     for (size_t i = 0; i < state->groups.size(); ++i) {
-        if (state->groups[i].name == name) return SoundChannelGroup(state, static_cast<int>(i));
+        if (state->groups[i] == name) return SoundChannelGroup(state, static_cast<int>(i));
     }
-    state->groups.push_back(SoundGroupEntry{name, 1.0f});
+    state->groups.push_back(name);
     return SoundChannelGroup(state, static_cast<int>(state->groups.size() - 1));
 }
 

@@ -32,7 +32,6 @@ public:
 
     // Backend used by later Init calls (tests pick Null or Unavailable); Mixer by default.
     static void SetBackendKind(SoundBackendKind kind);
-    static SoundBackendKind GetBackendKind();
 
     // Opens output with channelCount mixer channels (at least 1). Returns true when sound is
     // audible; false means the silent game (one message on the console), never a failed start.
@@ -43,7 +42,6 @@ public:
 
     bool IsInitialized() const { return state != nullptr; }
     bool IsAudible() const;
-    int ChannelCount() const;
     // The backend this system really runs on (Unavailable when silent or not started).
     SoundBackendKind ActiveBackend() const { return active; }
 

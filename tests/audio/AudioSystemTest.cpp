@@ -8,9 +8,7 @@
 
 using audiotest::AudioFixture;
 
-namespace {
-std::vector<std::string> Names(const std::vector<std::string>& names) { return names; }
-}  // namespace
+using Names = std::vector<std::string>;
 
 TEST_F(AudioFixture, SoundListsReadPairsWhateverTheLineBreaks)
 {
@@ -26,7 +24,7 @@ TEST_F(AudioFixture, SoundListsReadPairsWhateverTheLineBreaks)
     ASSERT_TRUE(gAudioSystem->system.IsAudible()) << "the dummy driver should give a mixer";
 
     // Byte order: upper case before lower case.
-    EXPECT_EQ(gAudioSystem->GetSoundNames(), Names({"Alarm", "door", "step", "zebra"}));
+    EXPECT_EQ(gAudioSystem->GetSoundNames(), (Names{"Alarm", "door", "step", "zebra"}));
     EXPECT_TRUE(gAudioSystem->GetBGMNames().empty());
     EXPECT_EQ(gAudioSystem->soundList.at("door").Path(), "../resources/sfx/door.wav");
     EXPECT_TRUE(gAudioSystem->soundList.at("step").IsValid());
@@ -40,7 +38,7 @@ TEST_F(AudioFixture, MissingListFilesLeaveEmptyListsAndUnknownNamesAreNotAdded)
     std::filesystem::remove(tree.Resources() / "sfx/sfx.txt");
     StartAudio();
     EXPECT_TRUE(gAudioSystem->GetSoundNames().empty());
-    EXPECT_EQ(gAudioSystem->GetBGMNames(), Names({"girl", "hall"}));
+    EXPECT_EQ(gAudioSystem->GetBGMNames(), (Names{"girl", "hall"}));
 
     for (int i = 0; i < 3; ++i)
     {
@@ -48,7 +46,7 @@ TEST_F(AudioFixture, MissingListFilesLeaveEmptyListsAndUnknownNamesAreNotAdded)
         EXPECT_FALSE(gAudioSystem->PlayBGM("door", true).IsValid());  // a name of the other list
     }
     EXPECT_TRUE(gAudioSystem->GetSoundNames().empty());
-    EXPECT_EQ(gAudioSystem->GetBGMNames(), Names({"girl", "hall"}));
+    EXPECT_EQ(gAudioSystem->GetBGMNames(), (Names{"girl", "hall"}));
     EXPECT_EQ(gAudioSystem->soundList.count("menu_select"), 0u);
 }
 
@@ -133,7 +131,7 @@ TEST_F(AudioFixture, ShutdownSilencesHandlesAndKeepsTheNames)
     EXPECT_FALSE(music.IsPlaying());
     music.Stop();
     music.SetVolume(0.5f);
-    EXPECT_EQ(gAudioSystem->GetBGMNames(), Names({"girl", "hall"}));
+    EXPECT_EQ(gAudioSystem->GetBGMNames(), (Names{"girl", "hall"}));
     EXPECT_FALSE(gAudioSystem->PlayBGM("girl", false).IsValid());
     gAudioSystem->Update(0.016f);
 }
@@ -142,7 +140,7 @@ TEST_F(AudioFixture, WithoutADeviceEverythingIsSilentButKnown)
 {
     StartAudio(Platform::SoundBackendKind::Unavailable);
     EXPECT_FALSE(gAudioSystem->system.IsAudible());
-    EXPECT_EQ(gAudioSystem->GetSoundNames(), Names({"Alarm", "door", "step"}));
+    EXPECT_EQ(gAudioSystem->GetSoundNames(), (Names{"Alarm", "door", "step"}));
 
     Audio music;
     music.SetAudio("hall", false);

@@ -104,6 +104,16 @@ TEST_F(TriggerTest, OneShotAreaPlaysAtTheFirstEntryOnly)
     EXPECT_EQ(audio->channel, firstPlay);
 }
 
+TEST_F(TriggerTest, TheLoopFlagCountsAtTheMomentOfLeaving)
+{
+    Build(false, 0.0f);
+    Frame(0.0f);
+    audio->looping = true;  // made a loop while he is inside
+    Frame(30.0f);
+    EXPECT_FALSE(trigger->inside);
+    EXPECT_FALSE(audio->isPlaying);
+}
+
 TEST_F(TriggerTest, ALoopStoppedByOtherCodeWaitsForTheNextEntry)
 {
     Build(true, 0.0f);

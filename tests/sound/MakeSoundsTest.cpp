@@ -205,6 +205,30 @@ TEST_F(MakeSoundsTest, NamesTheGameAsksForAreListed)
         EXPECT_EQ(bgm.count(name), 1u) << name;
 }
 
+TEST_F(MakeSoundsTest, LevelFilesNameSoundsOfTheirOwnList)
+{
+    std::set<std::string> lists[2];  // 0: music, 1: sound effects, as "BgmOrSfx" says
+    for (const ListEntry& e : ReadList(std::string(VESPERINE_SOURCE_DIR) + "/resources/bgm/bgm.txt")) lists[0].insert(e.name);
+    for (const ListEntry& e : ReadList(std::string(VESPERINE_SOURCE_DIR) + "/resources/sfx/sfx.txt")) lists[1].insert(e.name);
+    int named = 0;
+    for (const auto& item : fs::directory_iterator(std::string(VESPERINE_SOURCE_DIR) + "/resources/level")) {
+        if (item.path().extension() != ".txt") continue;
+        std::ifstream in(item.path());
+        std::vector<std::string> tokens{std::istream_iterator<std::string>(in), {}};
+        // An Audio block: AudioName <name> BgmOrSfx <0|1>.
+        for (size_t i = 0; i + 3 < tokens.size(); ++i) {
+            if (tokens[i] != "AudioName" || tokens[i + 2] != "BgmOrSfx") continue;
+            const std::string& name = tokens[i + 1];
+            if (name == "None") continue;
+            const bool sfx = tokens[i + 3] == "1";
+            EXPECT_EQ(lists[sfx ? 1 : 0].count(name), 1u)
+                << item.path().filename() << ": \"" << name << "\" is not in the " << (sfx ? "sfx" : "bgm") << " list";
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 0) << "no level names a sound; the check would pass on anything";
+}
+
 TEST_F(MakeSoundsTest, MusicLoopsJoinWithoutAJump)
 {
     ASSERT_EQ(RunA(), 0);

@@ -30,7 +30,6 @@ void ExpectSilentButSafe(SoundSystem& sound, const std::string& file)
     EXPECT_FALSE(channel.GetPaused());
     channel.Stop();
     group.Stop();
-    group.SetVolume(0.5f);
     EXPECT_EQ(group.PlayingCount(), 0);
     sound.ReleaseSound(tone);
     sound.Update(0.016f);

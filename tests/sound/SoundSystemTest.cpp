@@ -199,14 +199,6 @@ TEST_F(MixerTest, VolumeIsClampedBeforeItReachesTheMixer)
     EXPECT_EQ(Mix_Volume(index, -1), 0);
     channel.SetVolume(std::numeric_limits<float>::infinity());
     EXPECT_EQ(Mix_Volume(index, -1), MIX_MAX_VOLUME);
-
-    // The group scales its members.
-    channel.SetVolume(0.5f);
-    sfx.SetVolume(0.5f);
-    EXPECT_EQ(Mix_Volume(index, -1), 32);
-    sfx.SetVolume(7.0f);
-    EXPECT_FLOAT_EQ(sfx.GetVolume(), 1.0f);
-    EXPECT_EQ(Mix_Volume(index, -1), 64);
 }
 
 TEST_F(MixerTest, BadFilesAndReleasedSoundsPlayNothing)
