@@ -26,9 +26,13 @@ void Scene::Unload()
     DestroyAll();
 }
 
-void Scene::InitObjects()
+namespace {
+
+// Walks the objects listed when the walk starts (components may append more, and those have
+// been set up by their maker), holding each object while its components run.
+template <class PerComponent, class AfterObject>
+void WalkObjects(PerComponent perComponent, AfterObject afterObject)
 {
-    // Components may append objects during Init; those have been set up by their maker.
     const std::size_t count = gGameObjects.size();
     for (std::size_t i = 0; i < count && i < gGameObjects.size(); ++i) {
         const std::shared_ptr<GameObject> object = gGameObjects[i];
@@ -37,26 +41,26 @@ void Scene::InitObjects()
         for (std::size_t c = 0; c < object->components.size(); ++c) {
             const std::shared_ptr<Component> component = object->components[c];
             if (component)
-                component->Init();
+                perComponent(*component);
         }
-        if (object->parentName != "None") {
-            const std::string parentName = object->parentName;  // SetParent may rewrite the field
-            object->SetParent(parentName);
-        }
+        afterObject(*object);
     }
+}
+
+}  // namespace
+
+void Scene::InitObjects()
+{
+    WalkObjects([](Component& component) { component.Init(); },
+                [](GameObject& object) {
+                    if (object.parentName != "None") {
+                        const std::string parentName = object.parentName;  // SetParent may rewrite it
+                        object.SetParent(parentName);
+                    }
+                });
 }
 
 void Scene::UpdateObjects(float dt)
 {
-    const std::size_t count = gGameObjects.size();
-    for (std::size_t i = 0; i < count && i < gGameObjects.size(); ++i) {
-        const std::shared_ptr<GameObject> object = gGameObjects[i];
-        if (!object)
-            continue;
-        for (std::size_t c = 0; c < object->components.size(); ++c) {
-            const std::shared_ptr<Component> component = object->components[c];
-            if (component)
-                component->Update(dt);
-        }
-    }
+    WalkObjects([dt](Component& component) { component.Update(dt); }, [](GameObject&) {});
 }
