@@ -29,11 +29,16 @@ bool Physics::CheckCollision(std::shared_ptr<GameObject> a, std::shared_ptr<Game
 {
     if (!a || !b)
         return false;
+    return CheckCollision(*a, *b, offset);
+}
+
+bool Physics::CheckCollision(const GameObject& a, const GameObject& b, const Vector3& offset)
+{
     // A Rigidbody is the ticket into the query, even for an object that never moves.
-    if (!a->GetComponent<Rigidbody>() || !b->GetComponent<Rigidbody>())
+    if (!a.GetComponent<Rigidbody>() || !b.GetComponent<Rigidbody>())
         return false;
-    const std::shared_ptr<Collider> colliderA = a->GetComponent<Collider>();
-    const std::shared_ptr<Collider> colliderB = b->GetComponent<Collider>();
+    const std::shared_ptr<Collider> colliderA = a.GetComponent<Collider>();
+    const std::shared_ptr<Collider> colliderB = b.GetComponent<Collider>();
     if (!colliderA || !colliderB)
         return false;
 

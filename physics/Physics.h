@@ -25,6 +25,9 @@ public:
     // overlap.
     static bool CheckCollision(std::shared_ptr<GameObject> a, std::shared_ptr<GameObject> b,
                                const Vector3& offset = Vector3(0.0f, 0.0f, 0.0f));
+    // The same for objects at hand: components own to callers that hold only their owner.
+    static bool CheckCollision(const GameObject& a, const GameObject& b,
+                               const Vector3& offset = Vector3(0.0f, 0.0f, 0.0f));
 };
 
 }  // namespace Framework
