@@ -116,12 +116,16 @@ Platform::SoundChannel AudioSystem::Play(const std::string& name, bool loop, con
 
 Platform::SoundChannel AudioSystem::PlaySound(const std::string& name, bool loop)
 {
+    if (onPlay)
+        onPlay(name, true);
     soundChannel = Play(name, loop, soundList, soundGroup, "sound effect");
     return soundChannel;
 }
 
 Platform::SoundChannel AudioSystem::PlayBGM(const std::string& name, bool loop)
 {
+    if (onPlay)
+        onPlay(name, false);
     bgmChannel = Play(name, loop, bgmList, bgmGroup, "music");
     return bgmChannel;
 }

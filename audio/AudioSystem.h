@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -36,6 +37,9 @@ public:
     // Every listed name, in byte order.
     std::vector<std::string> GetSoundNames() const;
     std::vector<std::string> GetBGMNames() const;
+
+    // Told of every play asked for, listed or not (tests record what a scene plays).
+    std::function<void(const std::string& name, bool sfx)> onPlay;
 
     bool messageFlag = false;
     int maxChannels = 32;

@@ -1,0 +1,90 @@
+#pragma once
+// The script harness of the gameplay tests: a level played headless through the real systems.
+// The level scene loads a level file from a temporary resource tree, the scene system steps it
+// with a fixed dt, keys and actions are held through the input system, sound runs on the null
+// backend (tiny tones stand in for every listed sound) and every play asked for is recorded.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Vector2.h"
+#include "engine/Vector3.h"
+#include "support/HeldKeys.h"
+#include "support/TempResourceTree.h"
+
+class GameController;
+class GameObject;
+class PlayerBehaviour;
+class Transform;
+
+namespace testsupport {
+
+class GameplayHarness : public HeldKeysTest {
+protected:
+    static constexpr float kDt = 1.0f / 60.0f;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the text as the level file and enters the level scene (Load, Init, first Update).
+    void StartLevel(const std::string& levelText);
+    // Saves what the test built in memory (LevelBuilder) as the level file and enters it.
+    void StartBuiltLevel();
+    // Enters the level scene on the shipped Level1.
+    void StartShippedLevel();
+    // The level scene again, from the save file when continuing.
+    void EnterLevel(bool continueFromSave);
+
+    // One frame in the engine's order: input latches, audio, then the scene system.
+    void Step(int frames = 1);
+    void StepSeconds(float seconds);
+    // Steps until the condition holds; false if it has not within the limit.
+    template <class Condition>
+    bool StepUntil(Condition condition, float limitSeconds = 10.0f)
+    {
+        for (float t = 0.0f; t < limitSeconds; t += kDt) {
+            if (condition())
+                return true;
+            Step();
+        }
+        return condition();
+    }
+
+    // Actions by name through the key they are bound to.
+    void Hold(const std::string& action);
+    void Let(const std::string& action);
+    // Pressed for one frame, then released and stepped once more.
+    void Tap(const std::string& action);
+    // Mouse in window pixels (y down), as the window system reports it.
+    void PointMouse(int x, int y);
+    // Points the mouse from the player toward a direction on screen ("UP", "DOWN", ...).
+    void PointMouseFromPlayer(float dx, float dy);
+
+    // What the dialogue box shows, and whether it is open.
+    std::string DialogueText() const;
+    bool DialogueOpen() const;
+    // Steps until the current line is typed, then presses interact to advance.
+    void AdvanceDialogue();
+    // Picks yes or no on an open question and confirms.
+    void Answer(bool yes);
+
+    std::shared_ptr<GameObject> Object(const std::string& name) const;
+    GameController& Controller() const;
+    PlayerBehaviour& Player() const;
+    Transform& TransformOf(const std::string& name) const;
+    Vector3 PlayerPosition() const;
+    float Alpha(const std::string& name) const;
+
+    // The scene the scene system will switch to (equal to the level while staying).
+    int RequestedScene() const;
+    // Sound names asked for since the last clear, in order.
+    std::vector<std::string> soundsPlayed;
+    int CountPlays(const std::string& name) const;
+
+    std::unique_ptr<TempResourceTree> tree;
+
+private:
+    void WriteToneFiles();
+};
+
+}  // namespace testsupport
