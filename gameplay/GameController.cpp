@@ -85,7 +85,6 @@ std::shared_ptr<Audio> GameController::MusicAudio() const
 void GameController::Init()
 {
     typeId = kTypeId;
-    ResetMissingReports();
     chatBox = FindRequired(kWho, "ChatBox");
     playerPortrait = FindRequired(kWho, "PlayerPortrait");
     textBox = FindRequired(kWho, "TextBox");

@@ -9,6 +9,9 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
+#include "gameplay/GameController.h"
+#include "gameplay/LookUp.h"
+#include "graphics/LightPacking.h"
 #include "objects/LevelFile.h"
 
 Level::Level(int id) : Scene(id) {}
@@ -17,6 +20,12 @@ Level::~Level() = default;
 
 void Level::Load()
 {
+    // What describes a running level starts afresh with every load, save or not.
+    gChaseActive = false;
+    gAmbientLight = 0.0f;
+    gLightsDirty = true;
+    ResetMissingReports();
+
     if (gNewGame) {
         gNewGame = false;
         LoadLevel("Level1", levelPath);

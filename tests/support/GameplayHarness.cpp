@@ -191,7 +191,14 @@ void GameplayHarness::AdvanceDialogue()
 void GameplayHarness::Answer(bool yes)
 {
     GameController& controller = Controller();
-    ASSERT_TRUE(StepUntil([&] { return controller.choiceShown; })) << "no choice was shown";
+    // Through the question's lines first, then the choice.
+    for (int guard = 0; guard < 100 && !controller.choiceShown; ++guard) {
+        if (controller.lineIndex < static_cast<int>(controller.dialogueLines.size()))
+            AdvanceDialogue();
+        else
+            Step();
+    }
+    ASSERT_TRUE(controller.choiceShown) << "no choice was shown";
     Tap(yes ? "ACTION_LEFT" : "ACTION_RIGHT");
     Tap("ACTION_INTERACT");
 }

@@ -65,7 +65,7 @@ protected:
     bool DialogueOpen() const;
     // Steps until the current line is typed, then presses interact to advance.
     void AdvanceDialogue();
-    // Picks yes or no on an open question and confirms.
+    // Reads through an open question's lines, then picks yes or no and confirms.
     void Answer(bool yes);
 
     std::shared_ptr<GameObject> Object(const std::string& name) const;
