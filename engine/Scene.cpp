@@ -6,6 +6,7 @@
 
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
+#include "physics/Collider.h"
 
 Scene::Scene(int id) : constructed(true), sceneId(id) {}
 
@@ -63,4 +64,14 @@ void Scene::InitObjects()
 void Scene::UpdateObjects(float dt)
 {
     WalkObjects([dt](Component& component) { component.Update(dt); }, [](GameObject&) {});
+}
+
+void Scene::HideColliderOutlines()
+{
+    for (const std::shared_ptr<GameObject>& object : gGameObjects) {
+        if (!object)
+            continue;
+        if (const std::shared_ptr<Collider> collider = object->GetComponent<Collider>())
+            collider->showCollider = false;
+    }
 }

@@ -25,6 +25,9 @@ protected:
     // order, then the object is linked to its parent by name (the level reader does neither).
     static void InitObjects();
 
+    // No debug outline of a collider is drawn in the game's scenes.
+    static void HideColliderOutlines();
+
     // Every component's Update, objects in list order. The object count is taken at the start:
     // objects appended meanwhile run from the next frame, and a list emptied by a component
     // ends the walk. Each object and component is held while it runs.

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "engine/Scene.h"
+#include "scenes/FadeChain.h"
 
-// Scene 2: the intro cutscene; leads into the level.
+// Scene 2: the intro, eight pictures cross-fading for about 26 s. Escape skips it at any moment.
 class Cutscene : public Scene {
 public:
     explicit Cutscene(int id);
@@ -11,4 +12,9 @@ public:
     void Init() override;
     void Update(float dt) override;
     void Load() override;
+
+    FadeChain chain;
+
+private:
+    void Finish();
 };

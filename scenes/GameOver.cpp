@@ -1,7 +1,13 @@
 #include "scenes/GameOver.h"
 
+#include "audio/Audio.h"
+#include "audio/AudioSystem.h"
 #include "engine/Camera.h"
+#include "engine/SceneRequests.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
 
 GameOver::GameOver(int id) : Scene(id) {}
 
@@ -16,9 +22,45 @@ void GameOver::Init()
 {
     gCamera->Update();
     InitObjects();
+    camera = FindObjectByName("Camera");
+    continueButton = FindObjectByName("ButtonContinue");
+    restartButton = FindObjectByName("ButtonRestart");
+    mainButton = FindObjectByName("ButtonMain");
+    sound = FindObjectByName("WorldSFX");
+    HideColliderOutlines();
+    continueHover = restartHover = mainHover = PictureButton();
+    // Whatever the level left playing ends here.
+    if (gAudioSystem) {
+        gAudioSystem->bgmGroup.Stop();
+        gAudioSystem->soundGroup.Stop();
+    }
+    PlayMenuSound(sound, "game_overPlaceHolder");
+}
+
+void GameOver::Choose(bool& flag)
+{
+    for (const std::shared_ptr<GameObject>& object : gGameObjects) {
+        if (const std::shared_ptr<Sprite> sprite = object ? object->GetComponent<Sprite>() : nullptr)
+            sprite->transparency = 0.0f;
+    }
+    flag = true;
+    DestroyAll();
 }
 
 void GameOver::Update(float dt)
 {
+    // Every picture fades in at 0.2 a second; past 1 it simply stays opaque.
+    for (const std::shared_ptr<GameObject>& object : gGameObjects) {
+        if (const std::shared_ptr<Sprite> sprite = object ? object->GetComponent<Sprite>() : nullptr)
+            sprite->transparency += 0.2f * dt;
+    }
     UpdateObjects(dt);
+
+    const Vector2 pointer = PointerInWorld(camera);
+    if (continueHover.Hover(continueButton, pointer, sound) && PictureButton::Clicked())
+        Choose(gContinueGame);
+    if (restartHover.Hover(restartButton, pointer, sound) && PictureButton::Clicked())
+        Choose(gNewGame);
+    if (mainHover.Hover(mainButton, pointer, sound) && PictureButton::Clicked())
+        Choose(gGameOverToMenu);
 }

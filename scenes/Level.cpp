@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "ai/PathFindingSystem.h"
+#include "audio/Audio.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -12,11 +13,50 @@
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
+#include "objects/Transform.h"
+
+namespace {
+// Shown menu objects stand at depth 4 and opaque, hidden ones at depth 0 and clear.
+void Show(const std::shared_ptr<GameObject>& object, bool shown)
+{
+    if (!object)
+        return;
+    if (const std::shared_ptr<Transform> transform = object->GetComponent<Transform>())
+        transform->position.z = shown ? 4.0f : 0.0f;
+    if (const std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>())
+        sprite->transparency = shown ? 1.0f : 0.0f;
+}
+
+bool Showing(const std::shared_ptr<GameObject>& object)
+{
+    const std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr;
+    return transform && transform->position.z > 0.0f;
+}
+}  // namespace
 
 Level::Level(int id) : Scene(id) {}
 
 Level::~Level() = default;
+
+bool Level::LoadSave()
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(savePath, ec)) {
+        Framework::ReportError("No save file at " + savePath + "; starting a new game");
+        return false;
+    }
+    LoadLevel("SaveData", savePath);
+    if (FindObjectByName("Player"))
+        return true;
+    // A save that could not be read (or holds no player) would be an empty scene.
+    Framework::ReportError("The save file " + savePath + " could not be read; starting a new game");
+    DestroyAll();
+    return false;
+}
 
 void Level::Load()
 {
@@ -31,14 +71,8 @@ void Level::Load()
         LoadLevel("Level1", levelPath);
     } else if (gContinueGame) {
         gContinueGame = false;
-        std::error_code ec;
-        if (std::filesystem::exists(savePath, ec)) {
-            LoadLevel("SaveData", savePath);
-        } else {
-            // Continuing without a save would leave an empty scene: start the level instead.
-            Framework::ReportError("No save file at " + savePath + "; starting a new game");
+        if (!LoadSave())
             LoadLevel("Level1", levelPath);
-        }
     } else {
         LoadLevel("Level1", levelPath);
     }
@@ -49,12 +83,136 @@ void Level::Init()
 {
     gCamera->Update();
     InitObjects();
+    resumeButton = FindObjectByName("ResumeGame");
+    howToPlayButton = FindObjectByName("HowToPlay");
+    quitButton = FindObjectByName("QuitGame");
+    camera = FindObjectByName("Camera");
+    howToPlayPicture = FindObjectByName("HTP");
+    yesButton = FindObjectByName("Yes");
+    noButton = FindObjectByName("No");
+    confirmation = FindObjectByName("AreYouSure");
+    tbc = FindObjectByName("TBC");
+    gameController = FindObjectByName("GameController");
+    sound = FindObjectByName("WorldSFX");
+    HideColliderOutlines();
+    // Each visit starts playing: a level left while paused must not come back paused.
+    paused = false;
+    howToPlayOpen = false;
+    quitConfirmationOpen = false;
+    musicStarted = false;
+    resume = howToPlay = quit = yes = no = PictureButton();
+}
+
+void Level::HideMenu()
+{
+    for (const auto* object : {&resumeButton, &howToPlayButton, &quitButton, &howToPlayPicture, &yesButton,
+                               &noButton, &confirmation})
+        Show(*object, false);
 }
 
 void Level::Update(float dt)
 {
-    UpdateObjects(dt);
+    if (!musicStarted) {
+        if (const std::shared_ptr<Audio> music = gameController ? gameController->GetComponent<Audio>() : nullptr)
+            music->Play();
+        musicStarted = true;
+    }
 
+    if (!paused) {
+        HideMenu();
+        howToPlayOpen = false;
+        quitConfirmationOpen = false;
+        UpdateObjects(dt);
+    }
+
+    HandleKeys();
+    if (!paused)
+        return;
+
+    ShowMenu();
+    UpdateButtons();
+    // While paused only the menu's own buttons run.
+    for (const auto* object : {&resumeButton, &howToPlayButton, &quitButton, &yesButton, &noButton}) {
+        if (*object)
+            (*object)->Update(dt);
+    }
+}
+
+void Level::HandleKeys()
+{
     if (gInputSystem->IsKeyDown(Framework::Keys::F9))
         gLevelToMenu = true;
+    if (gInputSystem->IsKeyTriggered(Framework::Keys::Escape)) {
+        // The press is used up either way: a lock's end must not pause the game after it.
+        const std::shared_ptr<GameObject> object = FindObjectByName("GameController");
+        const std::shared_ptr<GameController> controller = object ? object->GetComponent<GameController>() : nullptr;
+        if (!controller || !controller->playerLocked)
+            paused = !paused;
+    }
+}
+
+void Level::ShowMenu()
+{
+    if (!howToPlayOpen) {
+        Show(resumeButton, true);
+        Show(howToPlayButton, true);
+        Show(quitButton, true);
+    }
+    if (quitConfirmationOpen) {
+        Show(resumeButton, false);
+        Show(howToPlayButton, false);
+        Show(quitButton, false);
+        Show(howToPlayPicture, false);
+        if (tbc) {
+            if (const std::shared_ptr<Transform> transform = tbc->GetComponent<Transform>())
+                transform->position.z = 3.0f;
+        }
+        Show(yesButton, true);
+        Show(noButton, true);
+        Show(confirmation, true);
+    }
+}
+
+void Level::UpdateButtons()
+{
+    const Vector2 pointer = PointerInWorld(camera);
+    // A hidden button never reacts.
+    auto over = [&](PictureButton& button, const std::shared_ptr<GameObject>& object) {
+        if (!Showing(object)) {
+            ShowButtonFrame(object, 0);
+            button.hovering = false;
+            return false;
+        }
+        return button.Hover(object, pointer, sound) && PictureButton::Clicked();
+    };
+    if (over(resume, resumeButton)) {
+        ShowButtonFrame(resumeButton, 0);
+        PlayMenuSound(sound, "menu_accept");
+        paused = false;
+    }
+    if (over(howToPlay, howToPlayButton)) {
+        Show(howToPlayPicture, true);
+        ShowButtonFrame(howToPlayButton, 0);
+        Show(resumeButton, false);
+        Show(howToPlayButton, false);
+        Show(quitButton, false);
+        PlayMenuSound(sound, "menu_accept");
+        howToPlayOpen = true;
+    }
+    if (over(quit, quitButton)) {
+        ShowButtonFrame(quitButton, 0);
+        PlayMenuSound(sound, "menu_accept");
+        quitConfirmationOpen = true;
+    }
+    if (over(yes, yesButton)) {
+        ShowButtonFrame(yesButton, 0);
+        PlayMenuSound(sound, "menu_accept");
+        gQuitFromPause = true;
+        paused = false;
+    }
+    if (over(no, noButton)) {
+        ShowButtonFrame(noButton, 0);
+        PlayMenuSound(sound, "menu_accept");
+        paused = false;
+    }
 }

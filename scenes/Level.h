@@ -1,10 +1,16 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "engine/Scene.h"
+#include "scenes/PictureButton.h"
 
-// Scene 3, the game proper: the first level or the save file, every component run each frame.
+class GameObject;
+
+// Scene 3, the game proper: the first level or the save file, every component run each frame,
+// and the pause menu on Escape (resume, how to play, quit with a confirmation); F9 goes back
+// to the main menu.
 class Level : public Scene {
 public:
     explicit Level(int id);
@@ -18,4 +24,32 @@ public:
 
     std::string levelPath = "../resources/level/Level1.txt";
     std::string savePath = "../resources/save/SaveData.txt";
+
+    bool paused = false;
+    std::shared_ptr<GameObject> tbc;
+    std::shared_ptr<GameObject> gameController;
+    std::shared_ptr<GameObject> sound;
+    std::shared_ptr<GameObject> howToPlayPicture;
+    std::shared_ptr<GameObject> resumeButton;
+    std::shared_ptr<GameObject> howToPlayButton;
+    std::shared_ptr<GameObject> quitButton;
+    std::shared_ptr<GameObject> yesButton;
+    std::shared_ptr<GameObject> noButton;
+    std::shared_ptr<GameObject> confirmation;
+    std::shared_ptr<GameObject> camera;
+    bool howToPlayOpen = false;
+    bool quitConfirmationOpen = false;
+    bool musicStarted = false;
+    PictureButton resume;
+    PictureButton howToPlay;
+    PictureButton quit;
+    PictureButton yes;
+    PictureButton no;
+
+private:
+    bool LoadSave();
+    void HideMenu();
+    void ShowMenu();
+    void UpdateButtons();
+    void HandleKeys();
 };

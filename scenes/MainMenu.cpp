@@ -1,9 +1,22 @@
 #include "scenes/MainMenu.h"
 
+#include "audio/Audio.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
+#include "engine/SceneRequests.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
+
+namespace {
+void SetAlpha(const std::shared_ptr<GameObject>& object, float alpha)
+{
+    if (const std::shared_ptr<Sprite> sprite = object ? object->GetComponent<Sprite>() : nullptr)
+        sprite->transparency = alpha;
+}
+}  // namespace
 
 MainMenu::MainMenu(int id) : Scene(id) {}
 
@@ -18,13 +31,64 @@ void MainMenu::Init()
 {
     gCamera->Update();
     InitObjects();
+    camera = FindObjectByName("Camera");
+    music = FindObjectByName("SplashBGM");
+    sound = FindObjectByName("SplashSFX");
+    startButton = FindObjectByName("ButtonStart");
+    creditsButton = FindObjectByName("ButtonCredits");
+    quitButton = FindObjectByName("ButtonQuit");
+    howToPlayButton = FindObjectByName("ButtonHTP");
+    creditsPanel = FindObjectByName("Credits");
+    howToPlayPanel = FindObjectByName("HTP");
+    HideColliderOutlines();
+    // Each visit starts at the bare menu: a panel left open on the way out would leave every
+    // button dead while the freshly loaded panels are hidden.
+    panelOpen = false;
+    start = credits = quit = howToPlay = PictureButton();
+    if (const std::shared_ptr<Audio> audio = music ? music->GetComponent<Audio>() : nullptr)
+        audio->Play();
 }
 
 void MainMenu::Update(float dt)
 {
     UpdateObjects(dt);
+    if (!panelOpen)
+        UpdateButtons();
 
-    // Escape belongs to the menu (it closes the panels), so Left Ctrl+Escape never quits from
-    // here: the menu's own Quit button does.
-    gInputSystem->IsKeyTriggered(Framework::Keys::Escape);
+    // Escape belongs to the menu, so Left Ctrl+Escape never quits from here: the Quit button does.
+    if (gInputSystem->IsKeyTriggered(Framework::Keys::Escape) && panelOpen) {
+        panelOpen = false;
+        SetAlpha(howToPlayPanel, 0.0f);
+        SetAlpha(creditsPanel, 0.0f);
+        PlayMenuSound(sound, "menu_accept");
+    }
+}
+
+void MainMenu::OpenPanel(const std::shared_ptr<GameObject>& panel)
+{
+    PlayMenuSound(sound, "menu_accept");
+    SetAlpha(panel, 1.0f);
+    panelOpen = true;
+}
+
+void MainMenu::UpdateButtons()
+{
+    const Vector2 pointer = PointerInWorld(camera);
+    // The scene's own pointers keep the buttons alive after a click empties the list; the click
+    // used up the press, so no later button can be clicked in the same frame.
+    if (start.Hover(startButton, pointer, sound) && PictureButton::Clicked()) {
+        gStartGame = true;
+        PlayMenuSound(sound, "menu_accept");
+        if (const std::shared_ptr<Audio> audio = music ? music->GetComponent<Audio>() : nullptr)
+            audio->Stop();
+        DestroyAll();
+    }
+    if (credits.Hover(creditsButton, pointer, sound) && PictureButton::Clicked())
+        OpenPanel(creditsPanel);
+    if (howToPlay.Hover(howToPlayButton, pointer, sound) && PictureButton::Clicked())
+        OpenPanel(howToPlayPanel);
+    if (quit.Hover(quitButton, pointer, sound) && PictureButton::Clicked()) {
+        gQuitFromMenu = true;
+        DestroyAll();
+    }
 }

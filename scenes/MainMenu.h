@@ -1,8 +1,14 @@
 #pragma once
 
-#include "engine/Scene.h"
+#include <memory>
 
-// Scene 1: the title menu.
+#include "engine/Scene.h"
+#include "scenes/PictureButton.h"
+
+class GameObject;
+
+// Scene 1: the title menu. Four picture buttons worked with the mouse (start, credits, how to
+// play, quit) and two panels that Escape closes.
 class MainMenu : public Scene {
 public:
     explicit MainMenu(int id);
@@ -11,4 +17,23 @@ public:
     void Init() override;
     void Update(float dt) override;
     void Load() override;
+
+    std::shared_ptr<GameObject> camera;
+    std::shared_ptr<GameObject> music;
+    std::shared_ptr<GameObject> sound;
+    std::shared_ptr<GameObject> startButton;
+    std::shared_ptr<GameObject> creditsButton;
+    std::shared_ptr<GameObject> quitButton;
+    std::shared_ptr<GameObject> howToPlayButton;
+    std::shared_ptr<GameObject> creditsPanel;
+    std::shared_ptr<GameObject> howToPlayPanel;
+    PictureButton start;
+    PictureButton credits;
+    PictureButton quit;
+    PictureButton howToPlay;
+    bool panelOpen = false;
+
+private:
+    void UpdateButtons();
+    void OpenPanel(const std::shared_ptr<GameObject>& panel);
 };

@@ -8,7 +8,6 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
-#include "physics/Collider.h"
 
 SplashScene::SplashScene(int id) : Scene(id) {}
 
@@ -25,12 +24,7 @@ void SplashScene::Init()
     InitObjects();
     firstLogo = FindObjectByName("SchoolLogo");
     secondLogo = FindObjectByName("Tallowin");
-    for (const auto& object : gGameObjects) {
-        if (!object)
-            continue;
-        if (auto collider = object->GetComponent<Collider>())
-            collider->showCollider = false;
-    }
+    HideColliderOutlines();
 }
 
 float* SplashScene::Alpha(const std::shared_ptr<GameObject>& logo)

@@ -125,13 +125,13 @@ TEST_F(ScenesTest, MainMenuKeepsEscapeToItself)
 TEST_F(ScenesTest, LevelLoadsTheSaveOnlyWhenContinuingAndClearsTheFlagItActedOn)
 {
     tree.WriteFile("resources/save/SaveData.txt",
-                   "SaveData\n\nSavedThing\n4\nNone\nEnd\n\nCamera\n10\nNone\nEnd\n\n/SaveData\n");
+                   "SaveData\n\nPlayer\n0\nNone\nEnd\n\nCamera\n10\nNone\nEnd\n\n/SaveData\n");
     Level level(3);
 
     gContinueGame = true;
     level.Load();
     EXPECT_FALSE(gContinueGame);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"SavedThing", "Camera"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Player", "Camera"}));
 
     DestroyAll();
     gNewGame = true;

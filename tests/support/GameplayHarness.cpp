@@ -1,6 +1,7 @@
 #include "support/GameplayHarness.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -108,15 +109,34 @@ void GameplayHarness::StartShippedLevel()
     StartLevel(text.str());
 }
 
-void GameplayHarness::EnterLevel(bool continueFromSave)
+void GameplayHarness::UseShippedLevelFile(const std::string& name)
+{
+    std::ifstream shipped(std::string(VESPERINE_SOURCE_DIR) + "/resources/level/" + name + ".txt");
+    std::ostringstream text;
+    text << shipped.rdbuf();
+    tree->WriteFile("resources/level/" + name + ".txt", text.str());
+}
+
+void GameplayHarness::EnterScene(int sceneId)
 {
     if (gSceneSystem->GetCurrentScene() && gSceneSystem->previousScene == gSceneSystem->currentScene)
         gSceneSystem->GetCurrentScene()->Unload();
-    gContinueGame = continueFromSave;
-    gNewGame = !continueFromSave;
-    gSceneSystem->currentScene = SceneId::Level;
+    gSceneSystem->currentScene = sceneId;
     gSceneSystem->previousScene = SceneId::None;
     Step();
+}
+
+void GameplayHarness::PointMouseAtWorld(float x, float y, float camX, float camY, float zoom)
+{
+    PointMouse(static_cast<int>(std::lround((x - camX) * zoom + 960.0f)),
+               static_cast<int>(std::lround(540.0f - (y - camY) * zoom)));
+}
+
+void GameplayHarness::EnterLevel(bool continueFromSave)
+{
+    gContinueGame = continueFromSave;
+    gNewGame = !continueFromSave;
+    EnterScene(SceneId::Level);
 }
 
 void GameplayHarness::Step(int frames)

@@ -32,6 +32,12 @@ protected:
     void StartBuiltLevel();
     // Enters the level scene on the shipped Level1.
     void StartShippedLevel();
+    // Copies a shipped level file ("Main", "GameOver" ...) into the temporary tree.
+    void UseShippedLevelFile(const std::string& name);
+    // Switches the scene system to a scene as a request would, and runs its first frame.
+    void EnterScene(int sceneId);
+    // Points the mouse at a world position under a camera at (camX, camY) with the given zoom.
+    void PointMouseAtWorld(float x, float y, float camX = 0.0f, float camY = 0.0f, float zoom = 1.0f);
     // The level scene again, from the save file when continuing.
     void EnterLevel(bool continueFromSave);
 

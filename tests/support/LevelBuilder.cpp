@@ -137,6 +137,31 @@ void BuildPlayerRig()
     GiveAudio(AddLevelObject("WorldSFX", 7), "paper", true);
 }
 
+void BuildPauseMenu()
+{
+    // World units under the rig's camera (zoom 50): the buttons stand in a column at the centre.
+    const struct {
+        const char* name;
+        const char* texture;
+        int columns;
+        float y;
+        bool box;
+    } items[] = {
+        {"ResumeGame", "ButtonResume_1x2.png", 2, 3.0f, true}, {"HowToPlay", "ButtonHTP_1x2.png", 2, 0.0f, true},
+        {"QuitGame", "ButtonQuit_1x2.png", 2, -3.0f, true},    {"Yes", "ButtonYes_1x2.png", 2, -4.0f, true},
+        {"No", "ButtonNo_1x2.png", 2, -7.0f, true},            {"HTP", "HTP.png", 1, 0.0f, false},
+        {"AreYouSure", "AreYouSure.png", 1, 2.0f, false},
+    };
+    for (const auto& item : items) {
+        GameObject& object = AddLevelObject(item.name, 17, "Camera");
+        GiveTransform(object, 0.0f, item.y, 0.0f, 8.0f, 2.0f);
+        GiveSprite(object, item.texture, 1, item.columns, 0.0f);
+        if (item.box)
+            Give(object, std::make_shared<Collider>(Vector2(8.0f, 2.0f)));
+    }
+    GiveTransform(AddLevelObject("TBC", 17), 0.0f, 0.0f, 0.0f);
+}
+
 GameObject& AddWall(const std::string& name, float x, float y, float width, float height)
 {
     GameObject& wall = AddLevelObject(name, 11);

@@ -21,6 +21,8 @@ void GiveAudio(GameObject& object, const std::string& name, bool sfx, bool loopi
 // dialogue objects, the fade screen and the choice boxes, the picture, the controller with its
 // music, and the death, door and world sounds.
 void BuildPlayerRig();
+// The pause menu's buttons and pictures as children of "Camera" (hidden), and "TBC".
+void BuildPauseMenu();
 // A wall (object type 11) centred at (x, y).
 GameObject& AddWall(const std::string& name, float x, float y, float width, float height);
 // A door named name at (x, y) and its target "<name>link" at (targetX, targetY).
