@@ -1,6 +1,8 @@
 // Examine spots played through the script harness: prompt, text, sound and the interact press.
 #include <gtest/gtest.h>
 
+#include <imgui.h>
+
 #include <sstream>
 
 #include "gameplay/GameController.h"
@@ -187,6 +189,43 @@ TEST_F(InteractEventTest, APressMadeWhileSomethingElseHoldsThePlayerIsNotTaken)
     Tap("ACTION_INTERACT");
     EXPECT_TRUE(DialogueOpen());
     EXPECT_EQ(CountPlays("paper"), 1);
+}
+
+// The editor panel, drawn without a window or renderer: untouched fields keep their values,
+// even texts longer than its 256-byte field.
+TEST(InteractEventPanel, DrawingThePanelChangesNothing)
+{
+    const bool ownContext = ImGui::GetCurrentContext() == nullptr;
+    if (ownContext)
+        ImGui::CreateContext();
+    unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    ImGui::GetIO().Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+
+    InteractEvent event;
+    event.fileName = std::string(300, 'f');
+    event.audioName = "A_long_corridor.";
+    event.textCounter = 4;
+    event.interactDelay = 0.5f;
+    for (int frame = 0; frame < 2; ++frame) {
+        ImGuiIO& io = ImGui::GetIO();
+        io.DisplaySize = ImVec2(800.0f, 600.0f);
+        io.DeltaTime = 1.0f / 60.0f;
+        ImGui::NewFrame();
+        ImGui::Begin("Inspector");
+        ImGui::SetNextItemOpen(true);
+        event.Inspector(3);
+        ImGui::End();
+        ImGui::Render();
+    }
+    EXPECT_EQ(event.fileName, std::string(300, 'f'));
+    EXPECT_EQ(event.audioName, "A_long_corridor.");
+    EXPECT_EQ(event.textCounter, 4);
+    EXPECT_EQ(event.interactDelay, 0.5f);
+
+    if (ownContext)
+        ImGui::DestroyContext();
 }
 
 }  // namespace
