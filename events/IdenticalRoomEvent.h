@@ -21,4 +21,7 @@ public:
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+
+    // The room's puzzle counts as solved.
+    bool completed = false;
 };

@@ -2,8 +2,13 @@
 
 #include <ostream>
 
+#include "engine/LoggingSystem.h"
 #include "gameplay/GameController.h"
+#include "gameplay/LookUp.h"
+#include "gameplay/PlayerReach.h"
+#include "graphics/Sprite.h"
 #include "objects/GameObject.h"
+#include "objects/LevelFile.h"
 #include "objects/TextWriters.h"
 
 Checkpoint::Checkpoint() : Component(kTypeId)
@@ -13,11 +18,41 @@ Checkpoint::Checkpoint() : Component(kTypeId)
 void Checkpoint::Init()
 {
     typeId = kTypeId;
+    gameController = FindRequiredComponent<GameController>(GetTypeName(), "GameController", "GameController");
+    player = FindRequired(GetTypeName(), "Player");
+    ownerObject = GetOwner();
+    lines.assign(1, DialogueLine(kSavedText, true, portraitFrame));
 }
 
 void Checkpoint::Update(float dt)
 {
     (void)dt;
+    if (!PlayerReach::UpdatePrompt(GetTypeName(), ownerObject, player, promptShown))
+        return;
+    if (!used) {
+        if (PlayerReach::InteractPressed(gameController, "ACTION_INTERACT")) {
+            Save();
+            used = true;
+        }
+    } else if (gameController && !gameController->playerLocked) {
+        used = false;
+    }
+}
+
+void Checkpoint::Save()
+{
+    // The file holds the scene before the message opens and the point lights up.
+    if (!SaveLevel(kSaveName, kSavePath)) {
+        Framework::ReportError(std::string("Checkpoint: the game could not be saved to ") + kSavePath +
+                               "; the previous save is kept");
+        gameController->StartDialogue({DialogueLine(kFailedText, true, portraitFrame)}, false, false, false, 0.01f);
+        return;
+    }
+    gameController->StartDialogue(lines, false, false, false, 0.01f);
+    if (const std::shared_ptr<Sprite> sprite = ownerObject->GetComponent<Sprite>())
+        sprite->SetFrame(1);
+    else
+        ReportMissing(GetTypeName(), "Sprite on \"" + ownerObject->GetName() + "\"");
 }
 
 std::shared_ptr<Component> Checkpoint::Clone() const

@@ -11,10 +11,16 @@
 class GameController;
 class GameObject;
 
+// A save point: while the player stands on it the interact press writes the whole scene to
+// the save file, says whether that worked, and lights the point (sprite frame 1) once it did.
 class Checkpoint : public Component
 {
 public:
     static constexpr int kTypeId = 26;
+    static constexpr const char* kSaveName = "SaveData";
+    static constexpr const char* kSavePath = "../resources/save/SaveData.txt";
+    static constexpr const char* kSavedText = "I... feel safe. (Game saved)";
+    static constexpr const char* kFailedText = "I... can't rest here. (The game could not be saved)";
 
     Checkpoint();
 
@@ -27,10 +33,17 @@ public:
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
 
+    // The message shown after a successful save.
     std::vector<DialogueLine> lines;
     int portraitFrame = 0;
     std::shared_ptr<GameController> gameController;
     std::shared_ptr<GameObject> player;
+    GameObject* ownerObject = nullptr;
     bool promptShown = false;
+    // Saved (or tried to) and the message is open: no second save until the player is free.
     bool used = false;
+
+private:
+    // Writes the scene as it stands, then opens the message that tells how it went.
+    void Save();
 };

@@ -1,9 +1,16 @@
 #include "gameplay/InteractEvent.h"
 
+#include <imgui.h>
+
+#include <algorithm>
+#include <array>
 #include <istream>
 #include <ostream>
 
+#include "audio/Audio.h"
 #include "gameplay/GameController.h"
+#include "gameplay/LookUp.h"
+#include "gameplay/PlayerReach.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
@@ -14,21 +21,70 @@ InteractEvent::InteractEvent() : Component(kTypeId)
 void InteractEvent::Init()
 {
     typeId = kTypeId;
+    player = FindRequired(GetTypeName(), "Player");
+    ownerObject = GetOwner();
+    gameController = FindRequiredComponent<GameController>(GetTypeName(), "GameController", "GameController");
+    chatBox = FindObjectByName("ChatBox");
+    interactAction = gameController ? gameController->GetInteractAction() : std::string("ACTION_INTERACT");
+
+    // Saved texts are one token, so "_" stands for each blank.
+    displayText = audioName;
+    std::replace(displayText.begin(), displayText.end(), '_', ' ');
+    lines.assign(1, DialogueLine(displayText, true, 0));
 }
 
 void InteractEvent::Update(float dt)
 {
     (void)dt;
+    if (!PlayerReach::UpdatePrompt(GetTypeName(), ownerObject, player, promptShown))
+        return;
+    if (talking) {
+        // Our box has closed: the next read needs a new press.
+        if (!gameController || !gameController->playerLocked)
+            talking = false;
+        return;
+    }
+    if (!PlayerReach::InteractPressed(gameController, interactAction))
+        return;
+    if (const std::shared_ptr<Audio> audio = ownerObject->GetComponent<Audio>())
+        audio->Play();
+    gameController->StartDialogue(lines, false, false, false, 0.01f);
+    talking = true;
 }
 
 void InteractEvent::SetText(const std::string& text)
 {
-    (void)text;
+    const DialogueLine line(text, true, 0);
+    if (lines.empty())
+        lines.push_back(line);
+    else
+        lines.front() = line;
 }
 
 void InteractEvent::Inspector(int id)
 {
-    (void)id;
+    if (!ImGui::CollapsingHeader("Interact Event"))
+        return;
+    ImGui::Spacing();
+    ImGui::Text("Interact Event ID #%d", id);
+    ImGui::Spacing();
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
+    EditName("Filename", fileName);
+    ImGui::InputInt("Text Counter", &textCounter);
+    ImGui::InputFloat("Interact Delay", &interactDelay);
+    EditName("Audio Name", audioName);
+    ImGui::PopItemWidth();
+    ImGui::Spacing();
+}
+
+void InteractEvent::EditName(const char* label, std::string& value)
+{
+    // Blanks are refused: the saved block holds each text as one token.
+    std::array<char, 256> buffer{};
+    value.copy(buffer.data(), buffer.size() - 1);
+    if (ImGui::InputText(label, buffer.data(), buffer.size(),
+                         ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_EnterReturnsTrue))
+        value = buffer.data();
 }
 
 std::shared_ptr<Component> InteractEvent::Clone() const

@@ -47,4 +47,8 @@ public:
     std::shared_ptr<GameController> gameController;
     std::shared_ptr<GameObject> chatBox;
     GameObject* ownerObject = nullptr;
+
+private:
+    // A 256-byte text field for one saved name, stored when Enter is pressed.
+    static void EditName(const char* label, std::string& value);
 };

@@ -1,0 +1,175 @@
+// Save points played through the script harness: one save per press, the message, the lit
+// sprite, what the file holds, a save that fails, and continuing from a save.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gameplay/Checkpoint.h"
+#include "gameplay/GameController.h"
+#include "gameplay/PlayerBehaviour.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "support/GameplayHarness.h"
+#include "support/LevelBuilder.h"
+
+using namespace testsupport;
+
+namespace {
+
+const char* const kSaved = "I... feel safe. (Game saved)";
+const char* const kFailed = "I... can't rest here. (The game could not be saved)";
+
+class CheckpointTest : public GameplayHarness {
+protected:
+    void AddCheckpoint(float x, float y, float z = 0.5f)
+    {
+        GameObject& point = AddLevelObject("SavePoint", 4);
+        GiveTransform(point, x, y, z);
+        GiveBox(point, 1.0f, 1.0f);
+        GiveSprite(point, "Checkpoint_1x2.png", 1, 2);
+        auto checkpoint = std::make_shared<Checkpoint>();
+        point.components.push_back(checkpoint);
+        checkpoint->SetOwner(&point);
+    }
+    void Start()
+    {
+        StartBuiltLevel();
+        StepSeconds(1.1f);
+    }
+    std::filesystem::path SaveFile() const { return tree->Resources() / "save" / "SaveData.txt"; }
+    std::string SavedText() const { return tree->ReadFile("resources/save/SaveData.txt"); }
+    int PointFrame() const { return Object("SavePoint")->GetComponent<Sprite>()->currentFrame; }
+    // Lets the message type out and returns what it says.
+    std::string Message()
+    {
+        GameController& controller = Controller();
+        EXPECT_TRUE(StepUntil([&] {
+            return !controller.dialogueLines.empty() &&
+                   controller.charIndex >= static_cast<int>(controller.dialogueLines.front().text.size());
+        }));
+        return DialogueText();
+    }
+    void CloseMessage()
+    {
+        AdvanceDialogue();
+        ASSERT_TRUE(StepUntil([&] { return !Controller().playerLocked; }));
+    }
+};
+
+TEST_F(CheckpointTest, SavesOncePerPressSaysSoAndLightsUp)
+{
+    BuildPlayerRig();
+    AddCheckpoint(0.0f, 0.0f);
+    Start();
+    EXPECT_TRUE(Player().showPrompt);
+    ASSERT_FALSE(std::filesystem::exists(SaveFile()));
+
+    Tap("ACTION_INTERACT");
+    ASSERT_TRUE(std::filesystem::exists(SaveFile()));
+    EXPECT_TRUE(Controller().playerLocked);
+    EXPECT_EQ(Message(), kSaved);
+    EXPECT_EQ(PointFrame(), 1);
+
+    // Holding interact closes the message and does not save a second time.
+    std::filesystem::remove(SaveFile());
+    Hold("ACTION_INTERACT");
+    StepSeconds(1.0f);
+    EXPECT_FALSE(DialogueOpen());
+    EXPECT_FALSE(std::filesystem::exists(SaveFile()));
+
+    // A new press, without leaving the point, saves again.
+    Let("ACTION_INTERACT");
+    Step();
+    Tap("ACTION_INTERACT");
+    EXPECT_TRUE(std::filesystem::exists(SaveFile()));
+    EXPECT_EQ(Message(), kSaved);
+}
+
+TEST_F(CheckpointTest, TheSaveHoldsThePlayerOnThePointAndTheSpriteAsItWasBefore)
+{
+    BuildPlayerRig();
+    AddCheckpoint(3.0f, 0.0f);
+    Start();
+    EXPECT_FALSE(Player().showPrompt);
+    Hold("ACTION_RIGHT");
+    ASSERT_TRUE(StepUntil([&] { return PlayerPosition().x >= 3.0f; }));
+    Let("ACTION_RIGHT");
+    Step(2);
+    EXPECT_TRUE(Player().showPrompt);
+    const Vector3 there = PlayerPosition();
+    Controller().bearCounter = 4.0f;
+    Tap("ACTION_INTERACT");
+    ASSERT_EQ(Message(), kSaved);
+    CloseMessage();
+
+    // Walk away, then continue from the save.
+    Hold("ACTION_LEFT");
+    StepSeconds(1.0f);
+    Let("ACTION_LEFT");
+    EnterLevel(true);
+    EXPECT_FLOAT_EQ(PlayerPosition().x, there.x);
+    EXPECT_FLOAT_EQ(PlayerPosition().y, there.y);
+    EXPECT_EQ(PointFrame(), 0) << "saved before it lit up";
+    EXPECT_EQ(Controller().bearCounter, 4.0f);
+}
+
+TEST_F(CheckpointTest, ContinuingFromASaveAndSavingAgainWritesTheSameFile)
+{
+    BuildPlayerRig();
+    AddCheckpoint(0.0f, 0.0f);
+    Start();
+    Tap("ACTION_INTERACT");
+    const std::string first = SavedText();
+    ASSERT_FALSE(first.empty());
+    CloseMessage();
+
+    EnterLevel(true);
+    StepSeconds(1.1f);
+    Tap("ACTION_INTERACT");
+    ASSERT_EQ(Message(), kSaved);
+    EXPECT_EQ(SavedText(), first);
+}
+
+TEST_F(CheckpointTest, ASaveThatFailsSaysSoKeepsTheOldSaveAndCanBeTriedAgain)
+{
+    BuildPlayerRig();
+    AddCheckpoint(0.0f, 0.0f);
+    Start();
+    tree->WriteFile("resources/save/SaveData.txt", "an earlier save\n");
+
+    // A plain file where the save folder should be: nothing can be written (even by root).
+    const std::filesystem::path folder = tree->Resources() / "save";
+    const std::filesystem::path kept = tree->Resources() / "save.kept";
+    std::filesystem::rename(folder, kept);
+    tree->WriteFile("resources/save", "not a folder\n");
+
+    Tap("ACTION_INTERACT");
+    EXPECT_EQ(Message(), kFailed);
+    EXPECT_EQ(PointFrame(), 0) << "nothing was saved";
+    CloseMessage();
+
+    std::filesystem::remove(folder);
+    std::filesystem::rename(kept, folder);
+    EXPECT_EQ(SavedText(), "an earlier save\n");
+
+    // With the folder back the next press saves.
+    Tap("ACTION_INTERACT");
+    EXPECT_EQ(Message(), kSaved);
+    EXPECT_NE(SavedText(), "an earlier save\n");
+    EXPECT_EQ(PointFrame(), 1);
+}
+
+TEST_F(CheckpointTest, APressMadeWhileSomethingElseHoldsThePlayerDoesNotSave)
+{
+    BuildPlayerRig();
+    // Updated before the controller, so it sees every press first.
+    AddCheckpoint(0.0f, 0.0f, -0.5f);
+    Start();
+    Controller().StartDialogue({DialogueLine("Wait.", false, 0)}, false, false, false, 0.01f);
+    CloseMessage();
+    EXPECT_FALSE(std::filesystem::exists(SaveFile()));
+    EXPECT_FALSE(DialogueOpen());
+}
+
+}  // namespace
