@@ -1,0 +1,68 @@
+#pragma once
+// The real game run from a temporary resource tree under the X server of the test run
+// (xvfb-run), driven from outside with xdotool and watched through its window's pixels.
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "support/TempResourceTree.h"
+
+namespace testsupport {
+
+// Runs a shell command and returns what it printed.
+std::string Capture(const std::string& command);
+
+// A window's picture: rows top first, 8-bit RGB.
+struct WindowPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+
+    bool Empty() const { return width == 0 || height == 0; }
+    // Share of pixels in the rectangle whose brightest channel is above the threshold.
+    double LitShare(int x0, int y0, int x1, int y1, int threshold = 40) const;
+    // Writes the picture as a PNG (a test artefact); false on failure.
+    bool SavePng(const std::string& path) const;
+};
+
+// Each game gets a window title of its own so that tests side by side on one display never
+// touch each other's windows.
+class GameProcess {
+public:
+    GameProcess(int width = 800, int height = 600);
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    void Start(bool withDisplay = true);
+    bool Running();
+    // The window id, once the game shows its window (empty when it never does).
+    std::string WaitForWindow(std::chrono::seconds limit = std::chrono::seconds(60));
+    // The exit status, or -1 when the game was still running after `limit` (it is killed).
+    int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(30));
+    std::string Output() const { return tree.ReadFile("stdout.txt"); }
+
+    // xdotool on the game's window: keys by X keysym name ("d", "Escape", "shift+F6").
+    void KeyDown(const std::string& key);
+    void KeyUp(const std::string& key);
+    void HoldKey(const std::string& key, double seconds);
+    void TapKey(const std::string& key);
+    void MoveMouse(int x, int y);
+    void Click();
+    WindowPicture Grab();
+
+    TempResourceTree tree;
+    std::string title;
+    std::string window;
+    pid_t pid = -1;
+    int exitStatus = -1;
+
+private:
+    void Xdotool(const std::string& arguments);
+    static inline int counter = 0;
+};
+
+}  // namespace testsupport
