@@ -1,0 +1,307 @@
+// Loads every shipped level the way the game does and checks it against what the game's code
+// needs of it: whole records, pictures and sounds that exist, and in the level the objects that
+// the controller and the player look up, doors that lead somewhere, and boxes that can overlap.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "audio/Audio.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
+#include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
+#include "support/TempResourceTree.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Object = std::shared_ptr<GameObject>;
+
+struct Box {
+    float minX, minY, maxX, maxY;
+    // Touching boxes overlap, as in the game's own test.
+    bool Overlaps(const Box& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
+};
+
+bool Has(const GameObject& object, const std::string& componentName)
+{
+    for (const auto& component : object.components)
+        if (component && component->GetName() == componentName)
+            return true;
+    return false;
+}
+
+// The box the collider holds once the scene has run a frame.
+Box BoxOf(const GameObject& object)
+{
+    const Vector3 p = object.GetComponent<Transform>()->position;
+    const auto collider = object.GetComponent<Collider>();
+    const float cx = p.x + collider->offset.x;
+    const float cy = p.y + collider->offset.y;
+    return {cx - collider->scale.x / 2, cy - collider->scale.y / 2, cx + collider->scale.x / 2,
+            cy + collider->scale.y / 2};
+}
+
+std::vector<std::string> Tokens(const std::string& text)
+{
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// Equal as text, or as numbers written in another form ("0.50" and "0.5").
+bool SameToken(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    char* endA = nullptr;
+    char* endB = nullptr;
+    const double x = std::strtod(a.c_str(), &endA);
+    const double y = std::strtod(b.c_str(), &endB);
+    if (*endA != '\0' || *endB != '\0' || endA == a.c_str() || endB == b.c_str())
+        return false;
+    return std::abs(x - y) <= 1e-5 * std::max(1.0, std::abs(x));
+}
+
+std::set<std::string> FirstWords(const fs::path& list)
+{
+    std::set<std::string> names;
+    std::ifstream in(list);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string name;
+        if (words >> name)
+            names.insert(name);
+    }
+    return names;
+}
+
+class LevelContentTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        tree = new testsupport::TempResourceTree({"sfx/sfx.txt", "bgm/bgm.txt"});
+        const fs::path shipped = fs::path(VESPERINE_SOURCE_DIR) / "resources" / "level";
+        fs::create_directories(tree->Resources() / "level");
+        // The editor's folder holds its own files, not levels.
+        for (const auto& entry : fs::directory_iterator(shipped))
+            if (entry.is_regular_file() && entry.path().extension() == ".txt") {
+                fs::copy_file(entry.path(), tree->Resources() / "level" / entry.path().filename());
+                levels.push_back(entry.path().stem().string());
+            }
+
+        // The pictures the game ships are exactly those the sprite tool draws.
+        const std::string command = std::string("\"") + VESPERINE_BINARY_DIR + "/make_sprites\" \"" +
+                                    tree->Resources().string() + "\" > /dev/null";
+        const int status = std::system(command.c_str());
+        toolRan = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        for (const auto& entry : fs::directory_iterator(tree->Resources() / "sprites"))
+            sprites.insert(entry.path().filename().string());
+    }
+
+    static void TearDownTestSuite()
+    {
+        DestroyAll();
+        delete tree;
+        tree = nullptr;
+        levels.clear();
+        sprites.clear();
+    }
+
+    void TearDown() override { DestroyAll(); }
+
+    static fs::path PathOf(const std::string& level) { return tree->Resources() / "level" / (level + ".txt"); }
+
+    static void Load(const std::string& level)
+    {
+        DestroyAll();
+        LoadLevel(level, PathOf(level).string());
+    }
+
+    static Object Find(const std::string& name) { return FindObjectByName(name); }
+
+    static testsupport::TempResourceTree* tree;
+    static std::vector<std::string> levels;
+    static std::set<std::string> sprites;
+    static bool toolRan;
+};
+
+testsupport::TempResourceTree* LevelContentTest::tree = nullptr;
+std::vector<std::string> LevelContentTest::levels;
+std::set<std::string> LevelContentTest::sprites;
+bool LevelContentTest::toolRan = false;
+
+TEST_F(LevelContentTest, EveryLevelReadsWholeAndWritesBackTheSameRecords)
+{
+    ASSERT_FALSE(levels.empty());
+    for (const std::string& level : levels) {
+        SCOPED_TRACE(level);
+        Load(level);
+        // A record the reader stopped at, or a block it read differently, changes the text.
+        const fs::path written = tree->Root() / (level + "-written.txt");
+        ASSERT_TRUE(SaveLevel(level, written.string()));
+        std::ifstream original(PathOf(level));
+        std::ifstream rewritten(written);
+        const std::vector<std::string> expected =
+            Tokens(std::string(std::istreambuf_iterator<char>(original), std::istreambuf_iterator<char>()));
+        const std::vector<std::string> actual =
+            Tokens(std::string(std::istreambuf_iterator<char>(rewritten), std::istreambuf_iterator<char>()));
+        ASSERT_EQ(actual.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_TRUE(SameToken(expected[i], actual[i]))
+                << "token " << i << ": file has \"" << expected[i] << "\", read as \"" << actual[i] << "\"";
+    }
+}
+
+TEST_F(LevelContentTest, EveryNameIsUniqueAndEveryPictureAndSoundIsShipped)
+{
+    ASSERT_TRUE(toolRan);
+    const std::set<std::string> lists[2] = {FirstWords(tree->Resources() / "bgm" / "bgm.txt"),
+                                            FirstWords(tree->Resources() / "sfx" / "sfx.txt")};
+    for (const std::string& level : levels) {
+        Load(level);
+        std::set<std::string> names;
+        for (const Object& object : gGameObjects) {
+            SCOPED_TRACE(level + ": " + object->name);
+            EXPECT_TRUE(names.insert(object->name).second) << "a second object of this name";
+            if (const auto sprite = object->GetComponent<Sprite>()) {
+                EXPECT_EQ(sprites.count(sprite->textureName), 1u) << sprite->textureName << " is not drawn";
+            }
+            const auto audio = object->GetComponent<Audio>();
+            if (audio && audio->audioName != "None") {
+                EXPECT_EQ(lists[audio->bgmOrSfx ? 1 : 0].count(audio->audioName), 1u)
+                    << audio->audioName << " is not in the " << (audio->bgmOrSfx ? "sfx" : "bgm") << " list";
+            }
+        }
+    }
+}
+
+TEST_F(LevelContentTest, LevelHoldsWhatTheControllerAndThePlayerLookUp)
+{
+    Load("Level1");
+    const std::map<std::string, std::vector<std::string>> needed = {
+        {"Camera", {"Transform", "Collider"}},
+        {"GameController", {"GameController", "Audio"}},
+        {"Player", {"Transform", "Collider", "Rigidbody", "Audio", "PlayerBehaviour"}},
+        {"PlayerSprite", {"Transform", "Sprite"}},
+        {"PlayerE", {"Transform", "Sprite"}},
+        {"RedScreen", {"Transform", "Sprite"}},
+        {"Torch", {"Transform", "LightSource", "Audio"}},
+        {"ChatBox", {"Transform", "Sprite"}},
+        {"TextBox", {"Transform", "Sprite"}},
+        {"PlayerPortrait", {"Transform", "Sprite"}},
+        {"FadeScreen", {"Transform", "Sprite"}},
+        {"YesSelect", {"Transform", "Sprite"}},
+        {"NoSelect", {"Transform", "Sprite"}},
+        {"DisplayImage", {"Transform", "Sprite"}},
+        {"DeathAudio", {"Audio"}},
+        {"DoorAudio", {"Audio"}},
+        {"WorldSFX", {"Audio"}},
+        {"DirectionUp", {"Transform", "Collider"}},
+        {"DirectionDown", {"Transform", "Collider"}},
+        {"DirectionLeft", {"Transform", "Collider"}},
+        {"DirectionRight", {"Transform", "Collider"}},
+    };
+    for (const auto& [name, components] : needed) {
+        SCOPED_TRACE(name);
+        const Object object = Find(name);
+        ASSERT_TRUE(object);
+        for (const std::string& component : components)
+            EXPECT_TRUE(Has(*object, component)) << "no " << component;
+    }
+    for (const char* zone : {"DirectionUp", "DirectionDown", "DirectionLeft", "DirectionRight"}) {
+        EXPECT_FALSE(Has(*Find(zone), "Rigidbody")) << zone << " must not take part in overlaps";
+        EXPECT_EQ(Find(zone)->parentName, "Player") << zone << " must move with the player";
+    }
+    EXPECT_TRUE(Find("Torch")->GetComponent<Transform>()->mouseTracking);
+}
+
+TEST_F(LevelContentTest, LevelBoxesThatMustOverlapCanAndThePlayerStartsClear)
+{
+    Load("Level1");
+    for (const Object& object : gGameObjects) {
+        const bool tested = Has(*object, "InteractEvent") || Has(*object, "Checkpoint") || Has(*object, "ZOrder") ||
+                            object->objectType == 11 || object->objectType == 14 || object->name == "Player";
+        if (!tested)
+            continue;
+        SCOPED_TRACE(object->name);
+        EXPECT_TRUE(Has(*object, "Transform") && Has(*object, "Collider") && Has(*object, "Rigidbody"))
+            << "the overlap test needs a Transform, a Collider and a Rigidbody";
+    }
+
+    const Object player = Find("Player");
+    ASSERT_TRUE(player);
+    const Box start = BoxOf(*player);
+    for (const Object& object : gGameObjects) {
+        if (object != player && Has(*object, "Collider") && Has(*object, "Rigidbody") && Has(*object, "Transform")) {
+            EXPECT_FALSE(start.Overlaps(BoxOf(*object))) << "the player starts on " << object->name;
+        }
+    }
+}
+
+TEST_F(LevelContentTest, LevelDoorsLeadToLinksClearOfEveryDoor)
+{
+    Load("Level1");
+    const Object player = Find("Player");
+    ASSERT_TRUE(player);
+    const Box body = BoxOf(*player);
+    const float halfW = (body.maxX - body.minX) / 2;
+    const float halfH = (body.maxY - body.minY) / 2;
+
+    std::vector<Object> doors;
+    for (const Object& object : gGameObjects)
+        if (object->objectType == 14)
+            doors.push_back(object);
+    ASSERT_GE(doors.size(), 2u) << "the first rooms are joined by a door pair";
+
+    for (const Object& door : doors) {
+        SCOPED_TRACE(door->name);
+        const Object link = Find(door->name + "link");
+        ASSERT_TRUE(link && Has(*link, "Transform")) << "no link object with a Transform";
+        // The player arrives centred on the link; touching a door there would send him straight back.
+        const Vector3 p = link->GetComponent<Transform>()->position;
+        const Box arrival{p.x - halfW, p.y - halfH, p.x + halfW, p.y + halfH};
+        for (const Object& other : doors)
+            EXPECT_FALSE(arrival.Overlaps(BoxOf(*other))) << "the player arrives on " << other->name;
+    }
+}
+
+TEST_F(LevelContentTest, LevelDepthZonesHangUnderPropsAndInterfaceIgnoresTheLight)
+{
+    Load("Level1");
+    int zones = 0;
+    for (const Object& object : gGameObjects) {
+        SCOPED_TRACE(object->name);
+        if (Has(*object, "ZOrder")) {
+            ++zones;
+            const Object prop = Find(object->parentName);
+            EXPECT_TRUE(prop && Has(*prop, "Transform")) << "a depth zone needs a prop with a Transform";
+        }
+        const bool interface =
+            object->parentName == "Camera" || object->name == "DisplayImage" || object->name == "RedScreen";
+        const auto sprite = object->GetComponent<Sprite>();
+        if (!interface || !sprite)
+            continue;
+        EXPECT_FALSE(sprite->lightAffected) << "the torch must not light the interface";
+        const float z = object->GetComponent<Transform>()->position.z;
+        // Above the world, below the view's far edge.
+        EXPECT_GE(z, 3.5f);
+        EXPECT_LT(z, 3.9f);
+    }
+    EXPECT_GE(zones, 1);
+}
+
+}  // namespace
