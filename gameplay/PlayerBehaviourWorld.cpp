@@ -1,4 +1,5 @@
 // The player against the world: walls, doors and teleports, idle poses, the torch, footsteps.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -22,6 +23,8 @@ namespace {
 const char* const kWho = "PlayerBehaviour";
 constexpr int kBackground = 11;
 constexpr int kWaypoint = 14;
+// Gap left between the player and a wall he was pushed out of.
+constexpr float kWallClearance = 0.05f;
 
 struct IdlePose {
     const char* facing;
@@ -163,19 +166,33 @@ std::string PlayerBehaviour::ResolveWallCollision(const std::shared_ptr<Collider
         r = side;
     };
 
+    // The push back is a fixed step, unless the player went deeper than it (a slow frame moves
+    // him further): then he is pushed out of the wall, so he never walks through it. The depth
+    // is measured from where he stands now; the box was stored before this frame's move. When
+    // both sides of a case hold (a wall thinner than the player), the two steps cancel.
+    const Vector3 now = transform->GetPosition() + own->offset;
+    const float halfWidth = (pM.x - pm.x) * 0.5f;
+    const float halfHeight = (pM.y - pm.y) * 0.5f;
+    auto step = [](float fixed, float depth, bool alone) {
+        return alone ? std::max(fixed, depth + kWallClearance) : fixed;
+    };
     if (v.y != 0.0f && wM.x > pm.x && pM.x > wm.x) {
-        if (wm.y > pm.y)
-            nudge(0.0f, -0.2f, "U");
-        if (pM.y > wM.y)
-            nudge(0.0f, 0.2f, "D");
+        const bool above = wm.y > pm.y;
+        const bool below = pM.y > wM.y;
+        if (above)
+            nudge(0.0f, -step(0.2f, now.y + halfHeight - wm.y, !below), "U");
+        if (below)
+            nudge(0.0f, step(0.2f, wM.y - (now.y - halfHeight), !above), "D");
         ApplyIdlePose(facingName);
         return r;
     }
     if (v.x != 0.0f && wM.y > pm.y && pM.y > wm.y) {
-        if (wm.x > pm.x)
-            nudge(-0.25f, 0.0f, "R");
-        if (pM.x > wM.x)
-            nudge(0.25f, 0.0f, "L");
+        const bool right = wm.x > pm.x;
+        const bool left = pM.x > wM.x;
+        if (right)
+            nudge(-step(0.25f, now.x + halfWidth - wm.x, !left), 0.0f, "R");
+        if (left)
+            nudge(step(0.25f, wM.x - (now.x - halfWidth), !right), 0.0f, "L");
         ApplyIdlePose(facingName);
         return r;
     }

@@ -10,7 +10,7 @@ build="$root/build"
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libglew-dev libimgui-dev
           liblodepng-dev libfreetype-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
           libgl1-mesa-dri libglx-mesa0)
-[ "$mode" = test ] && packages+=(xvfb xauth xdotool)
+[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps)
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)

@@ -50,6 +50,18 @@ TEST_F(WallsAndDoorsTest, AWallStopsThePlayerAndAnotherDirectionReleasesHim)
     EXPECT_LT(PlayerPosition().x, x - 1.0f);
 }
 
+TEST_F(WallsAndDoorsTest, SlowFramesNeverCarryThePlayerThroughAWall)
+{
+    BuildPlayerRig();
+    AddWall("WallRight", 3.0f, 0.0f, 1.0f, 6.0f);
+    Start();
+    // Ten frames a second: each step is half a unit, twice the usual push back.
+    Hold("ACTION_RIGHT");
+    for (int i = 0; i < 60; ++i)
+        StepWith(0.1f);
+    EXPECT_LT(PlayerPosition().x + 0.4f, 2.5f) << "the player's right edge stays short of the wall";
+}
+
 TEST_F(WallsAndDoorsTest, ResolvingAWallReturnsTheSideAndNudges)
 {
     BuildPlayerRig();

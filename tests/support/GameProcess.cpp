@@ -136,14 +136,26 @@ void GameProcess::TapKey(const std::string& key)
 
 void GameProcess::MoveMouse(int x, int y)
 {
-    Xdotool("mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y));
+    // Real pointer motion (not an event sent to the window), offset by where the window stands.
+    int left = 0;
+    int top = 0;
+    std::istringstream geometry(Capture("xdotool getwindowgeometry --shell " + window + " 2>/dev/null"));
+    std::string line;
+    while (std::getline(geometry, line)) {
+        if (line.rfind("X=", 0) == 0)
+            left = std::atoi(line.c_str() + 2);
+        else if (line.rfind("Y=", 0) == 0)
+            top = std::atoi(line.c_str() + 2);
+    }
+    Xdotool("mousemove " + std::to_string(left + x) + " " + std::to_string(top + y));
+    std::this_thread::sleep_for(200ms);
 }
 
 void GameProcess::Click()
 {
-    Xdotool("mousedown --window " + window + " 1");
+    Xdotool("mousedown 1");
     std::this_thread::sleep_for(250ms);
-    Xdotool("mouseup --window " + window + " 1");
+    Xdotool("mouseup 1");
     std::this_thread::sleep_for(150ms);
 }
 

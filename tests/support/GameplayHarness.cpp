@@ -141,11 +141,15 @@ void GameplayHarness::EnterLevel(bool continueFromSave)
 
 void GameplayHarness::Step(int frames)
 {
-    for (int i = 0; i < frames; ++i) {
-        gInputSystem->Update(kDt);
-        gAudioSystem->Update(kDt);
-        gSceneSystem->Update(kDt);
-    }
+    for (int i = 0; i < frames; ++i)
+        StepWith(kDt);
+}
+
+void GameplayHarness::StepWith(float dt)
+{
+    gInputSystem->Update(dt);
+    gAudioSystem->Update(dt);
+    gSceneSystem->Update(dt);
 }
 
 void GameplayHarness::StepSeconds(float seconds)

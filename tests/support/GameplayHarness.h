@@ -44,6 +44,8 @@ protected:
     // One frame in the engine's order: input latches, audio, then the scene system.
     void Step(int frames = 1);
     void StepSeconds(float seconds);
+    // One frame of a given length (a slow machine's frame).
+    void StepWith(float dt);
     // Steps until the condition holds; false if it has not within the limit.
     template <class Condition>
     bool StepUntil(Condition condition, float limitSeconds = 10.0f)
