@@ -120,6 +120,14 @@ void BasicAI::Stalk()
         mSpeed = PaceSpeed;
     }
 
+    // On the player's own tile the last stretch goes straight at him.
+    if (mEnemyTile && mEnemyTile == mPlayerTile && mPlayer) {
+        mRoute.clear();
+        const Vector2 way = PositionOf(*mPlayer) - PositionOf(*owner);
+        const float length = way.Distance(Vector2());
+        SetVelocity(*owner, length > 0.0f ? way * (mSpeed / length) : Vector2());
+        return;
+    }
     if (mRoute.empty()) {
         SetVelocity(*owner, Vector2());
         const bool sameRoom = mEnemyTile && mPlayerTile &&
