@@ -6,6 +6,7 @@
 #include "EnemyRig.h"
 #include "ai/BasicAI.h"
 #include "ai/BearAI.h"
+#include "ai/LatchingAI.h"
 #include "ai/PatrollingAI.h"
 #include "ai/TorchBeam.h"
 #include "gameplay/GameController.h"
@@ -219,6 +220,34 @@ TEST_F(BasicAITest, PacingTurnsAtItsDistanceAndFacesTheWayItWalks)
     EXPECT_NEAR(lowest, 26.0f, 0.2f);
     EXPECT_TRUE(facedEachWay[0] && facedEachWay[1]);
     EXPECT_NEAR(TransformOf("Pacer").GetPosition().y, 20.0f, 1e-4f);
+}
+
+}  // namespace
+
+namespace {
+
+class MissingPartsTest : public GameplayHarness {};
+
+TEST_F(MissingPartsTest, EnemiesInALevelWithoutPlayerTorchOrControllerGoInert)
+{
+    AddFloor("Ward", {"...."}, -2.0f, 0.0f);
+    for (const char* name : {"Stalker", "Latcher", "Pacer", "Bear"}) {
+        GameObject& enemy = AddEnemy(name, 2.0f, 0.0f);
+        auto ai = Attach(enemy, std::make_shared<BasicAI>());
+        ai->mDefaultState = EnemyStalking;
+    }
+    Attach(*Object("Latcher"), std::make_shared<LatchingAI>());
+    Attach(*Object("Pacer"), std::make_shared<PatrollingAI>());
+    Attach(*Object("Bear"), std::make_shared<BearAI>());
+    GameObject& bare = AddLevelObject("Bare", 5);  // no Transform, Sprite or Rigidbody
+    Attach(bare, std::make_shared<BasicAI>());
+    Attach(bare, std::make_shared<PatrollingAI>());
+    Attach(bare, std::make_shared<BearAI>());
+    Attach(bare, std::make_shared<LatchingAI>());
+    StartBuiltLevel();
+    StepSeconds(2.0f);
+    EXPECT_EQ(Object("Stalker")->GetComponent<BasicAI>()->mPlayerRoom, BasicAI::kNoRoom);
+    EXPECT_FALSE(Object("Latcher")->GetComponent<LatchingAI>()->Latched);
 }
 
 }  // namespace
