@@ -16,7 +16,9 @@ public:
     void Serialize(std::ostream& stream) const override { (void)stream; }
     void Deserialize(std::istream& stream) override { (void)stream; }
 
-    int mState = EnemyPatrol;
+    // The state chosen this frame; an enemy is idle until its first update places it.
+    int mState = EnemyIdle;
+    // What the enemy does outside the player's room; a new enemy paces.
     int mDefaultState = EnemyPatrol;
 
 protected:

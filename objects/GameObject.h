@@ -58,6 +58,8 @@ public:
     std::string name;
     int32_t id;
     int objectType;
+    // Made while the game runs only for show (an enemy's exclamation mark): never written to a file.
+    bool transient = false;
 
 private:
     // Removes this object from its parent's children and clears the link fields.

@@ -165,7 +165,7 @@ bool SaveLevel(const std::string& name, const std::string& path)
     WriteString(text, ToToken(name) + "\n");
     for (const auto& object : gGameObjects)
     {
-        if (!object)
+        if (!object || object->transient)
             continue;
         // A record named like the end line would end the file early when read back.
         if (ToToken(object->GetName()) == endMarker)

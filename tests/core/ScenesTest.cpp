@@ -2,7 +2,6 @@
 #include <imgui.h>
 
 #include "CoreTestSupport.h"
-#include "ai/PathFindingSystem.h"
 #include "editor/Editor.h"
 #include "engine/Camera.h"
 #include "engine/SceneRequests.h"
@@ -250,35 +249,6 @@ TEST_F(ScenesTest, EditorMapsInterfaceKeysRunsScriptsOnlyInPlayModeOrWithF11AndE
     editor.Unload();
     EXPECT_TRUE(gGameObjects.empty());
     EXPECT_TRUE(gDebugDraw->lineVertices.empty());
-}
-
-std::shared_ptr<GameObject> AddTile(const std::string& name, int type = 12)
-{
-    auto tile = std::make_shared<GameObject>(name, type, gObjectIdCounter);
-    AddObject(tile);
-    return tile;
-}
-
-TEST_F(ScenesTest, PathFindingGroupsTheTilesOfEachRoom)
-{
-    EXPECT_EQ(Framework::PathFindingSystem::RoomKey("HallAg0x12"), "HallA");
-    EXPECT_EQ(Framework::PathFindingSystem::RoomKey("ag12345x6"), "a12345x6");
-    EXPECT_EQ(Framework::PathFindingSystem::RoomKey("Hg0x1"), "");
-
-    auto a0 = AddTile("HallAg0x0");
-    auto b0 = AddTile("RoomBg0x0");
-    AddTile("HallAg0x9", 4);  // not a tile
-    auto a1 = AddTile("HallAg0x1");
-    Framework::PathFindingSystem pathFinding;
-    pathFinding.Init();
-    ASSERT_EQ(pathFinding.mGroups.size(), 2u);
-    EXPECT_EQ(pathFinding.mGroups[0], (std::vector<std::shared_ptr<GameObject>>{a0, a1}));
-    EXPECT_EQ(pathFinding.mGroups[1], (std::vector<std::shared_ptr<GameObject>>{b0}));
-
-    pathFinding.Init();  // a new level starts from empty tables
-    EXPECT_EQ(pathFinding.mGroups.size(), 2u);
-    pathFinding.Shutdown();
-    EXPECT_TRUE(pathFinding.mGroups.empty());
 }
 
 }  // namespace
