@@ -172,6 +172,8 @@ void Editor::DrawSaveSceneScreen()
         ImGui::Text("Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".");
         ImGui::Text("Letters, digits, '_' and '-' only.");
         ImGui::Spacing();
+        if (ImGui::IsWindowAppearing())
+            ImGui::SetKeyboardFocusHere();
         ImGui::InputText("Txt Name", saveSceneName, sizeof saveSceneName, ImGuiInputTextFlags_CallbackCharFilter,
                          NameRules::FilterNameChar);
         if (!saveMessage.empty())

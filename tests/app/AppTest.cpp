@@ -15,116 +15,15 @@
 #include <string>
 #include <thread>
 
-#include "support/TempResourceTree.h"
+#include "support/GameProcess.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
 
-std::string Capture(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    return out;
-}
-
-// The game in a temporary tree, with a window title of its own so that tests running side by
-// side on one display never touch each other's windows.
-class GameProcess {
-public:
-    GameProcess() : tree(false)
-    {
-        title = "VesperineApp" + std::to_string(getpid()) + "n" + std::to_string(counter++);
-        tree.WriteFile("resources/init.ini", "800\n600\n" + title + "\n");
-        // The bindings in an order the game never writes, so a rewrite shows.
-        tree.WriteFile("resources/KeyboardActionMap.txt",
-                       "ACTION_UP W ACTION_RUN LeftShift ACTION_LEFT A\n"
-                       "ACTION_RIGHT D ACTION_INTERACT E ACTION_DOWN S\n");
-    }
-
-    ~GameProcess()
-    {
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
-
-    void Start(bool withDisplay = true)
-    {
-        const std::string out = (tree.Root() / "stdout.txt").string();
-        pid = fork();
-        if (pid == 0) {
-            if (chdir(tree.Work().c_str()) != 0)
-                _exit(126);
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            if (!withDisplay)
-                unsetenv("DISPLAY");
-            if (!freopen(out.c_str(), "w", stdout) || !freopen(out.c_str(), "a", stderr))
-                _exit(126);
-            const char* binary = VESPERINE_BINARY_DIR "/vesperine";
-            execl(binary, binary, static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        ASSERT_GT(pid, 0);
-    }
-
-    bool Running()
-    {
-        if (pid <= 0)
-            return false;
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) == pid) {
-            pid = -1;
-            exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            return false;
-        }
-        return true;
-    }
-
-    // The window id, once the game shows its window (empty when it never does).
-    std::string WaitForWindow(std::chrono::seconds limit = 60s)
-    {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (std::chrono::steady_clock::now() < end && Running()) {
-            std::istringstream ids(Capture("xdotool search --name '^" + title + "$' 2>/dev/null"));
-            std::string id;
-            if (ids >> id)
-                return id;
-            std::this_thread::sleep_for(100ms);
-        }
-        return std::string();
-    }
-
-    // The exit status, or -1 when the game was still running after `limit` (it is killed).
-    int WaitForExit(std::chrono::seconds limit = 30s)
-    {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (Running() && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(50ms);
-        if (Running()) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-            pid = -1;
-            return -1;
-        }
-        return exitStatus;
-    }
-
-    std::string Output() const { return tree.ReadFile("stdout.txt"); }
-
-    testsupport::TempResourceTree tree;
-    std::string title;
-    pid_t pid = -1;
-    int exitStatus = -1;
-    static inline int counter = 0;
-};
+using testsupport::Capture;
+using testsupport::GameProcess;
 
 const char* kSortedBindings =
     "ACTION_DOWN\nS\n\nACTION_INTERACT\nE\n\nACTION_LEFT\nA\n\nACTION_RIGHT\nD\n\n"
