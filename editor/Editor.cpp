@@ -3,26 +3,60 @@
 #include <imgui.h>
 
 #include "ai/PathFindingSystem.h"
+#include "audio/Audio.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
+#include "engine/WindowSystem.h"
+#include "gameplay/LookUp.h"
 #include "graphics/DebugDraw.h"
+#include "graphics/ParticleEmitter.h"
+#include "objects/ComponentTypes.h"
+#include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
+#include "physics/Collider.h"
 
-Editor::Editor(int id) : Scene(id) {}
+using Framework::Keys::F1;
+using Framework::Keys::F11;
+using Framework::Keys::F12;
+using Framework::Keys::MouseLeft;
+using Framework::Keys::MouseRight;
+
+Editor::Editor(int id) : Scene(id)
+{
+    if (gInputSystem)
+        mouseScreenPos = Vector2(gInputSystem->mouseX, gInputSystem->mouseY);
+}
 
 Editor::~Editor() = default;
 
+std::vector<std::string> GetComponentNames()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : gComponentTypeIds)
+        names.push_back(entry.first);
+    return names;
+}
+
 std::string Editor::LevelPath() const
 {
-    return "../resources/level/" + levelName + ".txt";
+    return LevelPath(levelName);
+}
+
+std::string Editor::LevelPath(const std::string& name) const
+{
+    return levelFolder + name + ".txt";
 }
 
 void Editor::Load()
 {
+    ResetMissingReports();
     LoadLevel(levelName, LevelPath());
-    gPathFindingSystem->Init();
+    LoadEditorSetting();
+    LoadPrefabs();
+    if (gPathFindingSystem)
+        gPathFindingSystem->Init();
 }
 
 void Editor::SetupImGuiKeyMap()
@@ -45,27 +79,132 @@ void Editor::SetupImGuiKeyMap()
     io.KeyMap[ImGuiKey_Escape] = 27;
 }
 
+void Editor::BuildObjectTypeNames()
+{
+    static const char* const names[] = {"Player",     "Torchlight", "Bed",      "Trigger",    "Prop",
+                                        "MovingProp", "EDiagRight", "SoundArea", "ENurse",    "EArstar",
+                                        "Camera",     "Background", "Grid",     "Boundary",   "Waypoint",
+                                        "EventTrigger", "Item",     "Hud",      "ObjectType_All"};
+    for (int i = 0; i < 19; ++i)
+        objectTypeNames[i] = names[i];
+    objectTypeNames[999] = "Empty";
+}
+
 void Editor::Init()
 {
+    LoadLevelNameList();
     SetupImGuiKeyMap();
+    renderer.Create();
+    if (ImGui::GetCurrentContext()) {
+        ImGuiIO& io = ImGui::GetIO();
+        io.DeltaTime = 0.0016f;
+        if (gWindowSystem)
+            io.DisplaySize = ImVec2(static_cast<float>(gWindowSystem->width), static_cast<float>(gWindowSystem->height));
+    }
     InitObjects();
-    gCamera->Update();
+    if (gCamera)
+        gCamera->Update();
+    BuildObjectTypeNames();
+}
+
+void Editor::FeedInterface(float dt)
+{
+    ImGuiIO& io = ImGui::GetIO();
+    io.DeltaTime = dt > 0.0f ? dt : 1.0f / 60.0f;
+    const float width = gWindowSystem ? static_cast<float>(gWindowSystem->width) : 1920.0f;
+    const float height = gWindowSystem ? static_cast<float>(gWindowSystem->height) : 1080.0f;
+    io.DisplaySize = ImVec2(width, height);
+    wheel = 0.0f;
+    if (gInputSystem) {
+        io.MousePos = ImVec2(gInputSystem->mouseX, gInputSystem->mouseY);
+        io.MouseDown[0] = gInputSystem->IsKeyDown(MouseLeft);
+        io.MouseDown[1] = gInputSystem->IsKeyDown(MouseRight);
+        wheel = gInputSystem->inputEnabled ? gInputSystem->mouseWheel : 0.0f;
+        gInputSystem->mouseWheel = 0.0f;
+    }
+    io.MouseWheel = wheel;
+}
+
+void Editor::RunEditingUpdates(float dt)
+{
+    if (gInputSystem && gInputSystem->IsKeyDown(F11))
+        UpdateObjects(dt);
+    // By index, each object held: an update may change the list.
+    for (size_t i = 0; i < gGameObjects.size(); ++i) {
+        const std::shared_ptr<GameObject> object = gGameObjects[i];
+        if (!object)
+            continue;
+        if (const auto collider = object->GetComponent<Collider>())
+            collider->Update(dt);
+        if (const auto audio = object->GetComponent<Audio>())
+            audio->Update(dt);
+        if (const auto emitter = object->GetComponent<ParticleEmitter>())
+            emitter->Update(dt);
+    }
+}
+
+void Editor::DrawEditingPanels(float dt)
+{
+    DrawMainMenuBar();
+    DrawOpenSceneScreen();
+    DrawSaveSceneScreen();
+    DrawHierarchy();
+    DrawEntityList();
+    DrawInspector();
+    HandleShortcuts();
+    DrawGizmo();
+    DrawPrefabWindow();
+    DrawPerformanceVisualizer(dt);
 }
 
 void Editor::Update(float dt)
 {
-    if (gInputSystem->IsKeyTriggered(Framework::Keys::F12))
+    if (gInputSystem && gInputSystem->IsKeyTriggered(F1))
+        showColliders = !showColliders;
+    for (const auto& object : gGameObjects)
+        if (object)
+            if (const auto collider = object->GetComponent<Collider>())
+                collider->showCollider = showColliders;
+
+    if (!ImGui::GetCurrentContext())
+        return;
+    renderer.Ensure();
+    FeedInterface(dt);
+
+    if (gInputSystem && gInputSystem->IsKeyTriggered(F12))
         playMode = !playMode;
 
     // The editor moves the camera record itself; rebuild its matrix from the fields.
-    gCamera->GetViewProjection();
+    if (gCamera)
+        gCamera->GetViewProjection();
 
-    if (playMode || gInputSystem->IsKeyDown(Framework::Keys::F11))
+    if (!playMode) {
+        RunEditingUpdates(dt);
+        ImGui::NewFrame();
+        UpdateCameraPanZoom();
+        PickObject();
+        DrawEditingPanels(dt);
+    } else {
         UpdateObjects(dt);
+        ImGui::NewFrame();
+        DrawMainMenuBar();
+    }
+    ImGui::Render();
+    renderer.RenderDrawData();
 }
 
 void Editor::Unload()
 {
-    gDebugDraw->Clear();
+    if (gDebugDraw)
+        gDebugDraw->Clear();
+    selectedObject.reset();
+    selectedPrefab.reset();
     DestroyAll();
+    removedObjects.clear();
+    SaveEditorSetting();
+    SavePrefabs();
+    prefabs.clear();
+    prefabsRead = false;
+    levelNames.clear();
+    renderer.Destroy();
 }

@@ -1,11 +1,23 @@
 #pragma once
+#include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "editor/EntityFilter.h"
+#include "editor/InterfaceRenderer.h"
+#include "editor/PerformanceHistory.h"
+#include "editor/StyleFile.h"
 #include "engine/Scene.h"
+#include "engine/Vector2.h"
+#include "engine/Vector3.h"
 
-// Scene 5, the level editor: opens the level named levelName into the object list. In editing
-// mode the game's scripts stand still (F11 held runs them); F12 switches to play mode, in which
-// every component runs as in the game.
+class GameObject;
+
+// Scene 5, the level editor: opens the level named levelName into the object list and edits
+// it in place through Dear ImGui windows. In editing mode the game's scripts stand still (F11
+// held runs them); F12 switches to play mode, in which every component runs as in the game.
+// The panels are split over editor/Editor*.cpp by window.
 class Editor : public Scene {
 public:
     explicit Editor(int id);
@@ -17,11 +29,135 @@ public:
     void Unload() override;
 
     std::string LevelPath() const;
+    std::string LevelPath(const std::string& name) const;
 
     // The interface's named keys under the Windows virtual-key codes that the window system
     // records key state with.
     static void SetupImGuiKeyMap();
+    void BuildObjectTypeNames();
+
+    // Files (EditorFiles.cpp).
+    void LoadLevelNameList();
+    bool SaveLevelNameList();
+    void LoadEditorSetting();
+    bool SaveEditorSetting();
+    void LoadPrefabs();
+    bool SavePrefabs();
+
+    // Scene operations behind the menu and screens (EditorMenu.cpp).
+    void NewScene();
+    void OpenScene(const std::string& name);
+    // Saves the object list as level name; false (with saveMessage set) when the name is
+    // refused or the file could not be written; only a written level joins the list.
+    bool SaveScene(const std::string& name);
+
+    // Camera and picking (EditorCamera.cpp).
+    void UpdateCameraPanZoom();
+    void PickObject();
+    static bool CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b);
+    template <class It>
+    void CollectComponentNames(It first, It last)
+    {
+        for (; first != last; ++first)
+            if (*first)
+                componentNames.push_back((*first)->GetName());
+    }
+
+    // Object operations (EditorObjects.cpp).
+    std::shared_ptr<GameObject> CreateObject();
+    std::shared_ptr<GameObject> DuplicateSelected();
+    void SaveSelectedAsPrefab();
+    std::shared_ptr<GameObject> SpawnPrefab();
+    bool AttachComponent(const std::string& typeName);
+    bool RemoveComponentNamed(const std::string& typeName);
+    void DeleteSelected();
+    void FocusCameraOn(const GameObject& object);
+
+    // Panels, in frame order.
+    void DrawMainMenuBar();
+    void DrawOpenSceneScreen();
+    void DrawSaveSceneScreen();
+    void DrawHierarchy();
+    void DrawCreateGameObject();
+    void DrawSpriteChange();
+    void DrawEntityList();
+    void DrawInspector();
+    void HandleShortcuts();
+    void DrawGizmo();
+    void DrawPrefabWindow();
+    void DrawPerformanceVisualizer(float dt);
+
+    // The gizmo's drag for this frame (EditorGizmo.cpp); split from the input reads for tests.
+    void StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed);
 
     std::string levelName = "Level1";
+    std::vector<std::string> levelNames;
     bool playMode = false;
+    bool newSceneRequested = false;
+    bool showCreateMenu = false;
+    bool cameraFocusSelected = false;
+    bool autoSnap = false;
+    bool showSpriteChange = false;
+    std::string chosenTextureName = "Choose Texture";
+    char searchText[256] = {};
+    int searchMode = 0;
+    int searchObjectType = 999;
+    int openSceneIndex = 0;
+    bool openSceneScreen = false;
+    bool openSceneConfirm = false;
+    char saveSceneName[256] = {};
+    bool saveSceneScreen = false;
+    bool saveSceneConfirm = false;
+    std::string saveMessage;
+    PerformanceHistory performance;
+    std::shared_ptr<GameObject> selectedObject;
+    std::map<int, std::string> objectTypeNames;
+    std::vector<std::string> componentNames;
+    std::shared_ptr<GameObject> selectedPrefab;
+    std::vector<std::shared_ptr<GameObject>> prefabs;
+    Vector2 mouseScreenPos;
+    Vector2 mouseWorldPos;
+    char newObjectName[256] = "GameObject";
+    float newObjectPosition[3] = {0.0f, 0.0f, 0.0f};
+    float newObjectScale[2] = {7.0f, 7.0f};
+    int newObjectType = 999;
+    bool gizmoDragging = false;
+    int gizmoTool = 99;
+    int gizmoDragMode = 99;
+    Vector2 dragOffset;
+    Vector2 dragStartScale;
+    float dragScaleRatio = 0.0f;
+    float dragStartAngle = 0.0f;
+    float snapStep = 7.0f;
+    float snapAnchor = 0.0f;
+    bool showColliders = true;
+
+    // The editor's files, relative to the working folder.
+    std::string levelFolder = "../resources/level/";
+    std::string levelListPath = "../resources/level/TxtName.txt";
+    std::string settingPath = "../resources/level/Editor/EditorSetting.txt";
+    std::string prefabPath = "../resources/prefab/PrefabName.txt";
+
+    StyleFile::SpareColours spareColours{};
+    // Objects taken out of the scene during this visit. Components elsewhere may still hold
+    // one of their components, whose owner pointer must stay valid until the scene ends.
+    std::vector<std::shared_ptr<GameObject>> removedObjects;
+
+private:
+    void RunEditingUpdates(float dt);
+    void FeedInterface(float dt);
+    void DrawEditingPanels(float dt);
+    void DrawStyleSettings();
+    bool TypeListPopup(const char* popupName, int& type);
+
+    InterfaceRenderer renderer;
+    EntityFilter filter;
+    float wheel = 0.0f;
+    bool prefabsRead = false;
+    bool settingBroken = false;
+    bool prefabsBroken = false;
+    bool textureDialogOpen = false;
 };
+
+// Every type name of the component type table, in the table's (byte) order.
+std::vector<std::string> GetComponentNames();

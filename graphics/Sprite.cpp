@@ -210,6 +210,14 @@ void Sprite::Deserialize(std::istream& stream)
     lightAffected = flag != 0;
 }
 
+void Sprite::ApplyTexture(const std::string& name)
+{
+    texture = LookUpTexture(name);
+    textureName = name;
+    texturePickPending = false;
+    SetTexture(name);
+}
+
 void Sprite::Inspector(int id)
 {
     if (!ImGui::CollapsingHeader("Sprite"))
@@ -227,13 +235,14 @@ void Sprite::Inspector(int id)
         const std::vector<std::string> names =
             gTextureSystem ? gTextureSystem->GetTextureNames() : std::vector<std::string>();
         for (const std::string& name : names) {
-            if (ImGui::Selectable(name.c_str())) {
-                texture = LookUpTexture(name);
-                textureName = name;
-                SetTexture(name);
-            }
+            if (ImGui::Selectable(name.c_str()))
+                ApplyTexture(name);
         }
         ImGui::EndPopup();
+    }
+    if (ImGui::Button("Open and Load Texture") && gTextureSystem) {
+        gTextureSystem->OpenTextureDialog();
+        texturePickPending = true;
     }
     ImGui::Text("Whole sprite of %s", textureName.c_str());
 

@@ -49,12 +49,17 @@ public:
     void SetTexture(std::string name);
     // One animation step (nothing while animateFlag is off).
     void Animate();
+    // Shows the named sheet: texture, name and grid, as the inspector's list does.
+    void ApplyTexture(const std::string& name);
 
     // The grid cell the quad shows now.
     SpriteCell GetShownCell() const { return shown; }
 
     std::shared_ptr<GLTexture> texture;
     std::string textureName;
+    // The inspector opened the editor's texture picker for this sprite; the editor hands the
+    // pick to ApplyTexture. Not saved.
+    bool texturePickPending = false;
     float transparency = 1.0f;
     Vector3 color{1.0f, 1.0f, 1.0f};
     bool lightAffected = true;

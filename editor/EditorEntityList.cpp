@@ -1,0 +1,82 @@
+// The "Entity" window: root objects that pass the search, each with its direct children.
+#include <imgui.h>
+
+#include "editor/Editor.h"
+#include "editor/NameRules.h"
+#include "objects/GameObject.h"
+#include "objects/ObjectList.h"
+
+void Editor::DrawEntityList()
+{
+    ImGui::SetNextWindowPos(ImVec2(0.0f, 371.0f), ImGuiCond_Appearing);
+    ImGui::SetNextWindowSize(ImVec2(400.0f, 478.0f), ImGuiCond_Appearing);
+    if (!ImGui::Begin("Entity")) {
+        ImGui::End();
+        return;
+    }
+    ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
+    if (ImGui::CollapsingHeader("Search Engine")) {
+        const char* modes[] = {"Name", "ID", "ObjectType"};
+        ImGui::Combo("Search Type", &searchMode, modes, 3);
+        if (searchMode != EntityFilter::ByType) {
+            ImGui::InputText("##Search", searchText, sizeof searchText, ImGuiInputTextFlags_CallbackCharFilter,
+                             NameRules::FilterBlank);
+        } else {
+            if (ImGui::Button(objectTypeNames[searchObjectType].c_str()))
+                ImGui::OpenPopup("Editor GameObejct Type List");
+            TypeListPopup("Editor GameObejct Type List", searchObjectType);
+            ImGui::SameLine();
+            ImGui::Text("Search Type");
+        }
+    }
+    ImGui::PopItemWidth();
+    filter.Set(searchMode, searchText, searchObjectType);
+    if (!filter.PatternValid())
+        ImGui::TextDisabled("The pattern is not a valid expression; listing everything.");
+    ImGui::Separator();
+
+    // The rows of this frame (roots that pass, each followed by its children), drawn through
+    // a clipper so that only the visible ones cost anything.
+    struct Row {
+        GameObject* object;
+        bool child;
+    };
+    std::vector<Row> rows;
+    rows.reserve(gGameObjects.size());
+    for (const auto& object : gGameObjects) {
+        if (!object || object->hasParent || !filter.Matches(*object))
+            continue;
+        rows.push_back({object.get(), false});
+        for (const auto& child : object->children)
+            if (child)
+                rows.push_back({child.get(), true});
+    }
+
+    GameObject* clicked = nullptr;
+    ImGuiListClipper clipper;
+    clipper.Begin(static_cast<int>(rows.size()));
+    while (clipper.Step()) {
+        for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i) {
+            const Row& row = rows[static_cast<size_t>(i)];
+            ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf | ImGuiTreeNodeFlags_NoTreePushOnOpen;
+            if (row.object == selectedObject.get())
+                flags |= ImGuiTreeNodeFlags_Selected;
+            if (row.child)
+                ImGui::Indent();
+            ImGui::TreeNodeEx(static_cast<void*>(row.object), flags, "%s", row.object->name.c_str());
+            if (ImGui::IsItemClicked(ImGuiMouseButton_Left))
+                clicked = row.object;
+            if (row.child)
+                ImGui::Unindent();
+        }
+    }
+    ImGui::End();
+
+    if (clicked) {
+        for (const auto& object : gGameObjects)
+            if (object.get() == clicked)
+                selectedObject = object;
+        if (cameraFocusSelected && selectedObject)
+            FocusCameraOn(*selectedObject);
+    }
+}

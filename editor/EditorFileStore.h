@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+// Reading and rewriting the editor's own files. A file that was found broken when read is
+// copied aside (path + ".broken") before it is first rewritten, so nothing it held is lost.
+namespace EditorFileStore {
+
+// The whole file; false when it cannot be opened.
+bool ReadWhole(const std::string& path, std::string& text);
+
+// Writes through the shared atomic writer; on failure the old file stays and the reason is
+// printed. keepBrokenCopy: copy the present file aside first (no write if that fails).
+bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy);
+
+}  // namespace EditorFileStore

@@ -1,0 +1,221 @@
+// The main menu bar and the new, open and save screens.
+#include <imgui.h>
+
+#include <algorithm>
+
+#include "editor/Editor.h"
+#include "editor/LevelNameList.h"
+#include "editor/NameRules.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextureSystem.h"
+#include "objects/GameObject.h"
+#include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
+
+namespace {
+const ImVec2 kButtonSize(70.0f, 0.0f);
+}
+
+void Editor::NewScene()
+{
+    selectedObject.reset();
+    DestroyAll();
+    removedObjects.clear();
+    levelName = "Empty";
+    Load();
+    // Initialised like an opened level, so that F11 and play mode find every part ready.
+    InitObjects();
+}
+
+void Editor::OpenScene(const std::string& name)
+{
+    selectedObject.reset();
+    DestroyAll();
+    removedObjects.clear();
+    levelName = name;
+    Load();
+    InitObjects();
+}
+
+bool Editor::SaveScene(const std::string& name)
+{
+    const std::string problem = NameRules::LevelNameProblem(name);
+    if (!problem.empty()) {
+        saveMessage = problem;
+        return false;
+    }
+    if (!SaveLevel(name, LevelPath(name))) {
+        saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
+        return false;
+    }
+    if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
+        levelNames.push_back(name);
+    saveMessage = SaveLevelNameList() ? "Saved " + name + ".txt" : "Saved " + name + ".txt, but the level list could not be written.";
+    return true;
+}
+
+void Editor::DrawMainMenuBar()
+{
+    if (ImGui::BeginMainMenuBar()) {
+        if (ImGui::BeginMenu("File")) {
+            if (ImGui::MenuItem("New Scene"))
+                newSceneRequested = true;
+            ImGui::Separator();
+            if (ImGui::MenuItem("Open Scene"))
+                openSceneScreen = true;
+            if (ImGui::MenuItem("Save Scene")) {
+                saveSceneScreen = true;
+                saveMessage.clear();
+            }
+            ImGui::Separator();
+            if (ImGui::MenuItem("Open and Load Texture") && gTextureSystem)
+                gTextureSystem->OpenTextureDialog();
+            ImGui::EndMenu();
+        }
+        if (ImGui::BeginMenu("Editor")) {
+            if (ImGui::MenuItem("Play Level"))
+                playMode = true;
+            if (ImGui::MenuItem("Pause Level"))
+                playMode = false;
+            ImGui::EndMenu();
+        }
+        ImGui::EndMainMenuBar();
+    }
+
+    // The in-program picker stands where a file dialog would: the chosen sheet and every
+    // listed one join the cache, so the sprite panels can offer them; a sprite panel that
+    // asked for the pick takes the chosen sheet.
+    std::string chosen;
+    if (gTextureSystem && gTextureSystem->DrawTextureDialog(&chosen)) {
+        for (const std::string& name : gTextureSystem->spriteNames)
+            gTextureSystem->GetTexture(name);
+        if (selectedObject)
+            if (const auto sprite = selectedObject->GetComponent<Sprite>())
+                if (sprite->texturePickPending)
+                    sprite->ApplyTexture(chosen);
+    }
+
+    if (newSceneRequested)
+        ImGui::OpenPopup("New Scene Confirmation");
+    if (ImGui::BeginPopupModal("New Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        ImGui::Text("All unsaved data will be lost. New Scene?");
+        if (ImGui::Button("Ok", kButtonSize)) {
+            NewScene();
+            newSceneRequested = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", kButtonSize)) {
+            newSceneRequested = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+    }
+}
+
+void Editor::DrawOpenSceneScreen()
+{
+    if (levelNames.empty())
+        levelNames.push_back(LevelNameList::kNoChoice);
+    openSceneIndex = std::clamp(openSceneIndex, 0, static_cast<int>(levelNames.size()) - 1);
+    const std::string& chosen = levelNames[static_cast<size_t>(openSceneIndex)];
+    const bool realChoice = chosen != LevelNameList::kNoChoice;
+
+    if (openSceneScreen)
+        ImGui::OpenPopup("Open Scene Screen");
+    if (ImGui::BeginPopupModal("Open Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        if (ImGui::BeginCombo("##OpenScene", chosen.c_str())) {
+            for (int i = 0; i < static_cast<int>(levelNames.size()); ++i)
+                if (ImGui::Selectable(levelNames[static_cast<size_t>(i)].c_str(), i == openSceneIndex))
+                    openSceneIndex = i;
+            ImGui::EndCombo();
+        }
+        if (ImGui::Button("Ok", kButtonSize) && realChoice) {
+            openSceneScreen = false;
+            openSceneConfirm = true;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", kButtonSize)) {
+            openSceneScreen = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+    }
+
+    if (openSceneConfirm)
+        ImGui::OpenPopup("Open Scene Confirmation");
+    if (ImGui::BeginPopupModal("Open Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        ImGui::Text("All unsaved data will be lost. Open Scene?");
+        if (ImGui::Button("Ok", kButtonSize)) {
+            if (realChoice)
+                OpenScene(levelNames[static_cast<size_t>(openSceneIndex)]);
+            openSceneConfirm = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", kButtonSize)) {
+            openSceneScreen = true;
+            openSceneConfirm = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+    }
+}
+
+void Editor::DrawSaveSceneScreen()
+{
+    const std::string name = saveSceneName;
+    if (saveSceneScreen)
+        ImGui::OpenPopup("Save Scene Screen");
+    if (ImGui::BeginPopupModal("Save Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        ImGui::Text("Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".");
+        ImGui::Text("Letters, digits, '_' and '-' only.");
+        ImGui::Spacing();
+        if (ImGui::IsWindowAppearing())
+            ImGui::SetKeyboardFocusHere();
+        ImGui::InputText("Txt Name", saveSceneName, sizeof saveSceneName, ImGuiInputTextFlags_CallbackCharFilter,
+                         NameRules::FilterNameChar);
+        if (!saveMessage.empty())
+            ImGui::TextWrapped("%s", saveMessage.c_str());
+        if (ImGui::Button("Ok", kButtonSize)) {
+            const std::string problem = NameRules::LevelNameProblem(name);
+            if (!problem.empty()) {
+                saveMessage = problem;
+            } else if (std::find(levelNames.begin(), levelNames.end(), name) != levelNames.end()) {
+                saveSceneScreen = false;
+                saveSceneConfirm = true;
+                ImGui::CloseCurrentPopup();
+            } else if (SaveScene(name)) {
+                saveSceneScreen = false;
+                ImGui::CloseCurrentPopup();
+            }
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", kButtonSize)) {
+            saveSceneScreen = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+    }
+
+    if (saveSceneConfirm)
+        ImGui::OpenPopup("Save Scene Confirmation");
+    if (ImGui::BeginPopupModal("Save Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", name.c_str());
+        if (ImGui::Button("Ok", kButtonSize)) {
+            // A failed write goes back to the screen, which shows why.
+            if (!SaveScene(name))
+                saveSceneScreen = true;
+            saveSceneConfirm = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", kButtonSize)) {
+            saveSceneScreen = true;
+            saveSceneConfirm = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+    }
+}

@@ -1,0 +1,45 @@
+#include "editor/LevelNameList.h"
+
+#include <algorithm>
+#include <iostream>
+#include <sstream>
+
+#include "editor/NameRules.h"
+
+namespace LevelNameList {
+
+const char* const kNoChoice = "-SelectScene-";
+
+void Read(std::istream& in, std::vector<std::string>& names)
+{
+    std::string word;
+    if (in >> word) {
+        while (in >> word && word != "/TxtName") {
+            const bool known = std::find(names.begin(), names.end(), word) != names.end();
+            if (word != kNoChoice && (!NameRules::IsValidName(word) || known)) {
+                std::cout << "Level list: skipped \"" << word << "\" (" << (known ? "listed twice" : "not a level name")
+                          << ")\n";
+                continue;
+            }
+            if (word == kNoChoice && known)
+                continue;
+            names.push_back(word);
+        }
+    }
+    if (names.empty() || names.front() != kNoChoice) {
+        names.erase(std::remove(names.begin(), names.end(), std::string(kNoChoice)), names.end());
+        names.insert(names.begin(), kNoChoice);
+    }
+}
+
+std::string Write(const std::vector<std::string>& names)
+{
+    std::ostringstream out;
+    out << "TxtName\n\n";
+    for (const std::string& name : names)
+        out << name << '\n';
+    out << "\n/TxtName\n";
+    return out.str();
+}
+
+}  // namespace LevelNameList

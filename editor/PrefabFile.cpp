@@ -1,0 +1,54 @@
+#include "editor/PrefabFile.h"
+
+#include <iostream>
+#include <locale>
+#include <sstream>
+
+#include "objects/GameObject.h"
+#include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
+#include "objects/TextWriters.h"
+
+namespace PrefabFile {
+
+bool Read(std::istream& in, const std::string& source, std::vector<std::shared_ptr<GameObject>>& prefabs)
+{
+    std::string word;
+    if (!(in >> word)) {
+        std::cout << "Prefab file \"" << source << "\" is empty\n";
+        return false;
+    }
+    while (true) {
+        if (!(in >> word)) {
+            std::cout << "Prefab file \"" << source << "\" has no end line \"/PrefabName\"\n";
+            return false;
+        }
+        if (word == "/PrefabName")
+            return true;
+        int type = 0;
+        std::string parentName;
+        if (!(in >> type) || !(in >> parentName)) {
+            std::cout << "Prefab file \"" << source << "\": record \"" << word << "\" is cut short\n";
+            return false;
+        }
+        auto object = std::make_shared<GameObject>(FromToken(word), type, gObjectIdCounter);
+        object->parentName = parentName;
+        if (!ReadComponentBlocks(in, *object, source))
+            return false;
+        prefabs.push_back(object);
+    }
+}
+
+std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << "PrefabName\n\n";
+    for (const auto& prefab : prefabs)
+        if (prefab)
+            WriteObjectRecord(out, *prefab);
+    out << "/PrefabName\n";
+    return out.str();
+}
+
+}  // namespace PrefabFile

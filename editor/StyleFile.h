@@ -1,0 +1,33 @@
+#pragma once
+#include <imgui.h>
+
+#include <array>
+#include <iosfwd>
+#include <string>
+
+// The editor's style settings file: fifteen size settings and 43 colours under their
+// historical names. Names that Dear ImGui 1.86 still has edit its style; the others (slot -1)
+// have no effect on drawing but are kept, so that the file reads back and writes out unchanged.
+namespace StyleFile {
+
+constexpr int kColourCount = 43;
+
+struct ColourName {
+    const char* name;
+    int slot;  // ImGuiCol_ index, or -1
+};
+const std::array<ColourName, kColourCount>& ColourNames();
+
+// The colours without a slot in the running library.
+using SpareColours = std::array<ImVec4, kColourCount>;
+
+// The colour stored under the index-th name: the style's own, or the spare one.
+ImVec4& Colour(ImGuiStyle& style, SpareColours& spare, int index);
+
+std::string Write(const ImGuiStyle& style, const SpareColours& spare);
+
+// Reads the whole file into copies; only a complete file changes style and spare. Returns
+// false with the reason when the file is short or holds a non-number where a number belongs.
+bool Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error);
+
+}  // namespace StyleFile

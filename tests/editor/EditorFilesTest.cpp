@@ -1,0 +1,125 @@
+#include <sstream>
+
+#include "EditorTestSupport.h"
+#include "editor/LevelNameList.h"
+#include "editor/PrefabFile.h"
+#include "editor/StyleFile.h"
+#include "objects/GameObject.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
+
+namespace {
+
+TEST_F(EditorTest, StyleFileKeepsItsFortyThreeNamesAndRoundTripsByteForByte)
+{
+    ASSERT_EQ(StyleFile::ColourNames().size(), 43u);
+    EXPECT_STREQ(StyleFile::ColourNames()[18].name, "ComboBg");
+    EXPECT_STREQ(StyleFile::ColourNames()[42].name, "ModalWindowDarkening");
+
+    ImGuiStyle style;
+    StyleFile::SpareColours spare{};
+    spare[34] = ImVec4(0.25f, 0.5f, 0.75f, 1.0f);  // CloseButton: no slot, still kept
+    style.WindowPadding = ImVec2(3.5f, 12.0f);
+    const std::string text = StyleFile::Write(style, spare);
+    EXPECT_EQ(text.rfind("EditorSetting\n\nWindowPadding\n3.5 12\nWindowRounding\n", 0), 0u);
+
+    ImGuiStyle read;
+    StyleFile::SpareColours readSpare{};
+    std::istringstream in(text);
+    std::string error;
+    ASSERT_TRUE(StyleFile::Read(in, read, readSpare, error)) << error;
+    EXPECT_EQ(StyleFile::Write(read, readSpare), text);
+}
+
+TEST_F(EditorTest, BrokenStyleFileIsReportedKeptAsideAndTheStyleStaysSane)
+{
+    Editor editor(5);
+    const std::string broken = "EditorSetting\n\nWindowPadding\n8 8\nWindowRounding\nabc\n";
+    tree.WriteFile("resources/level/Editor/EditorSetting.txt", broken);
+    const float rounding = ImGui::GetStyle().WindowRounding;
+    editor.LoadEditorSetting();
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, rounding);
+    EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].w, 1.0f);  // not turned transparent
+
+    ASSERT_TRUE(editor.SaveEditorSetting());
+    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), broken);
+    const std::string rewritten = tree.ReadFile("resources/level/Editor/EditorSetting.txt");
+    EXPECT_NE(rewritten.find("/EditorSetting"), std::string::npos);
+}
+
+TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
+{
+    std::vector<std::string> names;
+    std::istringstream in("TxtName\n\nLevel1\nbad/name\nLevel1\nRoom-2\n\n/TxtName\n");
+    LevelNameList::Read(in, names);
+    EXPECT_EQ(names, (std::vector<std::string>{"-SelectScene-", "Level1", "Room-2"}));
+    const std::string text = LevelNameList::Write(names);
+    EXPECT_EQ(text, "TxtName\n\n-SelectScene-\nLevel1\nRoom-2\n\n/TxtName\n");
+    std::vector<std::string> again;
+    std::istringstream back(text);
+    LevelNameList::Read(back, again);
+    EXPECT_EQ(LevelNameList::Write(again), text);
+
+    std::vector<std::string> empty;
+    std::istringstream none("");
+    LevelNameList::Read(none, empty);
+    EXPECT_EQ(empty, std::vector<std::string>{"-SelectScene-"});
+}
+
+TEST_F(EditorTest, PrefabFileRoundTripsAndABrokenOneLosesNothing)
+{
+    std::vector<std::shared_ptr<GameObject>> prefabs;
+    for (const char* name : {"Crate", "Lamp"}) {
+        auto object = std::make_shared<GameObject>(name, 4, 0);
+        object->AddComponent(std::make_shared<Transform>(1.5f, -2.0f, 0.5f, 7.0f, 7.0f), Transform::kTypeId);
+        object->AddComponent(std::make_shared<Collider>(), Collider::kTypeId);
+        prefabs.push_back(object);
+    }
+    const std::string text = PrefabFile::Write(prefabs);
+    EXPECT_EQ(PrefabFile::Write({}), "PrefabName\n\n/PrefabName\n");
+
+    gObjectIdCounter = 12;
+    std::vector<std::shared_ptr<GameObject>> read;
+    std::istringstream in(text);
+    ASSERT_TRUE(PrefabFile::Read(in, "test", read));
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0]->id, 12);
+    EXPECT_EQ(read[1]->id, 12);
+    EXPECT_EQ(read[1]->components.size(), 2u);
+    EXPECT_EQ(PrefabFile::Write(read), text);
+
+    // Cut inside the second record: the first stays, the file is kept aside before rewriting.
+    const std::string cut = text.substr(0, text.find("Lamp") + 20);
+    tree.WriteFile("resources/prefab/PrefabName.txt", cut);
+    Editor editor(5);
+    editor.LoadPrefabs();
+    ASSERT_EQ(editor.prefabs.size(), 1u);
+    editor.LoadPrefabs();  // once per visit
+    EXPECT_EQ(editor.prefabs.size(), 1u);
+    ASSERT_TRUE(editor.SavePrefabs());
+    EXPECT_EQ(tree.ReadFile("resources/prefab/PrefabName.txt.broken"), cut);
+    EXPECT_NE(tree.ReadFile("resources/prefab/PrefabName.txt").find("Crate"), std::string::npos);
+}
+
+TEST_F(EditorTest, SaveSceneRefusesBadNamesAndAFailedSaveAddsNoName)
+{
+    Editor editor(5);
+    editor.LoadLevelNameList();
+    const auto before = editor.levelNames;
+    for (const char* name : {"", "Empty", "TxtName", "two words", "a/b", "..", "x.txt"}) {
+        EXPECT_FALSE(editor.SaveScene(name)) << name;
+        EXPECT_FALSE(editor.saveMessage.empty());
+    }
+    editor.levelFolder = "../resources/missing-folder/";
+    EXPECT_FALSE(editor.SaveScene("Fine_1"));
+    EXPECT_NE(editor.saveMessage.find("nothing was saved"), std::string::npos);
+    EXPECT_EQ(editor.levelNames, before);
+
+    editor.levelFolder = "../resources/level/";
+    EXPECT_TRUE(editor.SaveScene("Fine_1"));
+    EXPECT_EQ(editor.levelNames.back(), "Fine_1");
+    EXPECT_NE(tree.ReadFile("resources/level/TxtName.txt").find("\nFine_1\n"), std::string::npos);
+    EXPECT_NE(tree.ReadFile("resources/level/Fine_1.txt").find("/Fine_1"), std::string::npos);
+}
+
+}  // namespace

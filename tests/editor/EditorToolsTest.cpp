@@ -1,0 +1,140 @@
+#include <cmath>
+
+#include "EditorTestSupport.h"
+#include "editor/EntityFilter.h"
+#include "editor/GizmoMath.h"
+#include "editor/PickMath.h"
+#include "objects/GameObject.h"
+#include "objects/LevelFile.h"
+#include "objects/Transform.h"
+
+using namespace GizmoMath;
+
+namespace {
+
+std::shared_ptr<GameObject> Place(const std::string& name, float x, float y, float z, float sx, float sy)
+{
+    auto object = std::make_shared<GameObject>(name, 4, gObjectIdCounter);
+    object->AddComponent(std::make_shared<Transform>(x, y, z, sx, sy), Transform::kTypeId);
+    AddObject(object);
+    return object;
+}
+
+TEST(EditorMath, ScreenToWorldAndTopmostPick)
+{
+    const Vector2 world = PickMath::ScreenToWorld(Vector2(1060, 540), 1920, 1080, Vector3(0, 0, 0), Vector2(20, 20));
+    EXPECT_FLOAT_EQ(world.x, 5.0f);
+    EXPECT_FLOAT_EQ(world.y, 0.0f);
+    const Vector2 flat = PickMath::ScreenToWorld(Vector2(10, 10), 100, 100, Vector3(), Vector2(0, 0));
+    EXPECT_EQ(flat.x, 0.0f);  // a zero-size camera gives no NaN
+
+    std::vector<std::shared_ptr<GameObject>> objects;
+    auto low = std::make_shared<GameObject>("Low", 4, 0);
+    low->components.push_back(std::make_shared<Transform>(0.0f, 0.0f, 1.0f, 4.0f, 4.0f));
+    auto high = std::make_shared<GameObject>("High", 4, 1);
+    high->components.push_back(std::make_shared<Transform>(1.0f, 0.0f, 5.0f, 2.0f, 2.0f));
+    objects = {low, high, std::make_shared<GameObject>("NoTransform", 4, 2)};
+    EXPECT_EQ(PickMath::Topmost(objects, Vector2(1.5f, 0.5f)), high);
+    EXPECT_EQ(PickMath::Topmost(objects, Vector2(-2.0f, 2.0f)), low);  // edge included
+    EXPECT_EQ(PickMath::Topmost(objects, Vector2(9.0f, 0.0f)), nullptr);
+}
+
+TEST(EditorMath, HandlesSnappingAndTheDivisionsThatCouldGiveNaN)
+{
+    EXPECT_EQ(HitHandle(ToolMove, 0.5f, 0.0f), DragFree);
+    EXPECT_EQ(HitHandle(ToolMove, 0.6f, 0.0f), DragMoveX);
+    EXPECT_EQ(HitHandle(ToolMove, 0.0f, 5.0f), DragMoveY);
+    EXPECT_EQ(HitHandle(ToolMove, 5.5f, 0.0f), DragNone);
+    EXPECT_EQ(HitHandle(ToolScale, 5.5f, 0.0f), DragScaleX);
+    EXPECT_EQ(HitHandle(ToolRotate, 0.6f, 0.6f), DragRotate);
+    EXPECT_EQ(HitHandle(ToolNone, 0.0f, 0.0f), DragNone);
+
+    float anchor = 0.0f, position = 0.0f;
+    EXPECT_TRUE(SnapStep(20.0f, 7.0f, anchor, position));
+    EXPECT_EQ(position, 7.0f);
+    EXPECT_TRUE(SnapStep(20.0f, 7.0f, anchor, position));
+    EXPECT_EQ(position, 14.0f);
+    EXPECT_FALSE(SnapStep(20.9f, 7.0f, anchor, position));
+    EXPECT_FALSE(SnapStep(100.0f, 0.0f, anchor, position));  // no step, no snap
+
+    EXPECT_EQ(ScaleRatio(0.0f, 5.0f), 1.0f);
+    EXPECT_EQ(ScaleRatio(2.0f, 5.0f), 2.5f);
+    float degrees = 33.0f;
+    EXPECT_FALSE(PointerAngle(0.0f, 0.0f, degrees));
+    EXPECT_EQ(degrees, 33.0f);
+    ASSERT_TRUE(PointerAngle(0.0f, 3.0f, degrees));
+    EXPECT_NEAR(degrees, 90.0f, 1e-4);
+    ASSERT_TRUE(PointerAngle(0.0f, -3.0f, degrees));
+    EXPECT_NEAR(degrees, -90.0f, 1e-4);
+}
+
+TEST_F(EditorTest, GizmoDragsMoveScaleAndRotateWithoutEverWritingNaN)
+{
+    Editor editor(5);
+    auto flat = Place("Flat", 0.0f, 0.0f, 0.0f, 0.0f, 4.0f);  // zero width
+    auto transform = flat->GetComponent<Transform>();
+    editor.selectedObject = flat;
+
+    editor.gizmoTool = ToolScale;
+    editor.mouseWorldPos = Vector2(0.0f, 0.0f);
+    editor.StepGizmo(false, false, false);
+    EXPECT_TRUE(editor.gizmoDragging);
+    editor.StepGizmo(true, false, false);
+    EXPECT_EQ(editor.gizmoDragMode, DragScale);
+    editor.mouseWorldPos = Vector2(3.0f, 0.0f);
+    editor.StepGizmo(true, false, false);
+    EXPECT_TRUE(std::isfinite(transform->scale.x) && std::isfinite(transform->scale.y));
+    EXPECT_FLOAT_EQ(transform->scale.x, 3.0f);
+
+    editor.StepGizmo(false, false, false);  // released
+    editor.gizmoTool = ToolRotate;
+    editor.mouseWorldPos = Vector2(0.5f, 0.0f);
+    editor.StepGizmo(true, false, false);
+    editor.mouseWorldPos = Vector2(0.0f, 0.0f);  // on the centre: the angle is kept
+    editor.StepGizmo(true, false, false);
+    EXPECT_TRUE(std::isfinite(transform->rotation));
+    editor.mouseWorldPos = Vector2(0.0f, 2.0f);
+    editor.StepGizmo(true, false, false);
+    EXPECT_NEAR(transform->rotation, 90.0f, 1e-3);
+
+    editor.StepGizmo(false, false, false);
+    editor.gizmoTool = ToolMove;
+    editor.autoSnap = true;
+    editor.mouseWorldPos = Vector2(1.0f, 0.0f);
+    editor.StepGizmo(true, false, false);
+    ASSERT_EQ(editor.gizmoDragMode, DragMoveX);
+    editor.mouseWorldPos = Vector2(21.0f, 0.0f);  // target 20
+    editor.StepGizmo(true, false, false);
+    editor.StepGizmo(true, false, false);
+    editor.StepGizmo(true, false, false);
+    EXPECT_FLOAT_EQ(transform->position.x, 14.0f);
+
+    // Whatever the fields hold, a level file never carries nan.
+    transform->position.x = std::nanf("");
+    ASSERT_TRUE(SaveLevel("Nan", "../resources/level/Nan.txt"));
+    EXPECT_EQ(tree.ReadFile("resources/level/Nan.txt").find("nan"), std::string::npos);
+}
+
+TEST(EntityFilterTest, SearchesNameIdAndTypeAndListsEverythingForABadPattern)
+{
+    GameObject door("DoorA", 4, 1), hall("HallDoor", 12, 21), camera("Camera", 10, 3);
+    EntityFilter filter;
+    filter.Set(EntityFilter::ByName, "", 999);
+    EXPECT_TRUE(filter.Matches(door) && filter.Matches(hall));
+    filter.Set(EntityFilter::ByName, "^Door", 999);
+    EXPECT_TRUE(filter.Matches(door));
+    EXPECT_FALSE(filter.Matches(hall));
+    filter.Set(EntityFilter::ById, "^1$", 999);
+    EXPECT_TRUE(filter.Matches(door));
+    EXPECT_FALSE(filter.Matches(hall));
+    filter.Set(EntityFilter::ById, "1", 999);
+    EXPECT_TRUE(filter.Matches(hall));
+    filter.Set(EntityFilter::ByName, "Door[", 999);
+    EXPECT_FALSE(filter.PatternValid());
+    EXPECT_TRUE(filter.Matches(camera));
+    filter.Set(EntityFilter::ByType, "Door[", 12);
+    EXPECT_TRUE(filter.Matches(hall));
+    EXPECT_FALSE(filter.Matches(door));
+}
+
+}  // namespace
