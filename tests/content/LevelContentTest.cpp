@@ -96,9 +96,10 @@ protected:
         tree = new testsupport::TempResourceTree({"sfx/sfx.txt", "bgm/bgm.txt"});
         const fs::path shipped = fs::path(VESPERINE_SOURCE_DIR) / "resources" / "level";
         fs::create_directories(tree->Resources() / "level");
-        // The editor's folder holds its own files, not levels.
+        // The editor's folder and its level-name list are its own files, not levels.
         for (const auto& entry : fs::directory_iterator(shipped))
-            if (entry.is_regular_file() && entry.path().extension() == ".txt") {
+            if (entry.is_regular_file() && entry.path().extension() == ".txt" &&
+                entry.path().stem() != "TxtName") {
                 fs::copy_file(entry.path(), tree->Resources() / "level" / entry.path().filename());
                 levels.push_back(entry.path().stem().string());
             }

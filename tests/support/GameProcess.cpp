@@ -84,6 +84,10 @@ std::string GameProcess::WaitForWindow(std::chrono::seconds limit)
         std::string id;
         if (ids >> id) {
             window = id;
+            // Without a window manager the keyboard follows the pointer: an earlier test may
+            // have left it outside this window, which would then never hear its keys.
+            Xdotool("mousemove --window " + id + " 10 10");
+            Xdotool("windowfocus " + id);
             return id;
         }
         std::this_thread::sleep_for(100ms);
