@@ -142,6 +142,9 @@ protected:
 TEST_F(AppTest, OpensItsWindowAndQuitsCleanlyOnLeftCtrlEscape)
 {
     GameProcess game;
+    // A save killed before its rename, and a file of the player's own beside it.
+    game.tree.WriteFile("resources/save/SaveData.txt.tmpK1lLed", "half a save");
+    game.tree.WriteFile("resources/save/notes.txt", "mine");
     game.Start();
     const std::string window = game.WaitForWindow();
     ASSERT_FALSE(window.empty()) << game.Output();
@@ -163,6 +166,8 @@ TEST_F(AppTest, OpensItsWindowAndQuitsCleanlyOnLeftCtrlEscape)
     EXPECT_EQ(game.tree.ReadFile("resources/KeyboardActionMap.txt"), kSortedBindings);
     EXPECT_TRUE(fs::exists(game.tree.Root() / "logs/.txt"));
     EXPECT_EQ(game.tree.ReadFile("logs/.txt"), "");
+    EXPECT_FALSE(fs::exists(game.tree.Resources() / "save" / "SaveData.txt.tmpK1lLed"));
+    EXPECT_EQ(game.tree.ReadFile("resources/save/notes.txt"), "mine");
     EXPECT_NE(game.Output().find("Using OpenGL: "), std::string::npos) << game.Output();
 }
 
