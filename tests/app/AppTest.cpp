@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "support/DisplayRequired.h"
 #include "support/TempResourceTree.h"
 
 namespace fs = std::filesystem;
@@ -134,8 +135,7 @@ class AppTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+        REQUIRE_DISPLAY();
     }
 };
 
@@ -240,8 +240,7 @@ TEST_F(AppTest, CloseBoxEndsTheRunCleanly)
     const std::string window = game.WaitForWindow();
     ASSERT_FALSE(window.empty()) << game.Output();
     std::this_thread::sleep_for(300ms);
-    if (!SendDeleteWindow(std::stoul(window)))
-        GTEST_SKIP() << "cannot reach the X library";
+    ASSERT_TRUE(SendDeleteWindow(std::stoul(window))) << "cannot reach the X library";
     EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
     EXPECT_EQ(game.tree.ReadFile("resources/KeyboardActionMap.txt"), kSortedBindings);
 }
