@@ -20,31 +20,35 @@ void AudioEventTrigger::Init()
     player = FindObjectByName("Player");
 }
 
-bool AudioEventTrigger::FindCollaborators()
+std::shared_ptr<GameObject> AudioEventTrigger::FindCollaborators()
 {
     // Either may come later (the editor adds components and objects one at a time).
     if (!audio && owner)
         audio = owner->GetComponent<Audio>();
-    if (!player)
-        player = FindObjectByName("Player");
-    if (audio && player && owner)
-        return true;
+    std::shared_ptr<GameObject> found = player.lock();
+    if (!found) {
+        found = FindObjectByName("Player");
+        player = found;
+    }
+    if (audio && found && owner)
+        return found;
     if (!reportedMissing)
         Framework::ReportError("AudioTrigger on \"" + (owner ? owner->name : std::string("(no object)")) +
                                "\": " + (!audio ? "no Audio on its object" : "no object named \"Player\"") +
                                "; the area stays quiet");
     reportedMissing = true;
-    return false;
+    return nullptr;
 }
 
 void AudioEventTrigger::Update(float dt)
 {
     (void)dt;
-    if (!FindCollaborators())
+    const std::shared_ptr<GameObject> target = FindCollaborators();
+    if (!target)
         return;
 
     // The query takes shared objects; a shallow copy of the owner shares its live collider.
-    const bool overlapping = Framework::Physics::CheckCollision(std::make_shared<GameObject>(*owner), player);
+    const bool overlapping = Framework::Physics::CheckCollision(std::make_shared<GameObject>(*owner), target);
     if (overlapping && !inside)
     {
         audio->Play();

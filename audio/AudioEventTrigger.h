@@ -31,11 +31,14 @@ public:
 
     bool inside = false;
     std::shared_ptr<Audio> audio;
-    std::shared_ptr<GameObject> player;
+    // Weak: the trigger may sit on the player itself, and a strong hold would keep the player
+    // and its components alive after every scene unload.
+    std::weak_ptr<GameObject> player;
 
 private:
-    // Looks the collaborators up again while they are missing; false (logged once) if still so.
-    bool FindCollaborators();
+    // Looks the collaborators up again while they are missing; the player, or empty (logged
+    // once) while either is still missing.
+    std::shared_ptr<GameObject> FindCollaborators();
 
     bool reportedMissing = false;
 };

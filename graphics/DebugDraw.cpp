@@ -73,10 +73,6 @@ void DebugDraw::Flush(std::vector<Vector3>& points, unsigned int primitive, cons
     if (vertexBuffer == 0)
         glGenBuffers(1, &vertexBuffer);
 
-    // Put back what was on before rather than forcing it on: the world draws with the depth
-    // test off.
-    const GLboolean depthWasOn = glIsEnabled(GL_DEPTH_TEST);
-    const GLboolean blendWasOn = glIsEnabled(GL_BLEND);
     GLint previousArray = 0;
     glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previousArray);
 
@@ -104,10 +100,10 @@ void DebugDraw::Flush(std::vector<Vector3>& points, unsigned int primitive, cons
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glBindVertexArray(static_cast<GLuint>(previousArray));
 
-    if (depthWasOn)
-        glEnable(GL_DEPTH_TEST);
-    if (blendWasOn)
-        glEnable(GL_BLEND);
+    // Both on after any flush, whatever was set before: later drawing may rely on it, and the
+    // frame set-up turns the depth test off again for the world.
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
     glUseProgram(0);
     points.clear();
 }

@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <climits>
 #include <istream>
 #include <ostream>
 
@@ -101,11 +102,20 @@ void Sprite::SetFlip(bool x, bool y)
     ShowCell(shown);
 }
 
+void Sprite::KeepRunInSheet()
+{
+    const FrameRun run = ::KeepRunInSheet(FrameRun{startFrame, animationCount}, SheetFrames(numRows, numColumns));
+    startFrame = run.start;
+    animationCount = run.count;
+}
+
 void Sprite::SetFrame(int n)
 {
+    // A frame past the sheet wraps to the cell it would show anyway.
     startFrame = n;
-    currentFrame = n;
-    const SpriteCell cell = CellOfFrame(n, numColumns);
+    KeepRunInSheet();
+    currentFrame = startFrame;
+    const SpriteCell cell = CellOfFrame(startFrame, numColumns);
     row = cell.row;
     column = cell.column;
     UpdateUV();
@@ -129,7 +139,10 @@ void Sprite::Animate()
     // Steps move the shown rectangle on by one cell, so a run may cross into the next row
     // and from the last row back to the first.
     ShowCell(NextCell(shown, numRows, numColumns));
-    if (currentFrame - startFrame >= animationCount) {
+    // Fields written directly may hold anything: the step past the run, or one that would
+    // overflow, starts the run again.
+    const long long reached = static_cast<long long>(currentFrame) - startFrame;
+    if (reached < 0 || reached >= animationCount || currentFrame == INT_MAX) {
         UpdateUV();
         currentFrame = startFrame;
     } else {
@@ -195,9 +208,16 @@ void Sprite::Deserialize(std::istream& stream)
     if (!(stream >> key >> flag))
         return;
     animateFlag = flag != 0;
-    if (!(stream >> key >> startFrame))
-        return;
-    if (!(stream >> key >> animationCount))
+    const bool startRead = static_cast<bool>(stream >> key >> startFrame);
+    const bool countRead = startRead && static_cast<bool>(stream >> key >> animationCount);
+    const FrameRun read{startFrame, animationCount};
+    KeepRunInSheet();
+    if (startFrame != read.start || animationCount != read.count)
+        Framework::ReportError("Sprite \"" + textureName + "\": frames " + std::to_string(read.start) + " + " +
+                               std::to_string(read.count) + " run past its " +
+                               std::to_string(SheetFrames(numRows, numColumns)) + " frames; using " +
+                               std::to_string(startFrame) + " + " + std::to_string(animationCount));
+    if (!countRead)
         return;
     if (!(stream >> key >> flag))
         return;

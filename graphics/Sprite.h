@@ -41,7 +41,8 @@ public:
 
     // Mirrors to the wanted pair and refreshes the quad.
     void SetFlip(bool x, bool y);
-    // startFrame = currentFrame = n and the quad shows frame n.
+    // startFrame = currentFrame = n (wrapped into the sheet, the run cut to fit) and the quad
+    // shows frame n.
     void SetFrame(int n);
     // The quad shows the frame at (row, column).
     void UpdateUV();
@@ -82,6 +83,8 @@ public:
     bool reportedMissingTransform = false;
 
 private:
+    // Keeps startFrame and animationCount inside the sheet's grid.
+    void KeepRunInSheet();
     // Writes the shown cell's rectangle (mirrored by the flags) into the quad and re-uploads.
     void ShowCell(SpriteCell cell);
 

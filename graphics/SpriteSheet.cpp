@@ -1,5 +1,7 @@
 #include "graphics/SpriteSheet.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <utility>
 
@@ -73,6 +75,21 @@ int WrapIndex(int n, int count)
     count = SafeCount(count);
     const int r = n % count;
     return r < 0 ? r + count : r;
+}
+
+int SheetFrames(int rows, int columns)
+{
+    const long long frames = static_cast<long long>(SafeCount(rows)) * SafeCount(columns);
+    return static_cast<int>(std::min<long long>(frames, INT_MAX));
+}
+
+FrameRun KeepRunInSheet(FrameRun run, int frames)
+{
+    frames = SafeCount(frames);
+    FrameRun kept;
+    kept.start = WrapIndex(run.start, frames);
+    kept.count = std::clamp(run.count, 0, frames - 1 - kept.start);
+    return kept;
 }
 
 SpriteCell CellOfFrame(int frame, int columns)

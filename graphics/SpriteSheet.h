@@ -21,6 +21,21 @@ constexpr int kMaxSheetCells = 4096;
 
 SheetGrid ParseSheetName(const std::string& name);
 
+// Frames of a rows x columns sheet, at most INT_MAX (file counts may be that large).
+int SheetFrames(int rows, int columns);
+
+// An animation run: the first frame and the steps after it.
+struct FrameRun
+{
+    int start = 0;
+    int count = 0;
+};
+
+// The run kept inside a sheet of `frames` frames: the start wrapped into 0..frames-1 (the
+// cell shown stays the same) and the count cut to 0..frames-1-start, so stepping can never
+// run past the sheet or overflow.
+FrameRun KeepRunInSheet(FrameRun run, int frames);
+
 // A grid cell; row 0 is the top row of the image.
 struct SpriteCell
 {

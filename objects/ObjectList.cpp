@@ -12,7 +12,8 @@ namespace
 // Deeper than any real hierarchy; only links that loop back can get there.
 constexpr size_t kMaxDepth = size_t(1) << 20;
 
-// Empties every children list below start, deepest first, first child first. The walk
+// Empties every children list below start, deepest first, first child first, and makes each
+// descendant a root. The walk
 // never climbs above start, whatever start's own parent is. Iterative, so a long chain
 // of children cannot exhaust the stack.
 void DismantleTree(GameObject* start)
@@ -37,6 +38,11 @@ void DismantleTree(GameObject* start)
             // Keep the child alive until it is off the path (erasing may free it).
             std::shared_ptr<GameObject> removed = std::move(siblings.front());
             siblings.erase(siblings.begin());
+            // It stays listed as a root: a dead parent's name would keep it out of every
+            // list of roots while it is still drawn and saved.
+            removed->parent.reset();
+            removed->hasParent = false;
+            removed->parentName = "None";
         }
     }
 }

@@ -14,7 +14,7 @@ extern int32_t gObjectIdCounter;
 
 void AddObject(const std::shared_ptr<GameObject>& object);
 // Unlinks the object's subtree and its own parent link, then removes its entry. The
-// descendants stay listed. Nothing happens for an object that is not listed.
+// descendants stay listed, as roots. Nothing happens for an object that is not listed.
 void DestroyObject(const std::shared_ptr<GameObject>& object);
 std::shared_ptr<GameObject> FindObjectByName(const std::string& name);
 std::shared_ptr<GameObject> FindObjectById(int32_t id);

@@ -7,9 +7,63 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace Platform {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kTempMark = ".tmp";
+constexpr std::size_t kTempSuffixLength = 6;  // mkstemp's XXXXXX
+
+bool IsAlnum(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// True for "<target>.tmpXXXXXX", or any "<name>.tmpXXXXXX" when target is empty.
+bool IsOurTemporary(const std::string& name, const std::string& target)
+{
+    const std::size_t markLength = std::strlen(kTempMark);
+    if (name.size() <= markLength + kTempSuffixLength)
+        return false;
+    const std::size_t stem = name.size() - markLength - kTempSuffixLength;
+    if (name.compare(stem, markLength, kTempMark) != 0)
+        return false;
+    for (std::size_t i = stem + markLength; i < name.size(); ++i)
+        if (!IsAlnum(name[i]))
+            return false;
+    return target.empty() || (stem == target.size() && name.compare(0, stem, target) == 0);
+}
+
+// Removes the leftovers in folder that belong to target (all of them for an empty target).
+int RemoveLeftovers(const fs::path& folder, const std::string& target)
+{
+    int removed = 0;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (!IsOurTemporary(name, target) || !it->is_regular_file(typeError))
+            continue;
+        std::error_code removeError;
+        if (fs::remove(it->path(), removeError))
+            ++removed;
+    }
+    return removed;
+}
+
+}  // namespace
+
+int RemoveTemporaryLeftovers(const std::string& folder)
+{
+    return RemoveLeftovers(fs::path(folder), std::string());
+}
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string& error)
 {
@@ -63,6 +117,9 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, s
         unlink(tempPath.c_str());
         return false;
     }
+    // A write killed before its rename left its temporary file behind; this one has landed.
+    const fs::path target(path);
+    RemoveLeftovers(target.parent_path(), target.filename().string());
     return true;
 }
 

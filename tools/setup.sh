@@ -10,7 +10,8 @@ build="$root/build"
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libglew-dev libimgui-dev
           liblodepng-dev libfreetype-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
           libgl1-mesa-dri libglx-mesa0)
-[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps)
+# Tests also build the fuzz targets with clang and its sanitizer and libFuzzer runtimes.
+[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps clang libclang-rt-14-dev)
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
@@ -32,11 +33,27 @@ case "$mode" in
   play)
     cd "$build" && exec ./vesperine ;;
   test)
+    # Every reader fuzzed for a short while (fuzz/CMakeLists.txt), in a clang build of its own;
+    # a crash or sanitizer report fails the run. The game's own tests come last, so their
+    # summary ends the output.
+    fuzz_build="$root/build-fuzz"
+    cmake -S "$root" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESPERINE_FUZZ=ON \
+          -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$fuzz_build" -j "$(nproc)"
+    fuzz_status=0
+    (cd "$fuzz_build" && ctest --output-on-failure -j "$(nproc)") || fuzz_status=$?
+
     cd "$build"
     export SDL_AUDIODRIVER=dummy
     # -noreset: the server would otherwise reset when a test closes the last window, refusing
     # the next test's connection for a moment.
-    xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure -j "$(nproc)" ;;
+    test_status=0
+    xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure -j "$(nproc)" || test_status=$?
+    if [ "$fuzz_status" -ne 0 ]; then
+      echo "The fuzz runs failed (see their output above; the inputs are in $fuzz_build/fuzz-artifacts)." >&2
+      exit "$fuzz_status"
+    fi
+    exit "$test_status" ;;
   *)
     echo "usage: bash tools/setup.sh [play|test]" >&2; exit 2 ;;
 esac

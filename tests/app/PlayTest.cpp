@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
 
 using namespace std::chrono_literals;
@@ -53,6 +54,7 @@ bool PlayerPosition(const std::string& save, float& x, float& y)
 
 TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 {
+    REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
     game.Start();
     ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();

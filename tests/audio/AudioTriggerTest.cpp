@@ -67,7 +67,7 @@ TEST_F(TriggerTest, LoopingAreaPlaysWhileInsideAndRestartsOnReentry)
     Build(true, 20.0f);
     EXPECT_EQ(trigger->GetType(), 14);
     EXPECT_EQ(trigger->audio, audio);
-    EXPECT_EQ(trigger->player, player);
+    EXPECT_EQ(trigger->player.lock(), player);
 
     Frame(20.0f);
     EXPECT_FALSE(audio->isPlaying);
@@ -152,6 +152,28 @@ TEST_F(TriggerTest, MissingPlayerBodyOrAudioKeepsTheAreaQuiet)
     lonely->Update(0.016f);
     EXPECT_TRUE(quiet->inside);
     EXPECT_TRUE(lateAudio->isPlaying);
+}
+
+TEST_F(TriggerTest, AnAreaOnThePlayerItselfIsFreedWithTheScene)
+{
+    StartAudio();
+    std::weak_ptr<GameObject> watchPlayer;
+    std::weak_ptr<Component> watchTrigger;
+    {
+        auto self = MakeListedBox("Player", 0.0f, 2.0f, 0);
+        auto breath = std::make_shared<Audio>();
+        breath->SetAudio("Alarm", true);
+        self->AddComponent(breath, Audio::kTypeId);
+        auto onSelf = std::make_shared<AudioEventTrigger>();
+        self->AddComponent(onSelf, AudioEventTrigger::kTypeId);
+        self->Update(0.016f);
+        EXPECT_TRUE(onSelf->inside);  // he always stands in his own box
+        watchPlayer = self;
+        watchTrigger = onSelf;
+    }
+    DestroyAll();  // what every scene's unload does
+    EXPECT_TRUE(watchPlayer.expired());
+    EXPECT_TRUE(watchTrigger.expired());
 }
 
 TEST_F(TriggerTest, SavedBlockIsTheTypeNameAlone)

@@ -14,6 +14,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
+#include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
 
 // Last: the X headers define macros (DestroyAll among them) that clash with engine names.
@@ -80,8 +81,7 @@ Screenshot GrabScreen()
 
 TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
 {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
     game.tree.WriteFile("resources/level/Level1.txt", kLevel);
     game.Start();

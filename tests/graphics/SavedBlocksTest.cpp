@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "graphics/LightSource.h"
 #include "graphics/Renderer.h"
@@ -89,6 +90,38 @@ TEST(SavedBlocks, SpriteGridCountTooLargeForAnIntStopsTheReadWithAUsableGrid)
     EXPECT_TRUE(in.fail());
     EXPECT_EQ(sprite.numColumns, 1);
     EXPECT_NO_THROW(sprite.Init());
+}
+
+TEST(SavedBlocks, SpriteRunPastItsSheetIsKeptInsideIt)
+{
+    // One row of six frames: a start of INT_MAX wraps to frame 1, and the run is cut to end
+    // on frame 5.
+    std::istringstream in("Girl_1x6.png Color 1 1 1 Transparency 1 NumColumns 6 NumRows 1 AnimationDelay 0 "
+                          "AnimateFlag 1 StartFrame 2147483647 AnimationCount 2147483647 FlipX 0 FlipY 0 "
+                          "LightAffected 1 End");
+    Sprite sprite;
+    sprite.Deserialize(in);
+    ASSERT_FALSE(in.fail());
+    EXPECT_EQ(sprite.startFrame, 1);
+    EXPECT_EQ(sprite.animationCount, 4);
+
+    sprite.Init();
+    std::vector<int> columns;
+    for (int i = 0; i < 6; ++i) {
+        sprite.Update(0.016f);
+        columns.push_back(sprite.GetShownCell().column);
+        EXPECT_GE(sprite.currentFrame, 1);
+        EXPECT_LE(sprite.currentFrame, 5);
+    }
+    EXPECT_EQ(columns, (std::vector<int>{2, 3, 4, 5, 1, 2}));
+
+    // A negative run reads as the frame it shows, with no steps.
+    std::istringstream negative("A_2x2.png Color 1 1 1 Transparency 1 NumColumns 2 NumRows 2 AnimationDelay 0 "
+                                "AnimateFlag 1 StartFrame -1 AnimationCount -7 FlipX 0 FlipY 0 LightAffected 1");
+    Sprite other;
+    other.Deserialize(negative);
+    EXPECT_EQ(other.startFrame, 3);
+    EXPECT_EQ(other.animationCount, 0);
 }
 
 TEST(SavedBlocks, LightSourceKeepsEveryKeyButTheColourAlpha)

@@ -97,6 +97,28 @@ TEST(SpriteFrames, AnimationCyclesFromTheStartFrameAcrossRows)
     EXPECT_EQ(sprite->GetShownCell().column, 1);
 }
 
+TEST(SpriteFrames, SetFrameKeepsTheRunInsideTheSheet)
+{
+    auto sprite = SheetSprite("Walk_2x4.png");
+    sprite->animationCount = 6;
+    sprite->SetFrame(2147483647);  // 2147483647 mod 8 = 7, the last frame
+    EXPECT_EQ(sprite->startFrame, 7);
+    EXPECT_EQ(sprite->currentFrame, 7);
+    EXPECT_EQ(sprite->animationCount, 0);
+    ExpectRect(*sprite, 0.75f, 1.0f, 0.5f, 1.0f);
+
+    // Fields written directly past the sheet never step currentFrame past INT_MAX.
+    sprite->animateFlag = true;
+    sprite->startFrame = 2147483647 - 1;
+    sprite->currentFrame = 2147483647 - 1;
+    sprite->animationCount = 5;
+    for (int i = 0; i < 3; ++i) {
+        sprite->Animate();
+        EXPECT_GE(sprite->currentFrame, sprite->startFrame);
+    }
+    EXPECT_EQ(sprite->currentFrame, 2147483647);
+}
+
 TEST(SpriteFrames, AnimationFollowsTheDelay)
 {
     auto sprite = SheetSprite("Run_1x8.png");

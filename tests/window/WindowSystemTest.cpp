@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "support/DisplayRequired.h"
 #include "engine/Core.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -29,9 +30,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::getenv("DISPLAY")) {
-            GTEST_SKIP() << "no X display (run under xvfb-run)";
-        }
+        REQUIRE_DISPLAY();
         ResetSceneRequests();
         Platform::ReleaseAllVirtualKeys();
         gKeyTable = MakeDefaultKeyTable();

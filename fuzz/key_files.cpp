@@ -1,0 +1,57 @@
+// The key-name file and the action file (separated by a NUL byte): read, queried, written back,
+// and read again into the same bindings.
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "FuzzWorkspace.h"
+#include "engine/InputSystem.h"
+
+namespace {
+FuzzWorkspace* workspace = nullptr;
+
+std::string Describe(const std::map<std::string, std::string>& bindings)
+{
+    std::string text;
+    for (const auto& [action, key] : bindings)
+        text += action + " -> " + key + "\n";
+    return text;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SilenceConsole();
+    workspace = new FuzzWorkspace();
+    Framework::SetKeyStateSource([](int) { return false; });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const auto [names, actions] = SplitAtNul(data, size);
+    workspace->Write("resources/SerializedKeys.txt", names);
+    workspace->Write("resources/KeyboardActionMap.txt", actions);
+
+    Framework::InputSystem input;
+    input.keyNamePath = workspace->Path("resources/SerializedKeys.txt");
+    input.actionMapPath = workspace->Path("resources/KeyboardActionMap.txt");
+    input.LoadKeyMaps();
+    for (const auto& [action, key] : gActionToKeyName) {
+        const int index = input.ActionKeyIndex(action);
+        if (index < -1 || index >= Framework::kKeyCount)
+            FuzzFailure("action " + action + " maps outside the key table", key, std::to_string(index));
+        input.IsActionDown(action);
+        input.IsActionTriggered(action);
+        input.IsActionUp(action);
+    }
+
+    const std::map<std::string, std::string> read = gActionToKeyName;
+    if (!input.SaveActionMap())
+        FuzzFailure("the action file could not be written", "", "");
+    input.LoadKeyMaps();
+    if (gActionToKeyName != read)
+        FuzzFailure("written bindings read back differently", Describe(read), Describe(gActionToKeyName));
+    return 0;
+}
