@@ -102,6 +102,12 @@ void DestroyAll()
     released.swap(gGameObjects);
     for (const auto& object : released)
         DismantleTree(object.get());
+    // Components link to each other's objects (the controller to the player, the player back to
+    // the controller): dropping every object's components breaks those cycles, so a scene's
+    // objects are freed when it ends, whoever still holds one of them.
+    for (const auto& object : released)
+        if (object)
+            object->components.clear();
     gObjectIdCounter = 0;
     released.clear();
 }

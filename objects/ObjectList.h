@@ -20,5 +20,6 @@ std::shared_ptr<GameObject> FindObjectByName(const std::string& name);
 std::shared_ptr<GameObject> FindObjectById(int32_t id);
 // Every object of object type 12 (path-finding tile), in list order.
 std::vector<std::shared_ptr<GameObject>> GetGridObjects();
-// Unlinks every tree, empties the list and resets the id counter.
+// Unlinks every tree, drops every listed object's components, empties the list and resets
+// the id counter.
 void DestroyAll();
