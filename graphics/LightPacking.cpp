@@ -90,7 +90,7 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
     for (const std::shared_ptr<GameObject>& object : objects) {
         if (!object)
             continue;
-        const std::shared_ptr<LightSource> light = object->GetComponent<LightSource>();
+        LightSource* light = object->FindComponent<LightSource>();
         if (!light || !light->Enabled)
             continue;
         if (count >= capacity) {
@@ -102,7 +102,7 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
             break;
         }
         const GameObject* owner = light->GetOwner() ? light->GetOwner() : object.get();
-        const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
+        const Transform* transform = owner->FindComponent<Transform>();
         if (!transform) {
             if (!light->reportedMissingTransform) {
                 Framework::ReportError("Light of object \"" + owner->name + "\" has no Transform; it gives no light");
