@@ -2,8 +2,6 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "editor/Editor.h"
