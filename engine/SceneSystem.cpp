@@ -2,12 +2,11 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "editor/Editor.h"
 #include "engine/Camera.h"
+#include "engine/DepthSort.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
@@ -222,20 +221,12 @@ void SceneSystem::Shutdown()
 
 bool SceneSystem::CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b)
 {
-    const auto depth = [](const std::shared_ptr<GameObject>& object) {
-        if (!object)
-            return 0.0f;
-        const auto transform = object->GetComponent<Transform>();
-        if (!transform || std::isnan(transform->position.z))
-            return 0.0f;  // a NaN would break the sort's ordering
-        return transform->position.z;
-    };
-    return depth(a) < depth(b);
+    return DepthKey(a.get()) < DepthKey(b.get());
 }
 
 void SceneSystem::SortObjectsByDepth()
 {
-    std::stable_sort(gGameObjects.begin(), gGameObjects.end(), &SceneSystem::CompareDepth);
+    SortByDepth(gGameObjects);
 }
 
 }  // namespace Framework

@@ -49,7 +49,7 @@ public:
     // Depth order: a's Transform z below b's; an object without a Transform (or with a NaN z)
     // counts as z 0.
     static bool CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b);
-    // Stable sort of gGameObjects by CompareDepth.
+    // Stable sort of gGameObjects by CompareDepth (see DepthSort.h).
     static void SortObjectsByDepth();
 
     std::map<int, std::shared_ptr<Scene>> scenes;

@@ -93,8 +93,11 @@ void DebugDraw::Flush(std::vector<Vector3>& points, unsigned int primitive, cons
                  GL_STATIC_DRAW);
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
     // No texture coordinates: (-1, -1) tells the plain program to use the colour alone.
-    glDisableVertexAttribArray(1);
-    glVertexAttrib2f(1, -1.0f, -1.0f);
+    glDisableVertexAttribArray(kTexCoordAttribute);
+    glVertexAttrib2f(kTexCoordAttribute, -1.0f, -1.0f);
+    // No per-vertex tint either: the colour is inColor alone.
+    glDisableVertexAttribArray(kTintAttribute);
+    glVertexAttrib4f(kTintAttribute, 1.0f, 1.0f, 1.0f, 1.0f);
     glDrawArrays(primitive, 0, static_cast<GLsizei>(points.size()));
     glDisableVertexAttribArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);

@@ -73,14 +73,14 @@ void GraphicsSystem::Init()
     halfWidth = static_cast<float>(gWindowSystem->width) * 0.5f;
     halfHeight = static_cast<float>(gWindowSystem->height) * 0.5f;
 
-    // The particle quad shows its texture's top row at its top.
+    // The particle quad shows its texture's top row at its top (its corners only: the draw
+    // places them itself).
     quadMesh = std::make_shared<Mesh>();
     const float flippedUV[4][2] = {{1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}, {0.0f, 0.0f}};
     for (int i = 0; i < 4; ++i) {
         quadMesh->vertices[i].u = flippedUV[i][0];
         quadMesh->vertices[i].v = flippedUV[i][1];
     }
-    quadMesh->Upload();
 
     LookAt(Vector3(0.0f, 0.0f, 5.0f), Vector3(0.0f, 0.0f, -1.0f), Vector3(0.0f, 1.0f, 0.0f));
     BuildProjection();
@@ -116,13 +116,36 @@ void GraphicsSystem::CreateLightBuffer()
             else
                 lightCapacity = static_cast<int>(static_cast<std::size_t>(blockSize) / kLightEntrySize);
         }
-        glUniformBlockBinding(lit.program, block, 0);
+        BindLightBlock(lit);
     } else if (lit.IsLinked()) {
         ReportError("The lit shader has no LightBlock; sprites are drawn unlit");
         lightCapacity = 0;
     }
     glBindBufferBase(GL_UNIFORM_BUFFER, 0, lightBuffer);
     glBindBuffer(GL_UNIFORM_BUFFER, 0);
+}
+
+void GraphicsSystem::BindLightBlock(const ShaderObject& program)
+{
+    if (program.IsLinked() && program.uniforms.lightBlockIndex >= 0)
+        glUniformBlockBinding(program.program, static_cast<GLuint>(program.uniforms.lightBlockIndex), 0);
+}
+
+const ShaderObject& GraphicsSystem::LitProgramFor(int lightCount)
+{
+    const ShaderObject& general = *programs[1];
+    if (lightCount < 1 || lightCount > kLightCapacity || !general.IsLinked())
+        return general;
+    std::unique_ptr<ShaderObject>& variant = litVariants[static_cast<std::size_t>(lightCount)];
+    if (!variant) {
+        // Built once per count, the first time that many lights are on; a variant that
+        // fails (reported by Load) leaves the general program in use.
+        variant = std::make_unique<ShaderObject>();
+        variant->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
+                      "#define LIGHT_COUNT " + std::to_string(lightCount) + "\n");
+        BindLightBlock(*variant);
+    }
+    return variant->IsLinked() && variant->uniforms.lightBlockIndex >= 0 ? *variant : general;
 }
 
 void GraphicsSystem::LookAt(const Vector3& eye, const Vector3& centre, const Vector3& up)
@@ -173,11 +196,11 @@ void GraphicsSystem::BuildProjection()
     projection = m;
 }
 
-void GraphicsSystem::UseProgram(const ShaderObject& program)
+void GraphicsSystem::UseProgram(unsigned int program)
 {
-    if (currentProgram != program.program) {
-        glUseProgram(program.program);
-        currentProgram = program.program;
+    if (currentProgram != program) {
+        glUseProgram(program);
+        currentProgram = program;
     }
 }
 
@@ -213,31 +236,27 @@ void GraphicsSystem::Update(float /*dt*/)
         return;
     }
 
-    const ShaderObject& lit = *programs[1];
     currentProgram = 0;
     textureKnown = false;
     glUseProgram(0);
 
     activeLightCount = PackAndUploadLights();
-    if (lit.IsLinked()) {
-        UseProgram(lit);
-        glUniform1f(lit.uniforms.ambientLight, gAmbientLight);
-        glUniform1i(lit.uniforms.activeLights, activeLightCount);
-    }
-    const bool lightsOn = activeLightCount > 0 && lit.IsLinked();
+    const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
+    frameLit = lightsOn ? &LitProgramFor(activeLightCount) : programs[1].get();
 
-    glActiveTexture(GL_TEXTURE0);
-    const Matrix4 projectionView = projection * view;
+    // Quads are gathered in list order and drawn in runs that share program and texture.
+    quads.Clear();
     // By index: a sprite's Init may run here, and nothing it does may invalidate the walk.
     for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
-        const std::shared_ptr<GameObject> object = gGameObjects[i];
+        GameObject* object = gGameObjects[i].get();
         if (!object)
             continue;
-        if (const std::shared_ptr<Sprite> sprite = object->GetComponent<Sprite>())
-            DrawSprite(*object, *sprite, projectionView, lightsOn);
-        if (const std::shared_ptr<ParticleEmitter> emitter = object->GetComponent<ParticleEmitter>())
-            DrawParticles(*emitter, projectionView, lightsOn);
+        if (Sprite* sprite = object->FindComponent<Sprite>())
+            QueueSprite(*object, *sprite, lightsOn);
+        if (ParticleEmitter* emitter = object->FindComponent<ParticleEmitter>())
+            QueueParticles(*emitter, lightsOn);
     }
+    DrawQueuedQuads();
 
     // Text is printed fixed-function after this: no program or vertex array may stay in use.
     glBindVertexArray(0);
@@ -248,21 +267,50 @@ void GraphicsSystem::Update(float /*dt*/)
     timer.Measure();
 }
 
-void GraphicsSystem::SetQuadUniforms(const ShaderObject& program, bool lit, const Vector3& colour, float alpha,
-                                     const Matrix4& mvp, const Matrix4& model)
+void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, const Matrix4& projectionView)
 {
-    glUniform3f(program.uniforms.inColor, colour.x, colour.y, colour.z);
-    glUniform1f(program.uniforms.alphaVal, alpha);
-    glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, mvp.Data());
-    // Only the lit program places its lights through the model matrix.
-    if (lit)
-        glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, model.Data());
+    if (!program.IsLinked())
+        return;
+    UseProgram(program.program);
+    // Quads come in world space with their own tint: the whole-draw factors stay neutral.
+    glUniform3f(program.uniforms.inColor, 1.0f, 1.0f, 1.0f);
+    glUniform1f(program.uniforms.alphaVal, 1.0f);
+    glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, projectionView.Data());
+    if (lit) {
+        const Matrix4 identity;
+        glUniformMatrix4fv(program.uniforms.targetMatrix, 1, GL_FALSE, identity.Data());
+        glUniform1f(program.uniforms.ambientLight, gAmbientLight);
+        glUniform1i(program.uniforms.activeLights, activeLightCount);
+    }
 }
 
-void GraphicsSystem::DrawSprite(GameObject& object, Sprite& sprite, const Matrix4& projectionView, bool lightsOn)
+void GraphicsSystem::DrawQueuedQuads()
 {
-    GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
-    const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
+    const Matrix4 projectionView = projection * view;
+    SetFrameUniforms(*programs[0], false, projectionView);
+    SetFrameUniforms(*frameLit, true, projectionView);
+    if (quads.QuadCount() == 0 || !quadStream.Upload(quads))
+        return;
+
+    glActiveTexture(GL_TEXTURE0);
+    for (const QuadRun& run : quads.Runs()) {
+        UseProgram(run.program);
+        if (run.texture != kTextureAsBound)
+            BindTexture(static_cast<unsigned int>(run.texture));
+        quadStream.DrawQuads(run.firstQuad, run.quadCount);
+    }
+}
+
+const ShaderObject* GraphicsSystem::ProgramFor(bool lit) const
+{
+    const ShaderObject& program = lit ? *frameLit : *programs[0];
+    return program.IsLinked() ? &program : nullptr;
+}
+
+void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, bool lightsOn)
+{
+    const GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
+    const Transform* transform = owner->FindComponent<Transform>();
     if (!transform) {
         if (!sprite.reportedMissingTransform) {
             ReportError("Sprite of object \"" + owner->name + "\" has no Transform; it is not drawn");
@@ -270,7 +318,7 @@ void GraphicsSystem::DrawSprite(GameObject& object, Sprite& sprite, const Matrix
         }
         return;
     }
-    const std::shared_ptr<Mesh>& mesh = sprite.mesh;
+    Mesh* mesh = sprite.mesh.get();
     if (!mesh) {
         // Shown from the next frame on.
         sprite.Init();
@@ -281,48 +329,36 @@ void GraphicsSystem::DrawSprite(GameObject& object, Sprite& sprite, const Matrix
         if (!mesh->IsUploaded())
             return;
     }
-
-    const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
-                                            transform->rotation, transform->scale.x, transform->scale.y);
-    const bool useLit = lightsOn && sprite.lightAffected;
-    const ShaderObject& program = useLit ? *programs[1] : *programs[0];
-    if (!program.IsLinked())
+    const ShaderObject* program = ProgramFor(lightsOn && sprite.lightAffected);
+    if (!program || mesh->vertices.size() < 4)
         return;
-    UseProgram(program);
-    SetQuadUniforms(program, useLit, sprite.GetColor(), sprite.transparency, projectionView * model, model);
     // A sprite without a texture draws with whatever is bound.
     if (sprite.texture)
-        BindTexture(sprite.texture->id);
-
-    glBindVertexArray(mesh->vertexArray);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh->indices.size()), GL_UNSIGNED_INT, nullptr);
+        quads.SetTexture(sprite.texture->id);
+    const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
+                                            transform->rotation, transform->scale.x, transform->scale.y);
+    quads.Add(program->program, model, mesh->vertices.data(), sprite.color, sprite.transparency);
 }
 
-void GraphicsSystem::DrawParticles(ParticleEmitter& emitter, const Matrix4& projectionView, bool lightsOn)
+void GraphicsSystem::QueueParticles(ParticleEmitter& emitter, bool lightsOn)
 {
-    if (!gTextureSystem || !quadMesh || !quadMesh->IsUploaded())
+    if (!gTextureSystem || !quadMesh)
         return;
-    const std::string name = emitter.GetTextureName();
+    const std::string& name = emitter.particleTextureName;
     if (!gTextureSystem->IsLoaded(name))
         return;
     const std::shared_ptr<GLTexture> texture = gTextureSystem->GetTexture(name);
-    const bool useLit = lightsOn && emitter.lightAffected;
-    const ShaderObject& program = useLit ? *programs[1] : *programs[0];
-    if (!program.IsLinked())
+    const ShaderObject* program = ProgramFor(lightsOn && emitter.lightAffected);
+    if (!program)
         return;
-    UseProgram(program);
-    BindTexture(texture ? texture->id : 0);
-    glBindVertexArray(quadMesh->vertexArray);
-    const GLsizei indexCount = static_cast<GLsizei>(quadMesh->indices.size());
-
+    quads.SetTexture(texture ? texture->id : 0);
     for (const Particle& particle : emitter.particles) {
         if (!particle.alive)
             continue;
         const Matrix4 model = Matrix4::Translate(particle.position.x, particle.position.y, particle.position.z) *
                               Matrix4::RotateZ(particle.rotation) *
                               Matrix4::Scale(particle.scale.x, particle.scale.y, 1.0f);
-        SetQuadUniforms(program, useLit, particle.color, particle.alpha, projectionView * model, model);
-        glDrawElements(GL_TRIANGLES, indexCount, GL_UNSIGNED_INT, nullptr);
+        quads.Add(program->program, model, quadMesh->vertices.data(), particle.color, particle.alpha);
     }
 }
 
@@ -346,8 +382,12 @@ void GraphicsSystem::Shutdown()
     lightBuffer = 0;
     programs[0].reset();
     programs[1].reset();
+    for (auto& variant : litVariants)
+        variant.reset();
+    frameLit = nullptr;
     quadMesh.reset();
     lightStaging.clear();
+    quads.Clear();
     activeLightCount = 0;
     currentProgram = 0;
     textureKnown = false;

@@ -9,6 +9,8 @@
 #include "engine/Vector3.h"
 #include "graphics/FontText.h"
 #include "graphics/LightPacking.h"
+#include "graphics/QuadBatch.h"
+#include "graphics/QuadStream.h"
 
 class Mesh;
 class ShaderObject;
@@ -26,7 +28,9 @@ namespace Framework {
 // camera matrix that BeginFrame takes each frame; the projection is orthographic in pixels.
 // Each Update draws, in list order, every object's sprite (through the lit program when a
 // light is on and the sprite is light-affected, else the plain one) and then its particles;
-// the lights are packed into "LightBlock" first, rewritten in full every frame.
+// the lights are packed into "LightBlock" first, rewritten in full every frame. The quads are
+// placed in the world on the CPU and sent in one buffer; neighbours in the list that share
+// program and texture go to the driver as one draw call.
 class GraphicsSystem : public System {
 public:
     GraphicsSystem();
@@ -77,7 +81,9 @@ public:
 
     std::array<std::shared_ptr<ShaderObject>, 2> programs;  // 0 plain, 1 lit
     FontText font;
-    std::shared_ptr<Mesh> quadMesh;  // the particle quad, v flipped
+    std::shared_ptr<Mesh> quadMesh;  // the particle quad's corners, v flipped
+    QuadBatch quads;                 // this frame's quads, in draw order
+    QuadStream quadStream;
     unsigned int lightBuffer = 0;
     // Entries the light block holds: kLightCapacity, or fewer if the lit program declares a
     // smaller block (reported at Init).
@@ -88,14 +94,22 @@ public:
 private:
     void CreateLightBuffer();
     int PackAndUploadLights();
-    void UseProgram(const ShaderObject& program);
+    void UseProgram(unsigned int program);
     void BindTexture(unsigned int id);
-    // "inColor", "alphaVal", "MVP" and, for the lit program, "targetMatrix" of one quad.
-    void SetQuadUniforms(const ShaderObject& program, bool lit, const Vector3& colour, float alpha,
-                         const Matrix4& mvp, const Matrix4& model);
-    void DrawSprite(GameObject& object, Sprite& sprite, const Matrix4& projectionView, bool lightsOn);
-    void DrawParticles(ParticleEmitter& emitter, const Matrix4& projectionView, bool lightsOn);
+    void BindLightBlock(const ShaderObject& program);
+    // The lit program for that many lights: a variant built for the count, else the general one.
+    const ShaderObject& LitProgramFor(int lightCount);
+    // The linked program for a lit or a plain quad this frame, or null.
+    const ShaderObject* ProgramFor(bool lit) const;
+    // What a program needs once a frame: the view, neutral whole-draw tint, and the lights.
+    void SetFrameUniforms(const ShaderObject& program, bool lit, const Matrix4& projectionView);
+    void QueueSprite(GameObject& object, Sprite& sprite, bool lightsOn);
+    void QueueParticles(ParticleEmitter& emitter, bool lightsOn);
+    void DrawQueuedQuads();
 
+    // Lit programs built for exactly n lights (index n), made on first use.
+    std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
+    const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
     bool contextReady = false;
     std::vector<unsigned char> lightStaging;
     unsigned int currentProgram = 0;

@@ -1,5 +1,7 @@
 #include "graphics/LightPacking.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -22,6 +24,48 @@ Matrix4 ObjectModelMatrix(float x, float y, float z, float rotationDegrees, floa
            Matrix4::Scale(scaleX, scaleY, 1.0f);
 }
 
+LightShape ShapeOfLight(const Matrix4& model, const LightParams& params)
+{
+    LightShape shape;
+    const float ax = model[0];
+    const float ay = model[1];
+    const float bx = model[4];
+    const float by = model[5];
+    const float lengthX = ax * ax + ay * ay;
+    const float lengthY = bx * bx + by * by;
+    const float cutoff = params.cutoffDistance;
+    // Also false for NaN: such a light stays dark rather than lighting everything.
+    if (!(lengthX >= 1e-8f && lengthY >= 1e-8f && cutoff > 0.0f))
+        return shape;  // its defaults put every point past the reach
+
+    shape.axisX[0] = ax / lengthX;
+    shape.axisX[1] = ay / lengthX;
+    shape.axisY[0] = bx / lengthY;
+    shape.axisY[1] = by / lengthY;
+    const float ox = model[12];
+    const float oy = model[13];
+    shape.centre[0] = (ox * shape.axisX[0] + oy * shape.axisX[1]) + params.position[0];
+    shape.centre[1] = (ox * shape.axisY[0] + oy * shape.axisY[1]) + params.position[1];
+
+    const float reach = cutoff * 1.15f;
+    shape.reachSquared = reach * reach;
+    shape.hardRadius = std::clamp(params.hardLightRatio, 0.0f, 1.0f) * cutoff;
+    shape.fallScale = 1.0f / std::max(cutoff - shape.hardRadius, 0.0001f);
+    shape.fadeStart = cutoff;
+    shape.fadeScale = 1.0f / std::max(reach - cutoff, 0.0001f);
+    shape.floorLevel = std::clamp(params.minimumBrightness, 0.0f, 1.0f);
+    shape.floorRest = 1.0f - shape.floorLevel;
+
+    // A cone that is a full turn (or more) does not limit the light.
+    const float halfAngle = std::clamp(params.halfAngle, 0.0f, 3.1415927f);
+    if (params.position[2] > 0.5f && halfAngle < 3.14159f) {
+        shape.spot = 1.0f;
+        shape.coneOuterCos = std::cos(halfAngle);
+        shape.coneScale = 1.0f / std::max(std::cos(halfAngle * 0.55f) - shape.coneOuterCos, 0.0001f);
+    }
+    return shape;
+}
+
 bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, const Matrix4& model,
                     const LightParams& params)
 {
@@ -33,6 +77,8 @@ bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, co
     unsigned char* entry = buffer + start;
     std::memcpy(entry + kLightModelOffset, model.Data(), 16 * sizeof(float));
     std::memcpy(entry + kLightAngleOffset, &params, sizeof(LightParams));
+    const LightShape shape = ShapeOfLight(model, params);
+    std::memcpy(entry + kLightShapeOffset, &shape, sizeof(LightShape));
     return true;
 }
 
@@ -44,7 +90,7 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
     for (const std::shared_ptr<GameObject>& object : objects) {
         if (!object)
             continue;
-        const std::shared_ptr<LightSource> light = object->GetComponent<LightSource>();
+        LightSource* light = object->FindComponent<LightSource>();
         if (!light || !light->Enabled)
             continue;
         if (count >= capacity) {
@@ -56,7 +102,7 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
             break;
         }
         const GameObject* owner = light->GetOwner() ? light->GetOwner() : object.get();
-        const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
+        const Transform* transform = owner->FindComponent<Transform>();
         if (!transform) {
             if (!light->reportedMissingTransform) {
                 Framework::ReportError("Light of object \"" + owner->name + "\" has no Transform; it gives no light");

@@ -12,7 +12,7 @@ class GameObject;
 // kLightCapacity sizes the GL buffer, bounds the packing loop, and is the array length that
 // resources/shaders/ShadowFrag_new.txt declares (MAX_LIGHTS); a test checks that they agree.
 constexpr int kLightCapacity = 40;
-constexpr std::size_t kLightEntrySize = 112;
+constexpr std::size_t kLightEntrySize = 176;
 constexpr std::size_t kLightBufferSize = kLightCapacity * kLightEntrySize;
 
 // Byte offsets inside one entry.
@@ -24,6 +24,7 @@ constexpr std::size_t kLightHardRatioOffset = 76;       // float
 constexpr std::size_t kLightColourOffset = 80;          // vec4
 constexpr std::size_t kLightPositionOffset = 96;        // vec3 (z 1 spot, 0 point)
 constexpr std::size_t kLightMinBrightnessOffset = 108;  // float
+constexpr std::size_t kLightShapeOffset = 112;          // LightShape, 4 x vec4
 
 // The 48-byte parameter part of an entry (bytes 64..111), in the entry's order.
 struct LightParams
@@ -38,11 +39,41 @@ struct LightParams
 };
 static_assert(sizeof(LightParams) == 48, "the parameter part of a light entry is 48 bytes");
 
+// What the lit program needs of a light, worked out once per frame here rather than for every
+// fragment (bytes 112..175 of an entry). A world point p lies at
+//   local = (dot(p, axisX), dot(p, axisY)) - centre
+// in the light's own units, at distance d = |local|. The light's level there is
+//   (floorLevel + floorRest x fall) x reach x cone, with
+//   fall  = 1 - ease((d - hardRadius) x fallScale)
+//   reach = 1 - ease((d - fadeStart) x fadeScale)      exactly 0 from reachSquared on
+//   cone  = ease((cos of the angle off the beam - coneOuterCos) x coneScale)
+// where ease is smoothstep's curve on 0..1. The defaults give a light that reaches nowhere
+// (a zero axis or cut-off), and a light without a cone gets one that never limits it.
+struct LightShape
+{
+    float axisX[2] = {0.0f, 0.0f};  // the model's x axis over its squared length
+    float axisY[2] = {0.0f, 0.0f};  // the same for y
+    float centre[2] = {0.0f, 0.0f};
+    float reachSquared = -1.0f;     // (1.15 x cut-off) squared
+    float spot = 0.0f;              // 1 when a cone limits the light
+    float hardRadius = 0.0f;        // full brightness out to here
+    float fallScale = 1.0f;         // 1 / (cut-off - hard radius)
+    float fadeStart = -1.0f;        // the cut-off
+    float fadeScale = 1.0f;         // 1 / (0.15 x cut-off)
+    float coneOuterCos = -3.0f;     // cos(half angle): the cone's edge
+    float coneScale = 1.0f;         // 1 / (cos(0.55 x half angle) - cos(half angle))
+    float floorLevel = 0.0f;        // minimum brightness within the cut-off, 0..1
+    float floorRest = 1.0f;         // 1 - floorLevel
+};
+static_assert(sizeof(LightShape) == kLightEntrySize - kLightShapeOffset, "the shape part fills the entry");
+
+LightShape ShapeOfLight(const Matrix4& model, const LightParams& params);
+
 // Translate(x, y, z) x RotateZ(degrees) x Scale(sx, sy, 1): a light's (or a sprite's) model.
 Matrix4 ObjectModelMatrix(float x, float y, float z, float rotationDegrees, float scaleX, float scaleY);
 float DegreesToRadians(float degrees);
 
-// Writes entry `index` (model, then the parameters) into the buffer of bufferSize bytes.
+// Writes entry `index` (model, the parameters, then their shape) into the buffer of bufferSize bytes.
 // Returns false, writing nothing, when the entry would not fit entirely.
 bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, const Matrix4& model,
                     const LightParams& params);

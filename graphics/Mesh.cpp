@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+#include "graphics/ShaderObject.h"
+
 Mesh::Mesh()
     : indices{0, 1, 3, 1, 2, 3},
       vertices{
@@ -36,11 +38,11 @@ void Mesh::Upload()
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * sizeof(uint32_t)),
                  indices.data(), GL_STATIC_DRAW);
 
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+    glEnableVertexAttribArray(kPositionAttribute);
+    glVertexAttribPointer(kPositionAttribute, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
                           reinterpret_cast<const void*>(offsetof(MeshVertex, x)));
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+    glEnableVertexAttribArray(kTexCoordAttribute);
+    glVertexAttribPointer(kTexCoordAttribute, 2, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
                           reinterpret_cast<const void*>(offsetof(MeshVertex, u)));
 
     glBindBuffer(GL_ARRAY_BUFFER, 0);

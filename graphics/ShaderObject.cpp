@@ -21,6 +21,17 @@ bool ReadWholeFile(const std::string& path, std::string& text)
     return true;
 }
 
+// The lines go right after the "#version" line, which must stay first.
+std::string WithDefines(const std::string& source, const std::string& defines)
+{
+    if (defines.empty())
+        return source;
+    const std::size_t lineEnd = source.find('\n');
+    if (source.compare(0, 8, "#version") != 0 || lineEnd == std::string::npos)
+        return defines + source;
+    return source.substr(0, lineEnd + 1) + defines + source.substr(lineEnd + 1);
+}
+
 std::string ShaderLog(GLuint shader)
 {
     GLint length = 0;
@@ -69,7 +80,7 @@ bool ShaderObject::Compile(unsigned int shader, const std::string& source, const
     return true;
 }
 
-void ShaderObject::Load(std::string vertexPath, std::string fragmentPath)
+void ShaderObject::Load(std::string vertexPath, std::string fragmentPath, const std::string& fragmentDefines)
 {
     ReleaseGL();
     linked = false;
@@ -97,13 +108,14 @@ void ShaderObject::Load(std::string vertexPath, std::string fragmentPath)
     }
 
     const bool vertexOk = Compile(vertexShader, vertexSource, vertexPath);
-    const bool fragmentOk = Compile(fragmentShader, fragmentSource, fragmentPath);
+    const bool fragmentOk = Compile(fragmentShader, WithDefines(fragmentSource, fragmentDefines), fragmentPath);
 
     if (vertexOk && fragmentOk) {
         glAttachShader(program, vertexShader);
         glAttachShader(program, fragmentShader);
-        glBindAttribLocation(program, 0, "position");
-        glBindAttribLocation(program, 1, "texCoord");
+        glBindAttribLocation(program, kPositionAttribute, "position");
+        glBindAttribLocation(program, kTexCoordAttribute, "texCoord");
+        glBindAttribLocation(program, kTintAttribute, "vertexTint");
         glLinkProgram(program);
         GLint ok = GL_FALSE;
         glGetProgramiv(program, GL_LINK_STATUS, &ok);

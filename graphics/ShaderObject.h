@@ -17,9 +17,13 @@ struct ShaderUniforms
     int lightBlockIndex = -1;
 };
 
-// One linked program built from a vertex-shader file and a fragment-shader file. Vertex
-// attribute 0 is bound to "position" and attribute 1 to "texCoord" before linking, the layout
-// every mesh uses. Missing files and compile or link errors are reported on the console and in
+// Vertex attribute locations every program is linked with.
+constexpr unsigned int kPositionAttribute = 0;  // "position", vec3
+constexpr unsigned int kTexCoordAttribute = 1;  // "texCoord", vec2
+constexpr unsigned int kTintAttribute = 2;      // "vertexTint", vec4: colour and alpha
+
+// One linked program built from a vertex-shader file and a fragment-shader file, with the
+// attribute locations above bound before linking. Missing files and compile or link errors are reported on the console and in
 // the log; such a program stays unlinked and draws nothing.
 class ShaderObject : public GLResource
 {
@@ -27,7 +31,9 @@ public:
     ShaderObject() = default;
     ~ShaderObject() override;
 
-    void Load(std::string vertexPath, std::string fragmentPath);
+    // fragmentDefines: lines ("#define NAME value\n") put after the fragment shader's
+    // "#version" line, to build a variant of it.
+    void Load(std::string vertexPath, std::string fragmentPath, const std::string& fragmentDefines = "");
     bool IsLinked() const { return linked; }
     // The last problem Load reported, or "".
     const std::string& GetError() const { return error; }

@@ -25,10 +25,16 @@ public:
     template <class T>
     std::shared_ptr<T> GetComponent() const
     {
-        for (const auto& component : components)
-            if (component && typeid(*component) == typeid(T))
-                return std::static_pointer_cast<T>(component);
-        return nullptr;
+        const std::shared_ptr<Component>* slot = FindSlot(typeid(T));
+        return slot ? std::static_pointer_cast<T>(*slot) : nullptr;
+    }
+    // The same component without touching its reference count, for per-frame walks; valid
+    // while the component stays in the list.
+    template <class T>
+    T* FindComponent() const
+    {
+        const std::shared_ptr<Component>* slot = FindSlot(typeid(T));
+        return slot ? static_cast<T*>(slot->get()) : nullptr;
     }
 
     // Drops the component when one already present reports typeId; otherwise appends
@@ -62,6 +68,13 @@ public:
     bool transient = false;
 
 private:
+    const std::shared_ptr<Component>* FindSlot(const std::type_info& type) const
+    {
+        for (const auto& component : components)
+            if (component && typeid(*component) == type)
+                return &component;
+        return nullptr;
+    }
     // Removes this object from its parent's children and clears the link fields.
     void Unlink();
 };

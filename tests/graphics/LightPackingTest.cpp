@@ -2,6 +2,7 @@
 // and the shipped lit shader must agree on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -130,6 +131,101 @@ TEST(LightPacking, TheShippedLitShaderDeclaresTheSameCapacity)
     ASSERT_TRUE(std::regex_search(source, match, std::regex("#define MAX_LIGHTS ([0-9]+)")));
     EXPECT_EQ(std::stoi(match[1].str()), kLightCapacity);
     EXPECT_NE(source.find("Light lights[MAX_LIGHTS]"), std::string::npos);
+    // The worked-out part the shader reads after the parameters.
+    for (const char* field : {"vec4 axes;", "vec4 centre;", "vec4 falloff;", "vec4 cone;"})
+        EXPECT_NE(source.find(field), std::string::npos) << field;
+}
+
+// The light's level at a world point through the shape, as the lit program works it out.
+float LevelThroughShape(const LightShape& s, float px, float py)
+{
+    const auto ease = [](float t) {
+        t = std::min(std::max(t, 0.0f), 1.0f);
+        return t * t * (3.0f - 2.0f * t);
+    };
+    const float lx = px * s.axisX[0] + py * s.axisX[1] - s.centre[0];
+    const float ly = px * s.axisY[0] + py * s.axisY[1] - s.centre[1];
+    const float dist = std::sqrt(lx * lx + ly * ly);
+    const float fall = 1.0f - ease((dist - s.hardRadius) * s.fallScale);
+    const float reach = 1.0f - ease((dist - s.fadeStart) * s.fadeScale);
+    const float cone = dist > 1e-4f ? ease((-ly / dist - s.coneOuterCos) * s.coneScale) : 1.0f;
+    return (s.floorLevel + s.floorRest * fall) * reach * cone;
+}
+
+TEST(LightShape, PlacesPointsInTheLightsOwnSpaceAndEndsItsReachExactly)
+{
+    // Turned a quarter, scaled (2, 3), centred at (0.5, -1) of its own space: local (u, v)
+    // sits at world (100, -50) + u * (0, 2) + v * (-3, 0).
+    LightParams params;
+    params.cutoffDistance = 40.0f;
+    params.hardLightRatio = 0.25f;
+    params.minimumBrightness = 0.2f;
+    params.position[0] = 0.5f;
+    params.position[1] = -1.0f;
+    const Matrix4 model = ObjectModelMatrix(100.0f, -50.0f, 0.0f, 90.0f, 2.0f, 3.0f);
+    const LightShape shape = ShapeOfLight(model, params);
+
+    const auto world = [](float u, float v) { return std::make_pair(100.0f - 3.0f * v, -50.0f + 2.0f * u); };
+    const auto [cx, cy] = world(0.5f, -1.0f);
+    EXPECT_NEAR(LevelThroughShape(shape, cx, cy), 1.0f, 1e-5f);                 // the centre: full
+    const auto [hx, hy] = world(0.5f + 9.0f, -1.0f);
+    EXPECT_NEAR(LevelThroughShape(shape, hx, hy), 1.0f, 1e-4f);                 // inside the hard radius
+    const auto [ex, ey] = world(0.5f, -1.0f + 40.0f);
+    EXPECT_NEAR(LevelThroughShape(shape, ex, ey), 0.2f, 1e-4f);                 // the cut-off: the floor
+    const auto [ox, oy] = world(0.5f + 46.5f, -1.0f);
+    EXPECT_EQ(LevelThroughShape(shape, ox, oy), 0.0f);                          // past 1.15 x cut-off
+    EXPECT_FLOAT_EQ(shape.reachSquared, 46.0f * 46.0f);
+}
+
+TEST(LightShape, ConesDegenerateLightsAndClampsFollowTheLitProgram)
+{
+    LightParams params;
+    params.cutoffDistance = 100.0f;
+    params.halfAngle = 0.5f;
+    params.position[2] = 1.0f;  // a spot, shining down (-y) at rotation 0
+    const Matrix4 model = ObjectModelMatrix(0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f);
+    const LightShape spot = ShapeOfLight(model, params);
+    EXPECT_EQ(spot.spot, 1.0f);
+    EXPECT_GT(LevelThroughShape(spot, 0.0f, -5.0f), 0.99f);
+    EXPECT_EQ(LevelThroughShape(spot, 30.0f, 0.0f), 0.0f);  // off the cone
+    EXPECT_EQ(LevelThroughShape(spot, 0.0f, 30.0f), 0.0f);  // behind
+
+    // A cone of a full turn or more lights all round.
+    params.halfAngle = 4.0f;
+    const LightShape round = ShapeOfLight(model, params);
+    EXPECT_EQ(round.spot, 0.0f);
+    EXPECT_GT(LevelThroughShape(round, 0.0f, 5.0f), 0.99f);
+
+    // Ratios and floors outside 0..1 are clamped; a hard ratio of 1 is a hard edge.
+    params.hardLightRatio = 3.0f;
+    params.minimumBrightness = -1.0f;
+    const LightShape hard = ShapeOfLight(model, params);
+    EXPECT_FLOAT_EQ(hard.hardRadius, 100.0f);
+    EXPECT_EQ(hard.floorLevel, 0.0f);
+    EXPECT_TRUE(std::isfinite(hard.fallScale));
+
+    // No cut-off, or a squashed axis: the light reaches nowhere.
+    params.cutoffDistance = 0.0f;
+    EXPECT_EQ(LevelThroughShape(ShapeOfLight(model, params), 0.0f, 0.0f), 0.0f);
+    params.cutoffDistance = 100.0f;
+    const LightShape flat = ShapeOfLight(ObjectModelMatrix(0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f), params);
+    EXPECT_LT(flat.reachSquared, 0.0f);
+    EXPECT_EQ(LevelThroughShape(flat, 0.0f, 0.0f), 0.0f);
+}
+
+TEST(LightShape, IsPackedAfterTheParameters)
+{
+    LightParams params;
+    params.cutoffDistance = 50.0f;
+    std::vector<unsigned char> buffer(kLightBufferSize, 0);
+    const Matrix4 model = ObjectModelMatrix(10.0f, 20.0f, 0.0f, 0.0f, 1.0f, 1.0f);
+    ASSERT_TRUE(PackLightEntry(buffer.data(), buffer.size(), 1, model, params));
+    LightShape packed;
+    std::memcpy(&packed, buffer.data() + kLightEntrySize + kLightShapeOffset, sizeof packed);
+    const LightShape expected = ShapeOfLight(model, params);
+    EXPECT_EQ(std::memcmp(&packed, &expected, sizeof packed), 0);
+    EXPECT_FLOAT_EQ(packed.centre[0], 10.0f);
+    EXPECT_FLOAT_EQ(packed.centre[1], 20.0f);
 }
 
 }  // namespace

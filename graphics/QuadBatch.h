@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/Matrix4.h"
+#include "engine/Vector3.h"
+#include "graphics/Mesh.h"
+
+// One vertex of a batched quad: world position, texture coordinate, then tint and fade
+// (36 bytes), the layout the stream's vertex array reads.
+struct QuadVertex
+{
+    float x, y, z;
+    float u, v;
+    float r, g, b, a;
+};
+static_assert(sizeof(QuadVertex) == 36, "the batched vertex is 9 packed floats");
+
+// Texture "name" meaning: keep whatever texture is bound when the run is drawn.
+constexpr int64_t kTextureAsBound = -1;
+
+// Consecutive quads drawn by one call: the same program and the same texture.
+struct QuadRun
+{
+    unsigned int program = 0;
+    int64_t texture = kTextureAsBound;
+    uint32_t firstQuad = 0;
+    uint32_t quadCount = 0;
+};
+
+// A frame's quads in draw order, already placed in the world, grouped into runs. Nothing
+// is reordered: a run ends wherever the program or the texture changes, so drawing the runs
+// in turn paints exactly what drawing the quads one by one would. GL-free.
+class QuadBatch
+{
+public:
+    void Clear();
+    // The texture the following quads use, as a bind would set it; kTextureAsBound keeps
+    // what was bound before the frame.
+    void SetTexture(int64_t texture) { currentTexture = texture; }
+    // One quad of Mesh's four corners (their x, y, z and u, v) placed by model, tinted by
+    // colour and faded by alpha, drawn by program with the current texture.
+    void Add(unsigned int program, const Matrix4& model, const MeshVertex* corners, const Vector3& colour,
+             float alpha);
+
+    const std::vector<QuadVertex>& Vertices() const { return vertices; }
+    const std::vector<QuadRun>& Runs() const { return runs; }
+    std::size_t QuadCount() const { return vertices.size() / 4; }
+
+private:
+    std::vector<QuadVertex> vertices;
+    std::vector<QuadRun> runs;
+    int64_t currentTexture = kTextureAsBound;
+};
