@@ -58,7 +58,7 @@ TEST_F(AppTest, OpensItsWindowAndQuitsCleanlyOnLeftCtrlEscape)
 
     // Held long enough to span several frames; the splash ignores Escape this early.
     Capture("xdotool keydown --window " + window + " Control_L sleep 0.3 keydown --window " + window +
-            " Escape sleep 0.5 keyup --window " + window + " Escape keyup --window " + window +
+            " Escape sleep 1.5 keyup --window " + window + " Escape keyup --window " + window +
             " Control_L 2>/dev/null");
     EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
 
