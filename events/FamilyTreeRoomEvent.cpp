@@ -152,7 +152,7 @@ void FamilyTreeRoomEvent::UpdateZones()
                 Say(questionLines, true);
         }
         bool yes = false;
-        if (AnswerReady(yes) && yes) {
+        if (PlayerFree() && AnswerReady(yes) && yes) {
             Pour(hasWater1, piece1Icon);
             Pour(hasWater2, piece2Icon);
         }

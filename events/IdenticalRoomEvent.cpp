@@ -217,8 +217,10 @@ void IdenticalRoomEvent::HandleZone(Zone zone, const std::shared_ptr<GameObject>
     case Zone::None:
         return;
     }
+    // The answer is taken once the box has closed: closing it frees the player, which would
+    // otherwise undo the lock of a fade started on the answer.
     bool yes = false;
-    if (AnswerReady(yes) && yes)
+    if (PlayerFree() && AnswerReady(yes) && yes)
         ApplyYes(zone);
 }
 

@@ -86,7 +86,8 @@ void RunningTrigger::UpdateHole()
     if (InteractPressed())
         Say(holeLines, true);
     bool yes = false;
-    if (AnswerReady(yes) && yes && gameController && holeTarget)
+    // Taken once the box has closed, so its closing cannot free the player during the fade.
+    if (PlayerFree() && AnswerReady(yes) && yes && gameController && holeTarget)
         gameController->FadeTeleport(story::PositionOf(holeTarget), false, 0.5f);
 }
 

@@ -17,8 +17,8 @@ protected:
     {
         BuildPlayerRig();
         Attach<TBC>(Zone("Lever", 3.0f, 0.0f));
-        GiveAudio(Prop("SmashingLever", 3.0f, 1.0f, "Empty_1x1.png", 1, 2), "lever", true);
-        GiveAudio(Prop("TrapDoor", 6.0f, 0.0f, "Empty_1x1.png", 1, 4), "trapdoor", true);
+        GiveAudio(Prop("SmashingLever", 3.0f, 1.0f, "Lever_1x2.png", 1, 2), "lever", true);
+        GiveAudio(Prop("TrapDoor", 6.0f, 0.0f, "TrapDoor_1x5.png", 1, 5), "trapdoor", true);
         Zone("Entrance1-6a", 6.0f, -4.0f);
         Prop("LeverMove", 40.0f, 0.0f);
     }
@@ -84,7 +84,7 @@ class PortraitTest : public StoryRig {};
 TEST_F(PortraitTest, ThePaintingTurnsRightOfTheLineAndCompletesForGood)
 {
     BuildPlayerRig();
-    GameObject& portrait = Prop("Portrait", 332.0f, 3.0f, "Portrait_1x3.png", 1, 3);
+    GameObject& portrait = Prop("Portrait", 332.0f, 3.0f, "Painting_1x3.png", 1, 3);
     Attach<PortraitEvent>(portrait);
     GiveAudio(Zone("PortraitCollider", 332.5f, 0.0f, 6.0f, 2.0f), "portrait_near", true);
     GiveAudio(Zone("PaintTrigger", 300.0f, 0.0f), "portrait_done", true);
