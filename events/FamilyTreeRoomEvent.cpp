@@ -219,8 +219,11 @@ void FamilyTreeRoomEvent::Pour(bool& hasWater, const std::shared_ptr<GameObject>
     waterCount += 2;
     growing = true;
     keepPlayerLocked = true;
-    if (gameController)
+    if (gameController) {
         gameController->LockPlayer(true);
+        // No box will free him: the end of the growth must.
+        lockedForGrowth = true;
+    }
 }
 
 void FamilyTreeRoomEvent::GrowTree(float dt)

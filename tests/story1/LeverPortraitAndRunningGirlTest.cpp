@@ -142,7 +142,7 @@ TEST_F(RunningGirlTest, ThePaperSendsTheGirlRunningAndOpensTheHole)
     EXPECT_TRUE(Controller().imageActive);
     EXPECT_TRUE(Hidden("Paper"));
     CloseImage();
-    ASSERT_TRUE(StepUntil([&] { return Script<RunningTrigger>("PaperSpot").girlRunning; }, 1.0f));
+    ASSERT_TRUE(StepUntil([&] { return Script<RunningTrigger>("PaperSpot").girlRunning; }, 2.0f));
     EXPECT_GT(CountPlays("running"), 0);
     ASSERT_TRUE(StepUntil([&] { return Script<RunningTrigger>("PaperSpot").girlGone; }, 3.0f));
     EXPECT_GT(At("LittleGirl").x, 5.0f);

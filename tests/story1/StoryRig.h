@@ -77,7 +77,7 @@ protected:
             StepSeconds(0.25f);
             Interact();
         }
-        ASSERT_TRUE(StepUntil([&] { return !Controller().imageActive && !Controller().playerLocked; }, 10.0f));
+        ASSERT_TRUE(StepUntil([&] { return !Controller().imageActive; }, 10.0f));
     }
     std::string FirstLine() const
     {
