@@ -160,3 +160,24 @@ TEST_F(RunningGirlTest, ThePaperSendsTheGirlRunningAndOpensTheHole)
 
 }  // namespace
 }  // namespace story1
+
+namespace story1 {
+namespace {
+
+class ShippedLeverRoomTest : public StoryRig {};
+
+TEST_F(ShippedLeverRoomTest, TheSecondRoomLeadsToTheLeverWhoseTrapDoorLeadsOn)
+{
+    StartShippedLevel();
+    StepSeconds(1.1f);
+    PutPlayer(45.0f, 4.0f);
+    ASSERT_TRUE(StepUntil([&] { return PlayerPosition().x > 95.0f && !Controller().playerLocked; }, 3.0f));
+    PutPlayer(96.0f, 2.5f);
+    Interact();
+    ASSERT_TRUE(StepUntil([&] { return Script<TBC>("LeverRoomLever").completed; }, 8.0f));
+    PutPlayer(104.0f, 0.0f);
+    ASSERT_TRUE(StepUntil([&] { return PlayerPosition().x < 41.0f; }, 3.0f));
+}
+
+}  // namespace
+}  // namespace story1
