@@ -2,20 +2,266 @@
 
 #include <ostream>
 
+#include "audio/Audio.h"
+#include "events/StoryObjects.h"
+#include "gameplay/GameController.h"
+#include "gameplay/PlayerBehaviour.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
-ElevatorPuzzle::ElevatorPuzzle() : Component(kTypeId)
+ElevatorPuzzle::ElevatorPuzzle() : StoryEvent(kTypeId)
 {
 }
 
 void ElevatorPuzzle::Init()
 {
     typeId = kTypeId;
+    FindStoryCollaborators();
+    playerSprite = Find("PlayerSprite");
+    generator = Find("GenSlot1");
+    cuttersIcon = Find("Piece1Icon");
+    handleIcon = Find("Piece2Icon");
+    cuttersObject = Find("ShelfPiece1");
+    handleObject = Find("GenPiece2");
+    leftWall = Find("FalseLeftWall");
+    rightWall = Find("FalseRightWall");
+    backWall = Find("FalseBackWall");
+    entrance = Find("Entrance1-9");
+    backDoor = Find("ElevatorBackDoor");
+    lift = Find("Lift");
+    liftCollider = Find("LiftCollider");
+    soundTrigger = Find("AudioTrigger2");
+    stalker = Find("StalkerEnemy");
+    liftTarget = Find("LiftTele");
+    startSound = story::AudioOf(Find("GeneratorCollider"));
+    ownerAudio = GetOwner() ? GetOwner()->GetComponent<Audio>() : nullptr;
+
+    cuttersPickedLines = {DialogueLine("Picked up Chain Cutters.", false, 0)};
+    handlePickedLines = {DialogueLine("Picked up Generator Handle.", false, 0)};
+    shelfRemarkLines = {DialogueLine("Hmm, these chain cutters might be useful.", true, 0)};
+    cuttersUsedLines = {DialogueLine("Used Chain Cutters.", false, 0),
+                        DialogueLine("It's opened, but the generator... it seems the handle is missing.", false, 0)};
+    generatorChainedLines = {DialogueLine("A generator... it is chained up...", true, 0),
+                             DialogueLine("I wonder if there is anything around here I can use?", true, 0)};
+    generatorStartedLines = {DialogueLine("Used Generator Handle.", false, 0),
+                             DialogueLine("It's turned on... !!?", true, 0),
+                             DialogueLine("There's something in the room!", true, 0)};
+    handleMissingLines = {DialogueLine(
+        "The generator's handle is missing... Maybe there's a substitute I can find around here.", true, 0)};
+}
+
+void ElevatorPuzzle::Restore()
+{
+    restored = true;
+    const auto sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr;
+    const int frame = sprite ? sprite->startFrame : 0;
+    chainCut = frame >= 1;
+    generatorStarted = frame >= 2;
+    if (generatorStarted) {
+        liftPhase = true;
+        // The room change has not happened while the way in still stands.
+        roomChangePending = !story::IsHidden(entrance);
+        return;
+    }
+    holdingCutters = !chainCut && story::IconShows(cuttersIcon, cuttersIconTexture);
+    holdingHandle = !holdingCutters && story::IconShows(handleIcon, handleIconTexture);
+    const std::shared_ptr<GameObject> cutters = Find("GenPiece1");
+    if (holdingCutters || chainCut || (cutters && !story::IsHidden(cutters))) {
+        cuttersFound = true;
+        cuttersObject = cutters;
+    }
 }
 
 void ElevatorPuzzle::Update(float dt)
 {
-    (void)dt;
+    if (completed)
+        return;
+    if (!restored)
+        Restore();
+
+    if (!liftPhase) {
+        if (cuttersObject && PlayerOverlaps(cuttersObject.get())) {
+            UpdatePrompt(cuttersObject.get());
+            if (InteractPressed()) {
+                if (!cuttersFound)
+                    Say(shelfRemarkLines);
+                remarkPending = true;
+            }
+            if (remarkPending && PlayerFree()) {
+                remarkPending = false;
+                PickUpChainCutters();
+            }
+        } else if (handleObject && PlayerOverlaps(handleObject.get())) {
+            UpdatePrompt(handleObject.get());
+            if (InteractPressed())
+                PickUpHandle();
+        } else if (generator && PlayerOverlaps(generator.get())) {
+            UpdatePrompt(generator.get());
+            if (InteractPressed()) {
+                UseGenerator();
+                UpdateGeneratorFrame();
+            }
+        } else if (soundTrigger && PlayerOverlaps(soundTrigger.get())) {
+            if (holdingHandle && !soundTriggerPlayed) {
+                story::PlayOf(soundTrigger);
+                soundTriggerPlayed = true;
+            }
+        } else {
+            ClearPrompt();
+        }
+        return;
+    }
+
+    if (roomChangePending && PlayerFree())
+        RearrangeRoom();
+    if (lift && !roomChangePending && PlayerOverlaps(lift.get()))
+        inLift = true;
+    if (inLift)
+        RideLift(dt);
+    ClearPrompt();
+}
+
+void ElevatorPuzzle::PickUpChainCutters()
+{
+    story::PlayOf(cuttersObject);
+    if (holdingHandle) {
+        const Vector2 at = story::PositionOf(cuttersObject);
+        story::MoveTo(handleObject, cuttersFound ? at : Vector2(at.x, at.y - 2.0f));
+        holdingHandle = false;
+        story::HideIcon(handleIcon);
+    }
+    if (!cuttersFound) {
+        cuttersFound = true;
+        cuttersObject = Find("GenPiece1");
+    }
+    holdingCutters = true;
+    Hide(cuttersObject);
+    story::ShowIcon(cuttersIcon, cuttersIconTexture);
+    Say(cuttersPickedLines);
+}
+
+void ElevatorPuzzle::PickUpHandle()
+{
+    story::PlayOf(handleObject);
+    if (holdingCutters) {
+        story::MoveTo(cuttersObject, story::PositionOf(handleObject));
+        holdingCutters = false;
+        story::HideIcon(cuttersIcon);
+    }
+    holdingHandle = true;
+    Hide(handleObject);
+    story::ShowIcon(handleIcon, handleIconTexture);
+    Say(handlePickedLines);
+}
+
+void ElevatorPuzzle::UseGenerator()
+{
+    if (holdingCutters) {
+        holdingCutters = false;
+        story::HideIcon(cuttersIcon);
+        Say(cuttersUsedLines);
+        chainCut = true;
+        story::PlayOf(generator);
+    } else if (holdingHandle) {
+        if (chainCut) {
+            liftPhase = true;
+            roomChangePending = true;
+            generatorStarted = true;
+            holdingHandle = false;
+            story::HideIcon(handleIcon);
+            Say(generatorStartedLines);
+            story::PlayOf(generator);
+        } else {
+            Say(generatorChainedLines);
+        }
+    } else {
+        Say(chainCut ? handleMissingLines : generatorChainedLines);
+    }
+}
+
+void ElevatorPuzzle::UpdateGeneratorFrame()
+{
+    const auto sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr;
+    if (sprite)
+        sprite->SetFrame(generatorStarted ? 2 : chainCut ? 1 : 0);
+}
+
+void ElevatorPuzzle::RearrangeRoom()
+{
+    story::MoveTo(leftWall, Vector2(203.0f, -427.0f));
+    story::MoveTo(rightWall, Vector2(245.0f, -427.0f));
+    story::MoveTo(backWall, Vector2(224.0f, -435.4f));
+    Hide(entrance);
+    story::SetFrame(backDoor, 1);
+    Hide(liftCollider);
+    story::MoveTo(stalker, stalkerSpot);
+    if (startSound && !startSound->isPlaying) {
+        startSound->Play();
+        if (gameController) {
+            gameController->shaking = true;
+            gameController->shakeTimer = 0.0f;
+            gameController->shakeDuration = 0.2f;
+            gameController->shakeMagnitude = 1.0f;
+        }
+    }
+    if (ownerAudio && !ownerAudio->isPlaying) {
+        ownerAudio->looping = true;
+        ownerAudio->Play();
+    }
+    story::SetFrame(lift, 4);
+    roomChangePending = false;
+}
+
+void ElevatorPuzzle::RideLift(float dt)
+{
+    if (gameController && !gameController->playerLocked)
+        gameController->LockPlayer(true);
+    const auto sprite = story::SpriteOf(playerSprite);
+    if (sprite && sprite->transparency > 0.0f && !teleported) {
+        sprite->transparency -= playerFadeRate * dt;
+        return;
+    }
+    if (!liftAnimDone) {
+        const auto liftSprite = story::SpriteOf(lift);
+        if (!liftAnimStarted) {
+            if (liftSprite) {
+                liftSprite->UpdateUV();
+                liftSprite->animationCount = 7;
+                liftSprite->animateFlag = true;
+            }
+            liftAnimStarted = true;
+        }
+        // Without a lift sprite there are no doors to wait for.
+        if (!liftSprite || liftSprite->currentFrame >= 8) {
+            if (liftSprite)
+                liftSprite->animateFlag = false;
+            liftAnimDone = true;
+        }
+        return;
+    }
+    if (!teleported) {
+        if (playerBehaviour && liftTarget) {
+            const Vector2 target = story::PositionOf(liftTarget);
+            playerBehaviour->TeleportTo(Vector3(target.x, target.y, 0.0f));
+        } else if (gameController) {
+            gameController->FadeInPlace(0.5f);
+        }
+        teleported = true;
+        return;
+    }
+    // The black moment of the ride, or the end of a ride that found no fade to wait for.
+    if (!gameController || gameController->teleportFadingIn || !gameController->teleportActive) {
+        if (ownerAudio) {
+            ownerAudio->fadeOutTime = 0.5f;
+            ownerAudio->fadingOut = true;
+        }
+        if (sprite)
+            sprite->transparency = 1.0f;
+        if (playerBehaviour)
+            playerBehaviour->FaceTowards(Vector2(0.0f, 1.0f));
+        completed = true;
+    }
 }
 
 std::shared_ptr<Component> ElevatorPuzzle::Clone() const
@@ -26,9 +272,10 @@ std::shared_ptr<Component> ElevatorPuzzle::Clone() const
 void ElevatorPuzzle::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteFlag(stream, "Completed", completed);
 }
 
 void ElevatorPuzzle::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    ReadFlag(stream, completed);
 }

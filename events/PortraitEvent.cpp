@@ -2,20 +2,66 @@
 
 #include <ostream>
 
+#include "events/StoryObjects.h"
+#include "gameplay/InteractEvent.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
-PortraitEvent::PortraitEvent() : Component(kTypeId)
+namespace {
+void SetOwnerFrame(GameObject* owner, int frame)
+{
+    if (const auto sprite = owner ? owner->GetComponent<Sprite>() : nullptr)
+        sprite->SetFrame(frame);
+}
+}  // namespace
+
+PortraitEvent::PortraitEvent() : StoryEvent(kTypeId)
 {
 }
 
 void PortraitEvent::Init()
 {
     typeId = kTypeId;
+    player = Find("Player");
+    portraitCollider = Find("PortraitCollider");
 }
 
 void PortraitEvent::Update(float dt)
 {
     (void)dt;
+    if (!completed && !triggered) {
+        UpdateProximity();
+    } else if (!completionSoundPlayed) {
+        SetOwnerFrame(GetOwner(), 2);
+        story::PlayOf(Find("PaintTrigger"));
+        completionSoundPlayed = true;
+    }
+}
+
+void PortraitEvent::UpdateProximity()
+{
+    if (triggered || !portraitCollider || !PlayerOverlaps(portraitCollider.get()))
+        return;
+    if (thresholdX > story::PositionOf(player).x) {
+        nearSoundPlayed = false;
+        SetOwnerFrame(GetOwner(), 0);
+        return;
+    }
+    if (!nearSoundPlayed) {
+        story::PlayOf(portraitCollider);
+        nearSoundPlayed = true;
+    }
+    SetOwnerFrame(GetOwner(), 1);
+}
+
+void PortraitEvent::Complete()
+{
+    triggered = true;
+    completed = true;
+    SetOwnerFrame(GetOwner(), 2);
+    if (const auto examine = GetOwner() ? GetOwner()->GetComponent<InteractEvent>() : nullptr)
+        examine->SetText("");
 }
 
 std::shared_ptr<Component> PortraitEvent::Clone() const
@@ -26,9 +72,10 @@ std::shared_ptr<Component> PortraitEvent::Clone() const
 void PortraitEvent::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteFlag(stream, "Completed", completed);
 }
 
 void PortraitEvent::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    ReadFlag(stream, completed);
 }

@@ -4,9 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
-class PortraitEvent : public Component
+// The painting on "Portrait": calm (frame 0), turned toward the player while he stands in
+// its area right of a line (frame 1, a sound once per crossing), completed for good (frame 2,
+// a sound) once the paint trigger calls Complete.
+class PortraitEvent : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 24;
@@ -21,4 +24,14 @@ public:
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+
+    void Complete();
+    void UpdateProximity();
+
+    bool completed = false;
+    bool completionSoundPlayed = false;
+    bool nearSoundPlayed = false;
+    bool triggered = false;
+    float thresholdX = 332.5f;
+    std::shared_ptr<GameObject> portraitCollider;
 };

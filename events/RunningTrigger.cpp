@@ -2,20 +2,93 @@
 
 #include <ostream>
 
+#include "audio/Audio.h"
+#include "events/StoryObjects.h"
+#include "gameplay/GameController.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
-RunningTrigger::RunningTrigger() : Component(kTypeId)
+RunningTrigger::RunningTrigger() : StoryEvent(kTypeId)
 {
 }
 
 void RunningTrigger::Init()
 {
     typeId = kTypeId;
+    FindStoryCollaborators();
+    littleGirl = Find("LittleGirl");
+    girlStart = Find("Exit1-5link");
+    paper = Find("Paper");
+    holeZone = Find("PaperDoorInteract");
+    holeTarget = Find("Entrance1-5link");
+    paperAudio = story::AudioOf(paper);
+    holeLines = {DialogueLine("There is a hole in the wall...", true, 0), DialogueLine("Enter the hole?", false, 0)};
 }
 
 void RunningTrigger::Update(float dt)
 {
-    (void)dt;
+    if (completed) {
+        UpdateHole();
+        return;
+    }
+
+    if (UpdatePrompt() && !paperRead && InteractPressed()) {
+        if (paperAudio && !paperAudio->isPlaying)
+            paperAudio->Play();
+        Hide(paper);
+        if (gameController)
+            gameController->ShowImage("NotesDrawing_1x2.png", 1, 0, imageScale, 30.0f, paperAudio, "", 0.5f);
+        paperRead = true;
+    }
+
+    if (!girlRunning && paperRead && PlayerFree()) {
+        Hide(paper);
+        story::MoveTo(littleGirl, story::PositionOf(girlStart));
+        story::SetVelocity(littleGirl, Vector2(girlSpeed, 0.0f));
+        if (const auto sprite = story::SpriteOf(littleGirl)) {
+            sprite->SetFrame(5);
+            sprite->animationCount = 4;
+            sprite->animationDelay = 0.5f;
+            sprite->animateFlag = true;
+            sprite->transparency = 1.0f;
+        }
+        girlRunning = true;
+        story::PlayOf(littleGirl);
+        story::PlayOf(Find("RunningGirlTrigger"));
+        return;
+    }
+
+    if (girlRunning && !girlGone) {
+        const auto sprite = story::SpriteOf(littleGirl);
+        const float alpha = sprite ? sprite->transparency : 0.0f;
+        if (alpha > 0.0f) {
+            sprite->transparency = alpha - dt;
+        } else {
+            girlGone = true;
+            story::SetVelocity(littleGirl, Vector2(0.0f, 0.0f));
+            if (sprite)
+                sprite->animateFlag = false;
+        }
+    }
+    if (girlGone)
+        UpdateHole();
+}
+
+void RunningTrigger::UpdateHole()
+{
+    if (!holeZone || !PlayerOverlaps(holeZone.get())) {
+        // The paper's spot may have raised the prompt this frame; the hole decides.
+        ClearPrompt();
+        return;
+    }
+    UpdatePrompt(holeZone.get());
+    if (InteractPressed())
+        Say(holeLines, true);
+    bool yes = false;
+    // Taken once the box has closed, so its closing cannot free the player during the fade.
+    if (PlayerFree() && AnswerReady(yes) && yes && gameController && holeTarget)
+        gameController->FadeTeleport(story::PositionOf(holeTarget), false, 0.5f);
 }
 
 std::shared_ptr<Component> RunningTrigger::Clone() const
@@ -26,9 +99,10 @@ std::shared_ptr<Component> RunningTrigger::Clone() const
 void RunningTrigger::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteFlag(stream, "Completed", completed);
 }
 
 void RunningTrigger::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    ReadFlag(stream, completed);
 }

@@ -223,6 +223,12 @@ TEST_F(LevelContentTest, LevelHoldsWhatTheControllerThePlayerAndThePauseMenuLook
         {"HTP", {"Transform", "Sprite"}},
         {"AreYouSure", {"Transform", "Sprite"}},
         {"TBC", {"Transform"}},
+        // The lever room.
+        {"LeverRoomLever", {"Transform", "Collider", "Rigidbody", "ToBeContinued"}},
+        {"SmashingLever", {"Transform", "Sprite", "Audio"}},
+        {"TrapDoor", {"Transform", "Sprite", "Audio"}},
+        {"Entrance1-6a", {"Transform", "Collider", "Rigidbody"}},
+        {"LeverMove", {"Transform"}},
     };
     for (const auto& [name, components] : needed) {
         SCOPED_TRACE(name);
