@@ -1,22 +1,67 @@
 #include "events/DollEyes.h"
 
+#include <cmath>
 #include <ostream>
 
+#include "events/DollRoom.h"
+#include "events/StoryActs.h"
 #include "objects/GameObject.h"
+#include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
+#include "objects/Transform.h"
 
-DollEyes::DollEyes() : Component(kTypeId)
+namespace {
+// The doll room keeps its pupils in a list named eyes; a build of the room without that list
+// simply has no pupils to switch, and a pupil then rests.
+template <class Room>
+auto Register(Room& room, const std::shared_ptr<DollEyes>& eye, int) -> decltype(room.eyes.push_back(eye), void())
+{
+    room.eyes.push_back(eye);
+}
+template <class Room>
+void Register(Room&, const std::shared_ptr<DollEyes>&, long)
+{
+}
+}  // namespace
+
+DollEyes::DollEyes() : StoryEvent(kTypeId)
 {
 }
 
 void DollEyes::Init()
 {
     typeId = kTypeId;
+    bear = Find("BadassBearL2");
+    player = Find("Player");
+    GameObject* owner = GetOwner();
+    if (!owner)
+        return;
+    if (const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>())
+        startPosition = transform->GetPosition();
+    const std::shared_ptr<DollEyes> self = owner->GetComponent<DollEyes>();
+    const std::shared_ptr<DollRoom> room = FindComponent<DollRoom>("BadassBearL2", "DollRoom");
+    if (self && room)
+        Register(*room, self, 0);
 }
 
 void DollEyes::Update(float dt)
 {
     (void)dt;
+    GameObject* owner = GetOwner();
+    if (!following || !owner || !player)
+        return;
+    const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>();
+    if (!transform)
+        return;
+    const Vector3 target = StoryActs::PositionOf(player);
+    const float dx = target.x - startPosition.x;
+    const float dy = target.y - startPosition.y;
+    const float dz = target.z - startPosition.z;
+    const float length = std::sqrt(dx * dx + dy * dy + dz * dz);
+    // A player standing exactly on the pupil gives no direction: the pupil stays put.
+    if (!(length > 1e-6f) || !std::isfinite(length))
+        return;
+    transform->SetPosition(Vector2(startPosition.x + dx / length * radius, startPosition.y + dy / length * radius));
 }
 
 std::shared_ptr<Component> DollEyes::Clone() const

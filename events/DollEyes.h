@@ -5,11 +5,13 @@
 #include <string>
 
 #include "engine/Vector3.h"
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
 class GameObject;
 
-class DollEyes : public Component
+// A doll's pupil: while following, it stands a short way from its resting place on the side
+// towards the player. The doll room switches all pupils on and off together.
+class DollEyes : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 34;
@@ -28,6 +30,5 @@ public:
     Vector3 startPosition;
     bool following = false;
     float radius = 0.1f;
-    std::shared_ptr<GameObject> player;
     std::shared_ptr<GameObject> bear;
 };

@@ -2,21 +2,42 @@
 
 #include <ostream>
 
+#include "events/StoryActs.h"
+#include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
-FamiliarDoll::FamiliarDoll() : Component(kTypeId)
+FamiliarDoll::FamiliarDoll() : StoryEvent(kTypeId)
 {
 }
 
 void FamiliarDoll::Init()
 {
     typeId = kTypeId;
+    FindStoryCollaborators();
 }
 
 void FamiliarDoll::Update(float dt)
 {
-    (void)dt;
+    if (!player)
+        return;
+    const bool inside = PlayerOverlaps();
+    for (const auto& child : player->children) {
+        if (!child || child->name != "PlayerText")
+            continue;
+        const std::shared_ptr<Sprite> sprite = StoryActs::SpriteOf(child);
+        if (!sprite)
+            continue;
+        if (inside && textTimer >= 0.0f) {
+            sprite->SetFrame(5);
+            sprite->transparency = 1.0f;
+            textTimer -= dt;
+        }
+        if (textTimer <= 0.0f && !textHidden) {
+            sprite->transparency = 0.0f;
+            textHidden = true;
+        }
+    }
 }
 
 std::shared_ptr<Component> FamiliarDoll::Clone() const

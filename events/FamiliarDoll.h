@@ -4,11 +4,13 @@
 #include <memory>
 #include <string>
 
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
 class GameObject;
 
-class FamiliarDoll : public Component
+// While the player stands in its area his thought shows above him (frame 5 of "PlayerText");
+// after three seconds inside in all, the thought is hidden for good.
+class FamiliarDoll : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 16;
@@ -24,7 +26,6 @@ public:
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
 
-    std::shared_ptr<GameObject> player;
     bool textHidden = false;
     float textTimer = 3.0f;
 };

@@ -3,10 +3,15 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
-class LightRoomEvent : public Component
+class GameObject;
+
+// The light room: a switch for a spotlight over a resting enemy. Walking into the enemy's zone
+// with the light off wakes him; with it on he stays. The lever ends the room.
+class LightRoomEvent : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 30;
@@ -21,4 +26,23 @@ public:
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+
+    bool hintShown = false;
+    bool switchUsable = true;
+    bool spotlightOn = false;
+    float steadyDelay = 0.5f;
+    float steadyTimer = 0.0f;
+    bool steadyHeld = false;
+    bool stalkerZoneDone = false;
+    bool completed = false;
+    bool worldRead = false;
+
+private:
+    void ReadWorld();
+    void PullLever();
+    void WakeStalker();
+
+    std::shared_ptr<GameObject> lightSwitch, restingStalker, stalkerZone, spotlight, glass, leverZone;
+    std::shared_ptr<GameObject> puzzleLight, puzzleDoor, puzzlePortal, hintTile;
+    std::vector<DialogueLine> hintLines;
 };

@@ -3,10 +3,16 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
-class LoopingHallwayEvent : public Component
+class GameObject;
+
+// The hallway that repeats: each entry into its end sends the player back to its start and
+// counts a loop. After four loops a bear blocks the way until the father tears it apart or
+// moves it aside.
+class LoopingHallwayEvent : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 39;
@@ -21,4 +27,27 @@ public:
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+
+    int loopCount = 0;
+    bool awaitTearAnswer = false;
+    bool awaitMoveAnswer = false;
+    bool loop1LinesPending = true;
+    bool loop3LinesPending = true;
+    bool hallwayLinesPending = true;
+    bool loopTeleportPending = false;
+    bool completed = false;
+    bool bearPlaced = false;
+    bool askMovePending = false;
+    bool musicStarted = false;
+    bool musicFadeRequested = false;
+
+private:
+    void PlaceBear();
+    void OpenWay();
+    void TearBear();
+    void MoveBearAside();
+    void SetBlockerScale(float width, float height);
+
+    std::shared_ptr<GameObject> bear, loopTrigger, exitDoor, loopStart, resetTrigger;
+    std::vector<DialogueLine> bearTalkLines, loop1Lines, loop3Lines, takeMeLines, moveItLines, hallwayLines;
 };

@@ -1,21 +1,82 @@
 #include "events/MoveObjectEvent.h"
 
+#include <istream>
 #include <ostream>
 
+#include "audio/Audio.h"
+#include "events/StoryActs.h"
+#include "gameplay/GameController.h"
+#include "gameplay/PlayerBehaviour.h"
+#include "objects/GameObject.h"
+#include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
 
-MoveObjectEvent::MoveObjectEvent() : Component(kTypeId)
+using namespace StoryActs;
+
+MoveObjectEvent::MoveObjectEvent() : StoryEvent(kTypeId)
 {
 }
 
 void MoveObjectEvent::Init()
 {
     typeId = kTypeId;
+    FindStoryCollaborators();
+    wheelChair = Find("WheelChair");
+    chairPaper = Find("ChairPaper");
+    chairPaperAudio = AudioOf(chairPaper);
 }
 
 void MoveObjectEvent::Update(float dt)
 {
-    (void)dt;
+    GameObject* owner = GetOwner();
+    if (!worldRead) {
+        // A save made after the roll keeps the zone put away but not the roll's end: the paper
+        // is ready again when the zone is found out of play.
+        worldRead = true;
+        const std::shared_ptr<GameObject> zone = owner ? FindObjectById(owner->id) : nullptr;
+        if (!completed && IsHidden(zone))
+            paperReady = true;
+    }
+    if (completed && !promptShown) {
+        if (completionApplied)
+            return;
+        completionApplied = true;
+        PlaySound(Find("WheelChairCollider"));
+        SetAlpha(chairPaper, 0.0f);
+        return;
+    }
+
+    if (!moving && !paperReady && PlayerOverlaps())
+        moving = true;
+    if (moving) {
+        moveTimer += dt;
+        if (moveTimer < moveDuration) {
+            SetVelocity(wheelChair, moveSpeed, 0.0f);
+        } else {
+            SetVelocity(wheelChair, 0.0f, 0.0f);
+            moving = false;
+            paperReady = true;
+            if (owner)
+                HideObject(FindObjectById(owner->id));
+        }
+    }
+
+    const bool atPaper = !completed && paperReady && !paperTaken && Overlap(player, chairPaper);
+    if (atPaper) {
+        UpdatePrompt(chairPaper.get());
+        if (InteractPressed()) {
+            if (chairPaperAudio && !chairPaperAudio->isPlaying)
+                chairPaperAudio->Play();
+            HideObject(chairPaper);
+            if (gameController)
+                gameController->ShowImage("NotesDrawing_1x2.png", 0, 0, Vector2(imageScaleX, imageScaleY),
+                                          imageSlideSpeed, chairPaperAudio, "", 0.5f);
+            paperTaken = true;
+            completed = true;
+        }
+        return;
+    }
+    ClearPrompt();
 }
 
 std::shared_ptr<Component> MoveObjectEvent::Clone() const
@@ -26,9 +87,10 @@ std::shared_ptr<Component> MoveObjectEvent::Clone() const
 void MoveObjectEvent::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteFlag(stream, "Completed", completed);
 }
 
 void MoveObjectEvent::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    ReadFlag(stream, completed);
 }

@@ -4,9 +4,14 @@
 #include <memory>
 #include <string>
 
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
-class MoveObjectEvent : public Component
+class Audio;
+class GameObject;
+
+// The wheelchair that rolls away by itself when the player comes near, uncovering a paper he
+// can take and read.
+class MoveObjectEvent : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 23;
@@ -21,4 +26,22 @@ public:
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
+
+    bool completed = false;
+    bool completionApplied = false;
+    float moveDuration = 3.0f;
+    float moveSpeed = 1.0f;
+    bool moving = false;
+    bool paperReady = false;
+    bool paperTaken = false;
+    bool worldRead = false;
+    float moveTimer = 0.0f;
+    float imageSlideSpeed = 50.0f;
+    float imageScaleX = 50.0f;
+    float imageScaleY = 30.0f;
+
+private:
+    std::shared_ptr<GameObject> wheelChair;
+    std::shared_ptr<GameObject> chairPaper;
+    std::shared_ptr<Audio> chairPaperAudio;
 };

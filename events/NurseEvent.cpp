@@ -1,21 +1,295 @@
 #include "events/NurseEvent.h"
 
+#include <istream>
 #include <ostream>
 
+#include "audio/Audio.h"
+#include "audio/AudioSystem.h"
+#include "engine/InputSystem.h"
+#include "events/StoryActs.h"
+#include "gameplay/GameController.h"
+#include "gameplay/PlayerBehaviour.h"
+#include "graphics/LightPacking.h"
+#include "graphics/LightSource.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextureSystem.h"
+#include "objects/GameObject.h"
+#include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
 
-NurseEvent::NurseEvent() : Component(kTypeId)
+using namespace StoryActs;
+
+namespace {
+constexpr float kCeilingX = 49.0f;
+constexpr float kCeilingY = -22.7f;
+constexpr float kFullCircle = 3.1415927f;
+
+void SwapAllNamed(const std::string& name, const std::string& texture)
+{
+    for (const auto& object : gGameObjects)
+        if (object && object->name == name)
+            SwapTexture(object, texture);
+}
+}  // namespace
+
+NurseEvent::NurseEvent() : StoryEvent(kTypeId)
 {
 }
 
 void NurseEvent::Init()
 {
     typeId = kTypeId;
+    owner = GetOwner();
+    FindStoryCollaborators();
+    startTrigger = Find("StartingTrigger");
+    startTrigger1 = Find("StartingTrigger1");
+    startTrigger2 = Find("StartingTrigger2");
+    startTrigger3 = Find("StartingTrigger3");
+    startTrigger4 = Find("StartingTrigger4");
+    chatBox = Find("ChatBox");
+    waypoint1 = Find("NurseWaypoint1");
+    waypoint2 = Find("NurseWaypoint2");
+    falseCeiling = Find("FalseCeiling");
+    worldBgm = FindComponent<Audio>("WorldBGM", "Audio");
+    torchLight = playerBehaviour ? playerBehaviour->GetTorch() : nullptr;
+    if (!torchLight)
+        torchLight = FindComponent<LightSource>("Torch", "LightSource");
+
+    const int father = 0;
+    const int nurse = 1;
+    wakeUpLines = {{"Ugh...", true, father}, {"...", true, father}, {"Where am I...", true, father},
+                   {"There is a lady over there, I should ask her.", true, father}};
+    followMeLines = {{"Excu...", true, father}, {"Please follow me.", true, nurse}, {"Huh?", true, father},
+                     {"...Okay.", true, father}};
+    hospitalLines = {{"Excuse me...", true, father},
+                     {"Where is this place?", true, father},
+                     {"A hospital of course.", true, nurse},
+                     {"Where are the other patients?", true, father},
+                     {"The other patients have been... discharged.", true, nurse},
+                     {"Just follow me.", true, nurse},
+                     {"Okay.", true, father}};
+    receptionLines = {{"The reception is through here.", true, nurse},
+                      {"Make sure you don't get lost!", true, nurse},
+                      {"... it's pretty dark out there.", true, nurse},
+                      {"...", true, father},
+                      {"Sure, thanks for the heads-up.", true, father}};
+    if (!completed)
+        gAmbientLight = 0.0f;
+}
+
+bool NurseEvent::HeldPressed() const
+{
+    if (!gameController || !gInputSystem)
+        return false;
+    if (gameController->dialogueActive || gameController->imageActive || gameController->teleportActive ||
+        gameController->dying)
+        return false;
+    return gInputSystem->IsActionTriggered(interactAction);
+}
+
+void NurseEvent::ApplyCompletion()
+{
+    completionApplied = true;
+    gAmbientLight = 0.2f;
+    if (playerBehaviour)
+        playerBehaviour->canRun = true;
+    MoveTo(falseCeiling, kCeilingX, kCeilingY);
+    SwapAllNamed("Flooring", "TilesDirty.png");
 }
 
 void NurseEvent::Update(float dt)
 {
-    (void)dt;
+    if (completed) {
+        if (!completionApplied)
+            ApplyCompletion();
+        return;
+    }
+
+    if (awaitingTorch && HeldPressed()) {
+        gAmbientLight = 0.2f;
+        awaitingTorch = false;
+        if (playerBehaviour) {
+            playerBehaviour->ToggleTorch();
+            playerBehaviour->showPrompt = false;
+            playerBehaviour->canRun = true;
+        }
+        if (gameController)
+            gameController->LockPlayer(false);
+        if (worldBgm) {
+            worldBgm->SetAudio("opening", false);
+            worldBgm->looping = false;
+            worldBgm->Play();
+        }
+        completed = true;
+        completionApplied = true;
+        return;
+    }
+
+    if (!wakeUpStarted && Overlap(player, startTrigger)) {
+        Say(wakeUpLines);
+        wakeUpStarted = true;
+    }
+    TalkAt(startTrigger1, followMeStarted, followMeLines, walkingToWaypoint1);
+    TalkAt(startTrigger2, hospitalStarted, hospitalLines, walkingToWaypoint2);
+    TalkAt(startTrigger3, receptionStarted, receptionLines, receptionDone);
+
+    if (!heldAtExit && Overlap(player, startTrigger4)) {
+        if (gameController)
+            gameController->LockPlayer(true);
+        heldAtExit = true;
+    }
+
+    Walk(walkingToWaypoint1, true, waypoint1, followMeStarted);
+    Walk(walkingToWaypoint2, false, waypoint2, hospitalStarted);
+
+    if (!heldAtExit)
+        return;
+    if (receptionDone) {
+        TransformWorld(dt);
+        return;
+    }
+    const bool inside = Overlap(player, startTrigger4);
+    UpdateExitBlock();
+    if (inside && heldAtExit && playerBehaviour && startTrigger4)
+        playerBehaviour->StopAtWall(PositionOf(startTrigger4));
+}
+
+void NurseEvent::TalkAt(const std::shared_ptr<GameObject>& trigger, bool& started,
+                        const std::vector<DialogueLine>& lines, bool& followUp)
+{
+    if (!Overlap(player, trigger))
+        return;
+    if (!started) {
+        Say(lines);
+        started = true;
+        return;
+    }
+    if (PlayerFree()) {
+        followUp = true;
+        HideObject(trigger);
+    }
+}
+
+void NurseEvent::Walk(bool& walking, bool alongX, const std::shared_ptr<GameObject>& waypoint, bool& talkFlag)
+{
+    if (!walking)
+        return;
+    std::shared_ptr<GameObject> nurse = owner ? FindObjectById(owner->id) : nullptr;
+    const std::shared_ptr<Sprite> sprite = SpriteOf(nurse);
+    const Vector3 here = PositionOf(nurse);
+    const Vector3 goal = PositionOf(waypoint);
+    const bool going = waypoint && nurse && (alongX ? goal.x >= here.x : here.y > goal.y);
+    if (going) {
+        SetVelocity(nurse, alongX ? walkSpeed : 0.0f, alongX ? 0.0f : -walkSpeed);
+        const int frame = alongX ? 5 : 1;
+        if (sprite) {
+            sprite->animateFlag = true;
+            if (sprite->startFrame != frame) {
+                sprite->SetFrame(frame);
+                sprite->animationCount = alongX ? 4 : 3;
+            }
+        }
+        return;
+    }
+    SetVelocity(nurse, 0.0f, 0.0f);
+    if (sprite) {
+        sprite->animateFlag = false;
+        sprite->SetFrame(0);
+    }
+    talkFlag = false;
+    walking = false;
+}
+
+void NurseEvent::UpdateExitBlock()
+{
+    const std::shared_ptr<Sprite> textBox = GameController::GetTextBoxSprite();
+    const std::shared_ptr<Sprite> chat = SpriteOf(chatBox);
+    if (!exitMessageShown) {
+        exitMessageShown = true;
+        if (textBox) {
+            textBox->transparency = 1.0f;
+            textBox->SetFrame(10);
+        }
+        if (chat)
+            chat->transparency = 1.0f;
+    }
+    if (!HeldPressed())
+        return;
+    if (textBox)
+        textBox->transparency = 0.0f;
+    if (chat)
+        chat->transparency = 0.0f;
+    exitMessageShown = false;
+    heldAtExit = false;
+    if (gameController)
+        gameController->LockPlayer(false);
+}
+
+void NurseEvent::SetTorch(bool on)
+{
+    if (torchLight)
+        torchLight->HalfAngle = on ? kFullCircle : 0.0f;
+    gLightsDirty = true;
+}
+
+void NurseEvent::TransformWorld(float dt)
+{
+    // Each step of the change happens when the countdown passes its mark, so a long frame
+    // runs every step it skipped over, in order, and a frame of 0 repeats nothing.
+    const float before = transformTimer;
+    if (!worldChangeStarted) {
+        worldChangeStarted = true;
+        if (gameController)
+            gameController->ChangeBGM("bgm1", false);
+        if (gAudioSystem)
+            gAudioSystem->soundGroup.Stop();
+        if (const std::shared_ptr<Audio> sound = AudioOf(player)) {
+            sound->SetAudio("electricity", true);
+            sound->Play();
+        }
+        SetTorch(false);
+    }
+    transformTimer -= dt;
+    const float after = transformTimer;
+    auto passes = [&](float mark) { return before >= mark && after < mark; };
+    if (passes(2.8f)) {
+        SetTorch(true);
+        SwapAllNamed("Wall", "WallDirty_1x1.png");
+    }
+    if (passes(2.6f))
+        SetTorch(false);
+    if (passes(2.2f)) {
+        SetTorch(true);
+        SwapAllNamed("Flooring", "TilesDirty.png");
+        std::shared_ptr<GameObject> nurse = owner ? FindObjectById(owner->id) : nullptr;
+        if (const std::shared_ptr<Sprite> sprite = SpriteOf(nurse)) {
+            sprite->numRows = 1;
+            sprite->numColumns = 1;
+            sprite->frameCount = 1;
+            SwapTexture(nurse, "NurseEvil.png");
+            sprite->SetFrame(0);
+            sprite->animateFlag = false;
+        }
+    }
+    if (passes(1.8f))
+        SetTorch(false);
+    if (passes(1.2f))
+        SetTorch(true);
+    if (passes(0.6f))
+        SetTorch(false);
+    if (after > 0.0f)
+        return;
+
+    if (!worldTransformed && playerBehaviour && playerBehaviour->frozen) {
+        worldTransformed = true;
+        awaitingTorch = true;
+        if (gameController)
+            gameController->ChangeBGM("bgm3", false);
+        playerBehaviour->showPrompt = true;
+    }
+    MoveTo(falseCeiling, kCeilingX, kCeilingY);
+    HideObject(owner ? FindObjectById(owner->id) : nullptr);
+    HideObject(startTrigger4);
 }
 
 std::shared_ptr<Component> NurseEvent::Clone() const
@@ -26,9 +300,10 @@ std::shared_ptr<Component> NurseEvent::Clone() const
 void NurseEvent::Serialize(std::ostream& stream) const
 {
     WriteString(stream, GetTypeName());
+    WriteFlag(stream, "Completed", completed);
 }
 
 void NurseEvent::Deserialize(std::istream& stream)
 {
-    (void)stream;
+    ReadFlag(stream, completed);
 }

@@ -4,11 +4,12 @@
 #include <memory>
 #include <string>
 
-#include "objects/Component.h"
+#include "events/StoryEvent.h"
 
 class GameObject;
 
-class PaintTrigger : public Component
+// A zone that finishes the painting of its room the first time the player walks into it.
+class PaintTrigger : public StoryEvent
 {
 public:
     static constexpr int kTypeId = 19;
@@ -24,7 +25,6 @@ public:
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
 
-    std::shared_ptr<GameObject> player;
     std::shared_ptr<GameObject> portraitObject;
     bool completed = false;
 };
