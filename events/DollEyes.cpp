@@ -3,26 +3,11 @@
 #include <cmath>
 #include <ostream>
 
-#include "events/DollRoom.h"
 #include "events/StoryActs.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
-
-namespace {
-// The doll room keeps its pupils in a list named eyes; a build of the room without that list
-// simply has no pupils to switch, and a pupil then rests.
-template <class Room>
-auto Register(Room& room, const std::shared_ptr<DollEyes>& eye, int) -> decltype(room.eyes.push_back(eye), void())
-{
-    room.eyes.push_back(eye);
-}
-template <class Room>
-void Register(Room&, const std::shared_ptr<DollEyes>&, long)
-{
-}
-}  // namespace
 
 DollEyes::DollEyes() : StoryEvent(kTypeId)
 {
@@ -38,10 +23,7 @@ void DollEyes::Init()
         return;
     if (const std::shared_ptr<Transform> transform = owner->GetComponent<Transform>())
         startPosition = transform->GetPosition();
-    const std::shared_ptr<DollEyes> self = owner->GetComponent<DollEyes>();
-    const std::shared_ptr<DollRoom> room = FindComponent<DollRoom>("BadassBearL2", "DollRoom");
-    if (self && room)
-        Register(*room, self, 0);
+    // The doll room finds its eyes itself when it starts.
 }
 
 void DollEyes::Update(float dt)

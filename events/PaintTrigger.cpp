@@ -7,20 +7,6 @@
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
-namespace {
-// The painting's own script may not offer Complete in every build of the story rooms: the
-// call is made when it exists, and the trigger is spent either way.
-template <class Portrait>
-auto CompletePortrait(Portrait& portrait, int) -> decltype(portrait.Complete(), void())
-{
-    portrait.Complete();
-}
-template <class Portrait>
-void CompletePortrait(Portrait&, long)
-{
-}
-}  // namespace
-
 PaintTrigger::PaintTrigger() : StoryEvent(kTypeId)
 {
 }
@@ -39,7 +25,7 @@ void PaintTrigger::Update(float dt)
         return;
     completed = true;
     if (const std::shared_ptr<PortraitEvent> portrait = FindComponent<PortraitEvent>("Portrait", "PortraitEvent"))
-        CompletePortrait(*portrait, 0);
+        portrait->Complete();
 }
 
 std::shared_ptr<Component> PaintTrigger::Clone() const
