@@ -39,3 +39,18 @@ void ReleaseAllGLResources()
     for (GLResource* resource : live)
         resource->ReleaseGL();
 }
+
+void DeleteVertexObjects(unsigned int& vertexArray, unsigned int& vertexBuffer, unsigned int& indexBuffer)
+{
+    if (GLReady()) {
+        if (vertexArray)
+            glDeleteVertexArrays(1, &vertexArray);
+        if (vertexBuffer)
+            glDeleteBuffers(1, &vertexBuffer);
+        if (indexBuffer)
+            glDeleteBuffers(1, &indexBuffer);
+    }
+    vertexArray = 0;
+    vertexBuffer = 0;
+    indexBuffer = 0;
+}

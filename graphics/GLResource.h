@@ -21,5 +21,9 @@ protected:
 // True while a context is current and the GL entry points are loaded: GL calls may be made.
 bool GLReady();
 
+// Deletes a vertex array with its vertex and index buffers (when a context is current) and zeroes
+// the three names either way.
+void DeleteVertexObjects(unsigned int& vertexArray, unsigned int& vertexBuffer, unsigned int& indexBuffer);
+
 // Releases every live GL resource. The graphics system calls it before the context goes.
 void ReleaseAllGLResources();

@@ -63,15 +63,5 @@ void Mesh::SyncVertices()
 
 void Mesh::ReleaseGL()
 {
-    if (GLReady()) {
-        if (vertexArray)
-            glDeleteVertexArrays(1, &vertexArray);
-        if (vertexBuffer)
-            glDeleteBuffers(1, &vertexBuffer);
-        if (indexBuffer)
-            glDeleteBuffers(1, &indexBuffer);
-    }
-    vertexArray = 0;
-    vertexBuffer = 0;
-    indexBuffer = 0;
+    DeleteVertexObjects(vertexArray, vertexBuffer, indexBuffer);
 }

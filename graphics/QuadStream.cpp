@@ -70,16 +70,6 @@ void QuadStream::DrawQuads(uint32_t firstQuad, uint32_t quadCount) const
 
 void QuadStream::ReleaseGL()
 {
-    if (GLReady()) {
-        if (vertexArray)
-            glDeleteVertexArrays(1, &vertexArray);
-        if (vertexBuffer)
-            glDeleteBuffers(1, &vertexBuffer);
-        if (indexBuffer)
-            glDeleteBuffers(1, &indexBuffer);
-    }
-    vertexArray = 0;
-    vertexBuffer = 0;
-    indexBuffer = 0;
+    DeleteVertexObjects(vertexArray, vertexBuffer, indexBuffer);
     indexedQuads = 0;
 }
