@@ -19,8 +19,9 @@ class Transform;
 
 namespace testsupport {
 
+// Public so that the route helpers of the playthrough can drive any fixture.
 class GameplayHarness : public HeldKeysTest {
-protected:
+public:
     static constexpr float kDt = 1.0f / 60.0f;
 
     void SetUp() override;

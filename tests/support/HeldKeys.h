@@ -23,6 +23,7 @@ protected:
         gKeyTable = Framework::MakeDefaultKeyTable();
     }
 
+public:
     void Press(int key) { held.insert(gKeyTable[static_cast<std::size_t>(key)].virtualKey); }
     void Release(int key) { held.erase(gKeyTable[static_cast<std::size_t>(key)].virtualKey); }
     bool Armed(int key) const { return gKeyTable[static_cast<std::size_t>(key)].ready != 0; }
