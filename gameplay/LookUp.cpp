@@ -27,6 +27,11 @@ std::shared_ptr<GameObject> FindRequired(const std::string& who, const std::stri
     return object;
 }
 
+std::set<std::string> MissingReports()
+{
+    return Reported();
+}
+
 void ResetMissingReports()
 {
     Reported().clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "objects/GameObject.h"
@@ -27,6 +28,9 @@ std::shared_ptr<T> FindRequiredComponent(const std::string& who, const std::stri
         ReportMissing(who, std::string("a ") + componentName + " on \"" + objectName + "\"");
     return component;
 }
+
+// Every gap reported since the last reset, one message each (content checks read it).
+std::set<std::string> MissingReports();
 
 // Forgets what was reported, so a new level reports its own gaps (tests, level loads).
 void ResetMissingReports();

@@ -3,18 +3,22 @@
 // the controller and the player look up, doors that lead somewhere, and boxes that can overlap.
 
 #include <gtest/gtest.h>
+#include <lodepng.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <iterator>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "ai/TileName.h"
 #include "audio/Audio.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
@@ -325,6 +329,79 @@ TEST_F(LevelContentTest, LevelDepthZonesHangUnderPropsAndInterfaceIgnoresTheLigh
         EXPECT_LT(z, 3.9f);
     }
     EXPECT_GE(zones, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The grid a sheet's file name gives ("Name_RxC.png": R rows, C columns), or 1 x 1.
+std::pair<unsigned, unsigned> GridOf(const std::string& file)
+{
+    static const std::regex pattern("([0-9a-zA-Z]+)_([0-9]+)x([0-9]+)\\.png");
+    std::smatch match;
+    if (!std::regex_search(file, match, pattern))
+        return {1u, 1u};
+    return {static_cast<unsigned>(std::stoul(match[2])), static_cast<unsigned>(std::stoul(match[3]))};
+}
+
+TEST_F(LevelContentTest, EveryPictureDecodesIntoWholeFramesOfItsGrid)
+{
+    std::set<std::string> named;
+    for (const std::string& level : levels) {
+        Load(level);
+        for (const Object& object : gGameObjects)
+            if (const auto sprite = object->GetComponent<Sprite>())
+                named.insert(sprite->textureName);
+    }
+    for (const std::string& file : named) {
+        SCOPED_TRACE(file);
+        std::vector<unsigned char> pixels;
+        unsigned w = 0, h = 0;
+        ASSERT_EQ(lodepng::decode(pixels, w, h, (tree->Resources() / "sprites" / file).string()), 0u);
+        const auto [rows, columns] = GridOf(file);
+        ASSERT_GT(rows * columns, 0u);
+        EXPECT_EQ(w % columns, 0u) << w << " pixels wide do not split into " << columns << " columns";
+        EXPECT_EQ(h % rows, 0u) << h << " pixels high do not split into " << rows << " rows";
+    }
+}
+
+TEST_F(LevelContentTest, EveryVisibleThingLiesInFrontOfTheClipPlaneAndEveryTileNameParses)
+{
+    for (const std::string& level : levels) {
+        Load(level);
+        for (const Object& object : gGameObjects) {
+            SCOPED_TRACE(level + ": " + object->name);
+            const auto sprite = object->GetComponent<Sprite>();
+            const auto transform = object->GetComponent<Transform>();
+            if (sprite && transform) {
+                // The view's near plane sits at depth 4: anything at or past it is clipped away.
+                EXPECT_LT(transform->position.z, 4.0f);
+                EXPECT_GT(transform->position.z, -1.0f) << "behind the view's far edge";
+            }
+            if (object->objectType == 12) {
+                TileName tile;
+                std::string why;
+                EXPECT_TRUE(TileName::Parse(object->name, tile, why)) << why;
+                EXPECT_TRUE(Has(*object, "Collider") && Has(*object, "Rigidbody")) << "a tile is found by overlap";
+            }
+        }
+    }
+}
+
+TEST_F(LevelContentTest, NoLevelHoldsAnEmptyOrNonNumericNumberToken)
+{
+    for (const std::string& level : levels) {
+        SCOPED_TRACE(level);
+        std::ifstream in(PathOf(level));
+        const std::vector<std::string> tokens =
+            Tokens(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+        for (const std::string& token : tokens) {
+            std::string lower = token;
+            std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+            EXPECT_TRUE(lower != "nan" && lower != "-nan" && lower != "inf" && lower != "-inf") << token;
+        }
+    }
 }
 
 }  // namespace
