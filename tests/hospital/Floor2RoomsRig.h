@@ -22,17 +22,9 @@ protected:
         StartShippedLevel();
         Step(2);
     }
-    Route R() { return Route{*this}; }
-    void Put(float x, float y)
-    {
-        Route r = R();
-        floor2route::Put(r, x, y);
-    }
-    void ReadAll()
-    {
-        Route r = R();
-        floor2route::ReadAll(r);
-    }
+    Route& R() { return *this; }
+    void Put(float x, float y) { floor2route::Put(*this, x, y); }
+    void ReadAll() { floor2route::ReadAll(*this); }
     // Where the hub's door brings him.
     void ArriveFromHub() { Put(-168.0f, 49.0f); }
 

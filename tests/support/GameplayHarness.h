@@ -94,29 +94,6 @@ public:
 
 private:
     void WriteToneFiles();
-
-public:
-    // The whole-game route functions (tests/support/route/) drive a fixture from outside
-    // through this view of its steps, keys, dialogue and look-ups.
-    struct Route {
-        GameplayHarness& h;
-        void Step(int frames = 1) { h.Step(frames); }
-        void StepSeconds(float seconds) { h.StepSeconds(seconds); }
-        template <class Condition>
-        bool StepUntil(Condition condition, float limitSeconds = 10.0f) { return h.StepUntil(condition, limitSeconds); }
-        void Hold(const std::string& action) { h.Hold(action); }
-        void Let(const std::string& action) { h.Let(action); }
-        void Tap(const std::string& action) { h.Tap(action); }
-        std::string DialogueText() const { return h.DialogueText(); }
-        bool DialogueOpen() const { return h.DialogueOpen(); }
-        void AdvanceDialogue() { h.AdvanceDialogue(); }
-        void Answer(bool yes) { h.Answer(yes); }
-        std::shared_ptr<GameObject> Object(const std::string& name) const { return h.Object(name); }
-        GameController& Controller() const { return h.Controller(); }
-        Transform& TransformOf(const std::string& name) const { return h.TransformOf(name); }
-        Vector3 PlayerPosition() const { return h.PlayerPosition(); }
-        int RequestedScene() const { return h.RequestedScene(); }
-    };
 };
 
 }  // namespace testsupport

@@ -19,7 +19,7 @@
 
 namespace floor2route {
 
-using Route = testsupport::GameplayHarness::Route;
+using Route = testsupport::GameplayHarness;
 
 template <class T>
 std::shared_ptr<T> ScriptOn(const Route& r, const std::string& name)
@@ -97,7 +97,7 @@ inline void WaterTheTree(Route& r)
 // In the family-tree room carrying the mirror rooms' bag: the first watering and the Nursery key.
 inline void PlayFamilyTreeFirst(testsupport::GameplayHarness& harness)
 {
-    Route r{harness};
+    Route& r = harness;
     const auto tree = TreeScript(r);
     ASSERT_TRUE(tree);
     ASSERT_TRUE(tree->hasWater2 || tree->hasWater1) << "he comes back from the mirror rooms with a bag";
@@ -171,7 +171,7 @@ inline void LeaveNursery(Route& r)
 // From the family-tree hall with the Nursery key: the water, the wall, the search, out by the wall.
 inline void PlayNursery(testsupport::GameplayHarness& harness)
 {
-    Route r{harness};
+    Route& r = harness;
     ASSERT_TRUE(NurseryScript(r));
     EnterNursery(r);
     TakeNurseryWater(r);
@@ -183,7 +183,7 @@ inline void PlayNursery(testsupport::GameplayHarness& harness)
 // Back in the family-tree hall with the nursery's bag: the second watering and the ring.
 inline void PlayFamilyTreeSecond(testsupport::GameplayHarness& harness)
 {
-    Route r{harness};
+    Route& r = harness;
     const auto tree = TreeScript(r);
     ASSERT_TRUE(tree);
     ASSERT_TRUE(tree->hasWater1) << "the nursery's bag is carried";
@@ -196,7 +196,7 @@ inline void PlayFamilyTreeSecond(testsupport::GameplayHarness& harness)
 // Through the chemical-room door, the fire, the escape and the right portrait to the ending.
 inline void PlayFlameRoomToEnding(testsupport::GameplayHarness& harness)
 {
-    Route r{harness};
+    Route& r = harness;
     Put(r, -152.6f, 72.0f);
     r.Tap("ACTION_INTERACT");
     ASSERT_TRUE(ArrivedNear(r, 67.0f, 54.0f)) << "the chemical-room door did not open";
