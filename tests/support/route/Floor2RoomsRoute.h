@@ -62,6 +62,9 @@ bool ReadUntil(Route& r, Condition condition, float limitSeconds)
 {
     return r.StepUntil(
         [&] {
+            // The condition first: the ending unloads the level and its controller with it.
+            if (condition())
+                return true;
             if (r.DialogueOpen())
                 r.AdvanceDialogue();
             return condition();
