@@ -2,6 +2,8 @@
 // its checkpoints.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "events/LightPuzzle.h"
 #include "graphics/Sprite.h"
 #include "hospital/Floor2RoomsRig.h"
@@ -47,5 +49,73 @@ TEST_F(FamilyTreeTest, TheTreeNeedsABagAndTheFirstWateringGivesTheNurseryKey)
     EXPECT_FALSE(Tree()->hasWater2);
     EXPECT_EQ(Alpha("Piece2Icon"), 0.0f) << "the poured bag leaves the inventory";
 }
+TEST_F(FamilyTreeTest, TheFinalDoorOpensOnceTheSecondLightBoardIsSolved)
+{
+    const auto board = Object("LightPuzzleBoard");
+    if (!board)
+        GTEST_SKIP() << "the light boards' room is not in this level yet";
+    board->GetComponent<LightPuzzle>()->completed2 = true;
+    ArriveFromHub();
+    Put(-160.0f, 53.0f);
+    Step(2);
+    EXPECT_GT(TransformOf("FinalPuzzleDoor").position.x, 1000.0f);
+    EXPECT_EQ(Object("FinalPuzzlePortalL2")->GetComponent<Sprite>()->currentFrame, 0);
+    EXPECT_EQ(FirstLine(), "It sounded like a door unlocked.");
+    ReadAll();
+    Hold("ACTION_UP");
+    StepSeconds(2.0f);
+    Let("ACTION_UP");
+    EXPECT_GT(PlayerPosition().y, 60.0f) << "through the opened door into the tree's room";
+}
+
+TEST_F(FamilyTreeTest, TheSecondWateringShowsTheRingAndOpensTheChemicalDoor)
+{
+    ArriveFromHub();
+    BringMirrorBag();
+    PlayFamilyTreeFirst(*this);
+    PlayNursery(*this);
+    Put(-168.0f, 77.0f);
+    Hold("ACTION_UP");
+    Step(20);
+    Let("ACTION_UP");
+    Tap("ACTION_INTERACT");
+    Answer(true);
+    ASSERT_EQ(Tree()->waterCount, 4);
+    float brightest = 0.0f;
+    ASSERT_TRUE(ReadUntil(R(), [&] {
+        brightest = std::max(brightest, Alpha("Cutscene2"));
+        return Tree()->completed && !Controller().playerLocked;
+    }, 40.0f));
+    EXPECT_GE(brightest, 1.0f) << "the ring pictures were shown";
+    EXPECT_EQ(Tree()->ringImageIndex, 5);
+    EXPECT_LE(Alpha("Cutscene1"), 0.0f) << "and faded away";
+    EXPECT_EQ(TreeStage(), 4);
+    EXPECT_EQ(Alpha("Piece1Icon"), 0.0f);
+    EXPECT_GE(CountPlays("girl_theme"), 1);
+
+    Put(-152.6f, 72.0f);
+    Tap("ACTION_INTERACT");
+    EXPECT_TRUE(ArrivedNear(R(), 67.0f, 54.0f)) << "the chemical-room door leads to the flame room";
+}
+
+TEST_F(FamilyTreeTest, SavesAtBothCheckpointsKeepTheRestOfTheFloorCompletable)
+{
+    ArriveFromHub();
+    BringMirrorBag();
+    PlayFamilyTreeFirst(*this);
+    SaveAtAndReload("Savepoint4");
+    EXPECT_EQ(Tree()->waterCount, 2);
+    EXPECT_TRUE(Tree()->nurseryKeyFound);
+    EXPECT_EQ(TreeStage(), 2);
+    EXPECT_NEAR(TransformOf("Savepoint4").position.x, -170.9f, 0.01f);
+    PlayNursery(*this);
+    PlayFamilyTreeSecond(*this);
+
+    SaveAtAndReload("FamilyTreeCheckpoint");
+    EXPECT_TRUE(Tree()->completed);
+    EXPECT_TRUE(NurseryScript(R())->completed);
+    PlayFlameRoomToEnding(*this);
+}
+
 }  // namespace
 }  // namespace floor2
