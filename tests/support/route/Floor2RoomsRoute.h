@@ -1,6 +1,6 @@
 #pragma once
 // The floor-2 rooms of the playthrough: the family-tree room, the nursery and the flame room.
-// Each function starts where the one before ends and asserts that its part completes.
+// Each function starts where the one before ends and asserts that its stretch of the story completes.
 #include <gtest/gtest.h>
 
 #include <cmath>
