@@ -27,8 +27,6 @@ public:
     void SetUp() override;
     void TearDown() override;
 
-    // The rest is public so that the playthrough's route functions can drive a running fixture.
-public:
     // Writes the text as the level file and enters the level scene (Load, Init, first Update).
     void StartLevel(const std::string& levelText);
     // Saves what the test built in memory (LevelBuilder) as the level file and enters it.
