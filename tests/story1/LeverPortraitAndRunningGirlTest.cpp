@@ -166,12 +166,12 @@ namespace {
 
 class ShippedLeverRoomTest : public StoryRig {};
 
-TEST_F(ShippedLeverRoomTest, TheSecondRoomLeadsToTheLeverWhoseTrapDoorLeadsOn)
+TEST_F(ShippedLeverRoomTest, TheRoomPastTheHoleLeadsToTheLeverWhoseTrapDoorLeadsOn)
 {
     StartShippedLevel();
     StepSeconds(1.1f);
-    PutPlayer(45.0f, 4.0f);
-    ASSERT_TRUE(StepUntil([&] { return PlayerPosition().x > 95.0f && !Controller().playerLocked; }, 3.0f));
+    PutPlayer(262.0f, -367.0f);
+    ASSERT_TRUE(StepUntil([&] { return PlayerPosition().x < 110.0f && !Controller().playerLocked; }, 3.0f));
     PutPlayer(96.0f, 2.5f);
     Interact();
     ASSERT_TRUE(StepUntil([&] { return Script<TBC>("LeverRoomLever").completed; }, 8.0f));
