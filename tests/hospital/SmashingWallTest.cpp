@@ -2,6 +2,7 @@
 #include "events/PaintTrigger.h"
 #include "events/PortraitEvent.h"
 #include "events/SmashingWallTrigger.h"
+#include "graphics/Sprite.h"
 #include "hospital/WingRig.h"
 
 namespace hospital {
@@ -67,6 +68,30 @@ TEST_F(SmashingWallTest, ASaveInTheHallAfterTheClothesLeavesThePipeToFinishWith)
     WalkTo(*this, 310, -236);
     JamWallsWithPipe(*this);
     SeePaintingAndLeave(*this);
+    EXPECT_TRUE(Trigger().completed);
+}
+
+TEST_F(SmashingWallTest, APipeCarriedThroughASaveStillShowsOnTheIcon)
+{
+    // Every room that shares the icon reads the reloaded world; none may hide what he carries.
+    ArriveAt("Entrance1-7link");
+    JamWallsWithClothes(*this);
+    WalkTo(*this, 322, -239.8);
+    Interact(*this);
+    Answer(true);
+    WalkAxis(*this, false, -242);
+    WalkAxis(*this, true, 310);
+    WalkTo(*this, 310, -228);
+    WalkTo(*this, 312, -226.2);
+    SaveAtCheckpointAndContinue("EastWingCheckpoint");
+    Step(5);
+    EXPECT_GT(Alpha("Piece1Icon"), 0.5f);
+    EXPECT_EQ(Object("Piece1Icon")->GetComponent<Sprite>()->textureName, "Pipe.png");
+    WalkTo(*this, 310, -236);
+    WalkTo(*this, 322, -251.5);
+    Interact(*this);
+    Answer(true);
+    ReadNext(*this, "I think I'm safe now...");
     EXPECT_TRUE(Trigger().completed);
 }
 

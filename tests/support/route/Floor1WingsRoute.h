@@ -159,4 +159,51 @@ inline void PlaySmashingWing(GameplayHarness& h)
     SeePaintingAndLeave(h);
 }
 
+// ---------------------------------------------------------------- west wing
+
+inline void TakeFromFloor(GameplayHarness& h, const std::string& piece, float x, float y, const std::string& line)
+{
+    WalkTo(h, x, y);
+    ASSERT_FALSE(h.Controller().playerLocked);
+    Interact(h);
+    ReadNext(h, line);
+    (void)piece;
+}
+
+// Lays what he carries on a spot by the table (or takes what lies there).
+inline void UseSpot(GameplayHarness& h, int spot)
+{
+    // Round the table's foot end, then up to the spot.
+    WalkAxis(h, false, -370.0f);
+    WalkAxis(h, true, spot == 1 ? -145.5f : -136.5f);
+    WalkAxis(h, false, -366.0f);
+    Interact(h);
+    h.Step(2);
+}
+
+inline void SolveOperatingTable(GameplayHarness& h)
+{
+    TakeFromFloor(h, "TablePiece1", -114, -349, "Picked up Rusty Hacksaw.");
+    UseSpot(h, 1);
+    EXPECT_EQ(FrameOf(h, "OperatingTable"), 6);
+    WalkAxis(h, false, -372);
+    TakeFromFloor(h, "TablePiece2", -147, -372, "Picked up Scissors.");
+    WalkAxis(h, true, -136.5);
+    UseSpot(h, 2);
+    // The camera shows the false door going, comes back, and he wonders.
+    ReadNext(h, "A secret room?", 20.0f);
+}
+
+// Hacksaw on spot 1, scissors on spot 2: the false wall goes; back out by "Exit1-10".
+inline void PlayOperatingRoom(GameplayHarness& h)
+{
+    WalkAxis(h, false, -348);
+    SolveOperatingTable(h);
+    EXPECT_EQ(FrameOf(h, "OperatingTable"), 2);
+    EXPECT_GT(h.TransformOf("FalseDoor3").GetPosition().x, 9000.0f) << "the false door still stands";
+    WalkAxis(h, false, -348);
+    WalkAxis(h, true, -137);
+    GoThroughDoor(h, "Exit1-10", false, -330);
+}
+
 }  // namespace floor1wings
