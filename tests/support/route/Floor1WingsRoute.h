@@ -206,4 +206,41 @@ inline void PlayOperatingRoom(GameplayHarness& h)
     GoThroughDoor(h, "Exit1-10", false, -330);
 }
 
+// ---------------------------------------------------------------- south wing
+
+// Down from the hall into the dark room, where the hint waits on the first tile.
+inline void EnterLightRoom(GameplayHarness& h)
+{
+    WalkAxis(h, true, 236);
+    WalkAxis(h, false, -541, true);
+    ReadNext(h, "It seem like there is a switch nearby.");
+}
+
+inline void SwitchSpotlight(GameplayHarness& h)
+{
+    WalkAxis(h, false, -540.5f);
+    WalkAxis(h, true, 230);
+    Interact(h);
+    h.Step(2);
+}
+
+// Across the room past the enemy's ward to the lever, then on through the opened corridor.
+inline void PullLeverAndGoOn(GameplayHarness& h)
+{
+    WalkAxis(h, false, -541);
+    WalkAxis(h, true, 200);
+    Interact(h);
+    h.Step(2);
+    WalkAxis(h, true, 194);
+    GoThroughDoor(h, "Entrance1-9a", false, -518);
+}
+
+// Spotlight on over the resting enemy, across to the lever, on through "Entrance1-9a".
+inline void PlayLightRoom(GameplayHarness& h)
+{
+    EnterLightRoom(h);
+    SwitchSpotlight(h);
+    PullLeverAndGoOn(h);
+}
+
 }  // namespace floor1wings
