@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "events/StoryActs.h"
+#include "events/StoryObjects.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
@@ -66,8 +67,9 @@ void OperatingPuzzle::ReadWorld()
         if (IsHidden(pieces[piece - 1]) && !placed && holding == 0)
             holding = piece;
     }
-    SetAlpha(icons[0], holding == 1 ? 1.0f : 0.0f);
-    SetAlpha(icons[1], holding == 2 ? 1.0f : 0.0f);
+    // Nothing carried here leaves the shared icons to the room that shows them.
+    if (holding != 0)
+        SetCarried(holding);
 }
 
 void OperatingPuzzle::Update(float dt)
@@ -107,8 +109,13 @@ void OperatingPuzzle::Update(float dt)
 void OperatingPuzzle::SetCarried(int piece)
 {
     holding = piece;
-    SetAlpha(icons[0], piece == 1 ? 1.0f : 0.0f);
-    SetAlpha(icons[1], piece == 2 ? 1.0f : 0.0f);
+    // The icons are shared with other rooms' items: a shown icon gets the instrument's picture.
+    for (int i = 0; i < 2; ++i) {
+        if (piece == i + 1)
+            story::ShowIcon(icons[i], iconTextures[i]);
+        else
+            SetAlpha(icons[i], 0.0f);
+    }
 }
 
 void OperatingPuzzle::PickUp(int piece)

@@ -42,6 +42,7 @@ public:
     bool panningBack = false;
     Vector2 newCamPos;
     Vector2 returnPos;
+    std::string iconTextures[2] = {"Hacksaw.png", "Scissors.png"};
 
     // The table's frame for what lies on the two spots.
     static int FrameFor(int spot1, int spot2);

@@ -40,6 +40,7 @@ const std::map<std::string, int> kExpected = {
     {"Cupboard_1x2.png", 2}, {"Curtain_1x2.png", 2}, {"Desk.png", 1}, {"Chair.png", 1}, {"Shelf.png", 1},
     {"Trolley.png", 1}, {"Sink.png", 1}, {"Plant.png", 1}, {"ReceptionTable_1x3.png", 3}, {"Rubble.png", 1},
     {"DaughterTable_1x2.png", 2}, {"OperatingTable_1x7.png", 7}, {"WallPipes.png", 1},
+    {"LoosePipes_1x2.png", 2}, {"ScrapeTrail.png", 1},
     // Doors and openings.
     {"DoorClosed_1x1.png", 1}, {"DoorOpenv2_1x1.png", 1}, {"DoorOpenFully_1x1.png", 1}, {"Door_1x2.png", 2},
     {"DoorNursery.png", 1}, {"DoorChained.png", 1}, {"DoorDouble_1x2.png", 2}, {"Portal_1x2.png", 2},

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tools/make_sprites/Characters.h"
+#include "tools/make_sprites/FloorOneWings.h"
 #include "tools/make_sprites/Interface.h"
 #include "tools/make_sprites/Pictures.h"
 #include "tools/make_sprites/Props.h"
@@ -89,6 +90,7 @@ std::vector<SpriteSheet> allSprites() {
         {"DaughterTable_1x2.png", 1, 2, 128, 128, drawDaughterTable},
         {"OperatingTable_1x7.png", 1, 7, 192, 128, drawOperatingTable},
         {"WallPipes.png", 1, 1, 128, 128, drawWallPipes},
+        {"LoosePipes_1x2.png", 1, 2, 192, 96, drawLoosePipes}, {"ScrapeTrail.png", 1, 1, 96, 128, drawScrapeTrail},
 
         // Doors and openings.
         {"DoorClosed_1x1.png", 1, 1, 128, 128, drawDoorClosed},
