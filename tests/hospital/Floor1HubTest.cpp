@@ -1,0 +1,85 @@
+// The floor-1 hub played on the shipped Level1: the ward's opening, the wheelchair corridor,
+// the reception, the doll and the surgeon's chase, and the saves between them.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "events/DollPickup.h"
+#include "events/MoveObjectEvent.h"
+#include "events/NurseEvent.h"
+#include "events/ReceptionEvent.h"
+#include "events/SurgeonChase.h"
+#include "engine/SceneSystem.h"
+#include "gameplay/GameController.h"
+#include "gameplay/PlayerBehaviour.h"
+#include "graphics/LightPacking.h"
+#include "graphics/Sprite.h"
+#include "objects/LevelFile.h"
+#include "physics/Collider.h"
+#include "support/route/Floor1HubRoute.h"
+
+using namespace route;
+
+namespace {
+
+class Floor1HubTest : public testsupport::GameplayHarness {
+protected:
+    NurseEvent& Nurse() { return ScriptOn<NurseEvent>(*this, "Nurse"); }
+    SurgeonChase& Chase() { return ScriptOn<SurgeonChase>(*this, "KnifeEnemy"); }
+    DollPickup& Doll() { return ScriptOn<DollPickup>(*this, "DollRoomScript"); }
+
+    // Walks onto the named checkpoint from where he stands, saves there and reads the message.
+    void SaveAt(const std::string& checkpoint)
+    {
+        const Vector3 spot = At(*this, checkpoint);
+        WalkToY(*this, spot.y);
+        WalkToX(*this, spot.x);
+        ASSERT_TRUE(Player().showPrompt) << "not at " << checkpoint;
+        Tap("ACTION_INTERACT");
+        ASSERT_TRUE(DialogueOpen()) << "no save message";
+        ReadAll(*this);
+    }
+};
+
+TEST_F(Floor1HubTest, TheWardHoldsItsWayOutUntilTheNurseHasSpokenThenChangesAndLetsHimOut)
+{
+    StartShippedLevel();
+    EXPECT_EQ(gAmbientLight, 0.0f);
+    EXPECT_FALSE(DialogueOpen()) << "he lies still until he moves";
+    WakeUp(*this);
+
+    // Around the nurse's talks along the top of the ward, then down into the way out.
+    WalkToY(*this, 3.5f);
+    WalkToX(*this, 7.0f);
+    WalkUntil(*this, "ACTION_DOWN", [&] { return Controller().playerLocked; }, 3.0f);
+    ASSERT_TRUE(Nurse().heldAtExit) << "the way out did not hold him";
+    EXPECT_EQ(Alpha("ChatBox"), 1.0f);
+    EXPECT_EQ(Object("TextBox")->GetComponent<Sprite>()->startFrame, 10);
+    Step(2);
+    EXPECT_GT(PlayerPosition().y, 2.6f) << "he is pushed back out of the way out";
+    Tap("ACTION_INTERACT");
+    EXPECT_FALSE(Controller().playerLocked);
+    EXPECT_EQ(Alpha("ChatBox"), 0.0f);
+    WalkToY(*this, 3.5f);
+    EXPECT_FALSE(Controller().playerLocked) << "held again away from the way out";
+
+    // Back to the nurse's side of the ward and through her story.
+    WalkToX(*this, -2.6f);
+    WalkToY(*this, -1.0f);
+    soundsPlayed.clear();
+    FollowTheNurse(*this);
+    EXPECT_EQ(CountPlays("electricity"), 1);
+    EXPECT_EQ(CountPlays("opening"), 1);
+    EXPECT_FLOAT_EQ(gAmbientLight, 0.2f);
+    EXPECT_TRUE(Player().canRun);
+    EXPECT_GT(TransformOf("Nurse").position.x, 9000.0f) << "the nurse is gone";
+    EXPECT_NEAR(TransformOf("FalseCeiling").position.x, 49.0f, 0.01f);
+    EXPECT_NEAR(TransformOf("FalseCeiling").position.y, -22.7f, 0.01f);
+    // The fallen ceiling stands behind him, and he is clear of it.
+    WalkToX(*this, 48.0f);
+    EXPECT_GT(PlayerPosition().x, 50.5f) << "the ceiling closes the corridor behind him";
+}
+
+}  // namespace
