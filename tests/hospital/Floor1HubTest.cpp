@@ -41,6 +41,22 @@ protected:
         ASSERT_TRUE(DialogueOpen()) << "no save message";
         ReadAll(*this);
     }
+
+    // A new game played up to the hub, with the reception behind him.
+    void PlayToTheHub()
+    {
+        StartShippedLevel();
+        PlayWard(*this);
+        PlayWheelchairCorridor(*this);
+        PlayReception(*this);
+    }
+
+    // The doll's room and its scene; he is left in the hub with the chase armed.
+    void PlayDoll()
+    {
+        EnterDollRoom(*this);
+        PlayDollPickup(*this);
+    }
 };
 
 TEST_F(Floor1HubTest, TheWardHoldsItsWayOutUntilTheNurseHasSpokenThenChangesAndLetsHimOut)
@@ -117,6 +133,70 @@ TEST_F(Floor1HubTest, CorridorAndReceptionPlayThroughAndTheHubSaveKeepsThemDone)
     EnterDollRoom(*this);
     PlayDollPickup(*this);
     EXPECT_TRUE(Chase().dollTriggered);
+}
+
+TEST_F(Floor1HubTest, TheDollSceneLeavesTheRoomFinishedAndTheSurgeonEscapedEndsInTheEscapeRoom)
+{
+    PlayToTheHub();
+    ASSERT_FALSE(HasFatalFailure());
+    EnterDollRoom(*this);
+    soundsPlayed.clear();
+    PlayDollPickup(*this);
+    EXPECT_EQ(CountPlays("girl_theme"), 1);
+    EXPECT_EQ(CountPlays("rumble"), 1);
+    EXPECT_TRUE(Near(*this, "Entrance1-3alink", 1.0f)) << "the scene puts him outside the doll's door";
+    EXPECT_GT(TransformOf("KnifeEnemy").position.x, 9000.0f) << "the surgeon has gone again";
+    EXPECT_NEAR(TransformOf("Savepoint1").position.x, At(*this, "NewSaveSpawn").x, 0.01f);
+    EXPECT_EQ(Alpha("TeddyHead"), 1.0f);
+    EXPECT_EQ(Object("ReceptionTable")->GetComponent<Sprite>()->startFrame, 2);
+    EXPECT_NEAR(TransformOf("ReceptionRubble1").position.x, 84.7f, 0.01f);
+    EXPECT_NEAR(TransformOf("ReceptionRubble2").position.y, -37.2f, 0.01f);
+
+    soundsPlayed.clear();
+    PlayChase(*this);
+    EXPECT_EQ(CountPlays("chase1"), 1);
+    EXPECT_EQ(CountPlays("door_banging"), 3) << "the surgeon came through three doors";
+    EXPECT_FALSE(gChaseActive);
+    EXPECT_GT(TransformOf("SurgFalseWall").position.x, 9000.0f) << "the light-room door is free";
+    EXPECT_EQ(ScriptOn<ReceptionEvent>(*this, "Reception3Collider").active, false);
+
+    // The notes there can be read, the save point waits there, and a reload keeps it all done.
+    WalkToY(*this, At(*this, "ExperimentNotes").y);
+    WalkToX(*this, At(*this, "ExperimentNotes").x);
+    Tap("ACTION_INTERACT");
+    EXPECT_TRUE(Controller().imageActive) << "the experiment notes are not shown";
+    CloseImage(*this);
+    SaveAt("Savepoint1");
+    EnterLevel(true);
+    Step(2);
+    EXPECT_TRUE(Chase().completed);
+    EXPECT_TRUE(Doll().completed);
+    EXPECT_FALSE(DialogueOpen());
+    WalkToX(*this, At(*this, "EscapeRoomDoor").x);
+    UseDoor(*this, "ACTION_UP", "EscapeRoomDoorlink");
+    WalkToY(*this, At(*this, "Entrance1-11").y);
+    WalkToX(*this, 0.2f);
+    EXPECT_LT(PlayerPosition().x, 0.3f) << "the light-room doorway is open";
+}
+
+TEST_F(Floor1HubTest, TheSurgeonCatchesAPlayerWhoWaitsAndTheGameIsOverOnce)
+{
+    PlayToTheHub();
+    ASSERT_FALSE(HasFatalFailure());
+    PlayDoll();
+    ASSERT_FALSE(HasFatalFailure());
+    WalkToX(*this, At(*this, "Exit1-3").x);
+    UseDoor(*this, "ACTION_UP", "Exit1-3link");
+    soundsPlayed.clear();
+    WalkUntil(*this, "ACTION_UP", [&] { return Chase().introStarted; }, 3.0f);
+    ASSERT_TRUE(StepUntil([&] { return Chase().chaseRunning; }, 10.0f));
+    EXPECT_FALSE(Object("FalseWallSurg")->GetComponent<Collider>()) << "the locked door opened";
+    ASSERT_TRUE(StepUntil([&] { return Controller().dying; }, 10.0f)) << "the surgeon walked past him";
+    EXPECT_TRUE(Chase().caught);
+    EXPECT_FALSE(Chase().completed);
+    EXPECT_TRUE(gChaseActive) << "the level music waits for a chase that is not over";
+    ASSERT_TRUE(StepUntil([&] { return RequestedScene() == SceneId::GameOver; }, 10.0f));
+    EXPECT_EQ(CountPlays("death"), 1);
 }
 
 }  // namespace
