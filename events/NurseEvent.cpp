@@ -1,5 +1,6 @@
 #include "events/NurseEvent.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
@@ -16,6 +17,8 @@
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
 
 using namespace StoryActs;
 
@@ -150,8 +153,45 @@ void NurseEvent::Update(float dt)
     }
     const bool inside = Overlap(player, startTrigger4);
     UpdateExitBlock();
-    if (inside && heldAtExit && playerBehaviour && startTrigger4)
+    if (inside && heldAtExit && playerBehaviour && startTrigger4) {
         playerBehaviour->StopAtWall(PositionOf(startTrigger4));
+        PushOutOfExit();
+    }
+}
+
+void NurseEvent::PushOutOfExit()
+{
+    // The wall step alone leaves him inside when he walked in deeper than it (a frame's walk
+    // plus the frame the boxes lag): the press would free him only to be held again at once.
+    const std::shared_ptr<Collider> own = player ? player->GetComponent<Collider>() : nullptr;
+    const std::shared_ptr<Collider> zone = startTrigger4 ? startTrigger4->GetComponent<Collider>() : nullptr;
+    const std::shared_ptr<Transform> transform = player ? player->GetComponent<Transform>() : nullptr;
+    if (!own || !zone || !transform)
+        return;
+    constexpr float kClearance = 0.05f;
+    const Vector3 p = transform->GetPosition();
+    const Vector3 z0 = zone->GetMin();
+    const Vector3 z1 = zone->GetMax();
+    const float halfW = (own->GetMax().x - own->GetMin().x) * 0.5f;
+    const float halfH = (own->GetMax().y - own->GetMin().y) * 0.5f;
+    const float cx = p.x + own->offset.x;
+    const float cy = p.y + own->offset.y;
+    // The shortest way out of the box, measured from where he stands now.
+    const float outLeft = (cx + halfW) - z0.x;
+    const float outRight = z1.x - (cx - halfW);
+    const float outDown = (cy + halfH) - z0.y;
+    const float outUp = z1.y - (cy - halfH);
+    const float best = std::min(std::min(outLeft, outRight), std::min(outDown, outUp));
+    if (best < 0.0f)
+        return;
+    if (best == outLeft)
+        transform->SetPosition(Vector2(p.x - outLeft - kClearance, p.y));
+    else if (best == outRight)
+        transform->SetPosition(Vector2(p.x + outRight + kClearance, p.y));
+    else if (best == outDown)
+        transform->SetPosition(Vector2(p.x, p.y - outDown - kClearance));
+    else
+        transform->SetPosition(Vector2(p.x, p.y + outUp + kClearance));
 }
 
 void NurseEvent::TalkAt(const std::shared_ptr<GameObject>& trigger, bool& started,

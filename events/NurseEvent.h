@@ -54,6 +54,8 @@ private:
     void TransformWorld(float dt);
     void SetTorch(bool on);
     void UpdateExitBlock();
+    // Puts the held player just outside the way-out trigger, on the side he came from.
+    void PushOutOfExit();
     // The press while the player is held by this script (not by a box or a fade).
     bool HeldPressed() const;
 

@@ -1,5 +1,6 @@
 // The real game under the test run's X server, played as a person would: through the menus into
-// the level, through a door, against a wall, a save at a checkpoint, the pause menu, and out.
+// the ward, the nurse's talks, through a door, against a wall, a save at a checkpoint, the pause
+// menu, and out.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -37,6 +38,26 @@ int BrightPixels(const WindowPicture& picture, int x0, int y0, int x1, int y1, i
             count += p[0] > threshold && p[1] > threshold && p[2] > threshold;
         }
     return count;
+}
+
+// Presses interact until the dialogue box has stayed empty for a while.
+void ReadThrough(GameProcess& game)
+{
+    int quiet = 0;
+    for (int guard = 0; guard < 60 && quiet < 3; ++guard) {
+        game.TapKey("e");
+        std::this_thread::sleep_for(400ms);
+        quiet = BrightPixels(game.Grab(), 430, 780, 1500, 880) > 200 ? 0 : quiet + 1;
+    }
+}
+
+// Presses interact while the box shows text: the first press may only finish the typing.
+void CloseMessage(GameProcess& game)
+{
+    for (int guard = 0; guard < 10 && BrightPixels(game.Grab(), 430, 780, 1500, 880) > 200; ++guard) {
+        game.TapKey("e");
+        std::this_thread::sleep_for(700ms);
+    }
 }
 
 // The Player record's position in a saved level.
@@ -82,9 +103,32 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     Keep(level, "level");
     EXPECT_GT(WholeLit(level), 0.02) << "the torch lights the room";
 
-    // To the door in the back wall, then up into it; let go once the screen has gone black.
-    game.HoldKey("d", 1.8);
-    game.KeyDown("w");
+    // Out of bed: he wakes, and his thoughts fill the dialogue box.
+    game.HoldKey("d", 0.3);
+    std::this_thread::sleep_for(600ms);
+    const WindowPicture woke = game.Grab();
+    Keep(woke, "woke");
+    EXPECT_GT(BrightPixels(woke, 430, 780, 1500, 880), 200) << "the first thought is printed in the box";
+    ReadThrough(game);
+
+    // Along the ward behind the nurse: each trigger on the way is one of her talks.
+    game.HoldKey("d", 0.6);
+    ReadThrough(game);
+    std::this_thread::sleep_for(1000ms);
+    game.HoldKey("d", 1.0);
+    ReadThrough(game);
+    std::this_thread::sleep_for(1000ms);
+    game.HoldKey("d", 0.8);
+    ReadThrough(game);
+
+    // The way out holds him while the ward changes; the key lights the torch and lets him go.
+    game.HoldKey("d", 1.0);
+    std::this_thread::sleep_for(4000ms);
+    game.TapKey("e");
+    std::this_thread::sleep_for(500ms);
+
+    // On through the ward's door; let go once the screen has gone black.
+    game.KeyDown("d");
     bool blacked = false;
     const auto limit = std::chrono::steady_clock::now() + 20s;
     while (!blacked && std::chrono::steady_clock::now() < limit) {
@@ -92,12 +136,12 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
         if (!blacked)
             std::this_thread::sleep_for(50ms);
     }
-    game.KeyUp("w");
+    game.KeyUp("d");
     ASSERT_TRUE(blacked) << "the door never faded the screen";
     std::this_thread::sleep_for(2000ms);
 
-    // Along the far room to its east wall, where the checkpoint stands, and save there.
-    game.HoldKey("d", 3.0);
+    // Up the corridor to its wall, where the checkpoint stands, and save there.
+    game.HoldKey("w", 3.0);
     game.TapKey("e");
     std::this_thread::sleep_for(1500ms);
     const WindowPicture saved = game.Grab();
@@ -108,13 +152,12 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     float y = 0.0f;
     ASSERT_TRUE(PlayerPosition(game.tree.ReadFile("resources/save/SaveData.txt"), x, y))
         << "no save was written\n" << game.Output();
-    EXPECT_GT(x, 46.0f) << "he went through the door to the far room";
-    EXPECT_LT(x, 48.0f) << "the wall stopped him";
-    EXPECT_NEAR(y, 2.5f, 0.3f);
+    EXPECT_NEAR(x, 53.0f, 0.5f) << "he went through the ward's door to the corridor";
+    EXPECT_GT(y, -20.2f) << "he walked up to the checkpoint";
+    EXPECT_LT(y, -19.55f) << "the wall stopped him";
 
     // Close the message, then the pause menu: its buttons, the confirmation, No.
-    game.TapKey("e");
-    std::this_thread::sleep_for(500ms);
+    CloseMessage(game);
     game.TapKey("Escape");
     std::this_thread::sleep_for(800ms);
     const WindowPicture paused = game.Grab();
