@@ -89,17 +89,17 @@ inline void GoThroughDoor(GameplayHarness& h, const std::string& door, const std
     ASSERT_TRUE(doorObject) << door << " is missing";
     const auto link = h.Object(door + "link");
     if (!link || doorObject->objectType != 14) {
+        // Into the door's box (2 x 2.4 against the player's 0.8 x 1.2).
         const Vector3 at = doorObject->GetComponent<Transform>()->GetPosition();
-        const bool alongX = action == "ACTION_LEFT" || action == "ACTION_RIGHT";
-        h.Hold(action);
-        h.StepUntil([&] {
+        auto inside = [&] {
             const Vector3 p = h.PlayerPosition();
-            return alongX ? std::fabs(p.x - at.x) < 1.6f : std::fabs(p.y - at.y) < 1.9f;
-        }, 10.0f);
+            return std::fabs(p.x - at.x) < 1.3f && std::fabs(p.y - at.y) < 1.7f;
+        };
+        h.Hold(action);
+        const bool reached = h.StepUntil(inside, 10.0f);
         h.Let(action);
         h.Step(2);
-        EXPECT_LT(std::fabs(h.PlayerPosition().x - at.x) + std::fabs(h.PlayerPosition().y - at.y), 2.6f)
-            << door << " was not reached";
+        ASSERT_TRUE(reached) << door << " was not reached";
         GTEST_LOG_(INFO) << door << " leads to a room not in this level";
         return;
     }
@@ -268,6 +268,7 @@ inline void PlaceBlock(GameplayHarness& h)
 // Pulls the switch in the left room and reads what the wait brings.
 inline void PullSwitch(GameplayHarness& h, const std::string& result)
 {
+    WalkAxis(h, false, 70.0f);
     WalkTo(h, -260.0f, 77.2f);
     Interact(h);
     ASSERT_TRUE(h.Controller().playerLocked) << "the switch was not pulled";
@@ -277,6 +278,7 @@ inline void PullSwitch(GameplayHarness& h, const std::string& result)
 // The right room's first half: the medicine shifted right, block B on the bear spot.
 inline void MirrorFirstHalf(GameplayHarness& h)
 {
+    WalkTo(h, -241.0f, 90.0f);
     GoThroughDoor(h, "MirrorHallDoor", "ACTION_DOWN");
     WalkTo(h, -229.0f, 76.0f);
     Interact(h);
