@@ -50,9 +50,20 @@ void LoopingHallwayEvent::Init()
     hallwayLines = {{"...?", true, 0}, {"What's happening in that hallway...", true, 0}};
 }
 
+void LoopingHallwayEvent::ReadWorld()
+{
+    worldRead = true;
+    if (!completed && loopTrigger && IsHidden(loopTrigger)) {
+        loopCount = kLastLoop;
+        bearPlaced = true;
+    }
+}
+
 void LoopingHallwayEvent::Update(float dt)
 {
     (void)dt;
+    if (!worldRead)
+        ReadWorld();
     if (completed) {
         // The hallway music fades once; asking again every frame would restart the fade.
         if (!musicFadeRequested) {

@@ -40,8 +40,12 @@ public:
     bool askMovePending = false;
     bool musicStarted = false;
     bool musicFadeRequested = false;
+    bool worldRead = false;
 
 private:
+    // Only "Completed" is saved: a game saved with the bear already in the way finds the loop
+    // triggers gone, so the count is taken back to the last lap from the world.
+    void ReadWorld();
     void PlaceBear();
     void OpenWay();
     void TearBear();
