@@ -116,6 +116,7 @@ inline void PlayFamilyTreeFirst(testsupport::GameplayHarness& harness)
 inline void EnterNursery(Route& r)
 {
     Put(r, -154.0f, 51.0f);
+    ReadAll(r);  // once the second light board is solved, the hall says a door unlocked
     r.Hold("ACTION_RIGHT");
     r.Step(30);  // against the nursery door
     r.Let("ACTION_RIGHT");

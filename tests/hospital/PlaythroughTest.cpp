@@ -1,0 +1,209 @@
+// The whole game in one run: from the title menu's Start through the intro, every room of both
+// floors in story order, to the ending. Played headless through the real scenes with the bound
+// keys. On each floor he saves at a checkpoint, dies, and goes on from that save through the
+// game-over screen's Continue, as a player would.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/KeyTable.h"
+#include "engine/SceneSystem.h"
+#include "events/DollPickup.h"
+#include "events/DollRoom.h"
+#include "events/FamilyTreeRoomEvent.h"
+#include "events/OperatingPuzzle.h"
+#include "events/SurgeonChase.h"
+#include "gameplay/GameController.h"
+#include "gameplay/LookUp.h"
+#include "gameplay/PlayerBehaviour.h"
+#include "support/route/Floor1HubRoute.h"
+#include "support/route/Floor1WingsRoute.h"
+#include "support/route/Floor2HubRoute.h"
+#include "support/route/Floor2RoomsRoute.h"
+#include "support/route/PuzzleRoomsRoute.h"
+
+using Framework::Keys::Escape;
+using Framework::Keys::MouseLeft;
+
+namespace {
+
+class PlaythroughTest : public testsupport::GameplayHarness {
+protected:
+    void SetUp() override
+    {
+        GameplayHarness::SetUp();
+        for (const char* name : {"Main", "Cutscene", "Level1", "GameOver", "Ending"})
+            UseShippedLevelFile(name);
+    }
+
+    int Scene() const { return gSceneSystem->currentScene; }
+
+    void ClickAt(float x, float y)
+    {
+        PointMouseAtWorld(x, y);
+        Step();
+        Press(MouseLeft);
+        Step();
+        Release(MouseLeft);
+        Step();
+    }
+
+    // Everything any script looked for and did not find since the level was last loaded.
+    static std::string Gaps()
+    {
+        std::string text;
+        for (const std::string& gap : MissingReports())
+            text += "\n  " + gap;
+        return text;
+    }
+
+    // Stands just below the checkpoint, saves there and reads the message away.
+    void SaveAt(const std::string& checkpoint)
+    {
+        const Vector3 at = TransformOf(checkpoint).position;
+        TransformOf("Player").SetPosition(Vector2(at.x, at.y - 1.0f));
+        Step(2);
+        Tap("ACTION_INTERACT");
+        ASSERT_TRUE(DialogueOpen()) << checkpoint << " did not save";
+        while (DialogueOpen())
+            AdvanceDialogue();
+    }
+
+    // The death has played: the game-over screen, then Continue back into the level.
+    void ContinueAfterDeath()
+    {
+        ASSERT_TRUE(StepUntil([&] { return Scene() == SceneId::GameOver; }, 15.0f)) << "no game over";
+        ClickAt(-560.0f, -380.0f);
+        ASSERT_EQ(Scene(), SceneId::Level) << "Continue did not go back into the level";
+        Step(2);
+    }
+
+    // Walks into a door from just in front of it until he comes out at its link.
+    void UseDoor(const std::string& door, const char* action, float dx, float dy)
+    {
+        const Vector3 at = TransformOf(door).position;
+        TransformOf("Player").SetPosition(Vector2(at.x + dx, at.y + dy));
+        Step(2);
+        const Vector3 link = TransformOf(door + "link").position;
+        Hold(action);
+        const bool arrived = StepUntil(
+            [&] {
+                const Vector3 p = PlayerPosition();
+                return std::abs(p.x - link.x) < 1.0f && std::abs(p.y - link.y) < 1.0f &&
+                       !Controller().playerLocked;
+            },
+            6.0f);
+        Let(action);
+        Step();
+        ASSERT_TRUE(arrived) << door << " did not lead to its link";
+    }
+};
+
+TEST_F(PlaythroughTest, FromTheMenuToTheEndingDyingOnceOnEachFloor)
+{
+    // The title menu's Start, and the intro skipped.
+    EnterScene(SceneId::MainMenu);
+    ClickAt(0.0f, 100.0f);
+    ASSERT_EQ(Scene(), SceneId::Cutscene);
+    Press(Escape);
+    Step(2);
+    Release(Escape);
+    ASSERT_EQ(Scene(), SceneId::Level);
+    Step(2);
+    ASSERT_TRUE(Object("Nurse")) << "a new game starts in the ward";
+
+    // Floor 1: the ward, the corridor, the reception, the two wings off the hub.
+    route::PlayWard(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::PlayWheelchairCorridor(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::PlayReception(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::GoToSmashingWing(*this);
+    floor1wings::PlaySmashingWing(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::ReturnFromSmashingWing(*this);
+    route::GoToOperatingWing(*this);
+    floor1wings::PlayOperatingRoom(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::ReturnFromOperatingWing(*this);
+    ASSERT_FALSE(HasFatalFailure());
+
+    // Saved in the hub; the doll, then caught by the surgeon who came for it.
+    SaveAt("Savepoint1");
+    ASSERT_FALSE(HasFatalFailure());
+    route::EnterDollRoom(*this);
+    route::PlayDollPickup(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::WalkToX(*this, route::At(*this, "Exit1-3").x);
+    route::UseDoor(*this, "ACTION_UP", "Exit1-3link");
+    auto chase = Object("KnifeEnemy")->GetComponent<SurgeonChase>();
+    route::WalkUntil(*this, "ACTION_UP", [&] { return chase->introStarted; }, 3.0f);
+    ASSERT_TRUE(StepUntil([&] { return Controller().dying; }, 20.0f)) << "the surgeon never caught him";
+    ContinueAfterDeath();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(Object("OperatingTable")->GetComponent<OperatingPuzzle>()->completed) << "the save kept the wing done";
+    EXPECT_FALSE(Object("DollRoomScript")->GetComponent<DollPickup>()->completed) << "the doll waits again";
+
+    // The doll again and this time the flight, then the light room and the puzzle rooms.
+    route::PlayDollAndChase(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    route::GoToLightWing(*this);
+    floor1wings::PlayLightRoom(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    puzzleroute::PlayLightPuzzleRoom1(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    puzzleroute::PlayGeneratorAndLift(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    puzzleroute::PlayRunningGirlAndLever(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(MissingReports().empty()) << "floor 1 lacked:" << Gaps();
+
+    // Floor 2: the landing, the hallway, the girl's notes, the bears, the second light room.
+    floor2hub::PlayFloor2Arrival(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2hub::PlayLoopingHallway(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2hub::PlayGirlNotes(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2hub::PlayBearRoom(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2hub::EnterLightPuzzleRoom2(*this);
+    puzzleroute::PlayLightPuzzleRoom2(*this);
+    ASSERT_FALSE(HasFatalFailure());
+
+    // The family-tree room, the mirror rooms' bag, the first watering.
+    floor2hub::EnterFamilyTreeRoom(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    UseDoor("Entrance2-7", "ACTION_LEFT", 1.5f, 0.0f);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2hub::PlayMirrorRooms(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2route::PlayFamilyTreeFirst(*this);
+    ASSERT_FALSE(HasFatalFailure());
+
+    // Saved before the nursery; too slow among the torn bears, and the big bear kills him.
+    SaveAt("FamilyTreeCheckpoint");
+    ASSERT_FALSE(HasFatalFailure());
+    floor2route::EnterNursery(*this);
+    floor2route::TakeNurseryWater(*this);
+    floor2route::StartNurserySearch(*this);
+    ASSERT_TRUE(StepUntil([&] { return Controller().dying; }, 40.0f)) << "the bear never came";
+    ContinueAfterDeath();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(Object("FamilyTree")->GetComponent<FamilyTreeRoomEvent>()->nurseryKeyFound) << "the key was saved";
+
+    // The nursery again, the second watering, the flame room and the way out.
+    floor2route::PlayNursery(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    floor2route::PlayFamilyTreeSecond(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(MissingReports().empty()) << "floor 2 lacked:" << Gaps();
+    floor2route::PlayFlameRoomToEnding(*this);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(StepUntil([&] { return Scene() == SceneId::Ending; }, 10.0f)) << "the ending did not start";
+    EXPECT_TRUE(StepUntil([&] { return Scene() == SceneId::MainMenu; }, 120.0f)) << "the ending did not finish";
+}
+
+}  // namespace
