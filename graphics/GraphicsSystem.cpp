@@ -215,7 +215,11 @@ void GraphicsSystem::BindTexture(unsigned int id)
 
 int GraphicsSystem::PackAndUploadLights()
 {
-    const int count = PackLights(gGameObjects, lightStaging.data(), lightStaging.size(), lightCapacity);
+    // Only lights that reach the part of the world on screen go to the lit program.
+    ViewBox box;
+    const bool culled = ViewBoxOf(projection * view, box);
+    const int count =
+        PackLights(gGameObjects, lightStaging.data(), lightStaging.size(), lightCapacity, culled ? &box : nullptr);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);

@@ -82,8 +82,54 @@ bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, co
     return true;
 }
 
+bool ViewBoxOf(const Matrix4& projectionView, ViewBox& box)
+{
+    // Orthographic and looking down z: screen = A x world + b in x and y; invert the 2 x 2.
+    const float a = projectionView[0], c = projectionView[4];
+    const float b = projectionView[1], d = projectionView[5];
+    const float ox = projectionView[12], oy = projectionView[13];
+    const float det = a * d - b * c;
+    if (!(std::abs(det) > 1e-12f))
+        return false;
+    bool first = true;
+    for (const float sx : {-1.0f, 1.0f})
+        for (const float sy : {-1.0f, 1.0f}) {
+            const float u = sx - ox;
+            const float v = sy - oy;
+            const float x = (d * u - c * v) / det;
+            const float y = (a * v - b * u) / det;
+            if (first) {
+                box = {x, y, x, y};
+                first = false;
+            }
+            box.minX = std::min(box.minX, x);
+            box.minY = std::min(box.minY, y);
+            box.maxX = std::max(box.maxX, x);
+            box.maxY = std::max(box.maxY, y);
+        }
+    return std::isfinite(box.minX) && std::isfinite(box.minY) && std::isfinite(box.maxX) && std::isfinite(box.maxY);
+}
+
+bool LightReachesBox(const Matrix4& model, const LightParams& params, const ViewBox& box)
+{
+    const LightShape shape = ShapeOfLight(model, params);
+    if (!(shape.reachSquared > 0.0f))
+        return false;
+    // The reach is a circle in the light's own units; its world image lies within the circle
+    // scaled by the longer axis, around the world point of the light's centre.
+    const float ax = model[0], ay = model[1], bx = model[4], by = model[5];
+    const float cx = shape.centre[0] * ax + shape.centre[1] * bx;
+    const float cy = shape.centre[0] * ay + shape.centre[1] * by;
+    const float longest = std::max(ax * ax + ay * ay, bx * bx + by * by);
+    const float radiusSquared = shape.reachSquared * longest;
+    const float dx = std::max({box.minX - cx, 0.0f, cx - box.maxX});
+    const float dy = std::max({box.minY - cy, 0.0f, cy - box.maxY});
+    // Also true for NaN, so a light that cannot be judged is kept.
+    return !(dx * dx + dy * dy > radiusSquared);
+}
+
 int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned char* buffer,
-               std::size_t bufferSize, int capacity)
+               std::size_t bufferSize, int capacity, const ViewBox* view)
 {
     static bool reportedOverflow = false;
     int count = 0;
@@ -113,6 +159,8 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
         const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
                                                 transform->rotation, transform->scale.x, transform->scale.y);
         light->Angle = DegreesToRadians(transform->rotation);
+        if (view && !LightReachesBox(model, light->GetParams(), *view))
+            continue;
         if (!PackLightEntry(buffer, bufferSize, count, model, light->GetParams()))
             break;
         ++count;

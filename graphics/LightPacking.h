@@ -78,13 +78,32 @@ float DegreesToRadians(float degrees);
 bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, const Matrix4& model,
                     const LightParams& params);
 
+// The part of the world a frame shows, in world units.
+struct ViewBox
+{
+    float minX = 0.0f;
+    float minY = 0.0f;
+    float maxX = 0.0f;
+    float maxY = 0.0f;
+};
+
+// The world box that an orthographic projection x view maps onto the screen (-1..1 both ways).
+// False when the matrix squashes the world flat (nothing can be culled against it then).
+bool ViewBoxOf(const Matrix4& projectionView, ViewBox& box);
+
+// False only when no point of the box lies within the light's reach: such a light adds exactly
+// nothing to what the frame shows.
+bool LightReachesBox(const Matrix4& model, const LightParams& params, const ViewBox& box);
+
 // Packs every enabled light of the list, in list order, into consecutive entries from 0: the
 // model matrix of the light's object and the full parameter part, with Angle set from the
 // object's rotation (also stored back into the LightSource). Stops at `capacity` entries and
 // never writes past bufferSize. A light whose object has no Transform is skipped and reported
-// once. Clears gLightsDirty, since every packed entry is rewritten in full. Returns the count.
+// once. Given a view box, lights that cannot reach it are left out, so a level's far rooms cost
+// the lit program nothing. Clears gLightsDirty, since every packed entry is rewritten in full.
+// Returns the count.
 int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned char* buffer,
-               std::size_t bufferSize, int capacity = kLightCapacity);
+               std::size_t bufferSize, int capacity = kLightCapacity, const ViewBox* view = nullptr);
 
 // Set by anything that changes a light's parameters; the draw clears it after packing.
 extern bool gLightsDirty;

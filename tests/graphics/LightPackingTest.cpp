@@ -229,3 +229,54 @@ TEST(LightShape, IsPackedAfterTheParameters)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LightCulling, TheViewBoxIsWhatTheProjectionShowsAndALightCountsWhileItsReachTouchesIt)
+{
+    // A 200 x 100 window onto the world at zoom 2, centred on (30, -10).
+    const Matrix4 projectionView =
+        Matrix4::Scale(1.0f / 100.0f, 1.0f / 50.0f, 1.0f) * Matrix4::Scale(2.0f, 2.0f, 1.0f) *
+        Matrix4::Translate(-30.0f, 10.0f, 0.0f);
+    ViewBox box;
+    ASSERT_TRUE(ViewBoxOf(projectionView, box));
+    EXPECT_NEAR(box.minX, -20.0f, 1e-4f);
+    EXPECT_NEAR(box.maxX, 80.0f, 1e-4f);
+    EXPECT_NEAR(box.minY, -35.0f, 1e-4f);
+    EXPECT_NEAR(box.maxY, 15.0f, 1e-4f);
+    EXPECT_FALSE(ViewBoxOf(Matrix4::Scale(0.0f, 1.0f, 1.0f), box)) << "a flat view culls nothing";
+
+    // The same light as above: reach 46 own units, the turned y axis three times longer.
+    LightParams params;
+    params.cutoffDistance = 40.0f;
+    params.position[0] = 0.5f;
+    params.position[1] = -1.0f;
+    const Matrix4 model = ObjectModelMatrix(100.0f, -50.0f, 0.0f, 90.0f, 2.0f, 3.0f);
+    // Its centre is the world point (103, -49); its reach spans up to 3 x 46 = 138 world units
+    // along x, which is where the far edge of its light lies.
+    const ViewBox touching{103.0f + 137.0f, -60.0f, 400.0f, -40.0f};
+    const ViewBox beyond{103.0f + 139.0f, -60.0f, 400.0f, -40.0f};
+    EXPECT_TRUE(LightReachesBox(model, params, touching));
+    EXPECT_FALSE(LightReachesBox(model, params, beyond));
+    const ViewBox around{90.0f, -60.0f, 110.0f, -40.0f};
+    EXPECT_TRUE(LightReachesBox(model, params, around)) << "a box round the light";
+    params.cutoffDistance = 0.0f;
+    EXPECT_FALSE(LightReachesBox(model, params, around)) << "a light that reaches nowhere";
+}
+
+TEST(LightCulling, PackingWithAViewLeavesOutOnlyTheLightsThatCannotReachIt)
+{
+    auto near = LightObject("Near", 10.0f, 0.0f, 0.0f);
+    auto far = LightObject("Far", 5000.0f, 0.0f, 0.0f);
+    auto edge = LightObject("Edge", -100.0f, 0.0f, 0.0f);
+    for (auto* object : {&near, &far, &edge})
+        (*object)->GetComponent<LightSource>()->CutoffDistance = 20.0f;  // 23 x 3 = 69 world units
+    const ViewBox view{-40.0f, -20.0f, 40.0f, 20.0f};
+    std::vector<unsigned char> buffer(kLightBufferSize);
+    ASSERT_EQ(PackLights({far, near, edge}, buffer.data(), buffer.size(), kLightCapacity, &view), 2);
+    EXPECT_FLOAT_EQ(FloatAt(buffer, kLightModelOffset + 12 * sizeof(float)), 10.0f) << "in list order";
+    EXPECT_FLOAT_EQ(FloatAt(buffer, kLightEntrySize + kLightModelOffset + 12 * sizeof(float)), -100.0f);
+    EXPECT_EQ(PackLights({far, near, edge}, buffer.data(), buffer.size()), 3) << "without a view nothing is left out";
+}
+
+}  // namespace
