@@ -291,7 +291,8 @@ inline void MirrorFirstHalf(GameplayHarness& h)
 }
 
 // The second half: block A from the left room onto the spot, the curtain moved, the switch,
-// and through the opened door to the water bag; back out by "Exit2-7".
+// and through the opened door to the water bag; back by "Exit2-7" into the family-tree room
+// ("Exit2-7link").
 inline void MirrorSecondHalf(GameplayHarness& h)
 {
     WalkToVertFirst(h, -275.0f, 70.0f);
@@ -311,16 +312,15 @@ inline void MirrorSecondHalf(GameplayHarness& h)
     // Through the opened door into the closet; the family-tree room's script takes the bag.
     WalkToVertFirst(h, -286.0f, 69.0f);
     Interact(h);
-    h.Step(5);
-    ReadAll(h);
-    ASSERT_TRUE(h.StepUntil([&] { return !h.Controller().playerLocked; }, 5.0f));
+    ReadNext(h, "Picked up Water.");
     WalkTo(h, -241.0f, 76.0f);
     GoThroughDoor(h, "MirrorRoomDoor", "ACTION_UP");
     WalkTo(h, -230.0f, 93.0f);
     GoThroughDoor(h, "Exit2-7", "ACTION_RIGHT");
 }
 
-// From "Entrance2-7link": both rooms made alike, the switch opens the left room's door.
+// From "Entrance2-7link": both rooms made alike, the switch opens the left room's door, the bag
+// taken; ends on "Exit2-7link" in the family-tree room.
 inline void PlayMirrorRooms(GameplayHarness& h)
 {
     MirrorFirstHalf(h);
