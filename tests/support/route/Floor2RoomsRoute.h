@@ -1,6 +1,8 @@
 #pragma once
 // The floor-2 rooms of the playthrough: the family-tree room, the nursery and the flame room.
-// Each function starts where the one before ends and asserts that its stretch of the story completes.
+// Each function starts where the one before ends and asserts that its stretch of the story
+// completes; between EnterMirrorRooms and PlayFamilyTreeFirst the mirror rooms are played
+// (floor2hub::PlayMirrorRooms, from "Entrance2-7link" back to "Exit2-7link").
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -84,6 +86,24 @@ inline bool ArrivedNear(Route& r, float x, float y)
         4.0f);
 }
 
+// From the hub's door ("Entrance2-9link"): along the room's foot to its west door "Entrance2-7"
+// and through it into the mirror rooms ("Entrance2-7link").
+inline void EnterMirrorRooms(testsupport::GameplayHarness& harness)
+{
+    Route& r = harness;
+    r.Hold("ACTION_UP");
+    const bool up = r.StepUntil([&] { return r.PlayerPosition().y >= 51.0f; }, 3.0f);
+    r.Let("ACTION_UP");
+    ASSERT_TRUE(up) << "he did not step off the hub's door";
+    r.Hold("ACTION_LEFT");
+    const bool opened = r.StepUntil([&] { return r.Controller().teleportActive; }, 6.0f);
+    r.Let("ACTION_LEFT");
+    ASSERT_TRUE(opened) << "the mirror rooms' door did not open; he stands at (" << r.PlayerPosition().x << ", "
+                        << r.PlayerPosition().y << ")";
+    const Vector3 link = r.TransformOf("Entrance2-7link").position;
+    ASSERT_TRUE(ArrivedNear(r, link.x, link.y)) << "the door did not lead into the mirror rooms";
+}
+
 // Waters the tree with what he carries and reads the results.
 inline void WaterTheTree(Route& r)
 {
@@ -97,7 +117,8 @@ inline void WaterTheTree(Route& r)
     r.Answer(true);
 }
 
-// In the family-tree room carrying the mirror rooms' bag: the first watering and the Nursery key.
+// Back from the mirror rooms ("Exit2-7link") carrying their bag: the first watering and the
+// Nursery key.
 inline void PlayFamilyTreeFirst(testsupport::GameplayHarness& harness)
 {
     Route& r = harness;
