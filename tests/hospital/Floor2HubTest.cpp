@@ -7,6 +7,7 @@
 #include "gameplay/GameController.h"
 #include "hospital/Floor2Rig.h"
 #include "support/route/Floor2RoomsRoute.h"
+#include "support/route/PuzzleRoomsRoute.h"
 
 namespace hospital {
 namespace {
@@ -18,14 +19,18 @@ using Floor2HubTest = Floor2Test;
 TEST_F(Floor2HubTest, FromTheTrapDoorThroughTheHubTheMirrorRoomsAndTheFamilyTreeToTheEnding)
 {
     Start();
+    // The first light board, solved on floor 1, lets the second one work up here.
+    PutPlayer("Entrance1-9alink");
+    PlayLightPuzzleRoom1(*this);
+    ASSERT_FALSE(HasFatalFailure());
     PutPlayer(kLandingX, kLandingY);
     PlayFloor2Arrival(*this);
     PlayLoopingHallway(*this);
     PlayGirlNotes(*this);
     PlayBearRoom(*this);
     EnterLightPuzzleRoom2(*this);
-    // The light-puzzle room is played in its own tests: he comes back by its door.
-    PutPlayer("Exit2-3link");
+    PlayLightPuzzleRoom2(*this);
+    ASSERT_FALSE(HasFatalFailure());
     EnterFamilyTreeRoom(*this);
     floor2route::EnterMirrorRooms(*this);
     ASSERT_FALSE(HasFatalFailure());
@@ -44,6 +49,7 @@ TEST_F(Floor2HubTest, FromTheTrapDoorThroughTheHubTheMirrorRoomsAndTheFamilyTree
     ASSERT_FALSE(HasFatalFailure());
     floor2route::PlayFamilyTreeSecond(*this);
     ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(floor2route::TreeScript(*this)->finalDoorUnlocked) << "the hall's door stayed locked";
     floor2route::PlayFlameRoomToEnding(*this);
 }
 

@@ -14,6 +14,7 @@
 #include "events/DollRoom.h"
 #include "events/FamilyTreeRoomEvent.h"
 #include "events/FlameRoom.h"
+#include "events/LightPuzzle.h"
 #include "gameplay/GameController.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -136,7 +137,16 @@ inline void PlayFamilyTreeFirst(testsupport::GameplayHarness& harness)
 // The nursery's steps, in order (the tests stop between them).
 inline void EnterNursery(Route& r)
 {
+    const auto board = ScriptOn<LightPuzzle>(r, "LightPuzzleBoard");
+    const bool unlockDue = board && board->completed2 && !TreeScript(r)->finalDoorUnlocked;
     Put(r, -154.0f, 51.0f);
+    if (unlockDue) {
+        // The second light board solved, the hall tells of its unlocked door when he first comes by.
+        ASSERT_TRUE(r.DialogueOpen()) << "the hall's door did not tell it was unlocked";
+        EXPECT_EQ(r.Controller().dialogueLines.front().text, "It sounded like a door unlocked.");
+        ReadAll(r);
+        ASSERT_TRUE(r.StepUntil([&] { return !r.Controller().playerLocked; }, 2.0f));
+    }
     r.Hold("ACTION_RIGHT");
     r.Step(30);  // against the nursery door
     r.Let("ACTION_RIGHT");
