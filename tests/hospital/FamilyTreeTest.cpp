@@ -52,8 +52,7 @@ TEST_F(FamilyTreeTest, TheTreeNeedsABagAndTheFirstWateringGivesTheNurseryKey)
 TEST_F(FamilyTreeTest, TheFinalDoorOpensOnceTheSecondLightBoardIsSolved)
 {
     const auto board = Object("LightPuzzleBoard");
-    if (!board)
-        GTEST_SKIP() << "the light boards' room is not in this level yet";
+    ASSERT_TRUE(board);
     board->GetComponent<LightPuzzle>()->completed2 = true;
     ArriveFromHub();
     Put(-160.0f, 53.0f);

@@ -1,6 +1,7 @@
 #pragma once
 // The floor-2 rooms on the shipped level: the fixture the family-tree, nursery and flame-room
-// tests share. Other owners' rooms are not on this branch, so a test starts at its own arrival.
+// tests share. A test starts at its own arrival; the hub and the mirror rooms are played in
+// their own tests.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -28,19 +29,14 @@ protected:
     // Where the hub's door brings him.
     void ArriveFromHub() { Put(-168.0f, 49.0f); }
 
-    // The mirror rooms' bag: picked up where its owner placed it, or, while that room is not in
-    // the level, the state its pick-up leaves.
+    // The mirror rooms' bag, picked up in their closet.
     void BringMirrorBag()
     {
         const auto tree = floor2route::TreeScript(R());
-        if (const auto bag = Object("SymmetryWater")) {
-            const Vector3 at = TransformOf("SymmetryWater").position;
-            Put(at.x, at.y);
-            Tap("ACTION_INTERACT");
-            ReadAll();
-        } else {
-            tree->hasWater2 = true;
-        }
+        const Vector3 at = TransformOf("SymmetryWater").position;
+        Put(at.x, at.y);
+        Tap("ACTION_INTERACT");
+        ReadAll();
         ASSERT_TRUE(tree->hasWater2);
         Put(-182.5f, 51.0f);  // back through the mirror rooms' door
     }

@@ -118,8 +118,6 @@ TEST_F(LightPuzzleTest, TheCheckpointsAfterTheFirstBoardKeepItSolvedAndTheSecond
 
 TEST_F(LightPuzzleTest, ACountdownRunOutSendsTheSurgeonDownTheCorridor)
 {
-    if (!Object("KnifeEnemy"))
-        GTEST_SKIP() << "the surgeon (\"KnifeEnemy\") comes with the floor-1 hub";
     Arrive("Entrance1-9alink");
     WalkThrough(*this, "ACTION_RIGHT", "Exit1-9c");
     ReadFirstBoard(*this);

@@ -1,5 +1,7 @@
 // The mirror rooms beyond the family-tree room, on the shipped level.
+#include "events/FamilyTreeRoomEvent.h"
 #include "events/IdenticalRoomEvent.h"
+#include "events/StoryObjects.h"
 #include "graphics/Sprite.h"
 #include "hospital/Floor2Rig.h"
 
@@ -44,7 +46,12 @@ TEST_F(MirrorRoomsTest, AHalfMadeRoomDoesNothingTheWholeChangeOpensTheDoorToTheB
     EXPECT_EQ(CountPlays("door_unlock"), 1);
     EXPECT_EQ(CountPlays("switch_click"), 2);
     EXPECT_EQ(CountPlays("item_place"), 2);
-    EXPECT_LT(PlayerPosition().x, -226.0f) << "he stands at the door back to the family-tree room";
+    // The family-tree room's script took the bag, and the door back led into that room.
+    EXPECT_TRUE(Hidden("SymmetryWater"));
+    EXPECT_TRUE(Script<FamilyTreeRoomEvent>("FamilyTree").hasWater2);
+    EXPECT_TRUE(story::IconShows(Object("Piece2Icon"), "IVBagIcon_1x1.png"));
+    EXPECT_NEAR(PlayerPosition().x, At("Exit2-7link").x, 0.3f) << "he is not back in the family-tree room";
+    EXPECT_NEAR(PlayerPosition().y, At("Exit2-7link").y, 0.3f) << "he is not back in the family-tree room";
 }
 
 TEST_F(MirrorRoomsTest, TheBagStandsWhereTheOpenedDoorLetsHimReachIt)

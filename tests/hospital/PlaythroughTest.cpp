@@ -78,26 +78,6 @@ protected:
         ASSERT_EQ(Scene(), SceneId::Level) << "Continue did not go back into the level";
         Step(2);
     }
-
-    // Walks into a door from just in front of it until he comes out at its link.
-    void UseDoor(const std::string& door, const char* action, float dx, float dy)
-    {
-        const Vector3 at = TransformOf(door).position;
-        TransformOf("Player").SetPosition(Vector2(at.x + dx, at.y + dy));
-        Step(2);
-        const Vector3 link = TransformOf(door + "link").position;
-        Hold(action);
-        const bool arrived = StepUntil(
-            [&] {
-                const Vector3 p = PlayerPosition();
-                return std::abs(p.x - link.x) < 1.0f && std::abs(p.y - link.y) < 1.0f &&
-                       !Controller().playerLocked;
-            },
-            6.0f);
-        Let(action);
-        Step();
-        ASSERT_TRUE(arrived) << door << " did not lead to its link";
-    }
 };
 
 TEST_F(PlaythroughTest, FromTheMenuToTheEndingDyingOnceOnEachFloor)
@@ -176,7 +156,7 @@ TEST_F(PlaythroughTest, FromTheMenuToTheEndingDyingOnceOnEachFloor)
     // The family-tree room, the mirror rooms' bag, the first watering.
     floor2hub::EnterFamilyTreeRoom(*this);
     ASSERT_FALSE(HasFatalFailure());
-    UseDoor("Entrance2-7", "ACTION_LEFT", 1.5f, 0.0f);
+    floor2route::EnterMirrorRooms(*this);
     ASSERT_FALSE(HasFatalFailure());
     floor2hub::PlayMirrorRooms(*this);
     ASSERT_FALSE(HasFatalFailure());

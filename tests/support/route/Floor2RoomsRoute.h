@@ -1,6 +1,8 @@
 #pragma once
 // The floor-2 rooms of the playthrough: the family-tree room, the nursery and the flame room.
-// Each function starts where the one before ends and asserts that its stretch of the story completes.
+// Each function starts where the one before ends and asserts that its stretch of the story
+// completes; between EnterMirrorRooms and PlayFamilyTreeFirst the mirror rooms are played
+// (floor2hub::PlayMirrorRooms, from "Entrance2-7link" back to "Exit2-7link").
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +14,7 @@
 #include "events/DollRoom.h"
 #include "events/FamilyTreeRoomEvent.h"
 #include "events/FlameRoom.h"
+#include "events/LightPuzzle.h"
 #include "gameplay/GameController.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -84,6 +87,24 @@ inline bool ArrivedNear(Route& r, float x, float y)
         4.0f);
 }
 
+// From the hub's door ("Entrance2-9link"): along the room's foot to its west door "Entrance2-7"
+// and through it into the mirror rooms ("Entrance2-7link").
+inline void EnterMirrorRooms(testsupport::GameplayHarness& harness)
+{
+    Route& r = harness;
+    r.Hold("ACTION_UP");
+    const bool up = r.StepUntil([&] { return r.PlayerPosition().y >= 51.0f; }, 3.0f);
+    r.Let("ACTION_UP");
+    ASSERT_TRUE(up) << "he did not step off the hub's door";
+    r.Hold("ACTION_LEFT");
+    const bool opened = r.StepUntil([&] { return r.Controller().teleportActive; }, 6.0f);
+    r.Let("ACTION_LEFT");
+    ASSERT_TRUE(opened) << "the mirror rooms' door did not open; he stands at (" << r.PlayerPosition().x << ", "
+                        << r.PlayerPosition().y << ")";
+    const Vector3 link = r.TransformOf("Entrance2-7link").position;
+    ASSERT_TRUE(ArrivedNear(r, link.x, link.y)) << "the door did not lead into the mirror rooms";
+}
+
 // Waters the tree with what he carries and reads the results.
 inline void WaterTheTree(Route& r)
 {
@@ -97,7 +118,8 @@ inline void WaterTheTree(Route& r)
     r.Answer(true);
 }
 
-// In the family-tree room carrying the mirror rooms' bag: the first watering and the Nursery key.
+// Back from the mirror rooms ("Exit2-7link") carrying their bag: the first watering and the
+// Nursery key.
 inline void PlayFamilyTreeFirst(testsupport::GameplayHarness& harness)
 {
     Route& r = harness;
@@ -115,8 +137,16 @@ inline void PlayFamilyTreeFirst(testsupport::GameplayHarness& harness)
 // The nursery's steps, in order (the tests stop between them).
 inline void EnterNursery(Route& r)
 {
+    const auto board = ScriptOn<LightPuzzle>(r, "LightPuzzleBoard");
+    const bool unlockDue = board && board->completed2 && !TreeScript(r)->finalDoorUnlocked;
     Put(r, -154.0f, 51.0f);
-    ReadAll(r);  // once the second light board is solved, the hall says a door unlocked
+    if (unlockDue) {
+        // The second light board solved, the hall tells of its unlocked door when he first comes by.
+        ASSERT_TRUE(r.DialogueOpen()) << "the hall's door did not tell it was unlocked";
+        EXPECT_EQ(r.Controller().dialogueLines.front().text, "It sounded like a door unlocked.");
+        ReadAll(r);
+        ASSERT_TRUE(r.StepUntil([&] { return !r.Controller().playerLocked; }, 2.0f));
+    }
     r.Hold("ACTION_RIGHT");
     r.Step(30);  // against the nursery door
     r.Let("ACTION_RIGHT");
