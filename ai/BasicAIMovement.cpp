@@ -120,8 +120,14 @@ void BasicAI::Stalk()
         mSpeed = PaceSpeed;
     }
 
-    // On the player's own tile the last stretch goes straight at him.
-    if (mEnemyTile && mEnemyTile == mPlayerTile && mPlayer) {
+    const bool sameRoom = mEnemyTile && mPlayerTile &&
+                          Framework::PathFindingSystem::RoomKey(mEnemyTile->name) ==
+                              Framework::PathFindingSystem::RoomKey(mPlayerTile->name);
+    // Once it touches the player's tile the last stretch goes straight at him. The walk counts
+    // a touched tile as reached, so the tile it still overlaps behind (a later row or column
+    // wins the tile lookup) must not send it back to a route that ends where it stands.
+    if (sameRoom && mPlayer &&
+        (mEnemyTile == mPlayerTile || Framework::Physics::CheckCollision(*owner, *mPlayerTile))) {
         mRoute.clear();
         const Vector2 way = PositionOf(*mPlayer) - PositionOf(*owner);
         const float length = way.Distance(Vector2());
@@ -130,9 +136,6 @@ void BasicAI::Stalk()
     }
     if (mRoute.empty()) {
         SetVelocity(*owner, Vector2());
-        const bool sameRoom = mEnemyTile && mPlayerTile &&
-                              Framework::PathFindingSystem::RoomKey(mEnemyTile->name) ==
-                                  Framework::PathFindingSystem::RoomKey(mPlayerTile->name);
         if (!sameRoom) {
             WalkHome();
             return;

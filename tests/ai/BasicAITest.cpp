@@ -173,6 +173,40 @@ TEST_F(BasicAITest, AStalkerWalksTheRouteRoundTheWallToThePlayer)
     EXPECT_TRUE(ai.mCaught);
 }
 
+// Where the enemy comes from (x, y offset from the player): rows grow downwards, columns to
+// the right, and an enemy that overlaps two tiles counts as on the later one.
+class StalkerApproachTest : public BasicAITest, public ::testing::WithParamInterface<Vector2> {};
+
+TEST_P(StalkerApproachTest, AStalkerCatchesThePlayerFromAnySide)
+{
+    BuildPlayerRig();
+    // The player stands on the middle tile (row 2, column 2) of an open 5 x 5 room.
+    AddFloor("Ward", {".....", ".....", ".....", ".....", "....."}, -4.0f, 4.0f);
+    AddStalker("Stalker", GetParam().x, GetParam().y, EnemyPatrol);
+    Start();
+    BasicAI& ai = AI("Stalker");
+    ASSERT_EQ(ai.mState, EnemyStalking);
+    EXPECT_TRUE(StepUntil([&] { return Controller().dying; }, 5.0f))
+        << "stalled at " << TransformOf("Stalker").GetPosition().x << ", "
+        << TransformOf("Stalker").GetPosition().y << " on " << ai.mEnemyRoom;
+    EXPECT_TRUE(ai.mCaught);
+}
+
+std::string SideName(const ::testing::TestParamInfo<Vector2>& info)
+{
+    static const char* const names[] = {"LaterRow", "LaterColumn", "EarlierRow", "EarlierColumn",
+                                        "LaterRowAndColumn"};
+    return names[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(FromEachSide, StalkerApproachTest,
+                         ::testing::Values(Vector2(0.0f, -4.0f),   // a later row
+                                           Vector2(4.0f, 0.0f),    // a later column
+                                           Vector2(0.0f, 4.0f),    // an earlier row
+                                           Vector2(-4.0f, 0.0f),   // an earlier column
+                                           Vector2(4.0f, -4.0f)),  // later in both
+                         SideName);
+
 TEST_F(BasicAITest, HeldInTheTorchLightItStandsThenCreeps)
 {
     BuildPlayerRig();
