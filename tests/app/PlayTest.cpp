@@ -40,6 +40,18 @@ int BrightPixels(const WindowPicture& picture, int x0, int y0, int x1, int y1, i
     return count;
 }
 
+// The window once text shows in the dialogue box, or the last look after a few seconds: a
+// loaded machine draws the typed letters later.
+WindowPicture WaitForText(GameProcess& game)
+{
+    WindowPicture picture = game.Grab();
+    for (int tries = 0; tries < 40 && BrightPixels(picture, 430, 780, 1500, 880) <= 200; ++tries) {
+        std::this_thread::sleep_for(150ms);
+        picture = game.Grab();
+    }
+    return picture;
+}
+
 // Presses interact until the dialogue box has stayed empty for a while.
 void ReadThrough(GameProcess& game)
 {
@@ -105,8 +117,7 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 
     // Out of bed: he wakes, and his thoughts fill the dialogue box.
     game.HoldKey("d", 0.3);
-    std::this_thread::sleep_for(600ms);
-    const WindowPicture woke = game.Grab();
+    const WindowPicture woke = WaitForText(game);
     Keep(woke, "woke");
     EXPECT_GT(BrightPixels(woke, 430, 780, 1500, 880), 200) << "the first thought is printed in the box";
     ReadThrough(game);
@@ -143,8 +154,7 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     // Up the corridor to its wall, where the checkpoint stands, and save there.
     game.HoldKey("w", 3.0);
     game.TapKey("e");
-    std::this_thread::sleep_for(1500ms);
-    const WindowPicture saved = game.Grab();
+    const WindowPicture saved = WaitForText(game);
     Keep(saved, "saved");
     EXPECT_GT(BrightPixels(saved, 430, 780, 1500, 880), 200) << "the message is printed in the box";
 
