@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <stdexcept>
@@ -90,8 +91,27 @@ void GraphicsSystem::Init()
         programs[i]->Load(gVertexShaderPaths[i], gFragmentShaderPaths[i]);
     }
     CreateLightBuffer();
+    SetVertexLightLimit(DriverVertexLightLimit());
 
     font.Init(nullptr, 30);
+}
+
+void GraphicsSystem::SetVertexLightLimit(int limit)
+{
+    vertexLightLimit = limit;
+    for (auto& variant : litVariants)
+        variant.reset();
+}
+
+int GraphicsSystem::DriverVertexLightLimit()
+{
+    // The lit variant passes uv and tint plus three vectors a light; more than a few lights
+    // would also make every fragment interpolate more than it saves.
+    constexpr int kMostVertexLights = 8;
+    GLint components = 0;
+    glGetIntegerv(GL_MAX_VARYING_COMPONENTS, &components);
+    const int vectors = components / 4;
+    return std::clamp((vectors - 2) / 3, 0, kMostVertexLights);
 }
 
 void GraphicsSystem::CreateLightBuffer()
@@ -141,8 +161,10 @@ const ShaderObject& GraphicsSystem::LitProgramFor(int lightCount)
         // Built once per count, the first time that many lights are on; a variant that
         // fails (reported by Load) leaves the general program in use.
         variant = std::make_unique<ShaderObject>();
-        variant->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
-                      "#define LIGHT_COUNT " + std::to_string(lightCount) + "\n");
+        std::string defines = "#define LIGHT_COUNT " + std::to_string(lightCount) + "\n";
+        if (lightCount <= vertexLightLimit)
+            defines += "#define LIGHTS_FROM_VERTEX\n";
+        variant->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1], defines);
         BindLightBlock(*variant);
     }
     return variant->IsLinked() && variant->uniforms.lightBlockIndex >= 0 ? *variant : general;

@@ -91,8 +91,16 @@ public:
     // Lights packed by the last draw (sent as "activeLights").
     int activeLightCount = 0;
 
+    // Up to this many lights, the lit variant hands each light from the vertex stage to the
+    // fragment stage (see ShadowFrag_new.txt); Init sets what the driver's varyings can carry.
+    // Setting it drops the variants built so far.
+    int GetVertexLightLimit() const { return vertexLightLimit; }
+    void SetVertexLightLimit(int limit);
+
 private:
     void CreateLightBuffer();
+    // How many lights the driver's varyings let the lit variant carry from the vertex stage.
+    static int DriverVertexLightLimit();
     int PackAndUploadLights();
     void UseProgram(unsigned int program);
     void BindTexture(unsigned int id);
@@ -110,6 +118,7 @@ private:
     // Lit programs built for exactly n lights (index n), made on first use.
     std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
+    int vertexLightLimit = 0;
     bool contextReady = false;
     std::vector<unsigned char> lightStaging;
     unsigned int currentProgram = 0;

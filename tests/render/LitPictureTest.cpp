@@ -137,5 +137,31 @@ TEST_F(LitPictureTest, FixedSceneMatchesTheRecordedPicture)
     EXPECT_LT(Brightness(PixelAt(0.0f, -130.0f)), 150);
 }
 
+// The recorded picture above is drawn with the lights carried by the vertex stage; with
+// more lights than it can carry, every fragment reads the light block instead. Both ways
+// light the scene alike.
+TEST_F(LitPictureTest, LightsFromTheVertexStageMatchLightsReadPerFragment)
+{
+    BuildScene();
+    ASSERT_GE(gGraphicsSystem->GetVertexLightLimit(), 7) << "the recorded scene would not use the vertex stage's lights";
+    DrawFrame();
+    const std::vector<unsigned char> fromVertex = ReadFrame();
+
+    gGraphicsSystem->SetVertexLightLimit(0);
+    DrawFrame();
+    const std::vector<unsigned char> perFragment = ReadFrame();
+
+    ASSERT_EQ(fromVertex.size(), perFragment.size());
+    int worst = 0;
+    long differing = 0;
+    for (std::size_t i = 0; i < fromVertex.size(); ++i) {
+        const int diff = std::abs(int(fromVertex[i]) - int(perFragment[i]));
+        worst = std::max(worst, diff);
+        differing += diff > 0 ? 1 : 0;
+    }
+    EXPECT_LE(worst, 2);
+    EXPECT_LT(differing, static_cast<long>(fromVertex.size() / 1000));
+}
+
 }  // namespace
 }  // namespace rendertest
