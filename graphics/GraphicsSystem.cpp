@@ -14,6 +14,7 @@
 #include "engine/WindowSystem.h"
 #include "graphics/GLResource.h"
 #include "graphics/GLTexture.h"
+#include "graphics/LightSource.h"
 #include "graphics/Mesh.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/ShaderObject.h"
@@ -237,7 +238,7 @@ void GraphicsSystem::BindTexture(unsigned int id)
 
 int GraphicsSystem::PackAndUploadLights()
 {
-    const int count = PackLights(gGameObjects, lightStaging.data(), lightStaging.size(), lightCapacity);
+    const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
@@ -262,21 +263,34 @@ void GraphicsSystem::Update(float /*dt*/)
     textureKnown = false;
     glUseProgram(0);
 
+    // One walk of the list finds each object's sprite, particles, Transform and light, so no
+    // object's components are scanned more than once a frame.
+    frameDrawn.clear();
+    frameLights.clear();
+    for (const std::shared_ptr<GameObject>& entry : gGameObjects) {
+        GameObject* object = entry.get();
+        if (!object)
+            continue;
+        DrawnObject drawn{object, nullptr, nullptr, nullptr};
+        LightSource* light = nullptr;
+        object->FindComponents(drawn.sprite, drawn.emitter, drawn.transform, light);
+        if (drawn.sprite || drawn.emitter)
+            frameDrawn.push_back(drawn);
+        if (light)
+            frameLights.push_back(FoundLight{object, light});
+    }
+
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
     frameLit = lightsOn ? &LitProgramFor(activeLightCount) : programs[1].get();
 
     // Quads are gathered in list order and drawn in runs that share program and texture.
     quads.Clear();
-    // By index: a sprite's Init may run here, and nothing it does may invalidate the walk.
-    for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
-        GameObject* object = gGameObjects[i].get();
-        if (!object)
-            continue;
-        if (Sprite* sprite = object->FindComponent<Sprite>())
-            QueueSprite(*object, *sprite, lightsOn);
-        if (ParticleEmitter* emitter = object->FindComponent<ParticleEmitter>())
-            QueueParticles(*emitter, lightsOn);
+    for (const DrawnObject& drawn : frameDrawn) {
+        if (drawn.sprite)
+            QueueSprite(*drawn.object, *drawn.sprite, drawn.transform, lightsOn);
+        if (drawn.emitter)
+            QueueParticles(*drawn.emitter, lightsOn);
     }
     DrawQueuedQuads();
 
@@ -329,10 +343,10 @@ const ShaderObject* GraphicsSystem::ProgramFor(bool lit) const
     return program.IsLinked() ? &program : nullptr;
 }
 
-void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, bool lightsOn)
+void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform, bool lightsOn)
 {
     const GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
-    const Transform* transform = owner->FindComponent<Transform>();
+    const Transform* transform = owner == &object ? objectTransform : owner->FindComponent<Transform>();
     if (!transform) {
         if (!sprite.reportedMissingTransform) {
             ReportError("Sprite of object \"" + owner->name + "\" has no Transform; it is not drawn");
@@ -410,6 +424,8 @@ void GraphicsSystem::Shutdown()
     quadMesh.reset();
     lightStaging.clear();
     quads.Clear();
+    frameDrawn.clear();
+    frameLights.clear();
     activeLightCount = 0;
     currentProgram = 0;
     textureKnown = false;

@@ -7,6 +7,7 @@
 #include "engine/Matrix4.h"
 
 class GameObject;
+class LightSource;
 
 // The "LightBlock" uniform block of the lit program: an array of light entries, std140.
 // kLightCapacity sizes the GL buffer, bounds the packing loop, and is the array length that
@@ -85,6 +86,17 @@ bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, co
 // once. Clears gLightsDirty, since every packed entry is rewritten in full. Returns the count.
 int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned char* buffer,
                std::size_t bufferSize, int capacity = kLightCapacity);
+
+// A light found on a listed object (the object its walk found it on).
+struct FoundLight
+{
+    const GameObject* object = nullptr;
+    LightSource* light = nullptr;
+};
+
+// PackLights for lights already gathered by a walk of the list, in list order.
+int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
+                    int capacity = kLightCapacity);
 
 // Set by anything that changes a light's parameters; the draw clears it after packing.
 extern bool gLightsDirty;
