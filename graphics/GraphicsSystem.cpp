@@ -106,13 +106,17 @@ void GraphicsSystem::SetVertexLightLimit(int limit)
 
 int GraphicsSystem::DriverVertexLightLimit()
 {
-    // The lit variant passes uv and tint plus three vectors a light; more than a few lights
-    // would also make every fragment interpolate more than it saves.
+    // The lit variant's vectors for n lights (see ShadowVert.txt): uv, the tint, the points
+    // and the cones by pairs, two a light. More lights would make every triangle carry more
+    // than the fragments save.
     constexpr int kMostVertexLights = 8;
+    const auto vectorsFor = [](int n) { return 2 + 2 * ((n + 1) / 2) + 2 * n; };
     GLint components = 0;
     glGetIntegerv(GL_MAX_VARYING_COMPONENTS, &components);
-    const int vectors = components / 4;
-    return std::clamp((vectors - 2) / 3, 0, kMostVertexLights);
+    int limit = 0;
+    while (limit < kMostVertexLights && vectorsFor(limit + 1) <= components / 4)
+        ++limit;
+    return limit;
 }
 
 void GraphicsSystem::CreateLightBuffer()
@@ -308,7 +312,8 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
     if (!program.IsLinked())
         return;
     UseProgram(program.program);
-    // Quads come in world space with their own tint: the whole-draw factors stay neutral.
+    // Quads come in world space with their own tint: the whole-draw factors stay neutral (the
+    // lit variants that carry lights from the vertex stage rely on it and leave them out).
     glUniform3f(program.uniforms.inColor, 1.0f, 1.0f, 1.0f);
     glUniform1f(program.uniforms.alphaVal, 1.0f);
     glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, projectionView.Data());
