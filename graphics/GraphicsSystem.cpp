@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <stdexcept>
@@ -13,6 +14,7 @@
 #include "engine/WindowSystem.h"
 #include "graphics/GLResource.h"
 #include "graphics/GLTexture.h"
+#include "graphics/LightSource.h"
 #include "graphics/Mesh.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/ShaderObject.h"
@@ -90,8 +92,31 @@ void GraphicsSystem::Init()
         programs[i]->Load(gVertexShaderPaths[i], gFragmentShaderPaths[i]);
     }
     CreateLightBuffer();
+    SetVertexLightLimit(DriverVertexLightLimit());
 
     font.Init(nullptr, 30);
+}
+
+void GraphicsSystem::SetVertexLightLimit(int limit)
+{
+    vertexLightLimit = limit;
+    for (auto& variant : litVariants)
+        variant.reset();
+}
+
+int GraphicsSystem::DriverVertexLightLimit()
+{
+    // The lit variant's vectors for n lights (see ShadowVert.txt): uv, the tint, the points
+    // and the cones by pairs, two a light. More lights would make every triangle carry more
+    // than the fragments save.
+    constexpr int kMostVertexLights = 8;
+    const auto vectorsFor = [](int n) { return 2 + 2 * ((n + 1) / 2) + 2 * n; };
+    GLint components = 0;
+    glGetIntegerv(GL_MAX_VARYING_COMPONENTS, &components);
+    int limit = 0;
+    while (limit < kMostVertexLights && vectorsFor(limit + 1) <= components / 4)
+        ++limit;
+    return limit;
 }
 
 void GraphicsSystem::CreateLightBuffer()
@@ -141,8 +166,10 @@ const ShaderObject& GraphicsSystem::LitProgramFor(int lightCount)
         // Built once per count, the first time that many lights are on; a variant that
         // fails (reported by Load) leaves the general program in use.
         variant = std::make_unique<ShaderObject>();
-        variant->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
-                      "#define LIGHT_COUNT " + std::to_string(lightCount) + "\n");
+        std::string defines = "#define LIGHT_COUNT " + std::to_string(lightCount) + "\n";
+        if (lightCount <= vertexLightLimit)
+            defines += "#define LIGHTS_FROM_VERTEX\n";
+        variant->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1], defines);
         BindLightBlock(*variant);
     }
     return variant->IsLinked() && variant->uniforms.lightBlockIndex >= 0 ? *variant : general;
@@ -218,8 +245,8 @@ int GraphicsSystem::PackAndUploadLights()
     // Only lights that reach the part of the world on screen go to the lit program.
     ViewBox box;
     const bool culled = ViewBoxOf(projection * view, box);
-    const int count =
-        PackLights(gGameObjects, lightStaging.data(), lightStaging.size(), lightCapacity, culled ? &box : nullptr);
+    const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity,
+                                      culled ? &box : nullptr);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
@@ -244,21 +271,34 @@ void GraphicsSystem::Update(float /*dt*/)
     textureKnown = false;
     glUseProgram(0);
 
+    // One walk of the list finds each object's sprite, particles, Transform and light, so no
+    // object's components are scanned more than once a frame.
+    frameDrawn.clear();
+    frameLights.clear();
+    for (const std::shared_ptr<GameObject>& entry : gGameObjects) {
+        GameObject* object = entry.get();
+        if (!object)
+            continue;
+        DrawnObject drawn{object, nullptr, nullptr, nullptr};
+        LightSource* light = nullptr;
+        object->FindComponents(drawn.sprite, drawn.emitter, drawn.transform, light);
+        if (drawn.sprite || drawn.emitter)
+            frameDrawn.push_back(drawn);
+        if (light)
+            frameLights.push_back(FoundLight{object, light});
+    }
+
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
     frameLit = lightsOn ? &LitProgramFor(activeLightCount) : programs[1].get();
 
     // Quads are gathered in list order and drawn in runs that share program and texture.
     quads.Clear();
-    // By index: a sprite's Init may run here, and nothing it does may invalidate the walk.
-    for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
-        GameObject* object = gGameObjects[i].get();
-        if (!object)
-            continue;
-        if (Sprite* sprite = object->FindComponent<Sprite>())
-            QueueSprite(*object, *sprite, lightsOn);
-        if (ParticleEmitter* emitter = object->FindComponent<ParticleEmitter>())
-            QueueParticles(*emitter, lightsOn);
+    for (const DrawnObject& drawn : frameDrawn) {
+        if (drawn.sprite)
+            QueueSprite(*drawn.object, *drawn.sprite, drawn.transform, lightsOn);
+        if (drawn.emitter)
+            QueueParticles(*drawn.emitter, lightsOn);
     }
     DrawQueuedQuads();
 
@@ -276,7 +316,8 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
     if (!program.IsLinked())
         return;
     UseProgram(program.program);
-    // Quads come in world space with their own tint: the whole-draw factors stay neutral.
+    // Quads come in world space with their own tint: the whole-draw factors stay neutral (the
+    // lit variants that carry lights from the vertex stage rely on it and leave them out).
     glUniform3f(program.uniforms.inColor, 1.0f, 1.0f, 1.0f);
     glUniform1f(program.uniforms.alphaVal, 1.0f);
     glUniformMatrix4fv(program.uniforms.mvp, 1, GL_FALSE, projectionView.Data());
@@ -311,10 +352,10 @@ const ShaderObject* GraphicsSystem::ProgramFor(bool lit) const
     return program.IsLinked() ? &program : nullptr;
 }
 
-void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, bool lightsOn)
+void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform, bool lightsOn)
 {
     const GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
-    const Transform* transform = owner->FindComponent<Transform>();
+    const Transform* transform = owner == &object ? objectTransform : owner->FindComponent<Transform>();
     if (!transform) {
         if (!sprite.reportedMissingTransform) {
             ReportError("Sprite of object \"" + owner->name + "\" has no Transform; it is not drawn");
@@ -392,6 +433,8 @@ void GraphicsSystem::Shutdown()
     quadMesh.reset();
     lightStaging.clear();
     quads.Clear();
+    frameDrawn.clear();
+    frameLights.clear();
     activeLightCount = 0;
     currentProgram = 0;
     textureKnown = false;

@@ -17,6 +17,7 @@ class ShaderObject;
 class GameObject;
 class Sprite;
 class ParticleEmitter;
+class Transform;
 
 namespace Platform {
 class PlatformWindow;
@@ -91,8 +92,16 @@ public:
     // Lights packed by the last draw (sent as "activeLights").
     int activeLightCount = 0;
 
+    // Up to this many lights, the lit variant hands each light from the vertex stage to the
+    // fragment stage (see ShadowFrag_new.txt); Init sets what the driver's varyings can carry.
+    // Setting it drops the variants built so far.
+    int GetVertexLightLimit() const { return vertexLightLimit; }
+    void SetVertexLightLimit(int limit);
+
 private:
     void CreateLightBuffer();
+    // How many lights the driver's varyings let the lit variant carry from the vertex stage.
+    static int DriverVertexLightLimit();
     int PackAndUploadLights();
     void UseProgram(unsigned int program);
     void BindTexture(unsigned int id);
@@ -103,13 +112,25 @@ private:
     const ShaderObject* ProgramFor(bool lit) const;
     // What a program needs once a frame: the view, neutral whole-draw tint, and the lights.
     void SetFrameUniforms(const ShaderObject& program, bool lit, const Matrix4& projectionView);
-    void QueueSprite(GameObject& object, Sprite& sprite, bool lightsOn);
+    // objectTransform: the object's own Transform (used when the sprite's owner is the object).
+    void QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform, bool lightsOn);
     void QueueParticles(ParticleEmitter& emitter, bool lightsOn);
     void DrawQueuedQuads();
 
     // Lit programs built for exactly n lights (index n), made on first use.
     std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
+    // What a listed object draws, found by the frame's one walk of the list.
+    struct DrawnObject
+    {
+        GameObject* object;
+        Sprite* sprite;
+        ParticleEmitter* emitter;
+        Transform* transform;
+    };
+    std::vector<DrawnObject> frameDrawn;   // kept between frames for its storage
+    std::vector<FoundLight> frameLights;
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
+    int vertexLightLimit = 0;
     bool contextReady = false;
     std::vector<unsigned char> lightStaging;
     unsigned int currentProgram = 0;

@@ -20,8 +20,25 @@ float DegreesToRadians(float degrees)
 
 Matrix4 ObjectModelMatrix(float x, float y, float z, float rotationDegrees, float scaleX, float scaleY)
 {
-    return Matrix4::Translate(x, y, z) * Matrix4::RotateZ(DegreesToRadians(rotationDegrees)) *
-           Matrix4::Scale(scaleX, scaleY, 1.0f);
+    // The product written out: each entry is the one non-zero term the full multiplication
+    // would sum with exact zeros, so the values are the same bit for bit. Unturned objects
+    // (most of them) skip the cosine and sine: those of 0 are exactly 1 and 0.
+    float c = 1.0f;
+    float s = 0.0f;
+    if (rotationDegrees != 0.0f) {
+        const Matrix4 turn = Matrix4::RotateZ(DegreesToRadians(rotationDegrees));
+        c = turn[0];
+        s = turn[1];
+    }
+    Matrix4 m;
+    m[0] = c * scaleX;
+    m[1] = s * scaleX;
+    m[4] = -s * scaleY;
+    m[5] = c * scaleY;
+    m[12] = x;
+    m[13] = y;
+    m[14] = z;
+    return m;
 }
 
 LightShape ShapeOfLight(const Matrix4& model, const LightParams& params)
@@ -131,13 +148,22 @@ bool LightReachesBox(const Matrix4& model, const LightParams& params, const View
 int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned char* buffer,
                std::size_t bufferSize, int capacity, const ViewBox* view)
 {
+    std::vector<FoundLight> lights;
+    for (const std::shared_ptr<GameObject>& object : objects)
+        if (object)
+            if (LightSource* light = object->FindComponent<LightSource>())
+                lights.push_back(FoundLight{object.get(), light});
+    return PackFoundLights(lights, buffer, bufferSize, capacity, view);
+}
+
+int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
+                    int capacity, const ViewBox* view)
+{
     static bool reportedOverflow = false;
     int count = 0;
-    for (const std::shared_ptr<GameObject>& object : objects) {
-        if (!object)
-            continue;
-        LightSource* light = object->FindComponent<LightSource>();
-        if (!light || !light->Enabled)
+    for (const FoundLight& found : lights) {
+        LightSource* light = found.light;
+        if (!light || !found.object || !light->Enabled)
             continue;
         if (count >= capacity) {
             if (!reportedOverflow) {
@@ -147,7 +173,7 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
             }
             break;
         }
-        const GameObject* owner = light->GetOwner() ? light->GetOwner() : object.get();
+        const GameObject* owner = light->GetOwner() ? light->GetOwner() : found.object;
         const Transform* transform = owner->FindComponent<Transform>();
         if (!transform) {
             if (!light->reportedMissingTransform) {

@@ -7,6 +7,7 @@
 #include "engine/Matrix4.h"
 
 class GameObject;
+class LightSource;
 
 // The "LightBlock" uniform block of the lit program: an array of light entries, std140.
 // kLightCapacity sizes the GL buffer, bounds the packing loop, and is the array length that
@@ -104,6 +105,17 @@ bool LightReachesBox(const Matrix4& model, const LightParams& params, const View
 // Returns the count.
 int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned char* buffer,
                std::size_t bufferSize, int capacity = kLightCapacity, const ViewBox* view = nullptr);
+
+// A light found on a listed object (the object its walk found it on).
+struct FoundLight
+{
+    const GameObject* object = nullptr;
+    LightSource* light = nullptr;
+};
+
+// PackLights for lights already gathered by a walk of the list, in list order.
+int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
+                    int capacity = kLightCapacity, const ViewBox* view = nullptr);
 
 // Set by anything that changes a light's parameters; the draw clears it after packing.
 extern bool gLightsDirty;

@@ -27,6 +27,7 @@ public:
     // and the mesh stays in memory only).
     void Upload();
     // Refills the vertex buffer after the texture coordinates changed; nothing before Upload.
+    // Sprites do not call it: the quad batch reads `vertices` in memory, not this buffer.
     void SyncVertices();
     bool IsUploaded() const { return vertexArray != 0; }
 

@@ -80,7 +80,7 @@ bool ShaderObject::Compile(unsigned int shader, const std::string& source, const
     return true;
 }
 
-void ShaderObject::Load(std::string vertexPath, std::string fragmentPath, const std::string& fragmentDefines)
+void ShaderObject::Load(std::string vertexPath, std::string fragmentPath, const std::string& defines)
 {
     ReleaseGL();
     linked = false;
@@ -107,8 +107,8 @@ void ShaderObject::Load(std::string vertexPath, std::string fragmentPath, const 
         return;
     }
 
-    const bool vertexOk = Compile(vertexShader, vertexSource, vertexPath);
-    const bool fragmentOk = Compile(fragmentShader, WithDefines(fragmentSource, fragmentDefines), fragmentPath);
+    const bool vertexOk = Compile(vertexShader, WithDefines(vertexSource, defines), vertexPath);
+    const bool fragmentOk = Compile(fragmentShader, WithDefines(fragmentSource, defines), fragmentPath);
 
     if (vertexOk && fragmentOk) {
         glAttachShader(program, vertexShader);

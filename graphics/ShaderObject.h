@@ -31,9 +31,9 @@ public:
     ShaderObject() = default;
     ~ShaderObject() override;
 
-    // fragmentDefines: lines ("#define NAME value\n") put after the fragment shader's
-    // "#version" line, to build a variant of it.
-    void Load(std::string vertexPath, std::string fragmentPath, const std::string& fragmentDefines = "");
+    // defines: lines ("#define NAME value\n") put after the "#version" line of both shaders,
+    // to build a variant of the program.
+    void Load(std::string vertexPath, std::string fragmentPath, const std::string& defines = "");
     bool IsLinked() const { return linked; }
     // The last problem Load reported, or "".
     const std::string& GetError() const { return error; }

@@ -87,7 +87,8 @@ void Sprite::ShowCell(SpriteCell cell)
         mesh->vertices[i].u = uv.u[i];
         mesh->vertices[i].v = uv.v[i];
     }
-    mesh->SyncVertices();
+    // The draw reads the corners from memory each frame; sending them to the mesh's own GL
+    // buffer on every animation step would only cost a driver call.
 }
 
 void Sprite::UpdateUV()

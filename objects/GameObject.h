@@ -37,6 +37,22 @@ public:
         return slot ? static_cast<T*>(slot->get()) : nullptr;
     }
 
+    // Several FindComponent in one walk of the list: each pointer gets the first component
+    // whose dynamic class is exactly its type, or null. For per-frame walks that want more
+    // than one kind from every object.
+    template <class... T>
+    void FindComponents(T*&... found) const
+    {
+        ((found = nullptr), ...);
+        for (const auto& component : components) {
+            if (!component)
+                continue;
+            const std::type_info& type = typeid(*component);
+            // The first type that matches and is still unfilled takes it; the rest are not asked.
+            (void)((!found && type == typeid(T) ? (found = static_cast<T*>(component.get()), true) : false) || ...);
+        }
+    }
+
     // Drops the component when one already present reports typeId; otherwise appends
     // it, sets its owner and runs its Init.
     void AddComponent(std::shared_ptr<Component> component, int typeId);

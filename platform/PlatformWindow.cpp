@@ -56,7 +56,9 @@ bool PlatformWindow::Create(const std::string& title, int width, int height, std
         return false;
     }
     // The context's attributes must be set before the window exists: 3.1 with no profile mask
-    // (never core or forward-compatible), 8-bit colour, 24-bit depth, double-buffered.
+    // (never core or forward-compatible), 8-bit colour, double-buffered. No depth buffer:
+    // nothing is drawn with the depth test (the world is painted in depth order), and without
+    // one the software rasteriser neither clears nor carries it for every pixel.
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
@@ -66,7 +68,7 @@ bool PlatformWindow::Create(const std::string& title, int width, int height, std
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 
     window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,

@@ -152,6 +152,20 @@ float LevelThroughShape(const LightShape& s, float px, float py)
     return (s.floorLevel + s.floorRest * fall) * reach * cone;
 }
 
+TEST(LightPacking, ModelMatrixIsTheProductOfItsParts)
+{
+    // Bit for bit, so a quad's corners land where the full product put them.
+    for (float rotation : {0.0f, 30.0f, -90.0f, 180.0f, 1e-3f})
+        for (float scale : {1.0f, 32.0f, -2.5f, 0.0f}) {
+            const Matrix4 product = Matrix4::Translate(12.5f, -7.25f, 1.5f) *
+                                    Matrix4::RotateZ(DegreesToRadians(rotation)) *
+                                    Matrix4::Scale(scale, 0.75f * scale + 1.0f, 1.0f);
+            const Matrix4 model = ObjectModelMatrix(12.5f, -7.25f, 1.5f, rotation, scale, 0.75f * scale + 1.0f);
+            for (int i = 0; i < 16; ++i)
+                EXPECT_EQ(model[i], product[i]) << "entry " << i << ", rotation " << rotation << ", scale " << scale;
+        }
+}
+
 TEST(LightShape, PlacesPointsInTheLightsOwnSpaceAndEndsItsReachExactly)
 {
     // Turned a quarter, scaled (2, 3), centred at (0.5, -1) of its own space: local (u, v)

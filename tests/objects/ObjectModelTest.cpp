@@ -198,6 +198,19 @@ TEST_F(ObjectListTest, AddGetRemoveAndUpdateComponents)
     object->components.push_back(second);
     EXPECT_EQ(object->GetComponent<Sprite>(), sprite);
     EXPECT_FALSE(object->GetComponent<Transform>());
+    // Several kinds in one walk answer as FindComponent would for each.
+    auto light = std::make_shared<LightSource>(0.5f);
+    object->components.push_back(light);
+    Sprite* foundSprite = nullptr;
+    Transform* foundTransform = reinterpret_cast<Transform*>(object.get());  // must be cleared
+    LightSource* foundLight = nullptr;
+    ProbeComponent* foundProbe = nullptr;
+    object->FindComponents(foundSprite, foundTransform, foundLight, foundProbe);
+    EXPECT_EQ(foundSprite, sprite.get());
+    EXPECT_EQ(foundTransform, nullptr);
+    EXPECT_EQ(foundLight, light.get());
+    EXPECT_EQ(foundProbe, probe.get());
+    object->RemoveComponent(light);
 
     object->RemoveComponent(probe);
     ASSERT_EQ(object->components.size(), 2u);

@@ -137,5 +137,55 @@ TEST_F(LitPictureTest, FixedSceneMatchesTheRecordedPicture)
     EXPECT_LT(Brightness(PixelAt(0.0f, -130.0f)), 150);
 }
 
+// The recorded picture above is drawn with the lights carried by the vertex stage; with
+// more lights than it can carry, every fragment reads the light block instead. Both ways
+// light the scene alike, for every count the vertex stage is written out for.
+TEST_F(LitPictureTest, LightsFromTheVertexStageMatchLightsReadPerFragment)
+{
+    BuildScene();
+    // Eight lights that each show (the scene's dead and flat ones stay off), every one in its
+    // own colour and shape, so a light read from another's slot changes the picture.
+    AddLight("Sixth", -20.0f, -80.0f, 10.0f, 1.0f, 1.0f, true, 120.0f, 0.3f, 0.1f, 1.2f,
+             Vector4(0.5f, 1.0f, 0.5f, 1.0f));
+    AddLight("Seventh", 150.0f, 20.0f, -120.0f, 1.2f, 0.8f, true, 100.0f, 0.5f, 0.05f, 0.4f,
+             Vector4(1.0f, 0.4f, 0.2f, 1.0f));
+    AddLight("Eighth", -160.0f, 110.0f, 0.0f, 1.0f, 1.0f, false, 80.0f, 0.1f, 0.0f, 0.5f,
+             Vector4(0.3f, 0.5f, 1.0f, 1.0f));
+    const int driverLimit = gGraphicsSystem->GetVertexLightLimit();
+    ASSERT_GE(driverLimit, 8) << "the recorded scene would not use the vertex stage's lights";
+    std::vector<std::shared_ptr<LightSource>> lights;
+    for (const auto& object : gGameObjects)
+        if (auto light = object->GetComponent<LightSource>()) {
+            if (object->name == "Dead" || object->name == "Flat")
+                light->Enabled = false;
+            else
+                lights.push_back(light);
+        }
+    ASSERT_EQ(lights.size(), 8u);
+
+    for (int count = 1; count <= 8; ++count) {
+        SCOPED_TRACE(std::to_string(count) + " lights");
+        for (int i = 0; i < 8; ++i)
+            lights[static_cast<std::size_t>(i)]->Enabled = i < count;
+        gGraphicsSystem->SetVertexLightLimit(driverLimit);
+        DrawFrame();
+        const std::vector<unsigned char> fromVertex = ReadFrame();
+        gGraphicsSystem->SetVertexLightLimit(0);
+        DrawFrame();
+        const std::vector<unsigned char> perFragment = ReadFrame();
+
+        ASSERT_EQ(fromVertex.size(), perFragment.size());
+        int worst = 0;
+        long differing = 0;
+        for (std::size_t i = 0; i < fromVertex.size(); ++i) {
+            const int diff = std::abs(int(fromVertex[i]) - int(perFragment[i]));
+            worst = std::max(worst, diff);
+            differing += diff > 0 ? 1 : 0;
+        }
+        EXPECT_LE(worst, 2);
+        EXPECT_LT(differing, static_cast<long>(fromVertex.size() / 1000));
+    }
+}
+
 }  // namespace
 }  // namespace rendertest
