@@ -113,7 +113,7 @@ void PlayerBehaviour::Update(float dt)
         // By index: a door may change what the list holds only through later frames, but a
         // component appending objects must not invalidate the walk.
         for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
-            const std::shared_ptr<GameObject> object = gGameObjects[i];
+            GameObject* object = gGameObjects[i].get();
             if (!object)
                 continue;
             if (!frozen && !(controller && controller->shaking) && object->name == "Camera" && ownTransform) {

@@ -90,6 +90,9 @@ void PlayerBehaviour::WallAndDoorPass(GameObject& object)
 {
     if (!ownerObject || &object == ownerObject)
         return;
+    // Only walls, doors and the nurse act here: the overlap test is spent on nothing else.
+    if (object.objectType != kBackground && object.objectType != kWaypoint && object.name != "Nurse")
+        return;
     if (!Framework::Physics::CheckCollision(object, *ownerObject))
         return;
     if (object.objectType == kBackground || object.name == "Nurse") {

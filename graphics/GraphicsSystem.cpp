@@ -243,10 +243,9 @@ void GraphicsSystem::BindTexture(unsigned int id)
 int GraphicsSystem::PackAndUploadLights()
 {
     // Only lights that reach the part of the world on screen go to the lit program.
-    ViewBox box;
-    const bool culled = ViewBoxOf(projection * view, box);
+    frameViewKnown = ViewBoxOf(projection * view, frameView);
     const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity,
-                                      culled ? &box : nullptr);
+                                      frameViewKnown ? &frameView : nullptr);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
@@ -380,8 +379,23 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
     // A sprite without a texture draws with whatever is bound.
     if (sprite.texture)
         quads.SetTexture(sprite.texture->id);
+    // Off screen it would draw nothing; the texture above is still noted for textureless ones.
+    // A circle round the turned quad rules most of a large level out before its matrix is made.
+    if (frameViewKnown) {
+        float reach = 0.0f;
+        for (int i = 0; i < 4; ++i)
+            reach = std::max({reach, std::abs(mesh->vertices[i].x), std::abs(mesh->vertices[i].y)});
+        reach *= std::abs(transform->scale.x) + std::abs(transform->scale.y);
+        const float x = transform->position.x;
+        const float y = transform->position.y;
+        if (x + reach < frameView.minX || x - reach > frameView.maxX || y + reach < frameView.minY ||
+            y - reach > frameView.maxY)
+            return;
+    }
     const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
                                             transform->rotation, transform->scale.x, transform->scale.y);
+    if (frameViewKnown && !QuadTouchesBox(model, mesh->vertices.data(), frameView))
+        return;
     quads.Add(program->program, model, mesh->vertices.data(), sprite.color, sprite.transparency);
 }
 

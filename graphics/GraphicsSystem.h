@@ -9,6 +9,7 @@
 #include "engine/Vector3.h"
 #include "graphics/FontText.h"
 #include "graphics/LightPacking.h"
+#include "graphics/ViewBox.h"
 #include "graphics/QuadBatch.h"
 #include "graphics/QuadStream.h"
 
@@ -130,6 +131,8 @@ private:
     std::vector<DrawnObject> frameDrawn;   // kept between frames for its storage
     std::vector<FoundLight> frameLights;
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
+    ViewBox frameView;                       // the world the frame shows
+    bool frameViewKnown = false;             // false: nothing is culled
     int vertexLightLimit = 0;
     bool contextReady = false;
     std::vector<unsigned char> lightStaging;

@@ -99,34 +99,6 @@ bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, co
     return true;
 }
 
-bool ViewBoxOf(const Matrix4& projectionView, ViewBox& box)
-{
-    // Orthographic and looking down z: screen = A x world + b in x and y; invert the 2 x 2.
-    const float a = projectionView[0], c = projectionView[4];
-    const float b = projectionView[1], d = projectionView[5];
-    const float ox = projectionView[12], oy = projectionView[13];
-    const float det = a * d - b * c;
-    if (!(std::abs(det) > 1e-12f))
-        return false;
-    bool first = true;
-    for (const float sx : {-1.0f, 1.0f})
-        for (const float sy : {-1.0f, 1.0f}) {
-            const float u = sx - ox;
-            const float v = sy - oy;
-            const float x = (d * u - c * v) / det;
-            const float y = (a * v - b * u) / det;
-            if (first) {
-                box = {x, y, x, y};
-                first = false;
-            }
-            box.minX = std::min(box.minX, x);
-            box.minY = std::min(box.minY, y);
-            box.maxX = std::max(box.maxX, x);
-            box.maxY = std::max(box.maxY, y);
-        }
-    return std::isfinite(box.minX) && std::isfinite(box.minY) && std::isfinite(box.maxX) && std::isfinite(box.maxY);
-}
-
 bool LightReachesBox(const Matrix4& model, const LightParams& params, const ViewBox& box)
 {
     const LightShape shape = ShapeOfLight(model, params);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Matrix4.h"
+#include "graphics/ViewBox.h"
 
 class GameObject;
 class LightSource;
@@ -78,19 +79,6 @@ float DegreesToRadians(float degrees);
 // Returns false, writing nothing, when the entry would not fit entirely.
 bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, const Matrix4& model,
                     const LightParams& params);
-
-// The part of the world a frame shows, in world units.
-struct ViewBox
-{
-    float minX = 0.0f;
-    float minY = 0.0f;
-    float maxX = 0.0f;
-    float maxY = 0.0f;
-};
-
-// The world box that an orthographic projection x view maps onto the screen (-1..1 both ways).
-// False when the matrix squashes the world flat (nothing can be culled against it then).
-bool ViewBoxOf(const Matrix4& projectionView, ViewBox& box);
 
 // False only when no point of the box lies within the light's reach: such a light adds exactly
 // nothing to what the frame shows.

@@ -35,10 +35,11 @@ bool Physics::CheckCollision(std::shared_ptr<GameObject> a, std::shared_ptr<Game
 bool Physics::CheckCollision(const GameObject& a, const GameObject& b, const Vector3& offset)
 {
     // A Rigidbody is the ticket into the query, even for an object that never moves.
-    if (!a.GetComponent<Rigidbody>() || !b.GetComponent<Rigidbody>())
+    // Raw look-ups: this runs for many pairs a frame, and reference counts cost more than the test.
+    if (!a.FindComponent<Rigidbody>() || !b.FindComponent<Rigidbody>())
         return false;
-    const std::shared_ptr<Collider> colliderA = a.GetComponent<Collider>();
-    const std::shared_ptr<Collider> colliderB = b.GetComponent<Collider>();
+    const Collider* colliderA = a.FindComponent<Collider>();
+    const Collider* colliderB = b.FindComponent<Collider>();
     if (!colliderA || !colliderB)
         return false;
 

@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "graphics/LightSource.h"
+#include "graphics/Mesh.h"
+#include "graphics/ViewBox.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -291,6 +293,27 @@ TEST(LightCulling, PackingWithAViewLeavesOutOnlyTheLightsThatCannotReachIt)
     EXPECT_FLOAT_EQ(FloatAt(buffer, kLightModelOffset + 12 * sizeof(float)), 10.0f) << "in list order";
     EXPECT_FLOAT_EQ(FloatAt(buffer, kLightEntrySize + kLightModelOffset + 12 * sizeof(float)), -100.0f);
     EXPECT_EQ(PackLights({far, near, edge}, buffer.data(), buffer.size()), 3) << "without a view nothing is left out";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QuadCulling, AQuadIsKeptWhileAnyCornerCanReachTheViewAndDroppedOnlyWhenWhollyOutside)
+{
+    const MeshVertex corners[4] = {{0.5f, 0.5f, 0.0f, 1, 1}, {0.5f, -0.5f, 0.0f, 1, 0}, {-0.5f, -0.5f, 0.0f, 0, 0},
+                                   {-0.5f, 0.5f, 0.0f, 0, 1}};
+    const ViewBox view{-10.0f, -5.0f, 10.0f, 5.0f};
+    // A 4 x 4 quad turned 45 degrees reaches 2.83 from its centre along x.
+    EXPECT_TRUE(QuadTouchesBox(ObjectModelMatrix(12.8f, 0.0f, 0.0f, 45.0f, 4.0f, 4.0f), corners, view));
+    EXPECT_FALSE(QuadTouchesBox(ObjectModelMatrix(12.9f, 0.0f, 0.0f, 45.0f, 4.0f, 4.0f), corners, view));
+    EXPECT_TRUE(QuadTouchesBox(ObjectModelMatrix(0.0f, 6.9f, 0.0f, 0.0f, 4.0f, 4.0f), corners, view)) << "overhangs";
+    EXPECT_FALSE(QuadTouchesBox(ObjectModelMatrix(0.0f, 7.1f, 0.0f, 0.0f, 4.0f, 4.0f), corners, view));
+    EXPECT_TRUE(QuadTouchesBox(ObjectModelMatrix(0.0f, 0.0f, 0.0f, 0.0f, 100.0f, 100.0f), corners, view))
+        << "a floor larger than the view";
+    const float nan = std::nanf("");
+    EXPECT_TRUE(QuadTouchesBox(ObjectModelMatrix(nan, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f), corners, view))
+        << "what cannot be judged is drawn as before";
 }
 
 }  // namespace
