@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/Vector2.h"
+#include "support/route/Checkpoints.h"
 #include "support/GameplayHarness.h"
 #include "support/route/Floor2RoomsRoute.h"
 
@@ -43,16 +44,7 @@ protected:
 
     // A checkpoint's own save (the player stands under it and presses interact), then the level
     // again from that save.
-    void SaveAtAndReload(const std::string& checkpoint)
-    {
-        const Vector3 at = TransformOf(checkpoint).position;
-        Put(at.x, at.y - 1.0f);
-        Tap("ACTION_INTERACT");
-        ASSERT_TRUE(DialogueOpen()) << checkpoint << " did not save";
-        ReadAll();
-        EnterLevel(true);
-        Step(2);
-    }
+    void SaveAtAndReload(const std::string& checkpoint) { checkpoints::SaveAndContinue(*this, checkpoint); }
 
     bool Near(const Vector3& p, float x, float y, float within = 1.5f)
     {

@@ -3,6 +3,7 @@
 
 #include "events/StoryObjects.h"
 #include "physics/Rigidbody.h"
+#include "support/route/Checkpoints.h"
 #include "support/GameplayHarness.h"
 #include "support/route/PuzzleRoomsRoute.h"
 
@@ -25,16 +26,7 @@ protected:
         Put(*this, at.x, at.y);
     }
     // As the checkpoint of the hall saves, then continued from the save.
-    void SaveAtCheckpoint(const char* checkpoint)
-    {
-        const Vector3 at = TransformOf(checkpoint).position;
-        Put(*this, at.x, at.y);
-        Tap("ACTION_INTERACT");
-        ASSERT_TRUE(DialogueOpen()) << "the checkpoint did not save";
-        ReadAll(*this);
-        EnterLevel(true);
-        StepSeconds(1.1f);
-    }
+    void SaveAtCheckpoint(const char* checkpoint) { checkpoints::SaveAndContinue(*this, checkpoint); }
 };
 
 TEST_F(LightPuzzleTest, FirstBoardInTheRightOrderOpensTheElevatorRoom)

@@ -17,6 +17,7 @@
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/PlayerBehaviour.h"
+#include "support/route/Checkpoints.h"
 #include "support/route/Floor1HubRoute.h"
 #include "support/route/Floor1WingsRoute.h"
 #include "support/route/Floor2HubRoute.h"
@@ -58,17 +59,6 @@ protected:
         return text;
     }
 
-    // Stands just below the checkpoint, saves there and reads the message away.
-    void SaveAt(const std::string& checkpoint)
-    {
-        const Vector3 at = TransformOf(checkpoint).position;
-        TransformOf("Player").SetPosition(Vector2(at.x, at.y - 1.0f));
-        Step(2);
-        Tap("ACTION_INTERACT");
-        ASSERT_TRUE(DialogueOpen()) << checkpoint << " did not save";
-        while (DialogueOpen())
-            AdvanceDialogue();
-    }
 
     // The death has played: the game-over screen, then Continue back into the level.
     void ContinueAfterDeath()
@@ -111,7 +101,7 @@ TEST_F(PlaythroughTest, FromTheMenuToTheEndingDyingOnceOnEachFloor)
     ASSERT_FALSE(HasFatalFailure());
 
     // Saved in the hub; the doll, then caught by the surgeon who came for it.
-    SaveAt("Savepoint1");
+    checkpoints::SaveAt(*this, "Savepoint1");
     ASSERT_FALSE(HasFatalFailure());
     route::EnterDollRoom(*this);
     route::PlayDollPickup(*this);
@@ -164,7 +154,7 @@ TEST_F(PlaythroughTest, FromTheMenuToTheEndingDyingOnceOnEachFloor)
     ASSERT_FALSE(HasFatalFailure());
 
     // Saved before the nursery; too slow among the torn bears, and the big bear kills him.
-    SaveAt("FamilyTreeCheckpoint");
+    checkpoints::SaveAt(*this, "FamilyTreeCheckpoint");
     ASSERT_FALSE(HasFatalFailure());
     floor2route::EnterNursery(*this);
     floor2route::TakeNurseryWater(*this);

@@ -3,6 +3,7 @@
 
 #include "events/StoryObjects.h"
 #include "objects/LevelFile.h"
+#include "support/route/Checkpoints.h"
 #include "support/GameplayHarness.h"
 #include "support/route/PuzzleRoomsRoute.h"
 
@@ -20,16 +21,7 @@ protected:
         const Vector3 at = TransformOf("LiftTele").position;
         Put(*this, at.x, at.y);
     }
-    void SaveAtCheckpointAndReload()
-    {
-        const Vector3 at = TransformOf("PuzzleCheckpoint2").position;
-        Put(*this, at.x, at.y);
-        Tap("ACTION_INTERACT");
-        ASSERT_TRUE(DialogueOpen()) << "the checkpoint did not save";
-        ReadAll(*this);
-        EnterLevel(true);
-        StepSeconds(1.1f);
-    }
+    void SaveAtCheckpointAndReload() { checkpoints::SaveAndContinue(*this, "PuzzleCheckpoint2"); }
 };
 
 TEST_F(RunningGirlAndLeverTest, ThePaperTheGirlTheHoleAndTheLeverLeadUpstairs)
