@@ -98,7 +98,7 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     std::this_thread::sleep_for(1500ms);
     const WindowPicture menu = game.Grab();
     Keep(menu, "menu");
-    ASSERT_FALSE(menu.Empty());
+    ASSERT_FALSE(menu.Empty()) << "running: " << game.Running() << "\n" << game.Output();
     EXPECT_GT(WholeLit(menu), 0.2) << "the title menu is drawn";
 
     game.MoveMouse(960, 440);  // Start

@@ -84,6 +84,9 @@ std::string GameProcess::WaitForWindow(std::chrono::seconds limit)
         std::string id;
         if (ids >> id) {
             window = id;
+            // Keys an earlier test left down on the shared display (a release sent to a window
+            // that had already closed) would reach this game: a stuck Left Ctrl makes Escape quit.
+            Xdotool("keyup Control_L Control_R Shift_L Shift_R Alt_L Escape");
             // Without a window manager the keyboard follows the pointer: an earlier test may
             // have left it outside this window, which would then never hear its keys.
             Xdotool("mousemove --window " + id + " 10 10");

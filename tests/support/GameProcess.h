@@ -43,7 +43,13 @@ public:
     std::string WaitForWindow(std::chrono::seconds limit = std::chrono::seconds(60));
     // The exit status, or -1 when the game was still running after `limit` (it is killed).
     int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(30));
-    std::string Output() const { return tree.ReadFile("stdout.txt"); }
+    // What the game printed, and how it ended once it has (a crash shows as 128 + the signal).
+    std::string Output() const
+    {
+        const std::string printed = tree.ReadFile("stdout.txt");
+        return pid < 0 && exitStatus >= 0 ? printed + "\n(the game ended with status " + std::to_string(exitStatus) + ")"
+                                          : printed;
+    }
 
     // xdotool on the game's window: keys by X keysym name ("d", "Escape", "shift+F6").
     void KeyDown(const std::string& key);
