@@ -5,6 +5,10 @@
 
 #include <cstdio>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace Platform {
 
 namespace {
@@ -18,6 +22,22 @@ bool VersionAtLeast(const char* version, int wantMajor, int wantMinor)
     return major > wantMajor || (major == wantMajor && minor >= wantMinor);
 }
 
+// The software rasteriser allocates its bins and vertex stores afresh every frame, megabytes of
+// them. By default glibc returns that memory to the kernel each frame and the next frame faults
+// it back in page by page, on the thread that draws. Freed memory is kept for reuse instead.
+void KeepFreedMemoryForReuse()
+{
+#if defined(__GLIBC__)
+    static bool done = false;
+    if (done) {
+        return;
+    }
+    done = true;
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+#endif
+}
+
 }  // namespace
 
 bool CreateGLContext(PlatformWindow& window, std::string& error)
@@ -29,6 +49,7 @@ bool CreateGLContext(PlatformWindow& window, std::string& error)
     if (window.GLContextHandle()) {
         return true;
     }
+    KeepFreedMemoryForReuse();
     SDL_GLContext context = SDL_GL_CreateContext(window.Native());
     if (!context) {
         error = std::string("could not make an OpenGL 3.1 context: ") + SDL_GetError();
