@@ -362,29 +362,24 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
         }
         return;
     }
-    Mesh* mesh = sprite.mesh.get();
-    if (!mesh) {
+    if (!sprite.mesh) {
         // Shown from the next frame on.
         sprite.Init();
         return;
     }
-    if (!mesh->IsUploaded()) {
-        mesh->Upload();
-        if (!mesh->IsUploaded())
-            return;
-    }
     const ShaderObject* program = ProgramFor(lightsOn && sprite.lightAffected);
-    if (!program || mesh->vertices.size() < 4)
+    if (!program)
         return;
     // A sprite without a texture draws with whatever is bound.
     if (sprite.texture)
         quads.SetTexture(sprite.texture->id);
     // Off screen it would draw nothing; the texture above is still noted for textureless ones.
     // A circle round the turned quad rules most of a large level out before its matrix is made.
+    const MeshVertex* corners = sprite.corners.data();
     if (frameViewKnown) {
         float reach = 0.0f;
         for (int i = 0; i < 4; ++i)
-            reach = std::max({reach, std::abs(mesh->vertices[i].x), std::abs(mesh->vertices[i].y)});
+            reach = std::max({reach, std::abs(corners[i].x), std::abs(corners[i].y)});
         reach *= std::abs(transform->scale.x) + std::abs(transform->scale.y);
         const float x = transform->position.x;
         const float y = transform->position.y;
@@ -394,9 +389,9 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
     }
     const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
                                             transform->rotation, transform->scale.x, transform->scale.y);
-    if (frameViewKnown && !QuadTouchesBox(model, mesh->vertices.data(), frameView))
+    if (frameViewKnown && !QuadTouchesBox(model, corners, frameView))
         return;
-    quads.Add(program->program, model, mesh->vertices.data(), sprite.color, sprite.transparency);
+    quads.Add(program->program, model, corners, sprite.color, sprite.transparency);
 }
 
 void GraphicsSystem::QueueParticles(ParticleEmitter& emitter, bool lightsOn)

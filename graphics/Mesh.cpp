@@ -7,13 +7,7 @@
 #include "graphics/ShaderObject.h"
 
 Mesh::Mesh()
-    : indices{0, 1, 3, 1, 2, 3},
-      vertices{
-          {0.5f, 0.5f, 0.0f, 1.0f, 1.0f},
-          {0.5f, -0.5f, 0.0f, 1.0f, 0.0f},
-          {-0.5f, -0.5f, 0.0f, 0.0f, 0.0f},
-          {-0.5f, 0.5f, 0.0f, 0.0f, 1.0f},
-      }
+    : indices{0, 1, 3, 1, 2, 3}
 {
 }
 

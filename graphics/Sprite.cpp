@@ -80,15 +80,15 @@ std::shared_ptr<Component> Sprite::Clone() const
 void Sprite::ShowCell(SpriteCell cell)
 {
     shown = cell;
-    if (!mesh || mesh->vertices.size() < 4)
-        return;
     const QuadUV uv = CellUV(cell, numRows, numColumns, flipX, flipY);
     for (int i = 0; i < 4; ++i) {
-        mesh->vertices[i].u = uv.u[i];
-        mesh->vertices[i].v = uv.v[i];
+        corners[i].u = uv.u[i];
+        corners[i].v = uv.v[i];
     }
     // The draw reads the corners from memory each frame; sending them to the mesh's own GL
     // buffer on every animation step would only cost a driver call.
+    if (mesh)
+        mesh->vertices = corners;
 }
 
 void Sprite::UpdateUV()

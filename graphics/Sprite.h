@@ -5,11 +5,11 @@
 #include <string>
 
 #include "engine/Vector3.h"
+#include "graphics/Mesh.h"
 #include "graphics/SpriteSheet.h"
 #include "objects/Component.h"
 
 class GLTexture;
-class Mesh;
 
 // Gives its object a picture: a texture cut into a grid of equal frames (row 0 at the top of
 // the image), one frame shown on the sprite's own quad, tinted, faded, optionally mirrored and
@@ -56,14 +56,19 @@ public:
     // The grid cell the quad shows now.
     SpriteCell GetShownCell() const { return shown; }
 
+    // What the draw reads each frame comes first, so it shares the object's first cache lines.
     std::shared_ptr<GLTexture> texture;
+    std::shared_ptr<Mesh> mesh;
+    float transparency = 1.0f;
+    Vector3 color{1.0f, 1.0f, 1.0f};
+    bool lightAffected = true;
+    // The quad as drawn: the mesh's corners with the shown cell's texture coordinates. Kept
+    // with the sprite, so the draw reads one object a sprite rather than following the mesh.
+    QuadCorners corners = kUnitQuad;
     std::string textureName;
     // The inspector opened the editor's texture picker for this sprite; the editor hands the
     // pick to ApplyTexture. Not saved.
     bool texturePickPending = false;
-    float transparency = 1.0f;
-    Vector3 color{1.0f, 1.0f, 1.0f};
-    bool lightAffected = true;
     int frameCount = 1;
     int numRows = 1;
     int numColumns = 1;
@@ -77,7 +82,6 @@ public:
     int currentFrame = 0;
     int startFrame = 0;
     int animationCount = 0;
-    std::shared_ptr<Mesh> mesh;
 
     // Set once the draw has reported that this sprite's object has no Transform.
     bool reportedMissingTransform = false;

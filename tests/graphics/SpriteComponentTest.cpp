@@ -14,10 +14,17 @@ struct Rect
     float left, right, top, bottom;
 };
 
-// The rectangle the quad shows, read from its corners (top-right, ..., top-left).
+// The rectangle the quad shows, read from the corners the draw uses (top-right, ...,
+// top-left); the sprite's mesh must hold the same quad.
 Rect Shown(const Sprite& sprite)
 {
-    const auto& v = sprite.mesh->vertices;
+    const QuadCorners& v = sprite.corners;
+    if (sprite.mesh) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(sprite.mesh->vertices[i].u, v[i].u) << "corner " << i;
+            EXPECT_EQ(sprite.mesh->vertices[i].v, v[i].v) << "corner " << i;
+        }
+    }
     return Rect{v[Mesh::TopLeft].u, v[Mesh::TopRight].u, v[Mesh::TopRight].v, v[Mesh::BottomRight].v};
 }
 
