@@ -243,7 +243,6 @@ void GraphicsSystem::BindTexture(unsigned int id)
 int GraphicsSystem::PackAndUploadLights()
 {
     // Only lights that reach the part of the world on screen go to the lit program.
-    frameViewKnown = ViewBoxOf(projection * view, frameView);
     const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity,
                                       frameViewKnown ? &frameView : nullptr);
     if (lightBuffer == 0)
@@ -270,19 +269,26 @@ void GraphicsSystem::Update(float /*dt*/)
     textureKnown = false;
     glUseProgram(0);
 
-    // One walk of the list finds each object's sprite, particles, Transform and light, so no
-    // object's components are scanned more than once a frame.
-    frameDrawn.clear();
+    // One walk of the list finds each object's sprite, particles, Transform and light and
+    // queues its quads while the object is still in the cache; no object's components are
+    // scanned more than once a frame. Quads are gathered in list order and only note whether
+    // they take light: which program that is depends on the lights the walk finds.
+    frameViewKnown = ViewBoxOf(projection * view, frameView);
     frameLights.clear();
+    quads.Clear();
     for (const std::shared_ptr<GameObject>& entry : gGameObjects) {
         GameObject* object = entry.get();
         if (!object)
             continue;
-        DrawnObject drawn{object, nullptr, nullptr, nullptr};
+        Sprite* sprite = nullptr;
+        ParticleEmitter* emitter = nullptr;
+        Transform* transform = nullptr;
         LightSource* light = nullptr;
-        object->FindComponents(drawn.sprite, drawn.emitter, drawn.transform, light);
-        if (drawn.sprite || drawn.emitter)
-            frameDrawn.push_back(drawn);
+        object->FindComponents(sprite, emitter, transform, light);
+        if (sprite)
+            QueueSprite(*object, *sprite, transform);
+        if (emitter)
+            QueueParticles(*emitter);
         if (light)
             frameLights.push_back(FoundLight{object, light});
     }
@@ -290,16 +296,7 @@ void GraphicsSystem::Update(float /*dt*/)
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
     frameLit = lightsOn ? &LitProgramFor(activeLightCount) : programs[1].get();
-
-    // Quads are gathered in list order and drawn in runs that share program and texture.
-    quads.Clear();
-    for (const DrawnObject& drawn : frameDrawn) {
-        if (drawn.sprite)
-            QueueSprite(*drawn.object, *drawn.sprite, drawn.transform, lightsOn);
-        if (drawn.emitter)
-            QueueParticles(*drawn.emitter, lightsOn);
-    }
-    DrawQueuedQuads();
+    DrawQueuedQuads(lightsOn);
 
     // Text is printed fixed-function after this: no program or vertex array may stay in use.
     glBindVertexArray(0);
@@ -328,7 +325,7 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
     }
 }
 
-void GraphicsSystem::DrawQueuedQuads()
+void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
 {
     const Matrix4 projectionView = projection * view;
     SetFrameUniforms(*programs[0], false, projectionView);
@@ -336,22 +333,31 @@ void GraphicsSystem::DrawQueuedQuads()
     if (quads.QuadCount() == 0 || !quadStream.Upload(quads))
         return;
 
+    // Without lights a lit quad draws plain; a program that did not link draws nothing.
+    const ShaderObject* plain = programs[0]->IsLinked() ? programs[0].get() : nullptr;
+    const ShaderObject* lit = !lightsOn ? plain : frameLit->IsLinked() ? frameLit : nullptr;
+    const std::vector<QuadRun>& runs = quads.Runs();
     glActiveTexture(GL_TEXTURE0);
-    for (const QuadRun& run : quads.Runs()) {
-        UseProgram(run.program);
+    for (std::size_t i = 0; i < runs.size();) {
+        const QuadRun& run = runs[i];
+        const ShaderObject* program = run.program == kLitQuad ? lit : plain;
+        uint32_t quadCount = run.quadCount;
+        // Runs apart only in whether they take light are one draw when the frame gives both
+        // the same program.
+        for (++i; i < runs.size() && runs[i].texture == run.texture &&
+                  (runs[i].program == kLitQuad ? lit : plain) == program;
+             ++i)
+            quadCount += runs[i].quadCount;
+        if (!program)
+            continue;
+        UseProgram(program->program);
         if (run.texture != kTextureAsBound)
             BindTexture(static_cast<unsigned int>(run.texture));
-        quadStream.DrawQuads(run.firstQuad, run.quadCount);
+        quadStream.DrawQuads(run.firstQuad, quadCount);
     }
 }
 
-const ShaderObject* GraphicsSystem::ProgramFor(bool lit) const
-{
-    const ShaderObject& program = lit ? *frameLit : *programs[0];
-    return program.IsLinked() ? &program : nullptr;
-}
-
-void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform, bool lightsOn)
+void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform)
 {
     const GameObject* owner = sprite.GetOwner() ? sprite.GetOwner() : &object;
     const Transform* transform = owner == &object ? objectTransform : owner->FindComponent<Transform>();
@@ -367,9 +373,6 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
         sprite.Init();
         return;
     }
-    const ShaderObject* program = ProgramFor(lightsOn && sprite.lightAffected);
-    if (!program)
-        return;
     // A sprite without a texture draws with whatever is bound.
     if (sprite.texture)
         quads.SetTexture(sprite.texture->id);
@@ -391,10 +394,10 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
                                             transform->rotation, transform->scale.x, transform->scale.y);
     if (frameViewKnown && !QuadTouchesBox(model, corners, frameView))
         return;
-    quads.Add(program->program, model, corners, sprite.color, sprite.transparency);
+    quads.Add(sprite.lightAffected ? kLitQuad : kPlainQuad, model, corners, sprite.color, sprite.transparency);
 }
 
-void GraphicsSystem::QueueParticles(ParticleEmitter& emitter, bool lightsOn)
+void GraphicsSystem::QueueParticles(ParticleEmitter& emitter)
 {
     if (!gTextureSystem || !quadMesh)
         return;
@@ -402,9 +405,7 @@ void GraphicsSystem::QueueParticles(ParticleEmitter& emitter, bool lightsOn)
     if (!gTextureSystem->IsLoaded(name))
         return;
     const std::shared_ptr<GLTexture> texture = gTextureSystem->GetTexture(name);
-    const ShaderObject* program = ProgramFor(lightsOn && emitter.lightAffected);
-    if (!program)
-        return;
+    const unsigned int shading = emitter.lightAffected ? kLitQuad : kPlainQuad;
     quads.SetTexture(texture ? texture->id : 0);
     for (const Particle& particle : emitter.particles) {
         if (!particle.alive)
@@ -412,7 +413,7 @@ void GraphicsSystem::QueueParticles(ParticleEmitter& emitter, bool lightsOn)
         const Matrix4 model = Matrix4::Translate(particle.position.x, particle.position.y, particle.position.z) *
                               Matrix4::RotateZ(particle.rotation) *
                               Matrix4::Scale(particle.scale.x, particle.scale.y, 1.0f);
-        quads.Add(program->program, model, quadMesh->vertices.data(), particle.color, particle.alpha);
+        quads.Add(shading, model, quadMesh->vertices.data(), particle.color, particle.alpha);
     }
 }
 
@@ -442,7 +443,6 @@ void GraphicsSystem::Shutdown()
     quadMesh.reset();
     lightStaging.clear();
     quads.Clear();
-    frameDrawn.clear();
     frameLights.clear();
     activeLightCount = 0;
     currentProgram = 0;

@@ -109,26 +109,19 @@ private:
     void BindLightBlock(const ShaderObject& program);
     // The lit program for that many lights: a variant built for the count, else the general one.
     const ShaderObject& LitProgramFor(int lightCount);
-    // The linked program for a lit or a plain quad this frame, or null.
-    const ShaderObject* ProgramFor(bool lit) const;
     // What a program needs once a frame: the view, neutral whole-draw tint, and the lights.
     void SetFrameUniforms(const ShaderObject& program, bool lit, const Matrix4& projectionView);
     // objectTransform: the object's own Transform (used when the sprite's owner is the object).
-    void QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform, bool lightsOn);
-    void QueueParticles(ParticleEmitter& emitter, bool lightsOn);
-    void DrawQueuedQuads();
+    void QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform);
+    void QueueParticles(ParticleEmitter& emitter);
+    // Draws the runs with the frame's programs (lit quads draw plain when lightsOn is false).
+    void DrawQueuedQuads(bool lightsOn);
+    // What a queued quad notes instead of a program: the frame's lights decide which it gets.
+    static constexpr unsigned int kPlainQuad = 0;
+    static constexpr unsigned int kLitQuad = 1;
 
     // Lit programs built for exactly n lights (index n), made on first use.
     std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
-    // What a listed object draws, found by the frame's one walk of the list.
-    struct DrawnObject
-    {
-        GameObject* object;
-        Sprite* sprite;
-        ParticleEmitter* emitter;
-        Transform* transform;
-    };
-    std::vector<DrawnObject> frameDrawn;   // kept between frames for its storage
     std::vector<FoundLight> frameLights;
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
     ViewBox frameView;                       // the world the frame shows

@@ -20,7 +20,8 @@ static_assert(sizeof(QuadVertex) == 36, "the batched vertex is 9 packed floats")
 // Texture "name" meaning: keep whatever texture is bound when the run is drawn.
 constexpr int64_t kTextureAsBound = -1;
 
-// Consecutive quads drawn by one call: the same program and the same texture.
+// Consecutive quads drawn by one call: the same program and the same texture. The program is
+// whatever key the caller tells its programs apart by.
 struct QuadRun
 {
     unsigned int program = 0;
