@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "objects/GameObject.h"
+#include "objects/ListPrefetch.h"
 #include "objects/Transform.h"
 
 namespace {
@@ -37,6 +38,7 @@ void SortByDepth(std::vector<std::shared_ptr<GameObject>>& objects)
     entries.resize(count);
     bool inOrder = true;
     for (std::size_t i = 0; i < count; ++i) {
+        PrefetchListAhead(objects, i);
         entries[i] = DepthEntry{DepthKey(objects[i].get()), static_cast<uint32_t>(i)};
         if (i > 0 && entries[i].key < entries[i - 1].key)
             inOrder = false;

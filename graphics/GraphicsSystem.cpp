@@ -21,6 +21,7 @@
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
+#include "objects/ListPrefetch.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
 #include "platform/GLContext.h"
@@ -276,8 +277,10 @@ void GraphicsSystem::Update(float /*dt*/)
     frameViewKnown = ViewBoxOf(projection * view, frameView);
     frameLights.clear();
     quads.Clear();
-    for (const std::shared_ptr<GameObject>& entry : gGameObjects) {
-        GameObject* object = entry.get();
+    const std::size_t listed = gGameObjects.size();
+    for (std::size_t index = 0; index < listed; ++index) {
+        PrefetchListAhead(gGameObjects, index);
+        GameObject* object = gGameObjects[index].get();
         if (!object)
             continue;
         Sprite* sprite = nullptr;
