@@ -5,6 +5,7 @@
 #include <string>
 
 #include "objects/GameObject.h"
+#include "objects/ListPrefetch.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
 
@@ -36,6 +37,7 @@ void WalkObjects(PerComponent perComponent, AfterObject afterObject)
 {
     const std::size_t count = gGameObjects.size();
     for (std::size_t i = 0; i < count && i < gGameObjects.size(); ++i) {
+        PrefetchListAhead(gGameObjects, i);
         const std::shared_ptr<GameObject> object = gGameObjects[i];
         if (!object)
             continue;
