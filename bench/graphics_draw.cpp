@@ -9,7 +9,6 @@
 // Needs an X server: xvfb-run -a -s "-screen 0 1920x1080x24" ./graphics_draw
 #include <GL/glew.h>
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 #include <lodepng.h>
 #include <time.h>
 #include <unistd.h>
@@ -32,38 +31,7 @@
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
-
-namespace {
-
-long gDrawCalls = 0;
-
-template <class Function>
-Function NextSymbol(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
-
-}  // namespace
-
-// The engine is linked statically, so its draw calls land here first and are counted on
-// their way to the driver, whatever version of the engine is measured.
-extern "C" {
-void glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices)
-{
-    using Real = void (*)(GLenum, GLsizei, GLenum, const void*);
-    static const Real real = NextSymbol<Real>("glDrawElements");
-    ++gDrawCalls;
-    real(mode, count, type, indices);
-}
-
-void glDrawArrays(GLenum mode, GLint first, GLsizei count)
-{
-    using Real = void (*)(GLenum, GLint, GLsizei);
-    static const Real real = NextSymbol<Real>("glDrawArrays");
-    ++gDrawCalls;
-    real(mode, first, count);
-}
-}
+#include "support/DrawCallCounter.h"
 
 namespace {
 
@@ -183,11 +151,11 @@ void BM_DrawScene(benchmark::State& state)
         double engineTime = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - engineStart;
         gGraphicsSystem->BeginFrame();
         gGraphicsSystem->ClearScreen();
-        gDrawCalls = 0;
+        const long drawsBefore = DrawCallsSoFar();
         const double drawStart = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
         gGraphicsSystem->Update(kFrameTime);
         engineTime += CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - drawStart;
-        drawCalls += gDrawCalls;
+        drawCalls += DrawCallsSoFar() - drawsBefore;
         engineSeconds += engineTime;
         gGraphicsSystem->SwapBuffers();
     }

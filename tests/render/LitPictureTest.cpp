@@ -14,23 +14,6 @@ const fs::path kGolden = fs::path(VESPERINE_SOURCE_DIR) / "tests" / "render" / "
 
 class LitPictureTest : public RenderTest {
 protected:
-    void AddLight(const std::string& name, float x, float y, float rotation, float scaleX, float scaleY,
-                  bool spot, float cutoff, float hardRatio, float floorLevel, float halfAngle, Vector4 colour)
-    {
-        auto object = std::make_shared<GameObject>(name, 1, 0);
-        auto transform = std::make_shared<Transform>(x, y, 1.0f, scaleX, scaleY);
-        transform->rotation = rotation;
-        object->AddComponent(transform, Transform::kTypeId);
-        auto light = std::make_shared<LightSource>(halfAngle);
-        light->Position = Vector3(0.0f, 0.0f, spot ? 1.0f : 0.0f);
-        light->CutoffDistance = cutoff;
-        light->HardLightRatio = hardRatio;
-        light->MinimumBrightness = floorLevel;
-        light->Colour = colour;
-        object->AddComponent(light, LightSource::kTypeId);
-        AddObject(object);
-    }
-
     // Every light shape the lit program knows, over lit sprites that are tinted, faded,
     // turned, textured and particled, with one unlit sprite among them.
     void BuildScene()
