@@ -19,11 +19,6 @@ namespace {
 const Vector2 kStalkerWake(210.0f, -585.0f);
 const Vector2 kStalkerChildDrop(250.0f, -525.0f);
 const Vector2 kDoorOpen(190.0f, -532.9f);
-
-std::shared_ptr<LightSource> LightOf(const std::shared_ptr<GameObject>& object)
-{
-    return object ? object->GetComponent<LightSource>() : nullptr;
-}
 }  // namespace
 
 LightRoomEvent::LightRoomEvent() : StoryEvent(kTypeId)
@@ -53,7 +48,8 @@ void LightRoomEvent::ReadWorld()
 {
     // The switch's state and the enemy's fate are not saved: the switch's frame and where the
     // enemy rests tell them after a reload.
-    worldRead = true;
+    if (completed)
+        return;
     const std::shared_ptr<Sprite> sprite = SpriteOf(lightSwitch);
     spotlightOn = sprite && sprite->startFrame == 1;
     const Vector3 at = PositionOf(restingStalker);
@@ -63,12 +59,10 @@ void LightRoomEvent::ReadWorld()
     }
 }
 
-void LightRoomEvent::Update(float dt)
+void LightRoomEvent::UpdateStory(float dt)
 {
     if (completed)
         return;
-    if (!worldRead)
-        ReadWorld();
     steadyTimer += dt;
 
     if (!hintShown && PlayerFree() && Overlap(player, hintTile)) {

@@ -23,7 +23,6 @@ public:
     static std::string GetTypeName() { return "RunningDoll"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -45,4 +44,7 @@ public:
     std::shared_ptr<GameObject> holeZone;
     std::shared_ptr<GameObject> holeTarget;
     std::shared_ptr<Audio> paperAudio;
+
+private:
+    void UpdateStory(float dt) override;
 };
