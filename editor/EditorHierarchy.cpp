@@ -65,27 +65,29 @@ void Editor::DrawHierarchy()
 void Editor::DrawStyleSettings()
 {
     ImGuiStyle& style = ImGui::GetStyle();
+    // A value typed in (Ctrl+click) stays within the slider too: the interface aborts on some.
+    const ImGuiSliderFlags kClamp = ImGuiSliderFlags_AlwaysClamp;
     if (ImGui::TreeNode("Layout Style")) {
         ImGui::PushItemWidth(0.5f * ImGui::GetContentRegionAvail().x);
-        ImGui::SliderFloat2("WindowPadding", &style.WindowPadding.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("WindowRounding", &style.WindowRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat("ChildWindowRounding", &style.ChildRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat2("FramePadding", &style.FramePadding.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("FrameRounding", &style.FrameRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat2("ItemSpacing", &style.ItemSpacing.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat2("ItemInnerSpacing", &style.ItemInnerSpacing.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat2("TouchExtraPadding", &style.TouchExtraPadding.x, 0.0f, 10.0f, "%.0f");
-        ImGui::SliderFloat("IndentSpacing", &style.IndentSpacing, 0.0f, 30.0f, "%.0f");
-        ImGui::SliderFloat("ScrollbarSize", &style.ScrollbarSize, 1.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("ScrollbarRounding", &style.ScrollbarRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat("GrabMinSize", &style.GrabMinSize, 1.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("GrabRounding", &style.GrabRounding, 0.0f, 16.0f, "%.0f");
+        ImGui::SliderFloat2("WindowPadding", &style.WindowPadding.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("WindowRounding", &style.WindowRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("ChildWindowRounding", &style.ChildRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("FramePadding", &style.FramePadding.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("FrameRounding", &style.FrameRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("ItemSpacing", &style.ItemSpacing.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("ItemInnerSpacing", &style.ItemInnerSpacing.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("TouchExtraPadding", &style.TouchExtraPadding.x, 0.0f, 10.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("IndentSpacing", &style.IndentSpacing, 0.0f, 30.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("ScrollbarSize", &style.ScrollbarSize, 1.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("ScrollbarRounding", &style.ScrollbarRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("GrabMinSize", &style.GrabMinSize, 1.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("GrabRounding", &style.GrabRounding, 0.0f, 16.0f, "%.0f", kClamp);
         ImGui::PopItemWidth();
         ImGui::Spacing();
         ImGui::Text("Alignment");
         ImGui::PushItemWidth(0.5f * ImGui::GetContentRegionAvail().x);
-        ImGui::SliderFloat2("WindowTitleAlign", &style.WindowTitleAlign.x, 0.0f, 1.0f, "%.2f");
-        ImGui::SliderFloat2("ButtonTextAlign", &style.ButtonTextAlign.x, 0.0f, 1.0f, "%.2f");
+        ImGui::SliderFloat2("WindowTitleAlign", &style.WindowTitleAlign.x, 0.0f, 1.0f, "%.2f", kClamp);
+        ImGui::SliderFloat2("ButtonTextAlign", &style.ButtonTextAlign.x, 0.0f, 1.0f, "%.2f", kClamp);
         ImGui::PopItemWidth();
         ImGui::TreePop();
     }
