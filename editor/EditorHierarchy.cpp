@@ -10,6 +10,15 @@
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 
+std::string Editor::TypeLabel(int type) const
+{
+    // A level or prefab may carry any number; a lookup must never add an empty name to the list.
+    const auto it = objectTypeNames.find(type);
+    if (it == objectTypeNames.end() || it->second.empty())
+        return "Unknown (" + std::to_string(type) + ")";
+    return it->second;
+}
+
 bool Editor::TypeListPopup(const char* popupName, int& type)
 {
     bool chosen = false;
@@ -111,7 +120,7 @@ void Editor::DrawCreateGameObject()
         ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
         ImGui::InputText("Name ", newObjectName, sizeof newObjectName, ImGuiInputTextFlags_CallbackCharFilter,
                          NameRules::FilterBlank);
-        if (ImGui::Button(objectTypeNames[newObjectType].c_str()))
+        if (ImGui::Button(TypeLabel(newObjectType).c_str()))
             ImGui::OpenPopup("Editor GameObejct Type List");
         TypeListPopup("Editor GameObejct Type List", newObjectType);
         ImGui::SameLine();
