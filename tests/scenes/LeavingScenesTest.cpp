@@ -16,7 +16,6 @@
 
 using namespace testsupport;
 using Framework::Keys::Escape;
-using Framework::Keys::MouseLeft;
 
 namespace {
 
@@ -45,16 +44,6 @@ protected:
         for (const auto& object : watched)
             alive += object.expired() ? 0 : 1;
         return alive;
-    }
-    // The press counts on the frame it goes down; the release frame loads the next scene.
-    void ClickAtWorld(float x, float y)
-    {
-        PointMouseAtWorld(x, y);
-        Step();
-        Press(MouseLeft);
-        Step();
-        Release(MouseLeft);
-        Step();
     }
 
     std::vector<std::weak_ptr<GameObject>> watched;
