@@ -69,8 +69,9 @@ void MoveObjectEvent::Update(float dt)
                 chairPaperAudio->Play();
             HideObject(chairPaper);
             if (gameController)
-                gameController->ShowImage("NotesDrawing_1x2.png", 0, 0, Vector2(imageScaleX, imageScaleY),
-                                          imageSlideSpeed, chairPaperAudio, "", 0.5f);
+                gameController->ShowImage(shownpictures::kChildDrawing.sheet, shownpictures::kChildDrawing.frame, 0,
+                                          Vector2(imageScaleX, imageScaleY), imageSlideSpeed, chairPaperAudio, "",
+                                          0.5f);
             paperTaken = true;
             completed = true;
         }

@@ -171,6 +171,42 @@ bool MeantToBeTouched(const GameObject& object)
     return false;
 }
 
+TEST_F(LevelLayoutTest, EveryPictureTheStoryShowsFitsTheViewWithItsSheetsShape)
+{
+    ASSERT_TRUE(toolRan);
+    const Object camera = FindObjectByName("Camera");
+    const Object player = FindObjectByName("Player");
+    const Object image = FindObjectByName("DisplayImage");
+    ASSERT_TRUE(camera && player && image);
+    const Vector3 zoom = camera->GetComponent<Transform>()->scale;
+    // The window the game opens (init.ini) seen through the level camera's zoom.
+    std::ifstream init(std::string(VESPERINE_SOURCE_DIR) + "/resources/init.ini");
+    float windowW = 0, windowH = 0;
+    ASSERT_TRUE(init >> windowW >> windowH);
+    const float viewW = windowW / zoom.x;
+    const float viewH = windowH / zoom.y;
+    // The camera follows the player; the picture slides up until it is level with him and keeps
+    // its own offset across from the camera.
+    const Vector3 c = camera->GetComponent<Transform>()->position;
+    const float restX = image->GetComponent<Transform>()->position.x - c.x;
+    const float restY = player->GetComponent<Transform>()->position.y - c.y;
+
+    for (const ShownPicture& picture : shownpictures::kAll) {
+        SCOPED_TRACE(std::string(picture.sheet) + " frame " + std::to_string(picture.frame));
+        std::vector<unsigned char> pixels;
+        unsigned w = 0, h = 0;
+        ASSERT_EQ(lodepng::decode(pixels, w, h, (tree->Resources() / "sprites" / picture.sheet).string()), 0u);
+        Sprite grid;
+        grid.SetTexture(picture.sheet);
+        const float frameAspect = (static_cast<float>(w) / grid.numColumns) / (static_cast<float>(h) / grid.numRows);
+        const float shownAspect = picture.scale.x / picture.scale.y;
+        EXPECT_NEAR(shownAspect, frameAspect, 0.02f * frameAspect) << "shown at " << picture.scale.x << " x "
+                                                                  << picture.scale.y << ": stretched";
+        EXPECT_LE(std::abs(restX) + picture.scale.x / 2, viewW / 2) << "wider than the view (" << viewW << ")";
+        EXPECT_LE(std::abs(restY) + picture.scale.y / 2, viewH / 2) << "taller than the view (" << viewH << ")";
+    }
+}
+
 TEST_F(LevelLayoutTest, TheShippedLevelCarriesNoDeveloperKeys)
 {
     for (const Object& object : gGameObjects)
