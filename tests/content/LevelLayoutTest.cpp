@@ -171,6 +171,84 @@ bool MeantToBeTouched(const GameObject& object)
     return false;
 }
 
+TEST_F(LevelLayoutTest, EveryRoomIsFlooredUpToItsWallsAndClosedExceptAtDoors)
+{
+    // What closes a room: walls, doors and windows as drawn (wall tiles of any type, door and
+    // window pictures, drawn blockers and doors). Invisible blockers stand on the floor and close
+    // nothing.
+    auto encloses = [](const GameObject& object) {
+        const auto sprite = object.GetComponent<Sprite>();
+        if (!sprite || !Placed(object))
+            return false;
+        const std::string& texture = sprite->textureName;
+        return object.objectType == 11 || object.objectType == 14 || texture == "Wall_1x1.png" ||
+               texture == "WallDirty_1x1.png" || texture.rfind("Door", 0) == 0 ||
+               texture.rfind("Glass", 0) == 0;
+    };
+    Rect bounds{1e9f, 1e9f, -1e9f, -1e9f};
+    std::vector<Object> floors;
+    for (const Object& object : gGameObjects) {
+        if (!Has(*object, "Transform") || !Placed(*object))
+            continue;
+        if (object->objectType == 2 && Has(*object, "Sprite"))
+            floors.push_back(object);
+        const Rect r = PictureOf(*object);
+        bounds = {std::min(bounds.minX, r.minX), std::min(bounds.minY, r.minY), std::max(bounds.maxX, r.maxX),
+                  std::max(bounds.maxY, r.maxY)};
+    }
+    ASSERT_FALSE(floors.empty());
+
+    constexpr unsigned char kWall = 1, kFloor = 2, kSeen = 4;
+    CellGrid grid(bounds);
+    for (const Object& object : gGameObjects)
+        if (encloses(*object))
+            grid.Mark(PictureOf(*object), kWall);
+    for (const Object& floor : floors)
+        grid.Mark(PictureOf(*floor), kFloor);
+
+    // From every floor, walk the cells no wall or door closes: each must be floored. A hole in a
+    // wall lets the walk out into the dark, so it shows as unfloored cells too.
+    std::vector<std::string> faults;
+    for (const Object& floor : floors) {
+        const Rect r = PictureOf(*floor);
+        const int sx = grid.CellX((r.minX + r.maxX) / 2);
+        const int sy = grid.CellY((r.minY + r.maxY) / 2);
+        if (!grid.Inside(sx, sy) || grid.cells[grid.Index(sx, sy)] & (kWall | kSeen))
+            continue;
+        std::deque<std::pair<int, int>> queue{{sx, sy}};
+        grid.cells[grid.Index(sx, sy)] |= kSeen;
+        int gaps = 0;
+        Rect gapBox{1e9f, 1e9f, -1e9f, -1e9f};
+        while (!queue.empty() && gaps < 4000) {
+            const auto [x, y] = queue.front();
+            queue.pop_front();
+            if (!(grid.cells[grid.Index(x, y)] & kFloor)) {
+                ++gaps;
+                gapBox = {std::min(gapBox.minX, grid.CentreX(x)), std::min(gapBox.minY, grid.CentreY(y)),
+                          std::max(gapBox.maxX, grid.CentreX(x)), std::max(gapBox.maxY, grid.CentreY(y))};
+            }
+            const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
+            for (const auto& n : next) {
+                if (!grid.Inside(n[0], n[1]))
+                    continue;
+                unsigned char& cell = grid.cells[grid.Index(n[0], n[1])];
+                if (cell & (kWall | kSeen))
+                    continue;
+                cell |= kSeen;
+                queue.push_back({n[0], n[1]});
+            }
+        }
+        if (gaps > 0) {
+            std::ostringstream text;
+            text << "from " << floor->name << ": " << gaps << " unfloored cells within (" << gapBox.minX << ", "
+                 << gapBox.minY << ") - (" << gapBox.maxX << ", " << gapBox.maxY << ")";
+            faults.push_back(text.str());
+        }
+    }
+    for (const std::string& fault : faults)
+        ADD_FAILURE() << fault;
+}
+
 TEST_F(LevelLayoutTest, EveryPictureTheStoryShowsFitsTheViewWithItsSheetsShape)
 {
     ASSERT_TRUE(toolRan);
