@@ -171,6 +171,59 @@ bool MeantToBeTouched(const GameObject& object)
     return false;
 }
 
+TEST_F(LevelLayoutTest, EveryExamineSpotCheckpointAndTriggerCanBeTouchedFromWhereThePlayerCanStand)
+{
+    const Object player = FindObjectByName("Player");
+    const Rect body = BoxOf(*player);
+    const float halfW = (body.maxX - body.minX) / 2;
+    const float halfH = (body.maxY - body.minY) / 2;
+
+    // What stops him: walls and blockers (type 11) and the nurse, where they stand at the start.
+    std::vector<Rect> stops;
+    for (const Object& object : gGameObjects)
+        if ((object->objectType == 11 || object->name == "Nurse") && Overlapping(*object) && Placed(*object))
+            stops.push_back(BoxOf(*object));
+    constexpr float kBucket = 8.0f;
+    std::map<std::pair<int, int>, std::vector<Rect>> buckets;
+    for (const Rect& r : stops)
+        for (int bx = static_cast<int>(std::floor(r.minX / kBucket)); bx <= std::floor(r.maxX / kBucket); ++bx)
+            for (int by = static_cast<int>(std::floor(r.minY / kBucket)); by <= std::floor(r.maxY / kBucket); ++by)
+                buckets[{bx, by}].push_back(r);
+    auto free = [&](float x, float y) {
+        const Rect at{x - halfW, y - halfH, x + halfW, y + halfH};
+        for (int bx = static_cast<int>(std::floor(at.minX / kBucket)); bx <= std::floor(at.maxX / kBucket); ++bx)
+            for (int by = static_cast<int>(std::floor(at.minY / kBucket)); by <= std::floor(at.maxY / kBucket); ++by) {
+                const auto found = buckets.find({bx, by});
+                if (found == buckets.end())
+                    continue;
+                for (const Rect& stop : found->second)
+                    if (at.Overlaps(stop))
+                        return false;
+            }
+        return true;
+    };
+
+    int targets = 0;
+    for (const Object& object : gGameObjects) {
+        if (object == player || object->parentName == "Player")
+            continue;
+        if (!Overlapping(*object) || !Placed(*object) || !MeantToBeTouched(*object))
+            continue;
+        ++targets;
+        const Rect spot = BoxOf(*object);
+        bool reachable = false;
+        constexpr float kStep = 0.05f;
+        for (float x = spot.minX - halfW; x <= spot.maxX + halfW && !reachable; x += kStep)
+            for (float y = spot.minY - halfH; y <= spot.maxY + halfH && !reachable; y += kStep) {
+                const Rect at{x - halfW, y - halfH, x + halfW, y + halfH};
+                reachable = at.Overlaps(spot) && free(x, y);
+            }
+        EXPECT_TRUE(reachable) << object->name << " (" << spot.minX << ", " << spot.minY << ") - (" << spot.maxX
+                               << ", " << spot.maxY << ") cannot be touched: walls or blockers cover every way in";
+    }
+    EXPECT_GE(targets, 80) << "the level's examine spots, checkpoints and triggers were not found";
+}
+
 TEST_F(LevelLayoutTest, EveryRoomIsFlooredUpToItsWallsAndClosedExceptAtDoors)
 {
     // What closes a room: walls, doors and windows as drawn (wall tiles of any type, door and
