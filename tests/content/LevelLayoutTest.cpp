@@ -338,6 +338,44 @@ TEST_F(LevelLayoutTest, EveryPictureTheStoryShowsFitsTheViewWithItsSheetsShape)
     }
 }
 
+TEST_F(LevelLayoutTest, WhatMustBeSeenInTheDarkShowsWithoutTheTorch)
+{
+    ASSERT_TRUE(toolRan);
+    // The girl appears after the doll is taken, while his torch is out.
+    const Object girl = FindObjectByName("Girl");
+    ASSERT_TRUE(girl && girl->GetComponent<Sprite>());
+    EXPECT_FALSE(girl->GetComponent<Sprite>()->lightAffected) << "the girl is lost in the dark";
+
+    // Lanterns glow of themselves and hang in front of him, never hidden behind him.
+    const float playerZ = FindObjectByName("PlayerSprite")->GetComponent<Transform>()->position.z;
+    int lanterns = 0;
+    for (const Object& object : gGameObjects) {
+        if (!Has(*object, "Checkpoint"))
+            continue;
+        ++lanterns;
+        SCOPED_TRACE(object->name);
+        const auto sprite = object->GetComponent<Sprite>();
+        ASSERT_TRUE(sprite);
+        EXPECT_FALSE(sprite->lightAffected) << "an unlit lantern is dark until the torch finds it";
+        EXPECT_GT(object->GetComponent<Transform>()->position.z, playerZ) << "drawn behind the player";
+        EXPECT_LT(object->GetComponent<Transform>()->position.z, 3.9f);
+    }
+    EXPECT_GE(lanterns, 10);
+
+    // The unlit frame carries a glow: some warm, bright, visible pixels.
+    std::vector<unsigned char> pixels;
+    unsigned w = 0, h = 0;
+    ASSERT_EQ(lodepng::decode(pixels, w, h, (tree->Resources() / "sprites" / "Checkpoint_1x2.png").string()), 0u);
+    int glowing = 0;
+    for (unsigned y = 0; y < h; ++y)
+        for (unsigned x = 0; x < w / 2; ++x) {
+            const unsigned char* p = &pixels[(y * w + x) * 4];
+            if (p[0] > 200 && p[0] > p[2] + 40 && p[3] > 128)
+                ++glowing;
+        }
+    EXPECT_GT(glowing, 4) << "the unlit lantern has no light of its own";
+}
+
 TEST_F(LevelLayoutTest, TheShippedLevelCarriesNoDeveloperKeys)
 {
     for (const Object& object : gGameObjects)
