@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "content/LevelBoxes.h"
 #include "gameplay/ShownPictures.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
@@ -31,21 +32,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Object = std::shared_ptr<GameObject>;
-
-struct Rect {
-    float minX, minY, maxX, maxY;
-    // Touching boxes overlap, as in the game's own test.
-    bool Overlaps(const Rect& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
-};
-
-bool Has(const GameObject& object, const std::string& componentName)
-{
-    for (const auto& component : object.components)
-        if (component && component->GetName() == componentName)
-            return true;
-    return false;
-}
+using namespace levelcheck;
 
 bool Placed(const GameObject& object)
 {
@@ -54,18 +41,8 @@ bool Placed(const GameObject& object)
     return transform && std::abs(transform->position.x) < 5000.0f && std::abs(transform->position.y) < 5000.0f;
 }
 
-Rect BoxOf(const GameObject& object)
-{
-    const Vector3 p = object.GetComponent<Transform>()->position;
-    const auto collider = object.GetComponent<Collider>();
-    const float cx = p.x + collider->offset.x;
-    const float cy = p.y + collider->offset.y;
-    return {cx - collider->scale.x / 2, cy - collider->scale.y / 2, cx + collider->scale.x / 2,
-            cy + collider->scale.y / 2};
-}
-
 // Where the sprite draws: its Transform's square.
-Rect PictureOf(const GameObject& object)
+Box PictureOf(const GameObject& object)
 {
     const auto transform = object.GetComponent<Transform>();
     const Vector3 p = transform->position;
@@ -83,7 +60,7 @@ class CellGrid {
 public:
     static constexpr float kCell = 0.25f;
 
-    explicit CellGrid(const Rect& bounds)
+    explicit CellGrid(const Box& bounds)
         : originX(std::floor(bounds.minX) - 4.0f), originY(std::floor(bounds.minY) - 4.0f),
           width(static_cast<int>((bounds.maxX - originX + 4.0f) / kCell) + 1),
           height(static_cast<int>((bounds.maxY - originY + 4.0f) / kCell) + 1),
@@ -92,7 +69,7 @@ public:
     }
 
     // Marks every cell whose centre lies inside the rectangle.
-    void Mark(const Rect& r, unsigned char bit)
+    void Mark(const Box& r, unsigned char bit)
     {
         const int x0 = std::max(0, static_cast<int>(std::ceil((r.minX - originX) / kCell - 0.5f)));
         const int x1 = std::min(width - 1, static_cast<int>(std::floor((r.maxX - originX) / kCell - 0.5f)));
@@ -174,29 +151,29 @@ bool MeantToBeTouched(const GameObject& object)
 TEST_F(LevelLayoutTest, EveryExamineSpotCheckpointAndTriggerCanBeTouchedFromWhereThePlayerCanStand)
 {
     const Object player = FindObjectByName("Player");
-    const Rect body = BoxOf(*player);
+    const Box body = BoxOf(*player);
     const float halfW = (body.maxX - body.minX) / 2;
     const float halfH = (body.maxY - body.minY) / 2;
 
     // What stops him: walls and blockers (type 11) and the nurse, where they stand at the start.
-    std::vector<Rect> stops;
+    std::vector<Box> stops;
     for (const Object& object : gGameObjects)
         if ((object->objectType == 11 || object->name == "Nurse") && Overlapping(*object) && Placed(*object))
             stops.push_back(BoxOf(*object));
     constexpr float kBucket = 8.0f;
-    std::map<std::pair<int, int>, std::vector<Rect>> buckets;
-    for (const Rect& r : stops)
+    std::map<std::pair<int, int>, std::vector<Box>> buckets;
+    for (const Box& r : stops)
         for (int bx = static_cast<int>(std::floor(r.minX / kBucket)); bx <= std::floor(r.maxX / kBucket); ++bx)
             for (int by = static_cast<int>(std::floor(r.minY / kBucket)); by <= std::floor(r.maxY / kBucket); ++by)
                 buckets[{bx, by}].push_back(r);
     auto free = [&](float x, float y) {
-        const Rect at{x - halfW, y - halfH, x + halfW, y + halfH};
+        const Box at{x - halfW, y - halfH, x + halfW, y + halfH};
         for (int bx = static_cast<int>(std::floor(at.minX / kBucket)); bx <= std::floor(at.maxX / kBucket); ++bx)
             for (int by = static_cast<int>(std::floor(at.minY / kBucket)); by <= std::floor(at.maxY / kBucket); ++by) {
                 const auto found = buckets.find({bx, by});
                 if (found == buckets.end())
                     continue;
-                for (const Rect& stop : found->second)
+                for (const Box& stop : found->second)
                     if (at.Overlaps(stop))
                         return false;
             }
@@ -210,12 +187,12 @@ TEST_F(LevelLayoutTest, EveryExamineSpotCheckpointAndTriggerCanBeTouchedFromWher
         if (!Overlapping(*object) || !Placed(*object) || !MeantToBeTouched(*object))
             continue;
         ++targets;
-        const Rect spot = BoxOf(*object);
+        const Box spot = BoxOf(*object);
         bool reachable = false;
         constexpr float kStep = 0.05f;
         for (float x = spot.minX - halfW; x <= spot.maxX + halfW && !reachable; x += kStep)
             for (float y = spot.minY - halfH; y <= spot.maxY + halfH && !reachable; y += kStep) {
-                const Rect at{x - halfW, y - halfH, x + halfW, y + halfH};
+                const Box at{x - halfW, y - halfH, x + halfW, y + halfH};
                 reachable = at.Overlaps(spot) && free(x, y);
             }
         EXPECT_TRUE(reachable) << object->name << " (" << spot.minX << ", " << spot.minY << ") - (" << spot.maxX
@@ -238,14 +215,14 @@ TEST_F(LevelLayoutTest, EveryRoomIsFlooredUpToItsWallsAndClosedExceptAtDoors)
                texture == "WallDirty_1x1.png" || texture.rfind("Door", 0) == 0 ||
                texture.rfind("Glass", 0) == 0;
     };
-    Rect bounds{1e9f, 1e9f, -1e9f, -1e9f};
+    Box bounds{1e9f, 1e9f, -1e9f, -1e9f};
     std::vector<Object> floors;
     for (const Object& object : gGameObjects) {
         if (!Has(*object, "Transform") || !Placed(*object))
             continue;
         if (object->objectType == 2 && Has(*object, "Sprite"))
             floors.push_back(object);
-        const Rect r = PictureOf(*object);
+        const Box r = PictureOf(*object);
         bounds = {std::min(bounds.minX, r.minX), std::min(bounds.minY, r.minY), std::max(bounds.maxX, r.maxX),
                   std::max(bounds.maxY, r.maxY)};
     }
@@ -263,7 +240,7 @@ TEST_F(LevelLayoutTest, EveryRoomIsFlooredUpToItsWallsAndClosedExceptAtDoors)
     // wall lets the walk out into the dark, so it shows as unfloored cells too.
     std::vector<std::string> faults;
     for (const Object& floor : floors) {
-        const Rect r = PictureOf(*floor);
+        const Box r = PictureOf(*floor);
         const int sx = grid.CellX((r.minX + r.maxX) / 2);
         const int sy = grid.CellY((r.minY + r.maxY) / 2);
         if (!grid.Inside(sx, sy) || grid.cells[grid.Index(sx, sy)] & (kWall | kSeen))
@@ -271,7 +248,7 @@ TEST_F(LevelLayoutTest, EveryRoomIsFlooredUpToItsWallsAndClosedExceptAtDoors)
         std::deque<std::pair<int, int>> queue{{sx, sy}};
         grid.cells[grid.Index(sx, sy)] |= kSeen;
         int gaps = 0;
-        Rect gapBox{1e9f, 1e9f, -1e9f, -1e9f};
+        Box gapBox{1e9f, 1e9f, -1e9f, -1e9f};
         while (!queue.empty() && gaps < 4000) {
             const auto [x, y] = queue.front();
             queue.pop_front();
