@@ -89,7 +89,8 @@ TEST_F(PlayroomTest, TouchingTheBearKillsHimAndHeContinuesFromTheLanding)
     StepSeconds(1.1f);
     EXPECT_NEAR(PlayerPosition().x, saved.x, 0.5f);
     EXPECT_NEAR(PlayerPosition().y, saved.y, 0.5f);
-    EXPECT_EQ(Object("PlayroomTeddy")->GetComponent<Sprite>()->transparency, 1.0f) << "the bear is gone after continuing";
+    EXPECT_EQ(Object("PlayroomTeddy")->GetComponent<Sprite>()->transparency, 1.0f)
+        << "the bear is gone after continuing";
     EXPECT_FALSE(Bear().mAttacking);
 }
 
