@@ -4,6 +4,7 @@
 
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
+#include "gameplay/ShownPictures.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
@@ -92,8 +93,8 @@ void GirlStory::ReadNote(Note& note)
     PlaySound(note.object);
     Hide(note.object);
     if (gameController)
-        gameController->ShowImage("ExperimentReports_4x1.png", note.page, 0, Vector2(27.0f, 27.0f), 50.0f,
-                                  AudioOf(notes[0].object), "", 0.5f);
+        gameController->ShowImage(shownpictures::kExperimentReport.sheet, note.page, 0,
+                                  shownpictures::kExperimentReport.scale, 50.0f, AudioOf(notes[0].object), "", 0.5f);
     note.shown = true;
 }
 

@@ -67,8 +67,9 @@ void MoveObjectEvent::UpdateStory(float dt)
                 chairPaperAudio->Play();
             Hide(chairPaper);
             if (gameController)
-                gameController->ShowImage("NotesDrawing_1x2.png", 0, 0, Vector2(imageScaleX, imageScaleY),
-                                          imageSlideSpeed, chairPaperAudio, "", 0.5f);
+                gameController->ShowImage(shownpictures::kChildDrawing.sheet, shownpictures::kChildDrawing.frame, 0,
+                                          Vector2(imageScaleX, imageScaleY), imageSlideSpeed, chairPaperAudio, "",
+                                          0.5f);
             paperTaken = true;
             completed = true;
         }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "events/StoryEvent.h"
+#include "gameplay/ShownPictures.h"
 
 class Audio;
 class GameObject;
@@ -35,8 +36,8 @@ public:
     bool paperTaken = false;
     float moveTimer = 0.0f;
     float imageSlideSpeed = 50.0f;
-    float imageScaleX = 50.0f;
-    float imageScaleY = 30.0f;
+    float imageScaleX = shownpictures::kChildDrawing.scale.x;
+    float imageScaleY = shownpictures::kChildDrawing.scale.y;
 
 private:
     void ReadWorld() override;

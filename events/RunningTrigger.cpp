@@ -40,7 +40,8 @@ void RunningTrigger::UpdateStory(float dt)
             paperAudio->Play();
         Hide(paper);
         if (gameController)
-            gameController->ShowImage("NotesDrawing_1x2.png", 1, 0, imageScale, 30.0f, paperAudio, "", 0.5f);
+            gameController->ShowImage(shownpictures::kRunningGirlDrawing.sheet, shownpictures::kRunningGirlDrawing.frame,
+                                      0, imageScale, 30.0f, paperAudio, "", 0.5f);
         paperRead = true;
     }
 

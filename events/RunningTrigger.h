@@ -7,6 +7,7 @@
 
 #include "engine/Vector2.h"
 #include "events/StoryEvent.h"
+#include "gameplay/ShownPictures.h"
 
 class Audio;
 
@@ -32,7 +33,7 @@ public:
 
     bool completed = false;
     std::vector<DialogueLine> holeLines;
-    Vector2 imageScale{50.0f, 35.0f};
+    Vector2 imageScale = shownpictures::kRunningGirlDrawing.scale;
     float girlSpeed = 6.0f;
     bool paperRead = false;
     bool girlRunning = false;

@@ -9,6 +9,7 @@
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
+#include "gameplay/ShownPictures.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
@@ -166,8 +167,8 @@ void SurgeonChase::UpdateAfter()
             PlaySound(sound);
             Hide(notes);
             if (gameController)
-                gameController->ShowImage("ExperimentReports_4x1.png", 0, 0, Vector2(27.0f, 27.0f), 50.0f, sound, "",
-                                          0.5f);
+                gameController->ShowImage(shownpictures::kExperimentReport.sheet, 0, 0, shownpictures::kExperimentReport.scale,
+                                          50.0f, sound, "", 0.5f);
             notesShowing = true;
         }
     } else if (Overlap(player, jammedDoor)) {
