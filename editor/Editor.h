@@ -52,6 +52,9 @@ public:
     bool SaveScene(const std::string& name);
 
     // Camera and picking (EditorCamera.cpp).
+    // The interface holds the mouse: it is over a window, or a press that began on one (a
+    // slider, a scrollbar, a resize grip) is still held. The world behind then stays as it is.
+    static bool InterfaceHasMouse();
     void UpdateCameraPanZoom();
     void PickObject();
     static bool CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b);
@@ -88,7 +91,8 @@ public:
     void DrawPerformanceVisualizer(float dt);
 
     // The gizmo's drag for this frame (EditorGizmo.cpp); split from the input reads for tests.
-    void StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed);
+    // While the interface holds the mouse no handle is grabbed and a drag under way ends.
+    void StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed, bool interfaceHasMouse = false);
 
     std::string levelName = "Level1";
     std::vector<std::string> levelNames;
