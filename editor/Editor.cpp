@@ -101,10 +101,24 @@ void Editor::Init()
         if (gWindowSystem)
             io.DisplaySize = ImVec2(static_cast<float>(gWindowSystem->width), static_cast<float>(gWindowSystem->height));
     }
-    InitObjects();
+    InitLevelObjects();
     if (gCamera)
         gCamera->Update();
     BuildObjectTypeNames();
+}
+
+void Editor::InitLevelObjects()
+{
+    baseline.RecordRead(gGameObjects);
+    InitObjects();
+    baseline.RecordSetUp(gGameObjects);
+}
+
+ComponentWriter Editor::AsEdited() const
+{
+    return [this](std::ostream& stream, const std::shared_ptr<Component>& component) {
+        baseline.Write(stream, component);
+    };
 }
 
 void Editor::FeedInterface(float dt)
@@ -164,7 +178,7 @@ void Editor::Update(float dt)
     for (const auto& object : gGameObjects)
         if (object)
             if (const auto collider = object->GetComponent<Collider>())
-                collider->showCollider = showColliders;
+                collider->outlineShown = showColliders;
 
     if (!ImGui::GetCurrentContext())
         return;
@@ -201,6 +215,7 @@ void Editor::Unload()
     selectedPrefab.reset();
     DestroyAll();
     removedObjects.clear();
+    baseline.Clear();
     SaveEditorSetting();
     SavePrefabs();
     prefabs.clear();

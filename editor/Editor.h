@@ -6,11 +6,13 @@
 
 #include "editor/EntityFilter.h"
 #include "editor/InterfaceRenderer.h"
+#include "editor/LevelBaseline.h"
 #include "editor/PerformanceHistory.h"
 #include "editor/StyleFile.h"
 #include "engine/Scene.h"
 #include "engine/Vector2.h"
 #include "engine/Vector3.h"
+#include "objects/LevelFile.h"
 
 class GameObject;
 
@@ -134,6 +136,7 @@ public:
     float dragStartAngle = 0.0f;
     float snapStep = 7.0f;
     float snapAnchor = 0.0f;
+    // Collider outlines shown (F1); shown over the objects, never written into them.
     bool showColliders = true;
 
     // The editor's files, relative to the working folder.
@@ -148,6 +151,10 @@ public:
     std::vector<std::shared_ptr<GameObject>> removedObjects;
 
 private:
+    // Every listed object's Init and parent link, with what the file held kept aside.
+    void InitLevelObjects();
+    // Writes components as the designer left them (see LevelBaseline).
+    ComponentWriter AsEdited() const;
     void RunEditingUpdates(float dt);
     void FeedInterface(float dt);
     void DrawEditingPanels(float dt);
@@ -155,6 +162,7 @@ private:
     bool TypeListPopup(const char* popupName, int& type);
 
     InterfaceRenderer renderer;
+    LevelBaseline baseline;
     EntityFilter filter;
     float wheel = 0.0f;
     bool prefabsRead = false;

@@ -24,7 +24,7 @@ void Editor::NewScene()
     levelName = "Empty";
     Load();
     // Initialised like an opened level, so that F11 and play mode find every part ready.
-    InitObjects();
+    InitLevelObjects();
 }
 
 void Editor::OpenScene(const std::string& name)
@@ -34,7 +34,7 @@ void Editor::OpenScene(const std::string& name)
     removedObjects.clear();
     levelName = name;
     Load();
-    InitObjects();
+    InitLevelObjects();
 }
 
 bool Editor::SaveScene(const std::string& name)
@@ -44,7 +44,7 @@ bool Editor::SaveScene(const std::string& name)
         saveMessage = problem;
         return false;
     }
-    if (!SaveLevel(name, LevelPath(name))) {
+    if (!SaveLevel(name, LevelPath(name), AsEdited())) {
         saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
         return false;
     }

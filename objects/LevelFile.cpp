@@ -129,14 +129,18 @@ bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::st
     }
 }
 
-void WriteObjectRecord(std::ostream& stream, const GameObject& object)
+void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer)
 {
     WriteString(stream, ToToken(object.GetName()));
     stream << object.objectType << '\n';
     WriteString(stream, ToToken(object.parentName, "None"));
     for (const auto& component : object.components)
-        if (component)
+    {
+        if (component && writer)
+            writer(stream, component);
+        else if (component)
             component->Serialize(stream);
+    }
     WriteString(stream, "End");
     WriteString(stream, "");
 }
@@ -154,11 +158,9 @@ void LoadLevel(const std::string& name, const std::string& path)
         AddDefaultCamera();
 }
 
-bool SaveLevel(const std::string& name, const std::string& path)
+std::string LevelText(const std::string& name, const ComponentWriter& writer)
 {
     const std::string endMarker = "/" + ToToken(name);
-    // Built in memory, then written whole through a temporary file: a failed save leaves
-    // the old file as it was.
     std::ostringstream text;
     text.imbue(std::locale::classic());
 
@@ -174,15 +176,21 @@ bool SaveLevel(const std::string& name, const std::string& path)
             renamed.name = "_" + renamed.name;
             std::cout << "Object \"" << object->name << "\" is saved as \"" << renamed.name
                       << "\": its name is the file's end line\n";
-            WriteObjectRecord(text, renamed);
+            WriteObjectRecord(text, renamed, writer);
             continue;
         }
-        WriteObjectRecord(text, *object);
+        WriteObjectRecord(text, *object, writer);
     }
     WriteString(text, endMarker);
+    return text.str();
+}
 
+bool SaveLevel(const std::string& name, const std::string& path, const ComponentWriter& writer)
+{
+    // Built in memory, then written whole through a temporary file: a failed save leaves
+    // the old file as it was.
     std::string error;
-    if (!Platform::WriteFileAtomically(path, text.str(), error))
+    if (!Platform::WriteFileAtomically(path, LevelText(name, writer), error))
     {
         std::cout << "Could not save \"" << path << "\": " << error << "\n";
         return false;

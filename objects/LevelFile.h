@@ -1,11 +1,17 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
 
+class Component;
 class GameObject;
+
+// Writes one component block in place of the component's own Serialize (the editor's, which
+// keeps what its set-up of the level changed out of the file). Empty: Serialize.
+using ComponentWriter = std::function<void(std::ostream&, const std::shared_ptr<Component>&)>;
 
 // The one stream the level reader and the editor's files share; closed between uses.
 extern std::fstream gLevelStream;
@@ -17,7 +23,10 @@ void LoadLevel(const std::string& name, const std::string& path);
 
 // Writes every listed object to path through a temporary file in the same folder that is
 // renamed into place. Returns false (and leaves any old file whole) on failure.
-bool SaveLevel(const std::string& name, const std::string& path);
+bool SaveLevel(const std::string& name, const std::string& path, const ComponentWriter& writer = nullptr);
+
+// The whole text SaveLevel writes for the listed objects.
+std::string LevelText(const std::string& name, const ComponentWriter& writer = nullptr);
 
 // A root object named "Camera" of the given type, id = gObjectIdCounter, no components.
 std::shared_ptr<GameObject> CreateDefaultCamera(int type);
@@ -29,4 +38,4 @@ std::shared_ptr<GameObject> CreateDefaultCamera(int type);
 bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::string& source);
 
 // Writes one object record (name, type, parent name, component blocks, "End", empty line).
-void WriteObjectRecord(std::ostream& stream, const GameObject& object);
+void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer = nullptr);

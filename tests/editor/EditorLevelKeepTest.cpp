@@ -1,0 +1,108 @@
+// What the editor writes is the level as the designer left it: not what the editor shows on
+// top of it, not what the scripts did when the editor set them up, not what a play run did.
+#include <sstream>
+
+#include "EditorTestSupport.h"
+#include "engine/KeyTable.h"
+#include "objects/GameObject.h"
+#include "graphics/LightSource.h"
+#include "objects/LevelFile.h"
+#include "objects/Transform.h"
+
+namespace {
+
+constexpr float kFrame = 1.0f / 60.0f;
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// "" when the two levels hold the same bytes apart from their names (the first line and the end
+// line carry the name); otherwise where they first differ.
+std::string BodyDifference(const std::string& a, const std::string& b)
+{
+    if (a.empty() || b.empty())
+        return "a file is empty";
+    const std::vector<std::string> la = Lines(a);
+    const std::vector<std::string> lb = Lines(b);
+    if (a.back() != b.back())
+        return "one file ends without a line end";
+    std::string object;
+    for (size_t i = 1; i + 1 < la.size() && i + 1 < lb.size(); ++i) {
+        if (la[i - 1].empty())
+            object = la[i];
+        if (la[i] != lb[i])
+            return "line " + std::to_string(i + 1) + " (object \"" + object + "\"): \"" + la[i] + "\" became \"" +
+                   lb[i] + "\"";
+    }
+    if (la.size() != lb.size())
+        return std::to_string(la.size()) + " lines became " + std::to_string(lb.size());
+    return "";
+}
+
+class EditorLevelKeep : public EditorTest {
+protected:
+    void Open(Editor& editor)
+    {
+        editor.Load();
+        editor.Init();
+        for (int i = 0; i < 5; ++i)
+            Frame(editor);
+    }
+    // A frame as the loop runs it: the input system re-arms released keys before the scene.
+    void Frame(Editor& editor)
+    {
+        gInputSystem->Update(kFrame);
+        editor.Update(kFrame);
+    }
+    void Tap(Editor& editor, int key)
+    {
+        Press(key);
+        Frame(editor);
+        Release(key);
+        Frame(editor);
+    }
+    std::string Level(const std::string& name) const { return tree.ReadFile("resources/level/" + name + ".txt"); }
+};
+
+TEST_F(EditorLevelKeep, EveryShippedLevelIsWhatTheWriterWritesForIt)
+{
+    for (const char* name : {"Level1", "Main", "SplashScreen", "Cutscene", "GameOver", "Ending"}) {
+        DestroyAll();
+        const std::string shipped = Level(name);
+        LoadLevel(name, "../resources/level/" + std::string(name) + ".txt");
+        EXPECT_EQ(BodyDifference(shipped, LevelText(name)), "") << name;
+    }
+}
+
+TEST_F(EditorLevelKeep, AnUntouchedLevelIsSavedAsItWasRead)
+{
+    Editor editor(5);
+    Open(editor);
+    Tap(editor, Framework::Keys::F1);  // outlines off and on again: still nothing to save
+    Tap(editor, Framework::Keys::F1);
+    ASSERT_TRUE(editor.SaveScene("Level1Copy"));
+    const std::string copy = Level("Level1Copy");
+    EXPECT_EQ(copy.rfind("Level1Copy\n", 0), 0u);
+    EXPECT_EQ(BodyDifference(Level("Level1"), copy), "");
+
+    // An edit to a component the reception script switched off at set-up: the edit is saved,
+    // the switch is not.
+    const auto spotlight = FindObjectByName("Spotlight1");
+    const auto light = spotlight ? spotlight->GetComponent<LightSource>() : nullptr;
+    ASSERT_TRUE(light);
+    ASSERT_FALSE(light->Enabled);
+    light->CutoffDistance = 9.0f;
+    ASSERT_TRUE(editor.SaveScene("Level1Edited"));
+    const std::string edited = Level("Level1Edited");
+    const std::string block = edited.substr(edited.find("\nSpotlight1\n"), 300);
+    EXPECT_NE(block.find("Enabled\n1\n"), std::string::npos) << block;
+    EXPECT_NE(block.find("CutoffDistance\n9\n"), std::string::npos) << block;
+}
+
+}  // namespace
