@@ -2,8 +2,12 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+
 #include "ai/PathFindingSystem.h"
 #include "audio/Audio.h"
+#include "audio/AudioSystem.h"
+#include "editor/GizmoMath.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -121,6 +125,41 @@ ComponentWriter Editor::AsEdited() const
     };
 }
 
+void Editor::KeepOrRestoreEditedLevel()
+{
+    if (playMode && !editedLevel) {
+        editedLevel = LevelText(levelName, AsEdited());
+        const auto at = std::find(gGameObjects.begin(), gGameObjects.end(), selectedObject);
+        editedSelection = selectedObject && at != gGameObjects.end() ? at - gGameObjects.begin() : -1;
+    } else if (!playMode && editedLevel) {
+        RestoreEditedLevel();
+    }
+}
+
+void Editor::RestoreEditedLevel()
+{
+    const std::string text = std::move(*editedLevel);
+    editedLevel.reset();
+    selectedObject.reset();
+    gizmoDragMode = GizmoMath::DragNone;
+    gizmoDragging = false;
+    // What the run started playing ends with it.
+    if (gAudioSystem) {
+        gAudioSystem->bgmGroup.Stop();
+        gAudioSystem->soundGroup.Stop();
+    }
+    DestroyAll();
+    removedObjects.clear();
+    ResetMissingReports();
+    LoadLevelText(levelName, text);
+    if (gPathFindingSystem)
+        gPathFindingSystem->Init();
+    InitLevelObjects();
+    // Objects are written and read back in list order.
+    if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
+        selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];
+}
+
 void Editor::FeedInterface(float dt)
 {
     ImGuiIO& io = ImGui::GetIO();
@@ -187,6 +226,8 @@ void Editor::Update(float dt)
 
     if (gInputSystem && gInputSystem->IsKeyTriggered(F12))
         playMode = !playMode;
+    // The menu switches modes while it is drawn: the switch is seen here on the next frame.
+    KeepOrRestoreEditedLevel();
 
     // The editor moves the camera record itself; rebuild its matrix from the fields.
     if (gCamera)
@@ -216,6 +257,7 @@ void Editor::Unload()
     DestroyAll();
     removedObjects.clear();
     baseline.Clear();
+    editedLevel.reset();
     SaveEditorSetting();
     SavePrefabs();
     prefabs.clear();

@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,10 @@ private:
     void InitLevelObjects();
     // Writes components as the designer left them (see LevelBaseline).
     ComponentWriter AsEdited() const;
+    // Play mode runs the scripts on the edited objects themselves: the level as edited (and
+    // the selection) is kept when play starts and put back when it stops.
+    void KeepOrRestoreEditedLevel();
+    void RestoreEditedLevel();
     void RunEditingUpdates(float dt);
     void FeedInterface(float dt);
     void DrawEditingPanels(float dt);
@@ -163,6 +168,8 @@ private:
 
     InterfaceRenderer renderer;
     LevelBaseline baseline;
+    std::optional<std::string> editedLevel;
+    long editedSelection = -1;
     EntityFilter filter;
     float wheel = 0.0f;
     bool prefabsRead = false;

@@ -23,6 +23,7 @@ void Editor::NewScene()
     removedObjects.clear();
     levelName = "Empty";
     Load();
+    editedLevel.reset();  // while playing, the new level is the one kept from here
     // Initialised like an opened level, so that F11 and play mode find every part ready.
     InitLevelObjects();
 }
@@ -34,6 +35,7 @@ void Editor::OpenScene(const std::string& name)
     removedObjects.clear();
     levelName = name;
     Load();
+    editedLevel.reset();  // while playing, the new level is the one kept from here
     InitLevelObjects();
 }
 

@@ -158,6 +158,16 @@ void LoadLevel(const std::string& name, const std::string& path)
         AddDefaultCamera();
 }
 
+void LoadLevelText(const std::string& name, const std::string& text)
+{
+    bool cameraSeen = false;
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
+    if (!cameraSeen)
+        AddDefaultCamera();
+}
+
 std::string LevelText(const std::string& name, const ComponentWriter& writer)
 {
     const std::string endMarker = "/" + ToToken(name);

@@ -20,6 +20,8 @@ extern std::fstream gLevelStream;
 // stops the read with a console message; the objects read before it stay. A default
 // "Camera" object is appended when no record has object type 10.
 void LoadLevel(const std::string& name, const std::string& path);
+// The same from text held in memory (a level the editor keeps aside).
+void LoadLevelText(const std::string& name, const std::string& text);
 
 // Writes every listed object to path through a temporary file in the same folder that is
 // renamed into place. Returns false (and leaves any old file whole) on failure.

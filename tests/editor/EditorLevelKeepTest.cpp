@@ -105,4 +105,35 @@ TEST_F(EditorLevelKeep, AnUntouchedLevelIsSavedAsItWasRead)
     EXPECT_NE(block.find("CutoffDistance\n9\n"), std::string::npos) << block;
 }
 
+TEST_F(EditorLevelKeep, StoppingPlayBringsBackTheLevelAsEditedWithTheSelection)
+{
+    Editor editor(5);
+    Open(editor);
+    const auto torch = FindObjectByName("Torch");
+    ASSERT_TRUE(torch && torch->GetComponent<Transform>());
+    torch->GetComponent<Transform>()->SetPosition(Vector2(3.0f, 4.0f));
+    editor.selectedObject = torch;
+    ASSERT_TRUE(editor.SaveScene("Edited"));
+
+    Tap(editor, Framework::Keys::F12);
+    ASSERT_TRUE(editor.playMode);
+    for (int i = 0; i < 90; ++i)
+        Frame(editor);
+    Tap(editor, Framework::Keys::F12);
+    ASSERT_FALSE(editor.playMode);
+
+    ASSERT_TRUE(editor.SaveScene("AfterPlay"));
+    EXPECT_EQ(BodyDifference(Level("Edited"), Level("AfterPlay")), "");
+    ASSERT_TRUE(editor.selectedObject);
+    EXPECT_EQ(editor.selectedObject->name, "Torch");
+    EXPECT_EQ(editor.selectedObject, FindObjectByName("Torch"));
+    EXPECT_EQ(editor.selectedObject->GetComponent<Transform>()->position.x, 3.0f);
+
+    // A second run starts from the level as edited too, and the editor leaves cleanly while playing.
+    Tap(editor, Framework::Keys::F12);
+    Frame(editor);
+    editor.Unload();
+    EXPECT_TRUE(gGameObjects.empty());
+}
+
 }  // namespace
