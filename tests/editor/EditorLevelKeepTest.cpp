@@ -1,5 +1,6 @@
 // What the editor writes is the level as the designer left it: not what the editor shows on
 // top of it, not what the scripts did when the editor set them up, not what a play run did.
+#include <algorithm>
 #include <sstream>
 
 #include "EditorTestSupport.h"
@@ -13,36 +14,34 @@ namespace {
 
 constexpr float kFrame = 1.0f / 60.0f;
 
-std::vector<std::string> Lines(const std::string& text)
+// The text between the first line and the end line, which carry the level's name.
+std::string Body(const std::string& text)
 {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
+    const size_t first = text.find('\n');
+    const size_t last = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
+    return first != std::string::npos && last != std::string::npos && last > first ? text.substr(first, last - first)
+                                                                                   : "";
 }
 
-// "" when the two levels hold the same bytes apart from their names (the first line and the end
-// line carry the name); otherwise where they first differ.
+// "" when the two levels hold the same bytes apart from their names; otherwise the line where
+// they first differ.
 std::string BodyDifference(const std::string& a, const std::string& b)
 {
-    if (a.empty() || b.empty())
-        return "a file is empty";
-    const std::vector<std::string> la = Lines(a);
-    const std::vector<std::string> lb = Lines(b);
-    if (a.back() != b.back())
-        return "one file ends without a line end";
-    std::string object;
-    for (size_t i = 1; i + 1 < la.size() && i + 1 < lb.size(); ++i) {
-        if (la[i - 1].empty())
-            object = la[i];
-        if (la[i] != lb[i])
-            return "line " + std::to_string(i + 1) + " (object \"" + object + "\"): \"" + la[i] + "\" became \"" +
-                   lb[i] + "\"";
-    }
-    if (la.size() != lb.size())
-        return std::to_string(la.size()) + " lines became " + std::to_string(lb.size());
-    return "";
+    const std::string ba = Body(a);
+    const std::string bb = Body(b);
+    if (ba.empty() || bb.empty())
+        return "a file has no body";
+    if (ba == bb && a.back() == b.back())
+        return "";
+    size_t at = 0;
+    while (at < ba.size() && at < bb.size() && ba[at] == bb[at])
+        ++at;
+    if (at == ba.size() || at == bb.size())
+        return "one level holds more lines: " + std::to_string(ba.size()) + " bytes became " + std::to_string(bb.size());
+    const size_t start = ba.rfind('\n', at == 0 ? 0 : at - 1) + 1;
+    const auto line = [start](const std::string& text) { return text.substr(start, text.find('\n', start) - start); };
+    return "line " + std::to_string(std::count(ba.begin(), ba.begin() + static_cast<long>(start), '\n') + 1) + ": \"" +
+           line(ba) + "\" became \"" + line(bb) + "\"";
 }
 
 class EditorLevelKeep : public EditorTest {
