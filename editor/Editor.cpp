@@ -118,19 +118,32 @@ void Editor::InitLevelObjects()
     baseline.RecordSetUp(gGameObjects);
 }
 
-ComponentWriter Editor::AsEdited() const
+std::string Editor::EditedLevelText(const std::string& name,
+                                    const std::vector<std::shared_ptr<GameObject>>& objects) const
 {
-    return [this](std::ostream& stream, const std::shared_ptr<Component>& component) {
+    return LevelText(name, objects, [this](std::ostream& stream, const std::shared_ptr<Component>& component) {
         baseline.Write(stream, component);
-    };
+    });
+}
+
+std::vector<std::shared_ptr<GameObject>> Editor::ObjectsInFileOrder()
+{
+    std::vector<std::shared_ptr<GameObject>> objects;
+    for (const auto& object : gGameObjects)
+        if (object && !object->transient)
+            objects.push_back(object);
+    std::stable_sort(objects.begin(), objects.end(),
+                     [](const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b) { return a->id < b->id; });
+    return objects;
 }
 
 void Editor::KeepOrRestoreEditedLevel()
 {
     if (playMode && !editedLevel) {
-        editedLevel = LevelText(levelName, AsEdited());
-        const auto at = std::find(gGameObjects.begin(), gGameObjects.end(), selectedObject);
-        editedSelection = selectedObject && at != gGameObjects.end() ? at - gGameObjects.begin() : -1;
+        const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
+        editedLevel = EditedLevelText(levelName, objects);
+        const auto at = std::find(objects.begin(), objects.end(), selectedObject);
+        editedSelection = selectedObject && at != objects.end() ? at - objects.begin() : -1;
     } else if (!playMode && editedLevel) {
         RestoreEditedLevel();
     }
@@ -155,7 +168,7 @@ void Editor::RestoreEditedLevel()
     if (gPathFindingSystem)
         gPathFindingSystem->Init();
     InitLevelObjects();
-    // Objects are written and read back in list order.
+    // Read back in the order they were written.
     if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
         selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];
 }

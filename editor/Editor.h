@@ -154,8 +154,11 @@ public:
 private:
     // Every listed object's Init and parent link, with what the file held kept aside.
     void InitLevelObjects();
-    // Writes components as the designer left them (see LevelBaseline).
-    ComponentWriter AsEdited() const;
+    // The level as the designer left it (see LevelBaseline), its objects in the order given.
+    std::string EditedLevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects) const;
+    // The listed objects that a level keeps, in the order they were read or made (ids ascend
+    // so): the scene sorts the list by depth every frame, and a save keeps the file's order.
+    static std::vector<std::shared_ptr<GameObject>> ObjectsInFileOrder();
     // Play mode runs the scripts on the edited objects themselves: the level as edited (and
     // the selection) is kept when play starts and put back when it stops.
     void KeepOrRestoreEditedLevel();

@@ -46,7 +46,7 @@ bool Editor::SaveScene(const std::string& name)
         saveMessage = problem;
         return false;
     }
-    if (!SaveLevel(name, LevelPath(name), AsEdited())) {
+    if (!WriteLevelFile(LevelPath(name), EditedLevelText(name, ObjectsInFileOrder()))) {
         saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
         return false;
     }

@@ -168,14 +168,15 @@ void LoadLevelText(const std::string& name, const std::string& text)
         AddDefaultCamera();
 }
 
-std::string LevelText(const std::string& name, const ComponentWriter& writer)
+std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
+                      const ComponentWriter& writer)
 {
     const std::string endMarker = "/" + ToToken(name);
     std::ostringstream text;
     text.imbue(std::locale::classic());
 
     WriteString(text, ToToken(name) + "\n");
-    for (const auto& object : gGameObjects)
+    for (const auto& object : objects)
     {
         if (!object || object->transient)
             continue;
@@ -195,12 +196,17 @@ std::string LevelText(const std::string& name, const ComponentWriter& writer)
     return text.str();
 }
 
-bool SaveLevel(const std::string& name, const std::string& path, const ComponentWriter& writer)
+bool SaveLevel(const std::string& name, const std::string& path)
+{
+    return WriteLevelFile(path, LevelText(name, gGameObjects));
+}
+
+bool WriteLevelFile(const std::string& path, const std::string& text)
 {
     // Built in memory, then written whole through a temporary file: a failed save leaves
     // the old file as it was.
     std::string error;
-    if (!Platform::WriteFileAtomically(path, LevelText(name, writer), error))
+    if (!Platform::WriteFileAtomically(path, text, error))
     {
         std::cout << "Could not save \"" << path << "\": " << error << "\n";
         return false;

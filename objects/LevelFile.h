@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Component;
 class GameObject;
@@ -25,10 +26,13 @@ void LoadLevelText(const std::string& name, const std::string& text);
 
 // Writes every listed object to path through a temporary file in the same folder that is
 // renamed into place. Returns false (and leaves any old file whole) on failure.
-bool SaveLevel(const std::string& name, const std::string& path, const ComponentWriter& writer = nullptr);
+bool SaveLevel(const std::string& name, const std::string& path);
 
-// The whole text SaveLevel writes for the listed objects.
-std::string LevelText(const std::string& name, const ComponentWriter& writer = nullptr);
+// The whole text of a level holding objects, in their order (SaveLevel: the listed ones).
+std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
+                      const ComponentWriter& writer = nullptr);
+// Writes a level's text as SaveLevel does (temporary file, rename, message on failure).
+bool WriteLevelFile(const std::string& path, const std::string& text);
 
 // A root object named "Camera" of the given type, id = gObjectIdCounter, no components.
 std::shared_ptr<GameObject> CreateDefaultCamera(int type);
