@@ -13,7 +13,6 @@
 #include "engine/Scene.h"
 #include "engine/Vector2.h"
 #include "engine/Vector3.h"
-#include "objects/LevelFile.h"
 
 class GameObject;
 
