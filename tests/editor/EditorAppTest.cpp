@@ -114,6 +114,30 @@ bool WaitUntilShown(GameProcess& game, Shows shows)
     return false;
 }
 
+// Waits until the rectangle [x0, x1) x [y0, y1) of the screen differs from `before`: the program
+// has drawn what the last input did.
+bool WaitForChange(GameProcess& game, const Screenshot& before, int x0, int y0, int x1, int y1)
+{
+    return WaitUntilShown(game, [&](const Screenshot& now) {
+        if (now.width != before.width || now.height != before.height)
+            return true;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                for (size_t c = 0; c < 3; ++c)
+                    if (now.rgb[At(now, x, y) + c] != before.rgb[At(before, x, y) + c])
+                        return true;
+        return false;
+    });
+}
+
+// Does the input, then waits until the rectangle shows its effect.
+bool InputShows(GameProcess& game, const std::string& actions, int x0, int y0, int x1, int y1)
+{
+    const Screenshot before = GrabScreen();
+    Xdo(actions);
+    return !before.rgb.empty() && WaitForChange(game, before, x0, y0, x1, y1);
+}
+
 // Left Shift + F5 opens the editor on Level1; on a busy machine the first frames come late,
 // so the press is repeated until the "Heirarchy" panel shows (top left, not scene black).
 bool OpenEditor(GameProcess& game)
@@ -127,13 +151,27 @@ bool OpenEditor(GameProcess& game)
     return false;
 }
 
+// Moves onto a control and presses it, each step once the rectangle shows the one before (the
+// hover, then the press), so that press and release never fall into one frame.
+bool PressShown(GameProcess& game, int x, int y, int x0, int y0, int x1, int y1)
+{
+    return InputShows(game, "mousemove " + std::to_string(x) + " " + std::to_string(y), x0, y0, x1, y1) &&
+           InputShows(game, "mousedown 1", x0, y0, x1, y1);
+}
+
 // File > Save Scene, type the name, Ok; the level file's text once written and listed ("" when
 // it never is). The list is written after the level.
 std::string SaveScene(GameProcess& game, const std::string& name)
 {
-    Xdo("mousemove 25 9 click 1 sleep 0.5 mousemove 45 71 click 1 sleep 0.5 "
-        "mousemove 870 556 click 1 sleep 0.3 type --delay 60 " + name);
-    Xdo("sleep 0.3 mousemove 805 580 click 1");
+    // The menu (open on the press), its item (lit on hover; the screen comes up, its field taking
+    // the keys), the typed name, the button.
+    if (!PressShown(game, 25, 9, 0, 0, 150, 90) || (Xdo("mouseup 1"), false) ||
+        !InputShows(game, "mousemove 45 71", 0, 60, 150, 85) ||
+        !InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 760, 520, 1160, 600) ||
+        !InputShows(game, "type --delay 60 " + name, 780, 545, 1000, 567) ||
+        !PressShown(game, 805, 580, 770, 570, 840, 590))
+        return "";
+    Xdo("mouseup 1");
     for (int i = 0; i < 300 && game.Running(); ++i) {
         if (game.tree.ReadFile("resources/level/TxtName.txt").find("\n" + name + "\n") != std::string::npos)
             return game.tree.ReadFile("resources/level/" + name + ".txt");
@@ -216,21 +254,27 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
     ASSERT_TRUE(OpenEditor(game)) << game.Output();
 
-    // The move tool, then a click on the lamp's end: its handle's x line shows beside the window.
-    Xdo("key w sleep 0.3 mousemove 560 30 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1");
+    // The move tool, then a press on the lamp's end, held until its handle's x line shows beside
+    // the window.
+    Xdo("key w sleep 0.3 mousemove 560 30 sleep 0.3 mousedown 1");
     ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); }))
         << game.Output();
+    Xdo("mouseup 1");
 
     // The window's title bar, right above the lamp's centre handle, dragged 100 pixels down and
     // to the right: the window moves, the lamp does not.
-    Xdo("mousemove 388 30 sleep 0.3 mousedown 1 sleep 0.3 mousemove 420 60 sleep 0.2 mousemove 460 100 "
-        "sleep 0.2 mousemove 488 130 sleep 0.4 mouseup 1");
+    // The press is seen once the title bar lights up as the window takes the focus.
+    Xdo("mousemove 388 30");
+    ASSERT_TRUE(InputShows(game, "mousedown 1", 150, 22, 380, 38)) << game.Output();
+    Xdo("mousemove 420 60 sleep 0.2 mousemove 460 100 sleep 0.2 mousemove 488 130 sleep 0.4 mouseup 1");
     ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 50, 100); })) << game.Output();
 
     // The window's resize grip (now at 500, 470) dragged onto the crate: the window grows over it
     // and the lamp stays selected.
-    Xdo("mousemove 496 466 sleep 0.3 mousedown 1 sleep 0.3 mousemove 560 500 sleep 0.2 mousemove 640 540 "
-        "sleep 0.2 mousemove 700 560 sleep 0.4 mouseup 1");
+    // The grip lights up when hovered, and again when pressed.
+    ASSERT_TRUE(InputShows(game, "mousemove 496 466", 486, 456, 500, 470)) << game.Output();
+    ASSERT_TRUE(InputShows(game, "mousedown 1", 486, 456, 500, 470)) << game.Output();
+    Xdo("mousemove 560 500 sleep 0.2 mousemove 640 540 sleep 0.2 mousemove 700 560 sleep 0.4 mouseup 1");
     ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 650, 300); })) << game.Output();
     Xdo("mousemove 1300 700");
     EXPECT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); }))
