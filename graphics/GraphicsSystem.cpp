@@ -103,6 +103,22 @@ void GraphicsSystem::SetVertexLightLimit(int limit)
     vertexLightLimit = limit;
     for (auto& variant : litVariants)
         variant.reset();
+    perQuadLit.reset();
+}
+
+const ShaderObject* GraphicsSystem::PerQuadLitProgram()
+{
+    // The varyings of kQuadLightSlots lights, and the quad's count.
+    if (vertexLightLimit < kQuadLightSlots || !programs[1] || !programs[1]->IsLinked())
+        return nullptr;
+    if (!perQuadLit) {
+        perQuadLit = std::make_unique<ShaderObject>();
+        perQuadLit->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
+                         "#define LIGHT_COUNT " + std::to_string(kQuadLightSlots) +
+                             "\n#define LIGHTS_FROM_VERTEX\n#define LIGHTS_PER_QUAD\n");
+        BindLightBlock(*perQuadLit);
+    }
+    return perQuadLit->IsLinked() && perQuadLit->uniforms.lightBlockIndex >= 0 ? perQuadLit.get() : nullptr;
 }
 
 int GraphicsSystem::DriverVertexLightLimit()
@@ -111,7 +127,8 @@ int GraphicsSystem::DriverVertexLightLimit()
     // and the cones by pairs, two a light. More lights would make every triangle carry more
     // than the fragments save.
     constexpr int kMostVertexLights = 8;
-    const auto vectorsFor = [](int n) { return 2 + 2 * ((n + 1) / 2) + 2 * n; };
+    // One more for the per-quad variant's light count.
+    const auto vectorsFor = [](int n) { return 3 + 2 * ((n + 1) / 2) + 2 * n; };
     GLint components = 0;
     glGetIntegerv(GL_MAX_VARYING_COMPONENTS, &components);
     int limit = 0;
@@ -245,7 +262,7 @@ int GraphicsSystem::PackAndUploadLights()
 {
     // Only lights that reach the part of the world on screen go to the lit program.
     const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity,
-                                      frameViewKnown ? &frameView : nullptr);
+                                      frameViewKnown ? &frameView : nullptr, &frameReaches);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
@@ -275,6 +292,7 @@ void GraphicsSystem::Update(float /*dt*/)
     // scanned more than once a frame. Quads are gathered in list order and only note whether
     // they take light: which program that is depends on the lights the walk finds.
     frameViewKnown = ViewBoxOf(projection * view, frameView);
+    frameBlendHidesClear = BlendHidesClearFragments();
     frameLights.clear();
     quads.Clear();
     const std::size_t listed = gGameObjects.size();
@@ -310,6 +328,60 @@ void GraphicsSystem::Update(float /*dt*/)
     timer.Measure();
 }
 
+bool GraphicsSystem::BlendHidesClearFragments()
+{
+    // The blending every scene's frame sets up: a fragment of alpha 0 leaves the pixel as it is
+    // (colours reach the blender clamped to 0..1, so no alpha below 0 either).
+    if (!glIsEnabled(GL_BLEND))
+        return false;
+    GLint values[6] = {0, 0, 0, 0, 0, 0};
+    glGetIntegerv(GL_BLEND_SRC_RGB, &values[0]);
+    glGetIntegerv(GL_BLEND_DST_RGB, &values[1]);
+    glGetIntegerv(GL_BLEND_SRC_ALPHA, &values[2]);
+    glGetIntegerv(GL_BLEND_DST_ALPHA, &values[3]);
+    glGetIntegerv(GL_BLEND_EQUATION_RGB, &values[4]);
+    glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &values[5]);
+    return values[0] == GL_SRC_ALPHA && values[1] == GL_ONE_MINUS_SRC_ALPHA && values[2] == GL_SRC_ALPHA &&
+           values[3] == GL_ONE_MINUS_SRC_ALPHA && values[4] == GL_FUNC_ADD && values[5] == GL_FUNC_ADD;
+}
+
+void GraphicsSystem::CountShading()
+{
+    // Areas in pixels: the view's scale times the projection's, squared.
+    const Matrix4 projectionView = projection * view;
+    const float pixelsPerUnitX = projectionView[0] * halfWidth;
+    const float pixelsPerUnitY = projectionView[5] * halfHeight;
+    const double pixelArea = std::abs(static_cast<double>(pixelsPerUnitX) * pixelsPerUnitY);
+    const ShaderObject* perQuad = perQuadLit && perQuadLit->IsLinked() ? perQuadLit.get() : nullptr;
+    for (const QuadDraw& draw : draws) {
+        if (!draw.program)
+            continue;
+        ++shading.draws;
+        for (uint32_t quad = draw.firstQuad; quad < draw.firstQuad + draw.quadCount; ++quad) {
+            const QuadVertex* v = quads.Vertices().data() + 4 * static_cast<std::size_t>(quad);
+            double twiceArea = 0.0;
+            for (int i = 0; i < 4; ++i) {
+                const QuadVertex& p = v[i];
+                const QuadVertex& q = v[(i + 1) % 4];
+                twiceArea += static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y;
+            }
+            const double pixels = std::abs(twiceArea) * 0.5 * pixelArea;
+            ++shading.quads;
+            if (draw.program == programs[0].get()) {
+                shading.plainPixels += pixels;
+                continue;
+            }
+            shading.litPixels += pixels;
+            int lights = activeLightCount;
+            if (draw.program == perQuad)
+                for (lights = 0; lights < kQuadLightSlots && v[0].lights[lights] != kNoLight;)
+                    ++lights;
+            shading.lightPixels += pixels * lights;
+        }
+    }
+    ++shading.frames;
+}
+
 void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, const Matrix4& projectionView)
 {
     if (!program.IsLinked())
@@ -328,35 +400,78 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
     }
 }
 
+bool GraphicsSystem::NoteQuadLights(std::size_t quad)
+{
+    QuadVertex* corners = quads.Quad(quad);
+    ViewBox box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (int i = 1; i < 4; ++i) {
+        box.minX = std::min(box.minX, corners[i].x);
+        box.maxX = std::max(box.maxX, corners[i].x);
+        box.minY = std::min(box.minY, corners[i].y);
+        box.maxY = std::max(box.maxY, corners[i].y);
+    }
+    uint8_t slots[kQuadLightSlots];
+    std::fill(std::begin(slots), std::end(slots), kNoLight);
+    int used = 0;
+    for (std::size_t entry = 0; entry < frameReaches.size(); ++entry) {
+        if (!frameReaches[entry].Touches(box))
+            continue;
+        if (used == kQuadLightSlots)
+            return false;
+        slots[used++] = static_cast<uint8_t>(entry);
+    }
+    for (int i = 0; i < 4; ++i)
+        std::copy(std::begin(slots), std::end(slots), corners[i].lights);
+    return true;
+}
+
 void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
 {
     const Matrix4 projectionView = projection * view;
     SetFrameUniforms(*programs[0], false, projectionView);
     SetFrameUniforms(*frameLit, true, projectionView);
-    if (quads.QuadCount() == 0 || !quadStream.Upload(quads))
+    lastFramePerQuad = false;
+    if (quads.QuadCount() == 0)
         return;
 
-    // Without lights a lit quad draws plain; a program that did not link draws nothing.
+    // Without lights a lit quad draws plain; a program that did not link draws nothing. With
+    // lights, each lit quad takes only those that reach it, unless more do than it can carry.
     const ShaderObject* plain = programs[0]->IsLinked() ? programs[0].get() : nullptr;
     const ShaderObject* lit = !lightsOn ? plain : frameLit->IsLinked() ? frameLit : nullptr;
-    const std::vector<QuadRun>& runs = quads.Runs();
-    glActiveTexture(GL_TEXTURE0);
-    for (std::size_t i = 0; i < runs.size();) {
-        const QuadRun& run = runs[i];
-        const ShaderObject* program = run.program == kLitQuad ? lit : plain;
-        uint32_t quadCount = run.quadCount;
-        // Runs apart only in whether they take light are one draw when the frame gives both
-        // the same program.
-        for (++i; i < runs.size() && runs[i].texture == run.texture &&
-                  (runs[i].program == kLitQuad ? lit : plain) == program;
-             ++i)
-            quadCount += runs[i].quadCount;
-        if (!program)
+    const ShaderObject* perQuad = lightsOn && lit ? PerQuadLitProgram() : nullptr;
+    if (perQuad)
+        SetFrameUniforms(*perQuad, true, projectionView);
+    lastFramePerQuad = perQuad != nullptr;
+    draws.clear();
+    const auto addDraw = [this](const ShaderObject* program, int64_t texture, uint32_t first, uint32_t count) {
+        // Neighbours that come out with the same program and texture are one draw.
+        if (!draws.empty() && draws.back().program == program && draws.back().texture == texture &&
+            draws.back().firstQuad + draws.back().quadCount == first)
+            draws.back().quadCount += count;
+        else
+            draws.push_back(QuadDraw{program, texture, first, count});
+    };
+    for (const QuadRun& run : quads.Runs()) {
+        if (run.program != kLitQuad || !perQuad) {
+            addDraw(run.program == kLitQuad ? lit : plain, run.texture, run.firstQuad, run.quadCount);
             continue;
-        UseProgram(program->program);
-        if (run.texture != kTextureAsBound)
-            BindTexture(static_cast<unsigned int>(run.texture));
-        quadStream.DrawQuads(run.firstQuad, quadCount);
+        }
+        for (uint32_t quad = run.firstQuad; quad < run.firstQuad + run.quadCount; ++quad)
+            addDraw(NoteQuadLights(quad) ? perQuad : lit, run.texture, quad, 1);
+    }
+    if (countShading)
+        CountShading();
+    if (!quadStream.Upload(quads))
+        return;
+
+    glActiveTexture(GL_TEXTURE0);
+    for (const QuadDraw& draw : draws) {
+        if (!draw.program)
+            continue;
+        UseProgram(draw.program->program);
+        if (draw.texture != kTextureAsBound)
+            BindTexture(static_cast<unsigned int>(draw.texture));
+        quadStream.DrawQuads(draw.firstQuad, draw.quadCount);
     }
 }
 
@@ -381,6 +496,9 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
         quads.SetTexture(sprite.texture->id);
     // Off screen it would draw nothing; the texture above is still noted for textureless ones.
     // A circle round the turned quad rules most of a large level out before its matrix is made.
+    // Blended away entirely: it would leave every pixel as it was.
+    if (sprite.transparency <= 0.0f && frameBlendHidesClear)
+        return;
     const MeshVertex* corners = sprite.corners.data();
     if (frameViewKnown) {
         float reach = 0.0f;
@@ -411,7 +529,7 @@ void GraphicsSystem::QueueParticles(ParticleEmitter& emitter)
     const unsigned int shading = emitter.lightAffected ? kLitQuad : kPlainQuad;
     quads.SetTexture(texture ? texture->id : 0);
     for (const Particle& particle : emitter.particles) {
-        if (!particle.alive)
+        if (!particle.alive || (particle.alpha <= 0.0f && frameBlendHidesClear))
             continue;
         const Matrix4 model = Matrix4::Translate(particle.position.x, particle.position.y, particle.position.z) *
                               Matrix4::RotateZ(particle.rotation) *
@@ -442,11 +560,14 @@ void GraphicsSystem::Shutdown()
     programs[1].reset();
     for (auto& variant : litVariants)
         variant.reset();
+    perQuadLit.reset();
     frameLit = nullptr;
     quadMesh.reset();
     lightStaging.clear();
     quads.Clear();
     frameLights.clear();
+    frameReaches.clear();
+    draws.clear();
     activeLightCount = 0;
     currentProgram = 0;
     textureKnown = false;

@@ -99,6 +99,21 @@ public:
     int GetVertexLightLimit() const { return vertexLightLimit; }
     void SetVertexLightLimit(int limit);
 
+    // What the frames drew since counting was switched on (for benchmarks; off it costs nothing).
+    struct ShadingCount
+    {
+        long frames = 0;
+        long draws = 0;
+        long quads = 0;
+        double plainPixels = 0.0;  // screen area drawn with the plain program
+        double litPixels = 0.0;    // with a lit program
+        double lightPixels = 0.0;  // lit area times the lights each of its quads is shaded with
+    };
+    bool countShading = false;
+    // Whether the last frame shaded lit quads with only the lights that reach each.
+    bool ShadesLightsPerQuad() const { return lastFramePerQuad; }
+    ShadingCount shading;
+
 private:
     void CreateLightBuffer();
     // How many lights the driver's varyings let the lit variant carry from the vertex stage.
@@ -116,6 +131,15 @@ private:
     void QueueParticles(ParticleEmitter& emitter);
     // Draws the runs with the frame's programs (lit quads draw plain when lightsOn is false).
     void DrawQueuedQuads(bool lightsOn);
+    // Notes in each lit quad's vertices the frame's lights whose reach touches it; false when
+    // more reach it than a quad carries (it then takes all of the frame's lights).
+    bool NoteQuadLights(std::size_t quad);
+    // The lit program that takes each quad's own lights (null when the driver cannot carry them
+    // from the vertex stage); built once.
+    const ShaderObject* PerQuadLitProgram();
+    // True when this frame's blending leaves a pixel unchanged under a fragment of alpha 0.
+    static bool BlendHidesClearFragments();
+    void CountShading();
     // What a queued quad notes instead of a program: the frame's lights decide which it gets.
     static constexpr unsigned int kPlainQuad = 0;
     static constexpr unsigned int kLitQuad = 1;
@@ -123,9 +147,22 @@ private:
     // Lit programs built for exactly n lights (index n), made on first use.
     std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
     std::vector<FoundLight> frameLights;
+    std::vector<LightReach> frameReaches;    // the reach of each packed light, in entry order
+    std::unique_ptr<ShaderObject> perQuadLit;
+    // One draw of consecutive quads: a run, or runs joined, or part of a run.
+    struct QuadDraw
+    {
+        const ShaderObject* program;
+        int64_t texture;
+        uint32_t firstQuad;
+        uint32_t quadCount;
+    };
+    std::vector<QuadDraw> draws;
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
     ViewBox frameView;                       // the world the frame shows
     bool frameViewKnown = false;             // false: nothing is culled
+    bool frameBlendHidesClear = false;       // true: quads of alpha 0 are left out
+    bool lastFramePerQuad = false;
     int vertexLightLimit = 0;
     bool contextReady = false;
     std::vector<unsigned char> lightStaging;

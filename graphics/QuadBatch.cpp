@@ -22,6 +22,7 @@ void QuadBatch::Add(unsigned int program, const Matrix4& model, const MeshVertex
         vertices.push_back(QuadVertex{m[0] * c.x + m[4] * c.y + m[8] * c.z + m[12],
                                       m[1] * c.x + m[5] * c.y + m[9] * c.z + m[13],
                                       m[2] * c.x + m[6] * c.y + m[10] * c.z + m[14], c.u, c.v, colour.x, colour.y,
-                                      colour.z, alpha});
+                                      colour.z, alpha, {kNoLight, kNoLight, kNoLight, kNoLight, kNoLight, kNoLight,
+                                                        kNoLight, kNoLight}});
     }
 }

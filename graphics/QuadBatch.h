@@ -7,15 +7,23 @@
 #include "engine/Vector3.h"
 #include "graphics/Mesh.h"
 
-// One vertex of a batched quad: world position, texture coordinate, then tint and fade
-// (36 bytes), the layout the stream's vertex array reads.
+// Lights a lit quad can be shaded with one by one; a quad that more lights reach is shaded with
+// all of the frame's lights.
+constexpr int kQuadLightSlots = 8;
+// A light slot that holds no light.
+constexpr uint8_t kNoLight = 255;
+
+// One vertex of a batched quad: world position, texture coordinate, tint and fade, then the
+// light entries that reach the quad in ascending order, kNoLight after the last (44 bytes),
+// the layout the stream's vertex array reads.
 struct QuadVertex
 {
     float x, y, z;
     float u, v;
     float r, g, b, a;
+    uint8_t lights[kQuadLightSlots];
 };
-static_assert(sizeof(QuadVertex) == 36, "the batched vertex is 9 packed floats");
+static_assert(sizeof(QuadVertex) == 44, "the batched vertex is 9 packed floats and 8 light bytes");
 
 // Texture "name" meaning: keep whatever texture is bound when the run is drawn.
 constexpr int64_t kTextureAsBound = -1;
@@ -46,6 +54,8 @@ public:
              float alpha);
 
     const std::vector<QuadVertex>& Vertices() const { return vertices; }
+    // The quad's four vertices, for the draw to fill in its lights.
+    QuadVertex* Quad(std::size_t quad) { return vertices.data() + 4 * quad; }
     const std::vector<QuadRun>& Runs() const { return runs; }
     std::size_t QuadCount() const { return vertices.size() / 4; }
 
