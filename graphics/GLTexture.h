@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/GLResource.h"
 
@@ -11,7 +12,20 @@
 class GLTexture : public GLResource
 {
 public:
+    // A PNG decoded to RGBA, not yet a texture (decoding needs no context, so it may run on
+    // any thread); error is lodepng's code, 0 when it decoded.
+    struct Decoded
+    {
+        std::vector<unsigned char> pixels;
+        unsigned width = 0;
+        unsigned height = 0;
+        unsigned error = 0;
+    };
+    static Decoded Decode(const std::string& path);
+
     explicit GLTexture(const std::string& path);
+    // The texture of an already decoded file (path names it in reports).
+    GLTexture(const Decoded& decoded, const std::string& path);
     ~GLTexture() override;
 
     bool IsValid() const { return id != 0; }

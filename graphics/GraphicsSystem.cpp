@@ -94,6 +94,8 @@ void GraphicsSystem::Init()
     }
     CreateLightBuffer();
     SetVertexLightLimit(DriverVertexLightLimit());
+    // Built now rather than on the first lit frame, which would stall as the level comes up.
+    PerQuadLitProgram();
 
     font.Init(nullptr, 30);
 }
@@ -316,7 +318,9 @@ void GraphicsSystem::Update(float /*dt*/)
 
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
-    frameLit = lightsOn ? &LitProgramFor(activeLightCount) : programs[1].get();
+    // With each quad's own lights, the frame's lit program only draws quads that more lights
+    // reach than one carries: the general one does, so no variant is built in the middle of play.
+    frameLit = lightsOn && !PerQuadLitProgram() ? &LitProgramFor(activeLightCount) : programs[1].get();
     DrawQueuedQuads(lightsOn);
 
     // Text is printed fixed-function after this: no program or vertex array may stay in use.

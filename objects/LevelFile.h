@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -9,6 +10,10 @@ class GameObject;
 
 // The one stream the level reader and the editor's files share; closed between uses.
 extern std::fstream gLevelStream;
+
+// Called with a level file's path before LoadLevel reads its records (the texture system uses it
+// to decode the file's pictures together); empty for none.
+void SetLevelPreparer(std::function<void(const std::string& path)> preparer);
 
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input
 // stops the read with a console message; the objects read before it stay. A default
