@@ -7,7 +7,7 @@
 //   driver_ms  CPU time per frame of the driver's other threads (llvmpipe's rasteriser)
 //   cpu_ms     CPU time per frame of the whole process
 // and, from a few frames more with the graphics system counting, what each frame shades:
-//   draws, quads, plain_mpx / lit_mpx (millions of pixels drawn with the plain / a lit program)
+//   draws, quads, hidden (quads left out under opaque ones), plain_mpx / lit_mpx (millions of pixels drawn with the plain / a lit program)
 //   and light_mpx (lit pixels times the lights each is shaded with)
 // No frame cap. Needs an X server and the generated resources (tools/make_content.sh):
 //   cd build && SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1920x1080x24" ./bench/level_frame
@@ -94,8 +94,8 @@ void ReportShading()
     gGraphicsSystem->countShading = false;
     const auto& count = gGraphicsSystem->shading;
     const double frames = count.frames > 0 ? static_cast<double>(count.frames) : 1.0;
-    std::printf("             draws %.0f  quads %.0f  plain_mpx %.2f  lit_mpx %.2f  light_mpx %.2f\n",
-                count.draws / frames, count.quads / frames, count.plainPixels / frames / 1e6,
+    std::printf("             draws %.0f  quads %.0f  hidden %.0f  plain_mpx %.2f  lit_mpx %.2f  light_mpx %.2f\n",
+                count.draws / frames, count.quads / frames, count.hiddenQuads / frames, count.plainPixels / frames / 1e6,
                 count.litPixels / frames / 1e6, count.lightPixels / frames / 1e6);
 }
 

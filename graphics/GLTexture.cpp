@@ -11,6 +11,9 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
     Decoded decoded;
     decoded.error = lodepng::decode(decoded.pixels, decoded.width, decoded.height, path, LCT_RGBA, 8);
+    decoded.opaque = decoded.error == 0 && !decoded.pixels.empty();
+    for (std::size_t alpha = 3; decoded.opaque && alpha < decoded.pixels.size(); alpha += 4)
+        decoded.opaque = decoded.pixels[alpha] == 255;
     return decoded;
 }
 
@@ -25,6 +28,7 @@ GLTexture::GLTexture(const Decoded& decoded, const std::string& path)
     }
     width = decoded.width;
     height = decoded.height;
+    opaque = decoded.opaque;
     if (!GLReady()) {
         Framework::ReportError("Texture \"" + path + "\" cannot be uploaded without an OpenGL context");
         return;

@@ -20,6 +20,7 @@ public:
         unsigned width = 0;
         unsigned height = 0;
         unsigned error = 0;
+        bool opaque = false;  // every pixel's alpha is full
     };
     static Decoded Decode(const std::string& path);
 
@@ -34,4 +35,6 @@ public:
     uint32_t width = 0;
     uint32_t height = 0;
     unsigned int id = 0;
+    // Every pixel fully opaque: a quad of it at full alpha hides whatever lies under it.
+    bool opaque = false;
 };

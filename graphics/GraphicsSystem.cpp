@@ -95,7 +95,8 @@ void GraphicsSystem::Init()
     CreateLightBuffer();
     SetVertexLightLimit(DriverVertexLightLimit());
     // Built now rather than on the first lit frame, which would stall as the level comes up.
-    PerQuadLitProgram();
+    for (int lights = 1; lights <= kQuadLightSlots; lights *= 2)
+        PerQuadLitProgram(lights);
 
     font.Init(nullptr, 30);
 }
@@ -105,22 +106,27 @@ void GraphicsSystem::SetVertexLightLimit(int limit)
     vertexLightLimit = limit;
     for (auto& variant : litVariants)
         variant.reset();
-    perQuadLit.reset();
+    for (auto& variant : perQuadLit)
+        variant.reset();
 }
 
-const ShaderObject* GraphicsSystem::PerQuadLitProgram()
+const ShaderObject* GraphicsSystem::PerQuadLitProgram(int lights)
 {
-    // The varyings of kQuadLightSlots lights, and the quad's count.
-    if (vertexLightLimit < kQuadLightSlots || !programs[1] || !programs[1]->IsLinked())
+    if (lights < 1 || lights > kQuadLightSlots || vertexLightLimit < kQuadLightSlots || !programs[1] ||
+        !programs[1]->IsLinked())
         return nullptr;
-    if (!perQuadLit) {
-        perQuadLit = std::make_unique<ShaderObject>();
-        perQuadLit->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
-                         "#define LIGHT_COUNT " + std::to_string(kQuadLightSlots) +
-                             "\n#define LIGHTS_FROM_VERTEX\n#define LIGHTS_PER_QUAD\n");
-        BindLightBlock(*perQuadLit);
+    int variant = 0;
+    while ((1 << variant) < lights)
+        ++variant;
+    std::unique_ptr<ShaderObject>& program = perQuadLit[static_cast<std::size_t>(variant)];
+    if (!program) {
+        program = std::make_unique<ShaderObject>();
+        program->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
+                      "#define LIGHT_COUNT " + std::to_string(1 << variant) +
+                          "\n#define LIGHTS_FROM_VERTEX\n#define LIGHTS_PER_QUAD\n");
+        BindLightBlock(*program);
     }
-    return perQuadLit->IsLinked() && perQuadLit->uniforms.lightBlockIndex >= 0 ? perQuadLit.get() : nullptr;
+    return program->IsLinked() && program->uniforms.lightBlockIndex >= 0 ? program.get() : nullptr;
 }
 
 int GraphicsSystem::DriverVertexLightLimit()
@@ -129,8 +135,7 @@ int GraphicsSystem::DriverVertexLightLimit()
     // and the cones by pairs, two a light. More lights would make every triangle carry more
     // than the fragments save.
     constexpr int kMostVertexLights = 8;
-    // One more for the per-quad variant's light count.
-    const auto vectorsFor = [](int n) { return 3 + 2 * ((n + 1) / 2) + 2 * n; };
+    const auto vectorsFor = [](int n) { return 2 + 2 * ((n + 1) / 2) + 2 * n; };
     GLint components = 0;
     glGetIntegerv(GL_MAX_VARYING_COMPONENTS, &components);
     int limit = 0;
@@ -316,11 +321,14 @@ void GraphicsSystem::Update(float /*dt*/)
             frameLights.push_back(FoundLight{object, light});
     }
 
+    const std::size_t hidden = quadCover.Apply(quads);
+    if (countShading)
+        shading.hiddenQuads += static_cast<long>(hidden);
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
     // With each quad's own lights, the frame's lit program only draws quads that more lights
     // reach than one carries: the general one does, so no variant is built in the middle of play.
-    frameLit = lightsOn && !PerQuadLitProgram() ? &LitProgramFor(activeLightCount) : programs[1].get();
+    frameLit = lightsOn && !PerQuadLitProgram(1) ? &LitProgramFor(activeLightCount) : programs[1].get();
     DrawQueuedQuads(lightsOn);
 
     // Text is printed fixed-function after this: no program or vertex array may stay in use.
@@ -356,7 +364,6 @@ void GraphicsSystem::CountShading()
     const float pixelsPerUnitX = projectionView[0] * halfWidth;
     const float pixelsPerUnitY = projectionView[5] * halfHeight;
     const double pixelArea = std::abs(static_cast<double>(pixelsPerUnitX) * pixelsPerUnitY);
-    const ShaderObject* perQuad = perQuadLit && perQuadLit->IsLinked() ? perQuadLit.get() : nullptr;
     for (const QuadDraw& draw : draws) {
         if (!draw.program)
             continue;
@@ -377,7 +384,7 @@ void GraphicsSystem::CountShading()
             }
             shading.litPixels += pixels;
             int lights = activeLightCount;
-            if (draw.program == perQuad)
+            if (draw.program != frameLit)
                 for (lights = 0; lights < kQuadLightSlots && v[0].lights[lights] != kNoLight;)
                     ++lights;
             shading.lightPixels += pixels * lights;
@@ -404,7 +411,7 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
     }
 }
 
-bool GraphicsSystem::NoteQuadLights(std::size_t quad)
+int GraphicsSystem::NoteQuadLights(std::size_t quad)
 {
     QuadVertex* corners = quads.Quad(quad);
     ViewBox box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
@@ -421,12 +428,12 @@ bool GraphicsSystem::NoteQuadLights(std::size_t quad)
         if (!frameReaches[entry].Touches(box))
             continue;
         if (used == kQuadLightSlots)
-            return false;
+            return -1;
         slots[used++] = static_cast<uint8_t>(entry);
     }
     for (int i = 0; i < 4; ++i)
         std::copy(std::begin(slots), std::end(slots), corners[i].lights);
-    return true;
+    return used;
 }
 
 void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
@@ -442,10 +449,12 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
     // lights, each lit quad takes only those that reach it, unless more do than it can carry.
     const ShaderObject* plain = programs[0]->IsLinked() ? programs[0].get() : nullptr;
     const ShaderObject* lit = !lightsOn ? plain : frameLit->IsLinked() ? frameLit : nullptr;
-    const ShaderObject* perQuad = lightsOn && lit ? PerQuadLitProgram() : nullptr;
+    const bool perQuad = lightsOn && lit && PerQuadLitProgram(1);
     if (perQuad)
-        SetFrameUniforms(*perQuad, true, projectionView);
-    lastFramePerQuad = perQuad != nullptr;
+        for (int lights = 1; lights <= kQuadLightSlots; lights *= 2)
+            if (const ShaderObject* program = PerQuadLitProgram(lights))
+                SetFrameUniforms(*program, true, projectionView);
+    lastFramePerQuad = perQuad;
     draws.clear();
     const auto addDraw = [this](const ShaderObject* program, int64_t texture, uint32_t first, uint32_t count) {
         // Neighbours that come out with the same program and texture are one draw.
@@ -455,13 +464,24 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
         else
             draws.push_back(QuadDraw{program, texture, first, count});
     };
+    // A lit quad no light reaches is the plain one under the ambient level.
+    const float ambient = std::min(gAmbientLight, 1.0f);
     for (const QuadRun& run : quads.Runs()) {
         if (run.program != kLitQuad || !perQuad) {
             addDraw(run.program == kLitQuad ? lit : plain, run.texture, run.firstQuad, run.quadCount);
             continue;
         }
-        for (uint32_t quad = run.firstQuad; quad < run.firstQuad + run.quadCount; ++quad)
-            addDraw(NoteQuadLights(quad) ? perQuad : lit, run.texture, quad, 1);
+        for (uint32_t quad = run.firstQuad; quad < run.firstQuad + run.quadCount; ++quad) {
+            const int lights = NoteQuadLights(quad);
+            if (lights == 0) {
+                for (QuadVertex* corner = quads.Quad(quad); corner != quads.Quad(quad) + 4; ++corner) {
+                    corner->r *= ambient;
+                    corner->g *= ambient;
+                    corner->b *= ambient;
+                }
+            }
+            addDraw(lights < 0 ? lit : lights == 0 ? plain : PerQuadLitProgram(lights), run.texture, quad, 1);
+        }
     }
     if (countShading)
         CountShading();
@@ -519,7 +539,8 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
                                             transform->rotation, transform->scale.x, transform->scale.y);
     if (frameViewKnown && !QuadTouchesBox(model, corners, frameView))
         return;
-    quads.Add(sprite.lightAffected ? kLitQuad : kPlainQuad, model, corners, sprite.color, sprite.transparency);
+    const bool opaque = frameBlendHidesClear && sprite.texture && sprite.texture->opaque && sprite.transparency >= 1.0f;
+    quads.Add(sprite.lightAffected ? kLitQuad : kPlainQuad, model, corners, sprite.color, sprite.transparency, opaque);
 }
 
 void GraphicsSystem::QueueParticles(ParticleEmitter& emitter)
@@ -564,7 +585,8 @@ void GraphicsSystem::Shutdown()
     programs[1].reset();
     for (auto& variant : litVariants)
         variant.reset();
-    perQuadLit.reset();
+    for (auto& variant : perQuadLit)
+        variant.reset();
     frameLit = nullptr;
     quadMesh.reset();
     lightStaging.clear();

@@ -1,15 +1,20 @@
 #include "graphics/QuadBatch.h"
 
+#include <algorithm>
+#include <utility>
+
 void QuadBatch::Clear()
 {
     vertices.clear();
     runs.clear();
+    opaque.clear();
     currentTexture = kTextureAsBound;
 }
 
 void QuadBatch::Add(unsigned int program, const Matrix4& model, const MeshVertex* corners, const Vector3& colour,
-                    float alpha)
+                    float alpha, bool isOpaque)
 {
+    opaque.push_back(isOpaque ? 1 : 0);
     const uint32_t quad = static_cast<uint32_t>(QuadCount());
     if (runs.empty() || runs.back().program != program || runs.back().texture != currentTexture)
         runs.push_back(QuadRun{program, currentTexture, quad, 0});
@@ -25,4 +30,28 @@ void QuadBatch::Add(unsigned int program, const Matrix4& model, const MeshVertex
                                       colour.z, alpha, {kNoLight, kNoLight, kNoLight, kNoLight, kNoLight, kNoLight,
                                                         kNoLight, kNoLight}});
     }
+}
+
+void QuadBatch::KeepOnly(const std::vector<bool>& keep)
+{
+    std::vector<QuadRun> kept;
+    std::size_t written = 0;
+    for (const QuadRun& run : runs) {
+        for (uint32_t quad = run.firstQuad; quad < run.firstQuad + run.quadCount; ++quad) {
+            if (quad >= keep.size() || !keep[quad])
+                continue;
+            if (kept.empty() || kept.back().program != run.program || kept.back().texture != run.texture)
+                kept.push_back(QuadRun{run.program, run.texture, static_cast<uint32_t>(written), 0});
+            ++kept.back().quadCount;
+            if (written != quad) {
+                std::copy_n(vertices.begin() + 4 * static_cast<std::ptrdiff_t>(quad), 4,
+                            vertices.begin() + 4 * static_cast<std::ptrdiff_t>(written));
+                opaque[written] = opaque[quad];
+            }
+            ++written;
+        }
+    }
+    vertices.resize(4 * written);
+    opaque.resize(written);
+    runs = std::move(kept);
 }

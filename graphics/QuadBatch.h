@@ -49,9 +49,15 @@ public:
     // what was bound before the frame.
     void SetTexture(int64_t texture) { currentTexture = texture; }
     // One quad of Mesh's four corners (their x, y, z and u, v) placed by model, tinted by
-    // colour and faded by alpha, drawn by program with the current texture.
+    // colour and faded by alpha, drawn by program with the current texture. opaque: every
+    // pixel it draws replaces what was there (an opaque texture, alpha 1 or more, and the
+    // frame's blending).
     void Add(unsigned int program, const Matrix4& model, const MeshVertex* corners, const Vector3& colour,
-             float alpha);
+             float alpha, bool opaque = false);
+    // Whether quad i was added as opaque.
+    bool IsOpaque(std::size_t quad) const { return opaque[quad] != 0; }
+    // Keeps the quads whose entry is true, in their order, and regroups the runs.
+    void KeepOnly(const std::vector<bool>& keep);
 
     const std::vector<QuadVertex>& Vertices() const { return vertices; }
     // The quad's four vertices, for the draw to fill in its lights.
@@ -62,5 +68,6 @@ public:
 private:
     std::vector<QuadVertex> vertices;
     std::vector<QuadRun> runs;
+    std::vector<uint8_t> opaque;  // a flag a quad
     int64_t currentTexture = kTextureAsBound;
 };
