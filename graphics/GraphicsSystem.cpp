@@ -464,23 +464,39 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
         else
             draws.push_back(QuadDraw{program, texture, first, count});
     };
-    // A lit quad no light reaches is the plain one under the ambient level.
     const float ambient = std::min(gAmbientLight, 1.0f);
     for (const QuadRun& run : quads.Runs()) {
         if (run.program != kLitQuad || !perQuad) {
             addDraw(run.program == kLitQuad ? lit : plain, run.texture, run.firstQuad, run.quadCount);
             continue;
         }
+        // Each quad's program: the smallest variant that holds its lights, all of the frame's
+        // lights for more than that, and the plain one under the ambient level for none.
+        runLights.clear();
+        int most = 0;
+        int changes = 0;
         for (uint32_t quad = run.firstQuad; quad < run.firstQuad + run.quadCount; ++quad) {
             const int lights = NoteQuadLights(quad);
+            const int variant = lights <= 0 ? lights : lights <= 1 ? 1 : lights <= 2 ? 2 : lights <= 4 ? 4 : 8;
+            changes += !runLights.empty() && variant != runLights.back() ? 1 : 0;
+            most = most < 0 || lights < 0 ? -1 : std::max(most, variant);
+            runLights.push_back(variant);
+        }
+        // Where that changes from quad to quad (a crowd scattered round a lamp) a draw call each
+        // would cost more than the empty slots: the whole run takes the largest.
+        const bool whole = changes * 8 > static_cast<int>(run.quadCount);
+        for (uint32_t i = 0; i < run.quadCount; ++i) {
+            const int lights = whole ? most : runLights[i];
             if (lights == 0) {
-                for (QuadVertex* corner = quads.Quad(quad); corner != quads.Quad(quad) + 4; ++corner) {
-                    corner->r *= ambient;
-                    corner->g *= ambient;
-                    corner->b *= ambient;
+                QuadVertex* corners = quads.Quad(run.firstQuad + i);
+                for (int corner = 0; corner < 4; ++corner) {
+                    corners[corner].r *= ambient;
+                    corners[corner].g *= ambient;
+                    corners[corner].b *= ambient;
                 }
             }
-            addDraw(lights < 0 ? lit : lights == 0 ? plain : PerQuadLitProgram(lights), run.texture, quad, 1);
+            addDraw(lights < 0 ? lit : lights == 0 ? plain : PerQuadLitProgram(lights), run.texture,
+                    run.firstQuad + i, 1);
         }
     }
     if (countShading)

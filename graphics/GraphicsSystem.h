@@ -165,6 +165,7 @@ private:
         uint32_t quadCount;
     };
     std::vector<QuadDraw> draws;
+    std::vector<int> runLights;  // the light slots each quad of a lit run needs (-1: all)
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
     ViewBox frameView;                       // the world the frame shows
     bool frameViewKnown = false;             // false: nothing is culled
