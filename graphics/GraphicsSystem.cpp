@@ -414,13 +414,7 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
 int GraphicsSystem::NoteQuadLights(std::size_t quad)
 {
     QuadVertex* corners = quads.Quad(quad);
-    ViewBox box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
-    for (int i = 1; i < 4; ++i) {
-        box.minX = std::min(box.minX, corners[i].x);
-        box.maxX = std::max(box.maxX, corners[i].x);
-        box.minY = std::min(box.minY, corners[i].y);
-        box.maxY = std::max(box.maxY, corners[i].y);
-    }
+    const ViewBox box = BoxOfQuad(corners);
     uint8_t slots[kQuadLightSlots];
     std::fill(std::begin(slots), std::end(slots), kNoLight);
     int used = 0;

@@ -3,6 +3,18 @@
 #include <algorithm>
 #include <utility>
 
+ViewBox BoxOfQuad(const QuadVertex* corners)
+{
+    ViewBox box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (int i = 1; i < 4; ++i) {
+        box.minX = std::min(box.minX, corners[i].x);
+        box.maxX = std::max(box.maxX, corners[i].x);
+        box.minY = std::min(box.minY, corners[i].y);
+        box.maxY = std::max(box.maxY, corners[i].y);
+    }
+    return box;
+}
+
 void QuadBatch::Clear()
 {
     vertices.clear();

@@ -6,6 +6,7 @@
 #include "engine/Matrix4.h"
 #include "engine/Vector3.h"
 #include "graphics/Mesh.h"
+#include "graphics/ViewBox.h"
 
 // Lights a lit quad can be shaded with one by one; a quad that more lights reach is shaded with
 // all of the frame's lights.
@@ -24,6 +25,9 @@ struct QuadVertex
     uint8_t lights[kQuadLightSlots];
 };
 static_assert(sizeof(QuadVertex) == 44, "the batched vertex is 9 packed floats and 8 light bytes");
+
+// The world box round a batched quad's four corners.
+ViewBox BoxOfQuad(const QuadVertex* corners);
 
 // Texture "name" meaning: keep whatever texture is bound when the run is drawn.
 constexpr int64_t kTextureAsBound = -1;

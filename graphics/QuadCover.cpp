@@ -2,21 +2,9 @@
 
 #include <algorithm>
 
-QuadCover::Box QuadCover::BoxOf(const QuadVertex* corners)
-{
-    Box box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
-    for (int i = 1; i < 4; ++i) {
-        box.minX = std::min(box.minX, corners[i].x);
-        box.maxX = std::max(box.maxX, corners[i].x);
-        box.minY = std::min(box.minY, corners[i].y);
-        box.maxY = std::max(box.maxY, corners[i].y);
-    }
-    return box;
-}
-
 bool QuadCover::IsUpright(const QuadVertex* c)
 {
-    const Box box = BoxOf(c);
+    const Box box = BoxOfQuad(c);
     if (!(box.minX < box.maxX && box.minY < box.maxY))
         return false;
     for (int i = 0; i < 4; ++i)
@@ -81,7 +69,7 @@ std::size_t QuadCover::Apply(QuadBatch& batch)
     std::size_t dropped = 0;
     for (std::size_t quad = count; quad-- > 0;) {
         QuadVertex* corners = batch.Quad(quad);
-        const Box whole = BoxOf(corners);
+        const Box whole = BoxOfQuad(corners);
         const bool upright = IsUpright(corners);
         Box shown = whole;
         for (const Box& cover : covers) {

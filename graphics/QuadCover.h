@@ -20,11 +20,7 @@ public:
     std::size_t Apply(QuadBatch& batch);
 
 private:
-    struct Box
-    {
-        float minX, minY, maxX, maxY;
-    };
-    static Box BoxOf(const QuadVertex* corners);
+    using Box = ViewBox;
     // Upright: its corners take two x and two y values, and its texture coordinates and depth
     // are affine over it, so a cut keeps them exact.
     static bool IsUpright(const QuadVertex* corners);
