@@ -97,6 +97,9 @@ void GraphicsSystem::Init()
     // Built now rather than on the first lit frame, which would stall as the level comes up.
     for (int lights = 1; lights <= kQuadLightSlots; lights *= 2)
         PerQuadLitProgram(lights);
+    // And the variants for the whole frame's one or two lights, for runs that all of them reach.
+    for (int lights = 1; lights <= kPrebuiltFrameVariants; ++lights)
+        LitProgramFor(lights);
 
     font.Init(nullptr, 30);
 }
@@ -321,7 +324,8 @@ void GraphicsSystem::Update(float /*dt*/)
             frameLights.push_back(FoundLight{object, light});
     }
 
-    const std::size_t hidden = quadCover.Apply(quads);
+    // Only while both programs draw: a quad that draws nothing must not hide anything.
+    const std::size_t hidden = programs[0]->IsLinked() && programs[1]->IsLinked() ? quadCover.Apply(quads) : 0;
     if (countShading)
         shading.hiddenQuads += static_cast<long>(hidden);
     activeLightCount = PackAndUploadLights();
@@ -444,6 +448,16 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
     const ShaderObject* plain = programs[0]->IsLinked() ? programs[0].get() : nullptr;
     const ShaderObject* lit = !lightsOn ? plain : frameLit->IsLinked() ? frameLit : nullptr;
     const bool perQuad = lightsOn && lit && PerQuadLitProgram(1);
+    // The frame's own variant, if it was built at start-up (none is built during play).
+    const std::unique_ptr<ShaderObject>* builtVariant =
+        perQuad && activeLightCount <= kPrebuiltFrameVariants ? &litVariants[static_cast<std::size_t>(activeLightCount)]
+                                                              : nullptr;
+    const ShaderObject* frameVariant =
+        builtVariant && *builtVariant && (*builtVariant)->IsLinked() && (*builtVariant)->uniforms.lightBlockIndex >= 0
+            ? builtVariant->get()
+            : nullptr;
+    if (frameVariant)
+        SetFrameUniforms(*frameVariant, true, projectionView);
     if (perQuad)
         for (int lights = 1; lights <= kQuadLightSlots; lights *= 2)
             if (const ShaderObject* program = PerQuadLitProgram(lights))
@@ -479,6 +493,13 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
         // Where that changes from quad to quad (a crowd scattered round a lamp) a draw call each
         // would cost more than the empty slots: the whole run takes the largest.
         const bool whole = changes * 8 > static_cast<int>(run.quadCount);
+        // A whole run that needs every light of the frame is drawn as before lights were
+        // noted per quad, by the variant for that count, when there is one (reading fixed
+        // entries costs the vertex stage less than the quad's own).
+        if (whole && (most < 0 || most >= activeLightCount) && frameVariant) {
+            addDraw(frameVariant, run.texture, run.firstQuad, run.quadCount);
+            continue;
+        }
         for (uint32_t i = 0; i < run.quadCount; ++i) {
             const int lights = whole ? most : runLights[i];
             if (lights == 0) {

@@ -155,6 +155,8 @@ private:
     // Per-quad lit programs for up to 1, 2, 4 and 8 lights: a quad is drawn by the smallest that
     // holds its lights, so a fragment pays for few empty slots.
     static constexpr int kPerQuadVariants = 4;
+    // Light counts whose whole-frame variant is built at start-up.
+    static constexpr int kPrebuiltFrameVariants = 2;
     std::array<std::unique_ptr<ShaderObject>, kPerQuadVariants> perQuadLit;
     // One draw of consecutive quads: a run, or runs joined, or part of a run.
     struct QuadDraw

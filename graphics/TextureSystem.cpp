@@ -7,6 +7,7 @@
 #include <fstream>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 #include <system_error>
 #include <thread>
 
@@ -91,7 +92,13 @@ void TextureSystem::Preload(const std::vector<std::string>& names)
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < wanted.size(); i = next++) {
-            GLTexture::Decoded picture = GLTexture::Decode(spriteFolder + "/" + wanted[i]);
+            GLTexture::Decoded picture;
+            try {
+                picture = GLTexture::Decode(spriteFolder + "/" + wanted[i]);
+            } catch (const std::exception&) {
+                picture = GLTexture::Decoded();
+                picture.error = 83;  // lodepng's "memory allocation failed"
+            }
             const std::lock_guard<std::mutex> hold(lock);
             decoded[i] = std::move(picture);
             ready[i] = true;
@@ -101,8 +108,14 @@ void TextureSystem::Preload(const std::vector<std::string>& names)
     const std::size_t threads =
         std::min<std::size_t>({wanted.size(), std::max(1u, std::thread::hardware_concurrency()), 8});
     std::vector<std::thread> workers;
-    for (std::size_t t = 0; t < threads; ++t)
-        workers.emplace_back(work);
+    try {
+        for (std::size_t t = 0; t < threads; ++t)
+            workers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // Fewer threads than asked for: those that started share the work.
+    }
+    if (workers.empty())
+        work();
 
     // GL belongs to this thread: it uploads each picture, in the order asked, while the
     // workers decode the ones after it.
