@@ -8,6 +8,11 @@
 // Absolute corpus paths are needed, since the directory changes.
 class FuzzWorkspace {
 public:
+    // The one workspace of this process, made on the first call. A normal end (libFuzzer calls
+    // exit() after -max_total_time or -runs) removes it through the destructor; an end that runs
+    // no destructor (a crash, a timeout, a signal) leaves it to a watcher the constructor starts.
+    static FuzzWorkspace& OfThisProcess();
+
     FuzzWorkspace();
     ~FuzzWorkspace();
     FuzzWorkspace(const FuzzWorkspace&) = delete;
@@ -19,5 +24,9 @@ public:
     void Write(const std::string& relative, const std::string& bytes) const;
 
 private:
+    // A process outside this one's family that removes the folder once this process is gone.
+    void StartWatcher(const std::string& startFolder);
+
     std::string root;
+    int watcherPipe = -1;
 };

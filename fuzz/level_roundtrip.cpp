@@ -10,7 +10,7 @@
 #include "objects/ObjectList.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 
 std::string ReadAll(const std::string& path)
 {
@@ -24,7 +24,7 @@ std::string ReadAll(const std::string& path)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     return 0;
 }
 

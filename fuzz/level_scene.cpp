@@ -13,14 +13,14 @@
 #include "scenes/Level.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 constexpr int kFrames = 4;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     // No keys are ever held, and sound goes nowhere.
     Framework::SetKeyStateSource([](int) { return false; });
     Platform::SoundSystem::SetBackendKind(Platform::SoundBackendKind::Unavailable);
