@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -30,7 +31,8 @@ FuzzWorkspace::FuzzWorkspace()
     root = pattern;
     const fs::path start = fs::current_path(ec);
     StartWatcher(start.empty() ? fs::temp_directory_path().string() : start.string());
-    for (const char* folder : {"resources/level", "resources/sfx", "resources/bgm", "resources/save", "logs", "work"})
+    for (const char* folder : {"resources/level/Editor", "resources/prefab", "resources/sfx", "resources/bgm",
+                               "resources/save", "logs", "work"})
         fs::create_directories(fs::path(root) / folder);
     fs::current_path(fs::path(root) / "work");
 }
@@ -95,4 +97,18 @@ void FuzzWorkspace::Write(const std::string& relative, const std::string& bytes)
 {
     std::ofstream out(Path(relative), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string FuzzWorkspace::Read(const std::string& relative) const
+{
+    std::ifstream in(Path(relative), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void FuzzWorkspace::Remove(const std::string& relative) const
+{
+    std::error_code ec;
+    fs::remove(Path(relative), ec);
 }

@@ -1,6 +1,5 @@
 // Level reader: load, save, load, save; the two saves must be equal byte for byte.
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -11,14 +10,6 @@
 
 namespace {
 FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -52,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FuzzFailure("second save failed", name, "");
     DestroyAll();
 
-    const std::string a = ReadAll(first);
-    const std::string b = ReadAll(second);
+    const std::string a = workspace->Read("resources/level/First.txt");
+    const std::string b = workspace->Read("resources/level/Second.txt");
     if (a != b)
         FuzzFailure("a saved level does not read back as itself", a, b);
     return 0;
