@@ -4,7 +4,10 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <functional>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -79,6 +82,53 @@ Screenshot GrabScreen()
     return shot;
 }
 
+// Asks about the screen until it answers yes; false when the game ended or `limit` passed.
+bool WaitForScreen(GameProcess& game, const std::function<bool(const Screenshot&)>& shown,
+                   std::chrono::seconds limit = std::chrono::seconds(60))
+{
+    return game.WaitUntil([&] { return shown(GrabScreen()); }, limit);
+}
+
+// Where the move tool stands: the column of its red y axis, which rises from its centre (on
+// the middle row, where the box is); -1 when no such axis shows.
+int MoveAxesAt(const Screenshot& shot)
+{
+    if (shot.rgb.empty() || shot.height <= 540)
+        return -1;
+    for (int x = 400; x < 1500 && x < shot.width; ++x) {
+        const unsigned char* p = &shot.rgb[(480u * static_cast<size_t>(shot.width) + static_cast<size_t>(x)) * 3u];
+        if (p[0] > 150 && p[1] < 100 && p[2] < 100)
+            return x;
+    }
+    return -1;
+}
+
+struct Area {
+    int x0, y0, x1, y1;
+};
+
+bool SameIn(const Screenshot& a, const Screenshot& b, const Area& area)
+{
+    if (a.rgb.empty() || a.width != b.width || a.height != b.height)
+        return false;
+    for (int y = area.y0; y < area.y1 && y < a.height; ++y) {
+        const size_t from = (static_cast<size_t>(y) * a.width + area.x0) * 3u;
+        const size_t count = static_cast<size_t>(std::min(area.x1, a.width) - area.x0) * 3u;
+        if (!std::equal(a.rgb.begin() + from, a.rgb.begin() + from + count, b.rgb.begin() + from))
+            return false;
+    }
+    return true;
+}
+
+// Clicks once, then waits until the interface has drawn something new in the area.
+void ClickAndWaitForChange(GameProcess& game, int x, int y, const Area& area)
+{
+    const Screenshot before = GrabScreen();
+    Xdo("mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1");
+    EXPECT_TRUE(WaitForScreen(game, [&](const Screenshot& now) { return !SameIn(before, now, area); }))
+        << "nothing changed after the click at " << x << "," << y;
+}
+
 TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
 {
     REQUIRE_DISPLAY();
@@ -97,12 +147,23 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
         open = !probe.rgb.empty() && probe.rgb[at] + probe.rgb[at + 1] + probe.rgb[at + 2] > 0;
     }
     ASSERT_TRUE(open) << game.Output();
-    // A click on the box selects it; W takes the move tool; a drag from its centre moves it
-    // 200 pixels (10 units) to the right.
-    Xdo("mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1 sleep 0.3 key w sleep 0.3");
-    Xdo("mousemove 962 541 sleep 0.3 mousedown 1 sleep 0.2 mousemove 1000 541 sleep 0.2 "
-                "mousemove 1060 541 sleep 0.2 mousemove 1120 541 sleep 0.2 mousemove 1160 541 sleep 0.4 "
-                "mouseup 1 sleep 0.3");
+    // A click on the box selects it and W takes the move tool: its axes show on the box.
+    ASSERT_TRUE(game.WaitUntil([&] {
+        Xdo("mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1 sleep 0.3 key w");
+        return WaitForScreen(game, [](const Screenshot& now) { return std::abs(MoveAxesAt(now) - 960) <= 3; }, 10s);
+    })) << "the box was never picked with the move tool";
+    // A drag from its centre moves it 200 pixels (10 units) to the right. A slow frame may see
+    // the pointer jump and leave the box short (the tool hides while it drags): the drag goes
+    // on from where the tool shows the box until it stands there.
+    int at = 960;
+    for (int drag = 0; drag < 8 && std::abs(at - 1160) > 3; ++drag) {
+        std::string moves = "mousemove " + std::to_string(at + 2) + " 541 sleep 0.3 mousedown 1 sleep 0.3";
+        for (int x = at + 40; x < 1160; x += 40)
+            moves += " mousemove " + std::to_string(x + 2) + " 541 sleep 0.2";
+        Xdo(moves + " mousemove 1162 541 sleep 0.4 mouseup 1");
+        WaitForScreen(game, [&](const Screenshot& now) { return (at = MoveAxesAt(now)) >= 0; });
+    }
+    EXPECT_NEAR(at, 1160, 3) << "the drag never brought the box to the pointer";
 
     const Screenshot shot = GrabScreen();
     if (!shot.rgb.empty()) {
@@ -118,9 +179,11 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
         EXPECT_GT(shot.rgb[at] + shot.rgb[at + 1] + shot.rgb[at + 2], 0) << "no panel drawn";
     }
 
-    // File > Save Scene, type a new name, Ok.
-    Xdo("mousemove 25 9 click 1 sleep 0.5 mousemove 45 71 click 1 sleep 0.5 "
-                "mousemove 870 556 click 1 sleep 0.3 type --delay 60 Moved");
+    // File > Save Scene, type a new name, Ok: each click once the interface shows what it opens.
+    ClickAndWaitForChange(game, 25, 9, {0, 15, 300, 140});      // the File menu
+    ClickAndWaitForChange(game, 45, 71, {600, 450, 1320, 650});  // the save screen
+    ClickAndWaitForChange(game, 870, 556, {600, 450, 1320, 650});
+    Xdo("type --delay 60 Moved");
     Xdo("sleep 0.3 mousemove 805 580 click 1");
 
     std::string saved;
