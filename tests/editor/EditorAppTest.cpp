@@ -186,13 +186,13 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
     Xdo("type --delay 60 Moved");
     Xdo("sleep 0.3 mousemove 805 580 click 1");
 
+    // The level is written first, then the list that names it.
     std::string saved;
-    for (int i = 0; i < 100 && saved.empty(); ++i) {
-        std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(game.WaitUntil([&] {
         saved = game.tree.ReadFile("resources/level/Moved.txt");
-    }
+        return !saved.empty() && game.tree.ReadFile("resources/level/TxtName.txt").find("\nMoved\n") != std::string::npos;
+    })) << game.Output();
     ASSERT_FALSE(saved.empty()) << game.Output();
-    EXPECT_NE(game.tree.ReadFile("resources/level/TxtName.txt").find("\nMoved\n"), std::string::npos);
 
     // The game's own reader finds the box where the drag left it.
     DestroyAll();
