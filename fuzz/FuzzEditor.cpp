@@ -5,15 +5,20 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "FuzzSupport.h"
+#include "FuzzWorkspace.h"
 #include "editor/Editor.h"
 #include "engine/KeyTable.h"
 
-void MakeInterfaceContext()
+FuzzWorkspace* StartEditorTarget()
 {
+    SilenceConsole();
+    FuzzWorkspace* workspace = &FuzzWorkspace::OfThisProcess();
     if (!ImGui::GetCurrentContext())
         ImGui::CreateContext();
     // No key is ever held.
     Framework::SetKeyStateSource([](int) { return false; });
+    return workspace;
 }
 
 bool EditorFramesWanted()

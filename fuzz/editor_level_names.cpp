@@ -39,9 +39,7 @@ void CheckList(const std::vector<std::string>& names)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    SilenceConsole();
-    workspace = &FuzzWorkspace::OfThisProcess();
-    MakeInterfaceContext();
+    workspace = StartEditorTarget();
     return 0;
 }
 

@@ -23,9 +23,7 @@ const char* const kFile = "resources/prefab/PrefabName.txt";
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    SilenceConsole();
-    workspace = &FuzzWorkspace::OfThisProcess();
-    MakeInterfaceContext();
+    workspace = StartEditorTarget();
     return 0;
 }
 

@@ -26,9 +26,7 @@ std::string StyleNow(const Editor& editor)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    SilenceConsole();
-    workspace = &FuzzWorkspace::OfThisProcess();
-    MakeInterfaceContext();
+    workspace = StartEditorTarget();
     return 0;
 }
 

@@ -6,16 +6,11 @@
 
 #include "FuzzSupport.h"
 #include "FuzzWorkspace.h"
-#include "engine/Camera.h"
 #include "engine/KeyTable.h"
-#include "engine/SceneRequests.h"
-#include "objects/ObjectList.h"
 #include "platform/SoundSystem.h"
-#include "scenes/Level.h"
 
 namespace {
 FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
-constexpr int kFrames = 4;
 const char* const kSave = "resources/save/SaveData.txt";
 // The new game a broken save falls back to: small, so that the save stays the subject.
 const char* const kFirstLevel =
@@ -38,18 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string save = AsText(data, size);
     workspace->Write(kSave, save);
-    ResetSceneRequests();
-    gContinueGame = true;
-    DestroyAll();
-    *gCamera = Framework::Camera();
-
-    Level level(3);
-    level.Load();
-    level.Init();
-    for (int frame = 0; frame < kFrames; ++frame)
-        level.Update(1.0f / 60.0f);
-    level.Unload();
-    level.Shutdown();
+    RunLevelScene(true);
 
     const std::string after = workspace->Read(kSave);
     if (after != save)

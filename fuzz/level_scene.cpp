@@ -5,16 +5,11 @@
 
 #include "FuzzSupport.h"
 #include "FuzzWorkspace.h"
-#include "engine/Camera.h"
 #include "engine/KeyTable.h"
-#include "engine/SceneRequests.h"
-#include "objects/ObjectList.h"
 #include "platform/SoundSystem.h"
-#include "scenes/Level.h"
 
 namespace {
 FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
-constexpr int kFrames = 4;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -30,16 +25,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     workspace->Write("resources/level/Level1.txt", AsText(data, size));
-    ResetSceneRequests();
-    DestroyAll();
-    *gCamera = Framework::Camera();
-
-    Level level(3);
-    level.Load();
-    level.Init();
-    for (int frame = 0; frame < kFrames; ++frame)
-        level.Update(1.0f / 60.0f);
-    level.Unload();
-    level.Shutdown();
+    RunLevelScene(false);
     return 0;
 }
