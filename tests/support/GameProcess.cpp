@@ -112,6 +112,17 @@ int GameProcess::WaitForExit(std::chrono::seconds limit)
     return exitStatus;
 }
 
+bool GameProcess::WaitUntil(const std::function<bool()>& shown, std::chrono::seconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (Running() && std::chrono::steady_clock::now() < end) {
+        if (shown())
+            return true;
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
 void GameProcess::Xdotool(const std::string& arguments)
 {
     Capture("xdotool " + arguments + " 2>/dev/null");

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,13 @@ public:
     void Start(bool withDisplay = true);
     bool Running();
     // The window id, once the game shows its window (empty when it never does).
-    std::string WaitForWindow(std::chrono::seconds limit = std::chrono::seconds(60));
+    std::string WaitForWindow(std::chrono::seconds limit = std::chrono::seconds(120));
     // The exit status, or -1 when the game was still running after `limit` (it is killed).
-    int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(30));
+    // The limits only guard against a game that hangs: a loaded machine may be slow to close.
+    int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(120));
+    // Asks `shown` (a look at the window, or at a file the game writes) until it answers yes;
+    // false when the game ended or `limit` passed first.
+    bool WaitUntil(const std::function<bool()>& shown, std::chrono::seconds limit = std::chrono::seconds(120));
     // What the game printed, and how it ended once it has (a crash shows as 128 + the signal).
     std::string Output() const
     {
