@@ -1,5 +1,5 @@
 // The editor's list of saved levels as a visit reads it and writes it back: "-SelectScene-"
-// first and once, then valid names each once; the written list reads back as itself.
+// first and once, then names that are safe file names, each once; the written list reads back as itself.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -29,8 +29,8 @@ void CheckList(const std::vector<std::string>& names)
     if (names.empty() || names.front() != LevelNameList::kNoChoice)
         FuzzFailure("the list does not start with the no-choice entry", LevelNameList::kNoChoice, Describe(names));
     for (size_t i = 1; i < names.size(); ++i) {
-        if (!NameRules::IsValidName(names[i]))
-            FuzzFailure("the list holds a name the editor cannot use", "valid names", Describe(names));
+        if (!NameRules::IsSafeFileName(names[i]))
+            FuzzFailure("the list holds a name that is no safe file name", "safe file names", Describe(names));
         if (std::count(names.begin(), names.end(), names[i]) != 1)
             FuzzFailure("the list holds a name twice", "each name once", Describe(names));
     }
