@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
@@ -72,6 +77,109 @@ void CloseMessage(GameProcess& game)
     }
 }
 
+// Mean brightness of each cell of a coarse grid: enough to tell one room from another.
+std::vector<double> Cells(const WindowPicture& picture)
+{
+    constexpr int kAcross = 64;
+    constexpr int kDown = 36;
+    std::vector<double> cells(kAcross * kDown, 0.0);
+    if (picture.Empty())
+        return cells;
+    std::vector<int> counts(cells.size(), 0);
+    for (int y = 0; y < picture.height; y += 2)
+        for (int x = 0; x < picture.width; x += 2) {
+            const std::uint8_t* p = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
+            const size_t cell = static_cast<size_t>(y * kDown / picture.height) * kAcross + x * kAcross / picture.width;
+            cells[cell] += (p[0] + p[1] + p[2]) / 3.0;
+            ++counts[cell];
+        }
+    for (size_t i = 0; i < cells.size(); ++i)
+        cells[i] /= counts[i] > 0 ? counts[i] : 1;
+    return cells;
+}
+
+double Mean(const std::vector<double>& values)
+{
+    double sum = 0.0;
+    for (double v : values)
+        sum += v;
+    return values.empty() ? 0.0 : sum / static_cast<double>(values.size());
+}
+
+// How alike two pictures are whatever their overall brightness: 1 for the same picture faded.
+double Likeness(const WindowPicture& a, const WindowPicture& b)
+{
+    const std::vector<double> x = Cells(a);
+    const std::vector<double> y = Cells(b);
+    const double mx = Mean(x);
+    const double my = Mean(y);
+    double sxy = 0.0, sxx = 0.0, syy = 0.0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        sxy += (x[i] - mx) * (y[i] - my);
+        sxx += (x[i] - mx) * (x[i] - mx);
+        syy += (y[i] - my) * (y[i] - my);
+    }
+    return sxx > 0.0 && syy > 0.0 ? sxy / std::sqrt(sxx * syy) : 0.0;
+}
+
+// One second of silence as a 16-bit stereo wave file.
+std::string SilentWave()
+{
+    const std::uint32_t rate = 44100;
+    const std::uint32_t bytes = rate * 4;
+    std::string wave;
+    auto add = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            wave.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    wave += "RIFF";
+    add(36 + bytes, 4);
+    wave += "WAVEfmt ";
+    add(16, 4);
+    add(1, 2);
+    add(2, 2);
+    add(rate, 4);
+    add(rate * 4, 4);
+    add(4, 2);
+    add(16, 2);
+    wave += "data";
+    add(bytes, 4);
+    wave.append(bytes, '\0');
+    return wave;
+}
+
+// Whether the last quarter second the game wrote to its sound output is silence.
+bool SoundOutputQuiet(const std::string& path)
+{
+    constexpr std::streamoff kTail = 44100;  // a quarter second of 16-bit stereo
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    if (size < kTail)
+        return false;
+    file.seekg((size - kTail) / 4 * 4);
+    std::vector<char> bytes(static_cast<size_t>(kTail));
+    file.read(bytes.data(), kTail);
+    for (std::streamoff i = 0; i + 1 < file.gcount(); i += 2) {
+        const int sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
+                                                     (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
+        if (std::abs(sample) > 2)
+            return false;
+    }
+    return true;
+}
+
+template <class Condition>
+bool WaitUntil(Condition condition, std::chrono::seconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(100ms);
+    }
+    return true;
+}
+
 // The Player record's position in a saved level.
 bool PlayerPosition(const std::string& save, float& x, float& y)
 {
@@ -89,6 +197,10 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 {
     REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
+    // The title menu's music is silence here, so that what the sound output carries after the
+    // level is only what the level left playing.
+    game.soundFile = (game.tree.Root() / "sound.raw").string();
+    game.tree.WriteFile("resources/bgm/main_menu.wav", SilentWave());
     game.Start();
     ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
 
@@ -139,17 +251,48 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     std::this_thread::sleep_for(500ms);
 
     // On through the ward's door; let go once the screen has gone black.
+    const WindowPicture ward = game.Grab();
     game.KeyDown("d");
     bool blacked = false;
     const auto limit = std::chrono::steady_clock::now() + 20s;
     while (!blacked && std::chrono::steady_clock::now() < limit) {
-        blacked = WholeLit(game.Grab()) < 0.005;
+        blacked = WholeLit(game.GrabQuick()) < 0.005;
         if (!blacked)
             std::this_thread::sleep_for(50ms);
     }
     game.KeyUp("d");
     ASSERT_TRUE(blacked) << "the door never faded the screen";
-    std::this_thread::sleep_for(2000ms);
+
+    // The first picture brighter than the darkest one seen: the screen has begun to clear.
+    // Taken back to back, so that one lands within the half second of the fade.
+    WindowPicture clearing;
+    double darkest = 1e9;
+    const auto clearLimit = std::chrono::steady_clock::now() + 20s;
+    bool cleared = false;
+    while (!cleared && std::chrono::steady_clock::now() < clearLimit) {
+        clearing = game.GrabQuick();
+        const double mean = Mean(Cells(clearing));
+        darkest = std::min(darkest, mean);
+        cleared = mean > darkest + 0.5;
+    }
+    ASSERT_TRUE(cleared) << "the screen never cleared after the door";
+    // The room it clears on, once the picture holds still.
+    WindowPicture corridor;
+    double last = -1.0;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            corridor = game.GrabQuick();
+            const double mean = Mean(Cells(corridor));
+            const bool still = std::fabs(mean - last) < 0.01 * mean + 0.05;
+            last = mean;
+            return still;
+        },
+        20s));
+    Keep(clearing, "door-clearing");
+    Keep(corridor, "door-corridor");
+    EXPECT_GT(Likeness(clearing, corridor), 0.8) << "the screen clears on the room behind the door";
+    EXPECT_GT(Likeness(clearing, corridor), Likeness(clearing, ward) + 0.2)
+        << "the screen clears on the room he left";
 
     // Up the corridor to its wall, where the checkpoint stands, and save there.
     game.HoldKey("w", 3.0);
@@ -183,8 +326,13 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     game.Click();
     std::this_thread::sleep_for(800ms);
 
-    // F9 to the title menu, and Quit ends the program.
+    // F9 to the title menu: the level's music and sounds end with it.
+    const std::string sound = game.soundFile;
+    ASSERT_TRUE(WaitUntil([&] { return !SoundOutputQuiet(sound); }, 20s)) << "the level plays no sound";
     game.TapKey("F9");
+    EXPECT_TRUE(WaitUntil([&] { return SoundOutputQuiet(sound); }, 20s)) << "the level's sound plays on in the menu";
+
+    // Quit ends the program.
     std::this_thread::sleep_for(1500ms);
     game.MoveMouse(960, 845);  // Quit
     game.Click();

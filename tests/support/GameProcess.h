@@ -10,6 +10,8 @@
 
 #include "support/TempResourceTree.h"
 
+struct _XDisplay;
+
 namespace testsupport {
 
 // Runs a shell command and returns what it printed.
@@ -59,8 +61,13 @@ public:
     void MoveMouse(int x, int y);
     void Click();
     WindowPicture Grab();
+    // The same straight from the server, many times quicker: for following a fade.
+    WindowPicture GrabQuick();
 
     TempResourceTree tree;
+    // Set before Start: the game's sound output is written to this file (16-bit stereo at
+    // 44.1 kHz, as the game opens its device) instead of going nowhere.
+    std::string soundFile;
     std::string title;
     std::string window;
     pid_t pid = -1;
@@ -68,6 +75,8 @@ public:
 
 private:
     void Xdotool(const std::string& arguments);
+    // The test's own connection to the X server, for reading the window's pixels.
+    ::_XDisplay* display = nullptr;
     static inline int counter = 0;
 };
 
