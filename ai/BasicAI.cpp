@@ -9,7 +9,6 @@
 #include "ai/PathFindingSystem.h"
 #include "ai/PatrollingAI.h"
 #include "ai/SavedField.h"
-#include "audio/Audio.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "objects/GameObject.h"
@@ -52,11 +51,7 @@ void BasicAI::CatchPlayer()
         return;
     if (!Framework::Physics::CheckCollision(*owner, *mPlayer))
         return;
-    // The controller's death, step by step as Die takes them.
-    mGameController->LockPlayer(true);
-    mGameController->dying = true;
-    if (mGameController->deathAudio)
-        mGameController->deathAudio->Play();
+    mGameController->Die();
     mCaught = true;
 }
 

@@ -5,20 +5,14 @@
 #include "ai/BasicAI.h"
 #include "ai/PathFindingSystem.h"
 #include "ai/TorchBeam.h"
+#include "gameplay/ObjectParts.h"
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "physics/Physics.h"
-#include "physics/Rigidbody.h"
 
 namespace {
-void SetVelocity(GameObject& owner, const Vector2& velocity)
-{
-    if (const std::shared_ptr<Rigidbody> body = owner.GetComponent<Rigidbody>())
-        body->velocity = velocity;
-}
-
 Vector2 PositionOf(const GameObject& object)
 {
     const std::shared_ptr<Transform> transform = object.GetComponent<Transform>();
@@ -28,8 +22,7 @@ Vector2 PositionOf(const GameObject& object)
 
 void BasicAI::Stop()
 {
-    if (GameObject* owner = GetOwner())
-        SetVelocity(*owner, Vector2());
+    StopMoving(GetOwner());
 }
 
 void BasicAI::Patrol()
@@ -42,7 +35,7 @@ void BasicAI::Patrol()
         mDirection.Normalize();
         velocity = mDirection * PaceSpeed;
     }
-    SetVelocity(*owner, velocity);
+    SetVelocityOf(owner, velocity);
     FaceAlong(velocity.x);
 
     // The turn is decided now and walked from the next call on.
@@ -85,12 +78,12 @@ void BasicAI::WalkHome()
     GameObject* owner = GetOwner();
     const Vector2 way = StartPosition - PositionOf(*owner);
     if (way.x == 0.0f && way.y == 0.0f) {
-        SetVelocity(*owner, Vector2());
+        StopMoving(owner);
         return;
     }
     Vector2 unit = way;
     unit.Normalize();
-    SetVelocity(*owner, unit * PaceSpeed);
+    SetVelocityOf(owner, unit * PaceSpeed);
 }
 
 void BasicAI::Stalk()
@@ -131,11 +124,11 @@ void BasicAI::Stalk()
         mRoute.clear();
         const Vector2 way = PositionOf(*mPlayer) - PositionOf(*owner);
         const float length = way.Distance(Vector2());
-        SetVelocity(*owner, length > 0.0f ? way * (mSpeed / length) : Vector2());
+        SetVelocityOf(owner, length > 0.0f ? way * (mSpeed / length) : Vector2());
         return;
     }
     if (mRoute.empty()) {
-        SetVelocity(*owner, Vector2());
+        StopMoving(owner);
         if (!sameRoom) {
             WalkHome();
             return;
@@ -151,7 +144,7 @@ void BasicAI::Stalk()
     const std::shared_ptr<Transform> ownTransform = owner->GetComponent<Transform>();
     if (!targetTransform || !ownTransform) {
         mRoute.clear();
-        SetVelocity(*owner, Vector2());
+        StopMoving(owner);
         return;
     }
     const Vector3 d = targetTransform->position - ownTransform->position;
@@ -161,9 +154,9 @@ void BasicAI::Stalk()
         const float length = d.Length();
         velocity = Vector2(d.x, d.y) * (mSpeed / length);
     }
-    SetVelocity(*owner, velocity);
+    SetVelocityOf(owner, velocity);
     if (Framework::Physics::CheckCollision(*owner, *target)) {
-        SetVelocity(*owner, Vector2());
+        StopMoving(owner);
         mRoute.pop_back();
     }
 }

@@ -8,6 +8,7 @@
 #include "audio/Audio.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
@@ -31,18 +32,13 @@ void BearAI::Init()
     mPlayer = FindRequired(kWho, "Player");
     mTeddyDetector = FindRequired(kWho, "TeddyDetector");
     mGameController = FindRequired(kWho, "GameController");
-    if (const std::shared_ptr<Sprite> sprite = OwnSprite())
+    if (const std::shared_ptr<Sprite> sprite = SpriteOf(mOwnerObject))
         sprite->UpdateUV();
 }
 
 std::shared_ptr<GameController> BearAI::Controller() const
 {
     return mGameController ? mGameController->GetComponent<GameController>() : nullptr;
-}
-
-std::shared_ptr<Sprite> BearAI::OwnSprite() const
-{
-    return mOwnerObject ? mOwnerObject->GetComponent<Sprite>() : nullptr;
 }
 
 void BearAI::Flicker(bool on, float lit, float dark) const
@@ -55,7 +51,7 @@ void BearAI::Flicker(bool on, float lit, float dark) const
 
 void BearAI::ShowFrame(int frame) const
 {
-    if (const std::shared_ptr<Sprite> sprite = OwnSprite()) {
+    if (const std::shared_ptr<Sprite> sprite = SpriteOf(mOwnerObject)) {
         sprite->SetFrame(frame);
         sprite->animationCount = 0;
     }
@@ -120,7 +116,7 @@ void BearAI::Behave()
 void BearAI::Update(float dt)
 {
     (void)dt;
-    const std::shared_ptr<Sprite> sprite = OwnSprite();
+    const std::shared_ptr<Sprite> sprite = SpriteOf(mOwnerObject);
     if (!mOwnerObject || !sprite)
         return;
     if (!mAttacking && mPlayer && Framework::Physics::CheckCollision(*mOwnerObject, *mPlayer)) {

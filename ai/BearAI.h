@@ -56,7 +56,6 @@ public:
 
 private:
     std::shared_ptr<GameController> Controller() const;
-    std::shared_ptr<Sprite> OwnSprite() const;
     void Flicker(bool on, float lit, float dark) const;
     void ShowFrame(int frame) const;
     void EnterBand(bool& band);

@@ -8,21 +8,14 @@
 #include "engine/InputSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
-#include "physics/Rigidbody.h"
 
 namespace {
-void Halt(const std::shared_ptr<GameObject>& object)
-{
-    if (object)
-        if (const std::shared_ptr<Rigidbody> body = object->GetComponent<Rigidbody>())
-            body->velocity = Vector2();
-}
-
 void Freeze(const std::shared_ptr<GameObject>& player, bool freeze)
 {
     if (player)
@@ -47,11 +40,10 @@ void LatchingAI::Init()
 
 void LatchingAI::Latch()
 {
-    Halt(mPlayer);
+    StopMoving(mPlayer);
     GameObject* owner = GetOwner();
     if (owner) {
-        if (const std::shared_ptr<Rigidbody> body = owner->GetComponent<Rigidbody>())
-            body->velocity = Vector2();
+        StopMoving(owner);
         if (const std::shared_ptr<Sprite> sprite = owner->GetComponent<Sprite>()) {
             sprite->transparency = 0.0f;
             sprite->lightAffected = false;
@@ -73,9 +65,9 @@ void LatchingAI::Update(float dt)
         if (Timer <= 0.0f && !mDead)
             Kill();
         if (mDead) {
-            Halt(mPlayer);
+            StopMoving(mPlayer);
         } else if (PressedThisFrame()) {
-            const std::shared_ptr<Sprite> sprite = mPlayerSprite ? mPlayerSprite->GetComponent<Sprite>() : nullptr;
+            const std::shared_ptr<Sprite> sprite = SpriteOf(mPlayerSprite);
             const bool onA = sprite && sprite->startFrame == kStruggleFrameA;
             ShowPlayerFrame(onA ? kStruggleFrameB : kStruggleFrameA, 0, false);
             ++MashCount;
@@ -84,7 +76,7 @@ void LatchingAI::Update(float dt)
             BreakFree();
     }
     if (mBreakingFree && mPlayerSprite) {
-        const std::shared_ptr<Sprite> sprite = mPlayerSprite->GetComponent<Sprite>();
+        const std::shared_ptr<Sprite> sprite = SpriteOf(mPlayerSprite);
         if (sprite && sprite->currentFrame == kFreedFrame) {
             mBreakingFree = false;
             Freeze(mPlayer, false);
@@ -103,13 +95,13 @@ bool LatchingAI::PressedThisFrame() const
             return true;
     // The interact key is only ours while no dialogue or picture holds the player.
     if (mGameController && !mGameController->playerLocked)
-        return gInputSystem->IsActionTriggered(mGameController->GetInteractAction());
+        return ActionPressed(mGameController->GetInteractAction());
     return false;
 }
 
 void LatchingAI::ShowPlayerFrame(int frame, int count, bool animate)
 {
-    const std::shared_ptr<Sprite> sprite = mPlayerSprite ? mPlayerSprite->GetComponent<Sprite>() : nullptr;
+    const std::shared_ptr<Sprite> sprite = SpriteOf(mPlayerSprite);
     if (!sprite)
         return;
     sprite->SetFrame(frame);

@@ -35,6 +35,8 @@ public:
     // records key state with.
     static void SetupImGuiKeyMap();
     void BuildObjectTypeNames();
+    // The object type's name, or "Unknown (n)" for a number the table does not name.
+    std::string TypeLabel(int type) const;
 
     // Files (EditorFiles.cpp).
     void LoadLevelNameList();

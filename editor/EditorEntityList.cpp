@@ -22,7 +22,7 @@ void Editor::DrawEntityList()
             ImGui::InputText("##Search", searchText, sizeof searchText, ImGuiInputTextFlags_CallbackCharFilter,
                              NameRules::FilterBlank);
         } else {
-            if (ImGui::Button(objectTypeNames[searchObjectType].c_str()))
+            if (ImGui::Button(TypeLabel(searchObjectType).c_str()))
                 ImGui::OpenPopup("Editor GameObejct Type List");
             TypeListPopup("Editor GameObejct Type List", searchObjectType);
             ImGui::SameLine();

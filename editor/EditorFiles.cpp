@@ -32,10 +32,13 @@ void Editor::LoadEditorSetting()
         return;  // the defaults stay and are written at Unload
     std::istringstream in(text);
     std::string error;
-    settingBroken = !StyleFile::Read(in, ImGui::GetStyle(), spareColours, error);
+    std::vector<std::string> replaced;
+    settingBroken = !StyleFile::Read(in, ImGui::GetStyle(), spareColours, error, replaced);
     if (settingBroken)
         std::cout << "Editor: style file \"" << settingPath << "\" is broken (" << error
                   << "); using the default style\n";
+    for (const std::string& note : replaced)
+        std::cout << "Editor: style file \"" << settingPath << "\": " << note << '\n';
 }
 
 bool Editor::SaveEditorSetting()

@@ -10,6 +10,15 @@
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 
+std::string Editor::TypeLabel(int type) const
+{
+    // A level or prefab may carry any number; a lookup must never add an empty name to the list.
+    const auto it = objectTypeNames.find(type);
+    if (it == objectTypeNames.end() || it->second.empty())
+        return "Unknown (" + std::to_string(type) + ")";
+    return it->second;
+}
+
 bool Editor::TypeListPopup(const char* popupName, int& type)
 {
     bool chosen = false;
@@ -65,27 +74,29 @@ void Editor::DrawHierarchy()
 void Editor::DrawStyleSettings()
 {
     ImGuiStyle& style = ImGui::GetStyle();
+    // A value typed in (Ctrl+click) stays within the slider too: the interface aborts on some.
+    const ImGuiSliderFlags kClamp = ImGuiSliderFlags_AlwaysClamp;
     if (ImGui::TreeNode("Layout Style")) {
         ImGui::PushItemWidth(0.5f * ImGui::GetContentRegionAvail().x);
-        ImGui::SliderFloat2("WindowPadding", &style.WindowPadding.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("WindowRounding", &style.WindowRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat("ChildWindowRounding", &style.ChildRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat2("FramePadding", &style.FramePadding.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("FrameRounding", &style.FrameRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat2("ItemSpacing", &style.ItemSpacing.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat2("ItemInnerSpacing", &style.ItemInnerSpacing.x, 0.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat2("TouchExtraPadding", &style.TouchExtraPadding.x, 0.0f, 10.0f, "%.0f");
-        ImGui::SliderFloat("IndentSpacing", &style.IndentSpacing, 0.0f, 30.0f, "%.0f");
-        ImGui::SliderFloat("ScrollbarSize", &style.ScrollbarSize, 1.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("ScrollbarRounding", &style.ScrollbarRounding, 0.0f, 16.0f, "%.0f");
-        ImGui::SliderFloat("GrabMinSize", &style.GrabMinSize, 1.0f, 20.0f, "%.0f");
-        ImGui::SliderFloat("GrabRounding", &style.GrabRounding, 0.0f, 16.0f, "%.0f");
+        ImGui::SliderFloat2("WindowPadding", &style.WindowPadding.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("WindowRounding", &style.WindowRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("ChildWindowRounding", &style.ChildRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("FramePadding", &style.FramePadding.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("FrameRounding", &style.FrameRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("ItemSpacing", &style.ItemSpacing.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("ItemInnerSpacing", &style.ItemInnerSpacing.x, 0.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat2("TouchExtraPadding", &style.TouchExtraPadding.x, 0.0f, 10.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("IndentSpacing", &style.IndentSpacing, 0.0f, 30.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("ScrollbarSize", &style.ScrollbarSize, 1.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("ScrollbarRounding", &style.ScrollbarRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("GrabMinSize", &style.GrabMinSize, 1.0f, 20.0f, "%.0f", kClamp);
+        ImGui::SliderFloat("GrabRounding", &style.GrabRounding, 0.0f, 16.0f, "%.0f", kClamp);
         ImGui::PopItemWidth();
         ImGui::Spacing();
         ImGui::Text("Alignment");
         ImGui::PushItemWidth(0.5f * ImGui::GetContentRegionAvail().x);
-        ImGui::SliderFloat2("WindowTitleAlign", &style.WindowTitleAlign.x, 0.0f, 1.0f, "%.2f");
-        ImGui::SliderFloat2("ButtonTextAlign", &style.ButtonTextAlign.x, 0.0f, 1.0f, "%.2f");
+        ImGui::SliderFloat2("WindowTitleAlign", &style.WindowTitleAlign.x, 0.0f, 1.0f, "%.2f", kClamp);
+        ImGui::SliderFloat2("ButtonTextAlign", &style.ButtonTextAlign.x, 0.0f, 1.0f, "%.2f", kClamp);
         ImGui::PopItemWidth();
         ImGui::TreePop();
     }
@@ -109,7 +120,7 @@ void Editor::DrawCreateGameObject()
         ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
         ImGui::InputText("Name ", newObjectName, sizeof newObjectName, ImGuiInputTextFlags_CallbackCharFilter,
                          NameRules::FilterBlank);
-        if (ImGui::Button(objectTypeNames[newObjectType].c_str()))
+        if (ImGui::Button(TypeLabel(newObjectType).c_str()))
             ImGui::OpenPopup("Editor GameObejct Type List");
         TypeListPopup("Editor GameObejct Type List", newObjectType);
         ImGui::SameLine();

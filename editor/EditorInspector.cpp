@@ -32,7 +32,7 @@ void Editor::DrawInspector()
                          NameRules::FilterBlank))
         object->name = nameBuffer;
 
-    if (ImGui::Button(objectTypeNames[object->objectType].c_str()))
+    if (ImGui::Button(TypeLabel(object->objectType).c_str()))
         ImGui::OpenPopup("Editor GameObejct Type List");
     TypeListPopup("Editor GameObejct Type List", object->objectType);
     ImGui::SameLine();

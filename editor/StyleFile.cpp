@@ -10,30 +10,65 @@ namespace StyleFile {
 
 namespace {
 
+// What the interface can take for a setting; anything else aborts or breaks it (a scrollbar of
+// no width, a negative line spacing under a list clipper, a rounding so small that its arc
+// has no segments or so large that drawing it faults).
+enum class Range {
+    Size,      // 0 .. kMaxSize
+    Positive,  // above 0, up to kMaxSize
+    Rounding,  // 0, or kMinRounding .. kMaxSize
+    Align,     // 0 .. 1
+};
+constexpr float kMaxSize = 1000.0f;
+constexpr float kMinRounding = 0.01f;
+
 // The fifteen settings in file order; pair settings point at an ImVec2, single ones at a float.
 struct Setting {
     const char* key;
     ImVec2 ImGuiStyle::*pair;
     float ImGuiStyle::*single;
+    Range range;
 };
 
 const Setting kSettings[15] = {
-    {"WindowPadding", &ImGuiStyle::WindowPadding, nullptr},
-    {"WindowRounding", nullptr, &ImGuiStyle::WindowRounding},
-    {"ChildWindowRounding", nullptr, &ImGuiStyle::ChildRounding},
-    {"FramePadding", &ImGuiStyle::FramePadding, nullptr},
-    {"FrameRounding", nullptr, &ImGuiStyle::FrameRounding},
-    {"ItemSpacing", &ImGuiStyle::ItemSpacing, nullptr},
-    {"ItemInnerSpacing", &ImGuiStyle::ItemInnerSpacing, nullptr},
-    {"TouchExtraPadding", &ImGuiStyle::TouchExtraPadding, nullptr},
-    {"IndentSpacing", nullptr, &ImGuiStyle::IndentSpacing},
-    {"ScrollbarSize", nullptr, &ImGuiStyle::ScrollbarSize},
-    {"ScrollbarRounding", nullptr, &ImGuiStyle::ScrollbarRounding},
-    {"GrabMinSize", nullptr, &ImGuiStyle::GrabMinSize},
-    {"GrabRounding", nullptr, &ImGuiStyle::GrabRounding},
-    {"WindowTitleAlign", &ImGuiStyle::WindowTitleAlign, nullptr},
-    {"ButtonTextAlign", &ImGuiStyle::ButtonTextAlign, nullptr},
+    {"WindowPadding", &ImGuiStyle::WindowPadding, nullptr, Range::Size},
+    {"WindowRounding", nullptr, &ImGuiStyle::WindowRounding, Range::Rounding},
+    {"ChildWindowRounding", nullptr, &ImGuiStyle::ChildRounding, Range::Rounding},
+    {"FramePadding", &ImGuiStyle::FramePadding, nullptr, Range::Size},
+    {"FrameRounding", nullptr, &ImGuiStyle::FrameRounding, Range::Rounding},
+    {"ItemSpacing", &ImGuiStyle::ItemSpacing, nullptr, Range::Size},
+    {"ItemInnerSpacing", &ImGuiStyle::ItemInnerSpacing, nullptr, Range::Size},
+    {"TouchExtraPadding", &ImGuiStyle::TouchExtraPadding, nullptr, Range::Size},
+    {"IndentSpacing", nullptr, &ImGuiStyle::IndentSpacing, Range::Size},
+    {"ScrollbarSize", nullptr, &ImGuiStyle::ScrollbarSize, Range::Positive},
+    {"ScrollbarRounding", nullptr, &ImGuiStyle::ScrollbarRounding, Range::Rounding},
+    {"GrabMinSize", nullptr, &ImGuiStyle::GrabMinSize, Range::Size},
+    {"GrabRounding", nullptr, &ImGuiStyle::GrabRounding, Range::Rounding},
+    {"WindowTitleAlign", &ImGuiStyle::WindowTitleAlign, nullptr, Range::Align},
+    {"ButtonTextAlign", &ImGuiStyle::ButtonTextAlign, nullptr, Range::Align},
 };
+
+bool Fits(Range range, float v)
+{
+    switch (range) {
+    case Range::Size: return v >= 0.0f && v <= kMaxSize;
+    case Range::Positive: return v > 0.0f && v <= kMaxSize;
+    case Range::Rounding: return v == 0.0f || (v >= kMinRounding && v <= kMaxSize);
+    case Range::Align: return v >= 0.0f && v <= 1.0f;
+    }
+    return false;
+}
+
+const char* Describe(Range range)
+{
+    switch (range) {
+    case Range::Size: return "0 to 1000";
+    case Range::Positive: return "above 0, up to 1000";
+    case Range::Rounding: return "0, or 0.01 to 1000";
+    case Range::Align: return "0 to 1";
+    }
+    return "";
+}
 
 void WritePair(std::ostream& out, float a, float b)
 {
@@ -137,8 +172,17 @@ std::string Write(const ImGuiStyle& styleIn, const SpareColours& spareIn)
 
 bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error)
 {
+    std::vector<std::string> replaced;
+    return Read(in, styleOut, spareOut, error, replaced);
+}
+
+bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error,
+          std::vector<std::string>& replaced)
+{
     ImGuiStyle style = styleOut;
     SpareColours spare = spareOut;
+    const ImGuiStyle defaults;
+    std::vector<std::string> notes;
     std::string word;
     if (!(in >> word)) {
         error = "the file is empty";
@@ -146,21 +190,28 @@ bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::s
     }
     for (const Setting& setting : kSettings) {
         bool ok = static_cast<bool>(in >> word);
+        std::string shown;
+        bool fits = true;
         if (ok && setting.pair) {
             ImVec2 v;
             ok = ReadFloat(in, v.x) && ReadFloat(in, v.y);
-            if (ok)
-                style.*setting.pair = v;
+            fits = Fits(setting.range, v.x) && Fits(setting.range, v.y);
+            style.*setting.pair = fits ? v : defaults.*setting.pair;
+            shown = FormatFloat(v.x) + " " + FormatFloat(v.y);
         } else if (ok) {
             float v = 0.0f;
             ok = ReadFloat(in, v);
-            if (ok)
-                style.*setting.single = v;
+            fits = Fits(setting.range, v);
+            style.*setting.single = fits ? v : defaults.*setting.single;
+            shown = FormatFloat(v);
         }
         if (!ok) {
             error = std::string("setting \"") + setting.key + "\" is missing or not a number";
             return false;
         }
+        if (!fits)
+            notes.push_back(std::string(setting.key) + " " + shown + " is out of range (" + Describe(setting.range) +
+                            "); the default is used");
     }
     for (int i = 0; i < kColourCount; ++i) {
         ImVec4 c;
@@ -174,6 +225,7 @@ bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::s
     }
     styleOut = style;
     spareOut = spare;
+    replaced = notes;
     return true;
 }
 

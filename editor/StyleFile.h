@@ -4,6 +4,7 @@
 #include <array>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 // The editor's style settings file: fifteen size settings and 43 colours under their
 // historical names. Names that Dear ImGui 1.86 still has edit its style; the others (slot -1)
@@ -28,6 +29,10 @@ std::string Write(const ImGuiStyle& style, const SpareColours& spare);
 
 // Reads the whole file into copies; only a complete file changes style and spare. Returns
 // false with the reason when the file is short or holds a non-number where a number belongs.
+// A size the interface cannot take (a scrollbar of no width, a negative spacing...) is
+// replaced by the default, one line for each in `replaced`.
+bool Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error,
+          std::vector<std::string>& replaced);
 bool Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error);
 
 }  // namespace StyleFile

@@ -9,6 +9,7 @@
 
 #include "engine/Core.h"
 #include "engine/InputSystem.h"
+#include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clipboard.h"
@@ -179,6 +180,11 @@ void WindowSystem::PumpEvents()
             interfaceKeys.ReleaseAll();
             break;
         case Platform::EventType::Quit:
+            CloseRequested();
+            break;
+        case Platform::EventType::DisplayLost:
+            // Nothing can be shown any more: end the run as a closed window does.
+            ReportError("The connection to the display was lost; closing the game");
             CloseRequested();
             break;
         default:

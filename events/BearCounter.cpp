@@ -36,19 +36,19 @@ void BearCounter::Init()
     lines[3] = {{"Mom...", false, 0}, {"Mom...", false, 0}, {"Where are you...", false, 0}};
 }
 
-void BearCounter::Update(float dt)
+void BearCounter::ReadWorld()
 {
-    if (!countsRestored) {
-        // The controller saves its own count, so a reload must not add the saved bears again;
-        // it only makes sure the count is not below the bears this room has counted.
-        countsRestored = true;
-        int already = 0;
-        for (bool bear : counted)
-            already += bear ? 1 : 0;
-        if (gameController && gameController->bearCounter < static_cast<float>(already))
-            gameController->bearCounter = static_cast<float>(already);
-    }
+    // The controller saves its own count, so a reload must not add the saved bears again;
+    // it only makes sure the count is not below the bears this room has counted.
+    int already = 0;
+    for (bool bear : counted)
+        already += bear ? 1 : 0;
+    if (gameController && gameController->bearCounter < static_cast<float>(already))
+        gameController->bearCounter = static_cast<float>(already);
+}
 
+void BearCounter::UpdateStory(float dt)
+{
     int at = -1;
     for (int i = 0; i < kBears && at < 0; ++i)
         if (Overlap(player, bears[i]))

@@ -22,19 +22,19 @@ public:
     static std::string GetTypeName() { return "BearCounter"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
     void Deserialize(std::istream& stream) override;
 
     bool completed = false;
-    bool countsRestored = false;
     bool counted[kBears] = {false, false, false, false};
     bool wallTextShown = false;
     float wallTextFadeSpeed = 3.0f;
 
 private:
+    void ReadWorld() override;
+    void UpdateStory(float dt) override;
     std::shared_ptr<GameObject> bears[kBears];
     std::shared_ptr<GameObject> textOnWall;
     std::vector<DialogueLine> lines[kBears];

@@ -26,7 +26,7 @@ void DollEyes::Init()
     // The doll room finds its eyes itself when it starts.
 }
 
-void DollEyes::Update(float dt)
+void DollEyes::UpdateStory(float dt)
 {
     (void)dt;
     GameObject* owner = GetOwner();

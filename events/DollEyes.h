@@ -21,7 +21,6 @@ public:
     static std::string GetTypeName() { return "DollEyes"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -31,4 +30,7 @@ public:
     bool following = false;
     float radius = 0.1f;
     std::shared_ptr<GameObject> bear;
+
+private:
+    void UpdateStory(float dt) override;
 };

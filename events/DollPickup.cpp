@@ -19,7 +19,8 @@
 using namespace StoryActs;
 
 namespace {
-constexpr float kPutAwayX = 10000.0f;
+// Out of play by its x, but not at the hidden place itself.
+constexpr float kPutAwayX = kHidden;
 constexpr float kPutAwayY = 1000.0f;
 constexpr float kFadeOutEnd = 1.0f;
 constexpr float kWalkStart = 2.0f;
@@ -36,11 +37,6 @@ constexpr float kSurgeonFadeRate = 3.0f;
 void PutAway(const std::shared_ptr<GameObject>& object)
 {
     MoveTo(object, kPutAwayX, kPutAwayY);
-}
-
-std::shared_ptr<LightSource> LightOf(const std::shared_ptr<GameObject>& object)
-{
-    return object ? object->GetComponent<LightSource>() : nullptr;
 }
 }  // namespace
 
@@ -64,8 +60,7 @@ void DollPickup::Init()
     softToy = Find("SoftToy");
     girl = Find("Girl");
     teddy = Find("Teddy");
-    const Vector3 entrance = PositionOf(Find("Entrance1-3link"));
-    knifeStart = Vector2(entrance.x, entrance.y);
+    knifeStart = PlaceOf(Find("Entrance1-3link"));
     savepoint = Find("Savepoint1");
     newSaveSpawn = Find("NewSaveSpawn");
     receptionTable = Find("ReceptionTable");
@@ -85,7 +80,7 @@ void DollPickup::Init()
 
 void DollPickup::HideObjects()
 {
-    HideObject(shelves);
+    Hide(shelves);
     MoveTo(operationRubble, rubblePosition);
 }
 
@@ -100,7 +95,7 @@ void DollPickup::ApplyFinishedRoom()
     MoveTo(rubble2, rubble2Position);
 }
 
-void DollPickup::Update(float dt)
+void DollPickup::UpdateStory(float dt)
 {
     if (completed) {
         if (!completedApplied) {
@@ -217,9 +212,9 @@ void DollPickup::UpdateGirlScene(float dt)
         } else if (!teleportRequested) {
             // Asked once: a repeated request would restart the door sound on every frame.
             teleportRequested = true;
-            const Vector3 target = PositionOf(Find("Entrance1-3alink"));
+            const Vector2 target = PlaceOf(Find("Entrance1-3alink"));
             if (gameController)
-                gameController->FadeTeleport(Vector2(target.x, target.y), false, teleportFadeTime);
+                gameController->FadeTeleport(target, false, teleportFadeTime);
             PlaySound(dollTrigger);
         }
     }
@@ -260,14 +255,6 @@ void DollPickup::UpdateGirlScene(float dt)
         UpdateSurgeonScene(dt);
 }
 
-void DollPickup::MoveCameraBy(float dx, float dy)
-{
-    const Vector3 at = PositionOf(camera);
-    MoveTo(camera, at.x + dx, at.y + dy);
-    const Vector3 toy = PositionOf(softToy);
-    MoveTo(softToy, toy.x + dx, toy.y + dy);
-}
-
 void DollPickup::UpdateSurgeonScene(float dt)
 {
     if (sceneFinished)
@@ -288,9 +275,9 @@ void DollPickup::UpdateSurgeonScene(float dt)
             return;
         const Vector3 at = PositionOf(camera);
         if (camera && at.x >= cameraTarget.x) {
-            MoveCameraBy(-step, 0.0f);
+            PanView(camera, softToy, -step, 0.0f);
         } else if (camera && at.y <= cameraTarget.y) {
-            MoveCameraBy(0.0f, step);
+            PanView(camera, softToy, 0.0f, step);
         } else {
             knifeWalking = true;
             sceneTimer = 0.0f;
@@ -311,9 +298,9 @@ void DollPickup::UpdateSurgeonScene(float dt)
     const Vector3 at = PositionOf(camera);
     const Vector3 me = PositionOf(player);
     if (camera && at.y >= me.y)
-        MoveCameraBy(0.0f, -step);
+        PanView(camera, softToy, 0.0f, -step);
     else if (camera && me.x >= at.x)
-        MoveCameraBy(step, 0.0f);
+        PanView(camera, softToy, step, 0.0f);
     else
         Finish();
 }

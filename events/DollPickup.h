@@ -23,7 +23,6 @@ public:
     static std::string GetTypeName() { return "DollPickup"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -62,12 +61,12 @@ public:
     Vector2 knifeStart;
 
 private:
+    void UpdateStory(float dt) override;
     void ApplyFinishedRoom();
     void HideObjects();
     void PickUpDoll();
     void UpdateGirlScene(float dt);
     void UpdateSurgeonScene(float dt);
-    void MoveCameraBy(float dx, float dy);
     void Finish();
 
     std::shared_ptr<GameObject> knifeEnemy, surgeonSprite, camera, dollTrigger, dollTextCollider, playerSprite,

@@ -6,7 +6,7 @@
 #include "engine/Random.h"
 #include "events/DollEyes.h"
 #include "events/FamilyTreeRoomEvent.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/Sprite.h"
@@ -14,6 +14,8 @@
 #include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
+
+using namespace StoryActs;
 
 DollRoom::DollRoom() : StoryEvent(kTypeId)
 {
@@ -79,17 +81,19 @@ void DollRoom::SetWatching(bool watching)
             watcher->following = watching;
 }
 
-void DollRoom::Update(float dt)
+void DollRoom::ReadWorld()
+{
+    // A water already gone from the saved room was taken before the save.
+    if (!completed)
+        waterTaken = IsHidden(water);
+}
+
+void DollRoom::UpdateStory(float dt)
 {
     if (completed) {
         if (door && UpdatePrompt(door.get()) && InteractPressed())
             Say(noReturnLines);
         return;
-    }
-    // A water already gone from the saved room was taken before the save.
-    if (!restored) {
-        restored = true;
-        waterTaken = story::IsHidden(water);
     }
     ClearPrompt();
 
@@ -98,7 +102,7 @@ void DollRoom::Update(float dt)
             if (InteractPressed()) {
                 Hide(water);
                 Say(pickupLines);
-                story::MoveTo(falseWall, wallOpenPosition);
+                MoveTo(falseWall, wallOpenPosition);
                 if (const auto tree = FamilyTree())
                     tree->PickUpIVBag();
                 waterTaken = true;
@@ -176,7 +180,7 @@ void DollRoom::UpdateTimedSequence(float dt)
         lightsOn = true;
         if (fadeSprite)
             fadeSprite->transparency = 0.0f;
-        story::SetLightOn(spotlight, true);
+        SetLight(spotlight, true);
     } else if (stageTimer >= messageDelay && lightsOn && !messageShown) {
         // The scene's own lock gives way to the message, which locks the player itself.
         if (gameController)
@@ -207,14 +211,14 @@ void DollRoom::UpdateSearch(float dt)
         if (bearSprite) {
             bearSprite->SetFrame(bearSprite->currentFrame + 1);
             if (bearSprite->currentFrame == 3 && !bearSoundPlayed) {
-                story::PlayOf(Find("BadassBearL2"));
+                PlaySound(Find("BadassBearL2"));
                 bearSoundPlayed = true;
             }
         }
         ++bearStep;
     }
     for (SearchSpot& spot : searchSpots) {
-        const std::shared_ptr<GameObject> area = story::FirstChild(spot.object);
+        const std::shared_ptr<GameObject> area = FirstChild(spot.object);
         if (!area || !PlayerOverlaps(area.get()))
             continue;
         UpdatePrompt(area.get());
@@ -225,9 +229,9 @@ void DollRoom::UpdateSearch(float dt)
     if (searchTime < attackTime)
         return;
     if (!attackPending && scareTime >= 0.36f) {
-        if (const auto transform = story::TransformOf(scareScreen))
+        if (const auto transform = TransformOf(scareScreen))
             transform->position.z = 3.85f;
-        if (const auto sprite = story::SpriteOf(scareScreen)) {
+        if (const auto sprite = SpriteOf(scareScreen)) {
             sprite->transparency = 1.0f;
             sprite->animateFlag = true;
         }
@@ -240,9 +244,9 @@ void DollRoom::UpdateSearch(float dt)
     }
     scareTime -= dt;
     if (scareTime <= 0.0f && attackPending) {
-        if (const auto transform = story::TransformOf(scareScreen))
+        if (const auto transform = TransformOf(scareScreen))
             transform->position.z = 0.0f;
-        if (const auto sprite = story::SpriteOf(scareScreen)) {
+        if (const auto sprite = SpriteOf(scareScreen)) {
             sprite->transparency = 0.0f;
             sprite->animateFlag = false;
         }
@@ -283,7 +287,7 @@ void DollRoom::Search(SearchSpot& spot)
 void DollRoom::ShowDecapitatedBear()
 {
     for (const SearchSpot& spot : searchSpots)
-        story::SwapTexture(story::SpriteOf(spot.object), "decapitatedRegularBear_1x1.png");
+        SwapSavedTexture(spot.object, "decapitatedRegularBear_1x1.png");
 }
 
 std::shared_ptr<Component> DollRoom::Clone() const

@@ -28,7 +28,6 @@ public:
     static std::string GetTypeName() { return "DollRoom"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -82,7 +81,6 @@ public:
     bool searchActive = false;
     bool wallTouched = false;
     bool waterTaken = false;
-    bool restored = false;
     bool bearSoundPlayed = false;
     Vector2 wallOpenPosition{21.0f, 97.0f};
 
@@ -100,6 +98,8 @@ public:
     std::shared_ptr<Audio> searchSound;
 
 private:
+    void ReadWorld() override;
+    void UpdateStory(float dt) override;
     std::shared_ptr<FamilyTreeRoomEvent> FamilyTree() const;
     void SetWatching(bool watching);
     void UpdateTimedSequence(float dt);

@@ -3,12 +3,14 @@
 #include <ostream>
 
 #include "audio/Audio.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
+
+using namespace StoryActs;
 
 ElevatorPuzzle::ElevatorPuzzle() : StoryEvent(kTypeId)
 {
@@ -34,8 +36,8 @@ void ElevatorPuzzle::Init()
     soundTrigger = Find("AudioTrigger2");
     stalker = Find("StalkerEnemy");
     liftTarget = Find("LiftTele");
-    startSound = story::AudioOf(Find("GeneratorCollider"));
-    ownerAudio = GetOwner() ? GetOwner()->GetComponent<Audio>() : nullptr;
+    startSound = AudioOf(Find("GeneratorCollider"));
+    ownerAudio = ComponentOf<Audio>(GetOwner());
 
     cuttersPickedLines = {DialogueLine("Picked up Chain Cutters.", false, 0)};
     handlePickedLines = {DialogueLine("Picked up Generator Handle.", false, 0)};
@@ -51,34 +53,33 @@ void ElevatorPuzzle::Init()
         "The generator's handle is missing... Maybe there's a substitute I can find around here.", true, 0)};
 }
 
-void ElevatorPuzzle::Restore()
+void ElevatorPuzzle::ReadWorld()
 {
-    restored = true;
-    const auto sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr;
+    if (completed)
+        return;
+    const auto sprite = SpriteOf(GetOwner());
     const int frame = sprite ? sprite->startFrame : 0;
     chainCut = frame >= 1;
     generatorStarted = frame >= 2;
     if (generatorStarted) {
         liftPhase = true;
         // The room change has not happened while the way in still stands.
-        roomChangePending = !story::IsHidden(entrance);
+        roomChangePending = !IsHidden(entrance);
         return;
     }
-    holdingCutters = !chainCut && story::IconShows(cuttersIcon, cuttersIconTexture);
-    holdingHandle = !holdingCutters && story::IconShows(handleIcon, handleIconTexture);
+    holdingCutters = !chainCut && IconShows(cuttersIcon, cuttersIconTexture);
+    holdingHandle = !holdingCutters && IconShows(handleIcon, handleIconTexture);
     const std::shared_ptr<GameObject> cutters = Find("GenPiece1");
-    if (holdingCutters || chainCut || (cutters && !story::IsHidden(cutters))) {
+    if (holdingCutters || chainCut || (cutters && !IsHidden(cutters))) {
         cuttersFound = true;
         cuttersObject = cutters;
     }
 }
 
-void ElevatorPuzzle::Update(float dt)
+void ElevatorPuzzle::UpdateStory(float dt)
 {
     if (completed)
         return;
-    if (!restored)
-        Restore();
 
     if (!liftPhase) {
         if (cuttersObject && PlayerOverlaps(cuttersObject.get())) {
@@ -104,7 +105,7 @@ void ElevatorPuzzle::Update(float dt)
             }
         } else if (soundTrigger && PlayerOverlaps(soundTrigger.get())) {
             if (holdingHandle && !soundTriggerPlayed) {
-                story::PlayOf(soundTrigger);
+                PlaySound(soundTrigger);
                 soundTriggerPlayed = true;
             }
         } else {
@@ -124,12 +125,12 @@ void ElevatorPuzzle::Update(float dt)
 
 void ElevatorPuzzle::PickUpChainCutters()
 {
-    story::PlayOf(cuttersObject);
+    PlaySound(cuttersObject);
     if (holdingHandle) {
-        const Vector2 at = story::PositionOf(cuttersObject);
-        story::MoveTo(handleObject, cuttersFound ? at : Vector2(at.x, at.y - 2.0f));
+        const Vector2 at = PlaceOf(cuttersObject);
+        MoveTo(handleObject, cuttersFound ? at : Vector2(at.x, at.y - 2.0f));
         holdingHandle = false;
-        story::HideIcon(handleIcon);
+        HideIcon(handleIcon);
     }
     if (!cuttersFound) {
         cuttersFound = true;
@@ -137,21 +138,21 @@ void ElevatorPuzzle::PickUpChainCutters()
     }
     holdingCutters = true;
     Hide(cuttersObject);
-    story::ShowIcon(cuttersIcon, cuttersIconTexture);
+    ShowIcon(cuttersIcon, cuttersIconTexture);
     Say(cuttersPickedLines);
 }
 
 void ElevatorPuzzle::PickUpHandle()
 {
-    story::PlayOf(handleObject);
+    PlaySound(handleObject);
     if (holdingCutters) {
-        story::MoveTo(cuttersObject, story::PositionOf(handleObject));
+        MoveTo(cuttersObject, PlaceOf(handleObject));
         holdingCutters = false;
-        story::HideIcon(cuttersIcon);
+        HideIcon(cuttersIcon);
     }
     holdingHandle = true;
     Hide(handleObject);
-    story::ShowIcon(handleIcon, handleIconTexture);
+    ShowIcon(handleIcon, handleIconTexture);
     Say(handlePickedLines);
 }
 
@@ -159,19 +160,19 @@ void ElevatorPuzzle::UseGenerator()
 {
     if (holdingCutters) {
         holdingCutters = false;
-        story::HideIcon(cuttersIcon);
+        HideIcon(cuttersIcon);
         Say(cuttersUsedLines);
         chainCut = true;
-        story::PlayOf(generator);
+        PlaySound(generator);
     } else if (holdingHandle) {
         if (chainCut) {
             liftPhase = true;
             roomChangePending = true;
             generatorStarted = true;
             holdingHandle = false;
-            story::HideIcon(handleIcon);
+            HideIcon(handleIcon);
             Say(generatorStartedLines);
-            story::PlayOf(generator);
+            PlaySound(generator);
         } else {
             Say(generatorChainedLines);
         }
@@ -182,34 +183,29 @@ void ElevatorPuzzle::UseGenerator()
 
 void ElevatorPuzzle::UpdateGeneratorFrame()
 {
-    const auto sprite = GetOwner() ? GetOwner()->GetComponent<Sprite>() : nullptr;
+    const auto sprite = SpriteOf(GetOwner());
     if (sprite)
         sprite->SetFrame(generatorStarted ? 2 : chainCut ? 1 : 0);
 }
 
 void ElevatorPuzzle::RearrangeRoom()
 {
-    story::MoveTo(leftWall, Vector2(203.0f, -427.0f));
-    story::MoveTo(rightWall, Vector2(245.0f, -427.0f));
-    story::MoveTo(backWall, Vector2(224.0f, -435.4f));
+    MoveTo(leftWall, Vector2(203.0f, -427.0f));
+    MoveTo(rightWall, Vector2(245.0f, -427.0f));
+    MoveTo(backWall, Vector2(224.0f, -435.4f));
     Hide(entrance);
-    story::SetFrame(backDoor, 1);
+    SetFrame(backDoor, 1);
     Hide(liftCollider);
-    story::MoveTo(stalker, stalkerSpot);
+    MoveTo(stalker, stalkerSpot);
     if (startSound && !startSound->isPlaying) {
         startSound->Play();
-        if (gameController) {
-            gameController->shaking = true;
-            gameController->shakeTimer = 0.0f;
-            gameController->shakeDuration = 0.2f;
-            gameController->shakeMagnitude = 1.0f;
-        }
+        Shake(gameController, 0.2f, 1.0f);
     }
     if (ownerAudio && !ownerAudio->isPlaying) {
         ownerAudio->looping = true;
         ownerAudio->Play();
     }
-    story::SetFrame(lift, 4);
+    SetFrame(lift, 4);
     roomChangePending = false;
 }
 
@@ -217,13 +213,13 @@ void ElevatorPuzzle::RideLift(float dt)
 {
     if (gameController && !gameController->playerLocked)
         gameController->LockPlayer(true);
-    const auto sprite = story::SpriteOf(playerSprite);
+    const auto sprite = SpriteOf(playerSprite);
     if (sprite && sprite->transparency > 0.0f && !teleported) {
         sprite->transparency -= playerFadeRate * dt;
         return;
     }
     if (!liftAnimDone) {
-        const auto liftSprite = story::SpriteOf(lift);
+        const auto liftSprite = SpriteOf(lift);
         if (!liftAnimStarted) {
             if (liftSprite) {
                 liftSprite->UpdateUV();
@@ -242,7 +238,7 @@ void ElevatorPuzzle::RideLift(float dt)
     }
     if (!teleported) {
         if (playerBehaviour && liftTarget) {
-            const Vector2 target = story::PositionOf(liftTarget);
+            const Vector2 target = PlaceOf(liftTarget);
             playerBehaviour->TeleportTo(Vector3(target.x, target.y, 0.0f));
         } else if (gameController) {
             gameController->FadeInPlace(0.5f);

@@ -23,7 +23,6 @@ public:
     static std::string GetTypeName() { return "ElevatorPuzzle"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -51,7 +50,6 @@ public:
     bool inLift = false;
     bool liftAnimDone = false;
     bool teleported = false;
-    bool restored = false;
     float playerFadeRate = 3.0f;
     std::string cuttersIconTexture = "ChainCutter_1x1.png";
     std::string handleIconTexture = "Crank_1x1.png";
@@ -77,8 +75,9 @@ public:
     std::shared_ptr<GameObject> liftTarget;
 
 private:
+    void UpdateStory(float dt) override;
     // What a save keeps of the puzzle: the generator's frame, the icons, the parked items.
-    void Restore();
+    void ReadWorld() override;
     void PickUpChainCutters();
     void PickUpHandle();
     void UseGenerator();

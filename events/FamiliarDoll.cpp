@@ -17,7 +17,7 @@ void FamiliarDoll::Init()
     FindStoryCollaborators();
 }
 
-void FamiliarDoll::Update(float dt)
+void FamiliarDoll::UpdateStory(float dt)
 {
     if (!player)
         return;
@@ -25,7 +25,7 @@ void FamiliarDoll::Update(float dt)
     for (const auto& child : player->children) {
         if (!child || child->name != "PlayerText")
             continue;
-        const std::shared_ptr<Sprite> sprite = StoryActs::SpriteOf(child);
+        const std::shared_ptr<Sprite> sprite = SpriteOf(child);
         if (!sprite)
             continue;
         if (inside && textTimer >= 0.0f) {

@@ -20,7 +20,6 @@ public:
     static std::string GetTypeName() { return "FamDollTrigger"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -28,4 +27,7 @@ public:
 
     bool textHidden = false;
     float textTimer = 3.0f;
+
+private:
+    void UpdateStory(float dt) override;
 };

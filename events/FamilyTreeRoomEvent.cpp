@@ -4,13 +4,15 @@
 
 #include "audio/Audio.h"
 #include "events/LightPuzzle.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
+
+using namespace StoryActs;
 
 namespace {
 const char* const kBagIcon = "IVBagIcon_1x1.png";
@@ -83,14 +85,14 @@ bool FamilyTreeRoomEvent::RestoreAndFinish(float dt)
         if (!restored) {
             if (waterCount == 2) {
                 nurseryKeyFound = true;
-                story::SetAlpha(symmetryWater, 0.0f);
+                SetAlpha(symmetryWater, 0.0f);
                 PickUpIVBag2();
                 if (savepoint)
                     savepoint->SetPosition(savepointPosition);
             }
             // Bags carried when the game was saved: taken from the room, their icon still shown.
-            hasWater1 = story::IsHidden(dollRoomWater) && story::IconShows(piece1Icon, kBagIcon);
-            hasWater2 = waterCount < 2 && story::IsHidden(symmetryWater) && story::IconShows(piece2Icon, kBagIcon);
+            hasWater1 = IsHidden(dollRoomWater) && IconShows(piece1Icon, kBagIcon);
+            hasWater2 = waterCount < 2 && IsHidden(symmetryWater) && IconShows(piece2Icon, kBagIcon);
             growing = true;
             restored = true;
         }
@@ -99,8 +101,8 @@ bool FamilyTreeRoomEvent::RestoreAndFinish(float dt)
     if (!completed)
         return false;
     if (!restored) {
-        story::SetAlpha(dollRoomWater, 0.0f);
-        story::SetAlpha(symmetryWater, 0.0f);
+        SetAlpha(dollRoomWater, 0.0f);
+        SetAlpha(symmetryWater, 0.0f);
         PickUpIVBag();
         nurseryKeyFound = true;
         treeDone = true;
@@ -115,7 +117,7 @@ bool FamilyTreeRoomEvent::RestoreAndFinish(float dt)
     return true;
 }
 
-void FamilyTreeRoomEvent::Update(float dt)
+void FamilyTreeRoomEvent::UpdateStory(float dt)
 {
     if (RestoreAndFinish(dt))
         return;
@@ -160,7 +162,7 @@ void FamilyTreeRoomEvent::UpdateZones()
         UpdatePrompt(finalPuzzleDoor.get());
         if (InteractPressed()) {
             Show(doorLines);
-            story::PlayOf(finalPuzzleDoor);
+            PlaySound(finalPuzzleDoor);
         }
     } else {
         UpdateFinalDoor();
@@ -173,11 +175,8 @@ void FamilyTreeRoomEvent::UpdateFinalDoor()
     if (!finalDoorUnlocked && puzzle && puzzle->completed2 && finalPuzzleTrigger &&
         PlayerOverlaps(finalPuzzleTrigger.get())) {
         Hide(finalPuzzleDoor);
-        story::SetFrame(finalPuzzlePortal, 0);
-        if (const auto audio = story::AudioOf(finalPuzzleDoor)) {
-            audio->SetAudio("door_unlock", true);
-            audio->Play();
-        }
+        SetFrame(finalPuzzlePortal, 0);
+        SetSoundAndPlay(finalPuzzleDoor, "door_unlock", true);
         finalDoorUnlocked = true;
         doorLines[0].text = "It sounded like a door unlocked.";
         Show(doorLines);
@@ -190,8 +189,8 @@ void FamilyTreeRoomEvent::PickUpIVBag()
 {
     pickupPending = true;
     Hide(dollRoomWater);
-    story::ShowIcon(piece1Icon, kBagIcon);
-    story::PlayOf(dollRoomWater);
+    ShowIcon(piece1Icon, kBagIcon);
+    PlaySound(dollRoomWater);
     hasWater1 = true;
     if (restored)
         Show(waterLines);
@@ -202,8 +201,8 @@ void FamilyTreeRoomEvent::PickUpIVBag2()
     pickupPending = true;
     Hide(symmetryWater);
     if (waterCount < 2) {
-        story::ShowIcon(piece2Icon, kBagIcon);
-        story::PlayOf(symmetryWater);
+        ShowIcon(piece2Icon, kBagIcon);
+        PlaySound(symmetryWater);
         hasWater2 = true;
     }
     if (restored)
@@ -215,7 +214,7 @@ void FamilyTreeRoomEvent::Pour(bool& hasWater, const std::shared_ptr<GameObject>
     if (!hasWater)
         return;
     hasWater = false;
-    story::HideIcon(icon);
+    HideIcon(icon);
     waterCount += 2;
     growing = true;
     keepPlayerLocked = true;
@@ -228,7 +227,7 @@ void FamilyTreeRoomEvent::Pour(bool& hasWater, const std::shared_ptr<GameObject>
 
 void FamilyTreeRoomEvent::GrowTree(float dt)
 {
-    const auto tree = story::SpriteOf(familyTree);
+    const auto tree = SpriteOf(familyTree);
     const int frame = tree ? tree->currentFrame : waterCount;
     if (frame >= waterCount || !tree || !treeGrowth) {
         if (treeGrowth)
@@ -293,8 +292,8 @@ void FamilyTreeRoomEvent::UpdateWatering(float dt)
     } else if (!ringDropShown) {
         if (PlayerFree()) {
             Show(ringDropLines);
-            story::SwapTextureOnly(story::SpriteOf(cutscene1), ringImages[0]);
-            story::SwapTextureOnly(story::SpriteOf(cutscene2), ringImages[1]);
+            SwapPicture(cutscene1, ringImages[0]);
+            SwapPicture(cutscene2, ringImages[1]);
             ringDropShown = true;
         }
     } else if (!ringFound) {
@@ -302,7 +301,7 @@ void FamilyTreeRoomEvent::UpdateWatering(float dt)
             if (gameController)
                 gameController->LockPlayer(true);
             ringSequenceStarted = true;
-            story::PlayOf(Find("FamilyTree"));
+            PlaySound(Find("FamilyTree"));
         }
         if (ringSequenceStarted)
             PlayRingSequence(dt);
@@ -314,7 +313,7 @@ void FamilyTreeRoomEvent::UpdateWatering(float dt)
         ringDropShown = false;
         treeDone = true;
         keepPlayerLocked = false;
-        if (const auto audio = story::AudioOf(familyTree)) {
+        if (const auto audio = AudioOf(familyTree)) {
             audio->fadeOutTime = 2.0f;
             audio->fadingOut = true;
         }
@@ -326,23 +325,23 @@ void FamilyTreeRoomEvent::PlayRingSequence(float dt)
 {
     const int last = static_cast<int>(ringImages.size()) - 1;
     if (ringImageIndex < last) {
-        const float a = story::AlphaOf(cutscene2);
+        const float a = AlphaOf(cutscene2);
         if (a < 1.0f) {
-            story::SetAlpha(cutscene2, a + ringFadeSpeed * dt);
+            SetAlpha(cutscene2, a + ringFadeSpeed * dt);
             return;
         }
-        if (story::AlphaOf(cutscene1) < 1.0f)
-            story::SetAlpha(cutscene1, 1.0f);
+        if (AlphaOf(cutscene1) < 1.0f)
+            SetAlpha(cutscene1, 1.0f);
         ++ringImageIndex;
-        story::SwapTextureOnly(story::SpriteOf(cutscene1), ringImages[ringImageIndex]);
-        story::SetAlpha(cutscene2, 0.0f);
+        SwapPicture(cutscene1, ringImages[ringImageIndex]);
+        SetAlpha(cutscene2, 0.0f);
         if (ringImageIndex < last)
-            story::SwapTextureOnly(story::SpriteOf(cutscene2), ringImages[ringImageIndex + 1]);
+            SwapPicture(cutscene2, ringImages[ringImageIndex + 1]);
         return;
     }
     // Without the pictures the sequence cannot fade: it goes straight to the lines.
-    if (cutscene1 && story::AlphaOf(cutscene1) > 0.0f) {
-        story::SetAlpha(cutscene1, story::AlphaOf(cutscene1) - ringFadeSpeed * dt);
+    if (cutscene1 && AlphaOf(cutscene1) > 0.0f) {
+        SetAlpha(cutscene1, AlphaOf(cutscene1) - ringFadeSpeed * dt);
         return;
     }
     if (!ringLinesShown) {

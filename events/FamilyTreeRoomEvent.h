@@ -26,7 +26,6 @@ public:
     static std::string GetTypeName() { return "FamilyTreeRoomEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -88,6 +87,7 @@ public:
     std::shared_ptr<Sprite> treeGrowth;
 
 private:
+    void UpdateStory(float dt) override;
     // True when the rest of the frame is the finished room's.
     bool RestoreAndFinish(float dt);
     void UpdateZones();

@@ -58,7 +58,7 @@ void FlameRoom::Kill()
     gameController->Die();
 }
 
-void FlameRoom::Update(float dt)
+void FlameRoom::UpdateStory(float dt)
 {
     if (!fireLit) {
         if (Overlap(player, flammableLeak)) {
@@ -209,7 +209,7 @@ void FlameRoom::UpdateEscape(float dt)
         const Vector3 exitAt = PositionOf(exitDoor);
         if (exitDoor)
             MoveTo(falseWall, exitAt.x, exitAt.y);
-        HideObject(exitDoor);
+        Hide(exitDoor);
         escaped = true;
         escapeStage = 4;
         escapeTimer = 0.0f;

@@ -22,7 +22,6 @@ public:
     static std::string GetTypeName() { return "FlameRoom"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -54,6 +53,7 @@ public:
     bool fireSoundPlayed = false;
 
 private:
+    void UpdateStory(float dt) override;
     void LightFire();
     void UpdateEscape(float dt);
     void UpdatePortrait(float dt, bool right);

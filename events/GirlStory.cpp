@@ -2,11 +2,14 @@
 
 #include <ostream>
 
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
+#include "gameplay/ShownPictures.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
+
+using namespace StoryActs;
 
 namespace {
 std::vector<DialogueLine> Father(std::initializer_list<const char*> texts)
@@ -73,11 +76,12 @@ void GirlStory::Init()
     farewellLines = Father({"I must not let him out alive."});
 }
 
-void GirlStory::RestoreReadNotes()
+void GirlStory::ReadWorld()
 {
-    restored = true;
+    // The surgeon's report has always been seen by the time the player comes up here.
+    ++reportsRead;
     for (Note& note : notes)
-        if (story::IsHidden(note.object)) {
+        if (IsHidden(note.object)) {
             note.shown = true;
             note.spoken = true;
             ++reportsRead;
@@ -86,27 +90,19 @@ void GirlStory::RestoreReadNotes()
 
 void GirlStory::ReadNote(Note& note)
 {
-    story::PlayOf(note.object);
+    PlaySound(note.object);
     Hide(note.object);
     if (gameController)
-        gameController->ShowImage("ExperimentReports_4x1.png", note.page, 0, Vector2(27.0f, 27.0f), 50.0f,
-                                  story::AudioOf(notes[0].object), "", 0.5f);
+        gameController->ShowImage(shownpictures::kExperimentReport.sheet, note.page, 0,
+                                  shownpictures::kExperimentReport.scale, 50.0f, AudioOf(notes[0].object), "", 0.5f);
     note.shown = true;
 }
 
-void GirlStory::Update(float dt)
+void GirlStory::UpdateStory(float dt)
 {
-    // The surgeon's report has always been seen by the time the player comes up here.
-    if (!surgeonReportCounted) {
-        ++reportsRead;
-        surgeonReportCounted = true;
-    }
-    if (!restored)
-        RestoreReadNotes();
-
     for (DoorSound& door : doors)
         if (!door.played && door.door && PlayerOverlaps(door.door.get())) {
-            story::PlayOf(door.soundFrom);
+            PlaySound(door.soundFrom);
             door.played = true;
         }
 
@@ -123,18 +119,18 @@ void GirlStory::Update(float dt)
     if (!handled && table && PlayerOverlaps(table.get())) {
         handled = true;
         if (!tableSoundPlayed) {
-            story::PlayOf(table);
+            PlaySound(table);
             tableSoundPlayed = true;
         }
         UpdatePrompt(table.get());
         if (InteractPressed()) {
-            story::SetFrame(table, 1);
+            SetFrame(table, 1);
             if (reportsRead == 4) {
                 if (!girlCleared) {
-                    story::SetAlpha(girl, 0.0f);
+                    SetAlpha(girl, 0.0f);
                     girlCleared = true;
                 }
-                story::MoveTo(girl, Vector2(kGirlX, kGirlY));
+                MoveTo(girl, Vector2(kGirlX, kGirlY));
                 girlRevealed = true;
             } else {
                 tableTooEarly = true;
@@ -145,10 +141,10 @@ void GirlStory::Update(float dt)
         ClearPrompt();
 
     // The girl fades in under her own dialogue.
-    const float alpha = story::AlphaOf(girl);
+    const float alpha = AlphaOf(girl);
     if (girlRevealed && alpha < 0.6f && girlFadePeak < 0.6f) {
-        story::SetAlpha(girl, alpha + 0.7f * dt);
-        girlFadePeak = story::AlphaOf(girl);
+        SetAlpha(girl, alpha + 0.7f * dt);
+        girlFadePeak = AlphaOf(girl);
     }
 
     for (Note& note : notes)
@@ -158,7 +154,7 @@ void GirlStory::Update(float dt)
             note.spoken = true;
         }
     if (girlRevealed && !girlSpoken && PlayerFree()) {
-        story::PlayOf(Find("TableR1"));
+        PlaySound(Find("TableR1"));
         Say(girlLines);
         girlSpoken = true;
     }
@@ -167,9 +163,9 @@ void GirlStory::Update(float dt)
         tableRemarkSpoken = true;
     }
 
-    if (PlayerFree() && girlSpoken && story::AlphaOf(girl) >= 0.0f && !farewellSpoken)
-        story::SetAlpha(girl, story::AlphaOf(girl) - 0.7f * dt);
-    if (PlayerFree() && girlSpoken && story::AlphaOf(girl) <= 0.0f && !farewellSpoken) {
+    if (PlayerFree() && girlSpoken && AlphaOf(girl) >= 0.0f && !farewellSpoken)
+        SetAlpha(girl, AlphaOf(girl) - 0.7f * dt);
+    if (PlayerFree() && girlSpoken && AlphaOf(girl) <= 0.0f && !farewellSpoken) {
         Say(farewellLines);
         farewellSpoken = true;
     }

@@ -20,7 +20,6 @@ public:
     static std::string GetTypeName() { return "GirlStory"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -40,8 +39,6 @@ public:
     static constexpr float kGirlY = 181.81f;
 
     int reportsRead = 0;
-    bool surgeonReportCounted = false;
-    bool restored = false;
     bool girlRevealed = false;
     bool girlSpoken = false;
     bool tableTooEarly = false;
@@ -67,7 +64,8 @@ public:
     std::shared_ptr<GameObject> table;
 
 private:
-    // Notes already parked away in the saved world were read before the save.
-    void RestoreReadNotes();
+    void UpdateStory(float dt) override;
+    // What was read before the save: the surgeon's report always, and the notes parked away.
+    void ReadWorld() override;
     void ReadNote(Note& note);
 };

@@ -4,11 +4,13 @@
 #include <ostream>
 
 #include "audio/Audio.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
+
+using namespace StoryActs;
 
 namespace {
 const char* const kMedicineText = "There is a medicine on the ";
@@ -17,16 +19,8 @@ const char* const kOpenDoorTexture = "DoorOpenv2_1x1.png";
 
 bool At(const std::shared_ptr<GameObject>& object, float x, float y)
 {
-    const Vector2 p = story::PositionOf(object);
+    const Vector2 p = PlaceOf(object);
     return object && std::fabs(p.x - x) < 0.01f && std::fabs(p.y - y) < 0.01f;
-}
-
-void SetSound(const std::shared_ptr<GameObject>& object, const char* name)
-{
-    if (const auto audio = story::AudioOf(object)) {
-        audio->SetAudio(name, true);
-        audio->Play();
-    }
 }
 }  // namespace
 
@@ -68,14 +62,13 @@ void IdenticalRoomEvent::Init()
 
 void IdenticalRoomEvent::ReadWorld()
 {
-    worldRead = true;
-    bearComplete = bearAreaR && !story::IsHidden(bearAreaR) && story::IsHidden(bearAreaR1);
+    bearComplete = bearAreaR && !IsHidden(bearAreaR) && IsHidden(bearAreaR1);
     curtainMoved = At(curtainsL, kCurtainX, kCurtainY);
-    holdingBlockA = story::IsHidden(blockAR) && !bearComplete && story::IconShows(piece1Icon, "ABlock_1x1.png");
-    holdingBlockB = !holdingBlockA && story::IsHidden(blockBR) && !bearComplete &&
-                    story::IconShows(piece2Icon, "BBlock_1x1.png");
+    holdingBlockA = IsHidden(blockAR) && !bearComplete && IconShows(piece1Icon, "ABlock_1x1.png");
+    holdingBlockB = !holdingBlockA && IsHidden(blockBR) && !bearComplete &&
+                    IconShows(piece2Icon, "BBlock_1x1.png");
     // The cupboard's frame shows the medicine's side.
-    if (story::FrameOf(cupboardR) == 1) {
+    if (FrameOf(cupboardR) == 1) {
         medicineOnRight = true;
         medicineSide = "right.";
         medicineLines[0].text = kMedicineText + medicineSide;
@@ -89,12 +82,12 @@ void IdenticalRoomEvent::LayOutSolvedRoom()
     medicineSide = "right.";
     medicineLines[0].text = kMedicineText + medicineSide;
     medicineCorrect = true;
-    story::MoveTo(bearAreaR, Vector2(kBearX, kBearY));
+    MoveTo(bearAreaR, Vector2(kBearX, kBearY));
     Hide(bearAreaR1);
     Hide(blockAR);
     Hide(blockBR);
     bearComplete = true;
-    story::MoveTo(curtainsL, Vector2(kCurtainX, kCurtainY));
+    MoveTo(curtainsL, Vector2(kCurtainX, kCurtainY));
     curtainMoved = true;
     OpenDoor();
     restored = true;
@@ -102,22 +95,22 @@ void IdenticalRoomEvent::LayOutSolvedRoom()
 
 void IdenticalRoomEvent::OpenDoor()
 {
-    Hide(story::FirstChild(doorL2));
+    Hide(FirstChild(doorL2));
     if (doorL2)
         doorL2->objectType = 999;
-    story::SwapTexture(story::SpriteOf(doorL2), kOpenDoorTexture);
+    SwapSavedTexture(doorL2, kOpenDoorTexture);
 }
 
 IdenticalRoomEvent::Zone IdenticalRoomEvent::FindZone(std::shared_ptr<GameObject>& zoneObject) const
 {
     const std::pair<Zone, std::shared_ptr<GameObject>> zones[] = {
-        {Zone::Cupboard, story::FirstChild(cupboardR)},
+        {Zone::Cupboard, FirstChild(cupboardR)},
         {Zone::BearEmpty, bearAreaR1},
         {Zone::BearHalf, bearAreaR2A},
         {Zone::BearHalf, bearAreaR2B},
         {Zone::BearDone, bearAreaR},
-        {Zone::BlockA, story::FirstChild(blockAR)},
-        {Zone::BlockB, story::FirstChild(blockBR)},
+        {Zone::BlockA, FirstChild(blockAR)},
+        {Zone::BlockB, FirstChild(blockBR)},
         {Zone::Curtain, curtainsL},
         {Zone::Switch, switchObject},
         {Zone::Difference, rInteract},
@@ -130,10 +123,8 @@ IdenticalRoomEvent::Zone IdenticalRoomEvent::FindZone(std::shared_ptr<GameObject
     return Zone::None;
 }
 
-void IdenticalRoomEvent::Update(float dt)
+void IdenticalRoomEvent::UpdateStory(float dt)
 {
-    if (!worldRead)
-        ReadWorld();
     if (completed && !restored)
         LayOutSolvedRoom();
 
@@ -142,8 +133,8 @@ void IdenticalRoomEvent::Update(float dt)
 
     const bool black = gameController && gameController->teleportFadingIn;
     if (black && curtainMovePending) {
-        story::PlayOf(curtainsL);
-        story::MoveTo(curtainsL, Vector2(kCurtainX, kCurtainY));
+        PlaySound(curtainsL);
+        MoveTo(curtainsL, Vector2(kCurtainX, kCurtainY));
         curtainMovePending = false;
     }
     if (black && placeAtR1Pending) {
@@ -205,8 +196,8 @@ void IdenticalRoomEvent::HandleZone(Zone zone, const std::shared_ptr<GameObject>
         break;
     case Zone::Switch:
         if (pressed) {
-            story::PlayOf(switchObject);
-            story::SetFrame(switchObject, 1);
+            PlaySound(switchObject);
+            SetFrame(switchObject, 1);
             switchPulled = true;
         }
         return;
@@ -255,8 +246,8 @@ void IdenticalRoomEvent::ToggleMedicine()
     medicineOnRight = !medicineOnRight;
     medicineSide = medicineOnRight ? "right." : "left.";
     medicineLines[0].text = kMedicineText + medicineSide;
-    story::PlayOf(cupboardR);
-    story::SetFrame(cupboardR, medicineOnRight ? 1 : 0);
+    PlaySound(cupboardR);
+    SetFrame(cupboardR, medicineOnRight ? 1 : 0);
     medicineCorrect = medicineSide == "right.";
 }
 
@@ -267,13 +258,13 @@ void IdenticalRoomEvent::PickUp(bool blockA)
     bool& holdingOther = blockA ? holdingBlockB : holdingBlockA;
     if (holdingOther) {
         holdingOther = false;
-        story::MoveTo(other, story::PositionOf(block));
-        story::HideIcon(blockA ? piece2Icon : piece1Icon);
+        MoveTo(other, PlaceOf(block));
+        HideIcon(blockA ? piece2Icon : piece1Icon);
     }
     pickupGuard = true;
     Hide(block);
-    story::ShowIcon(blockA ? piece1Icon : piece2Icon, blockA ? "ABlock_1x1.png" : "BBlock_1x1.png");
-    SetSound(block, "item_pickup");
+    ShowIcon(blockA ? piece1Icon : piece2Icon, blockA ? "ABlock_1x1.png" : "BBlock_1x1.png");
+    SetSoundAndPlay(block, "item_pickup", true);
     (blockA ? holdingBlockA : holdingBlockB) = true;
     Say(blockA ? pickedUpALines : pickedUpBLines);
 }
@@ -281,10 +272,10 @@ void IdenticalRoomEvent::PickUp(bool blockA)
 void IdenticalRoomEvent::Place(const std::shared_ptr<GameObject>& next, const std::shared_ptr<GameObject>& current,
                                bool blockA)
 {
-    story::MoveTo(next, story::PositionOf(current));
+    MoveTo(next, PlaceOf(current));
     Hide(current);
-    story::HideIcon(blockA ? piece1Icon : piece2Icon);
-    SetSound(blockA ? blockAR : blockBR, "item_place");
+    HideIcon(blockA ? piece1Icon : piece2Icon);
+    SetSoundAndPlay(blockA ? blockAR : blockBR, "item_place", true);
     (blockA ? holdingBlockA : holdingBlockB) = false;
 }
 
@@ -296,7 +287,7 @@ void IdenticalRoomEvent::CheckSolution(float dt)
     if (checkTimer > 0.0f)
         return;
     if (medicineCorrect && bearComplete && curtainMoved) {
-        story::PlayOf(doorL2);
+        PlaySound(doorL2);
         resultLines[0].text = "It sounds like a door opened.";
         Say(resultLines);
         OpenDoor();
@@ -304,7 +295,7 @@ void IdenticalRoomEvent::CheckSolution(float dt)
         resultLines[0].text = "Hmm... nothing happened.";
         Say(resultLines);
     }
-    story::SetFrame(switchObject, 0);
+    SetFrame(switchObject, 0);
     checkTimer = checkDuration;
     switchPulled = false;
     // The result line keeps the player locked until it closes, so no script takes its press.

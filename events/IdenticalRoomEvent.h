@@ -20,7 +20,6 @@ public:
     static std::string GetTypeName() { return "IdenticalRoomEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -68,7 +67,6 @@ public:
     bool placeAtR1Pending = false;
     bool placeAtR2Pending = false;
     bool restored = false;
-    bool worldRead = false;
     // The room's puzzle counts as solved (saved; the cheats set it too).
     bool completed = false;
     bool pickupGuard = false;
@@ -76,10 +74,11 @@ public:
     float checkTimer = 18.0f;
 
 private:
+    void UpdateStory(float dt) override;
     enum class Zone { None, Cupboard, BearEmpty, BearHalf, BearDone, BlockA, BlockB, Curtain, Switch, Difference };
     Zone FindZone(std::shared_ptr<GameObject>& zoneObject) const;
     // What a save keeps of the room: the spot's looks, the curtain, the carried icon, the cupboard.
-    void ReadWorld();
+    void ReadWorld() override;
     void LayOutSolvedRoom();
     void HandleZone(Zone zone, const std::shared_ptr<GameObject>& zoneObject);
     void ApplyYes(Zone zone);

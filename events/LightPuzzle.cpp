@@ -6,7 +6,7 @@
 #include "audio/Audio.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/LightPacking.h"
 #include "graphics/LightSource.h"
@@ -15,6 +15,8 @@
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
 #include "physics/Rigidbody.h"
+
+using namespace StoryActs;
 
 namespace {
 const char* const kRingTexture = "WeddingRing_1x3.png";
@@ -25,18 +27,10 @@ bool Near(const Vector2& a, const Vector2& b)
     return std::fabs(a.x - b.x) < kNear && std::fabs(a.y - b.y) < kNear;
 }
 
-void PlaySound(const std::shared_ptr<GameObject>& object, const char* name, bool sfx)
-{
-    if (const auto audio = story::AudioOf(object)) {
-        audio->SetAudio(name, sfx);
-        audio->Play();
-    }
-}
-
 float Distance(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b)
 {
-    const auto ta = story::TransformOf(a);
-    const auto tb = story::TransformOf(b);
+    const auto ta = TransformOf(a);
+    const auto tb = TransformOf(b);
     if (!ta || !tb)
         return 1e9f;
     const Vector3 d(ta->position.x - tb->position.x, ta->position.y - tb->position.y,
@@ -114,20 +108,20 @@ void LightPuzzle::Init()
 void LightPuzzle::SwitchOffFirstRoom()
 {
     for (const auto& light : boards[0].lights)
-        story::SetLightOn(light, false);
-    story::SetLightOn(fourthLight, false);
+        SetLight(light, false);
+    SetLight(fourthLight, false);
 }
 
 void LightPuzzle::SwitchOffSecondRoom()
 {
     for (const auto& light : boards[1].lights)
-        story::SetLightOn(light, false);
+        SetLight(light, false);
 }
 
 void LightPuzzle::ShowRingIcon()
 {
-    story::ShowIcon(ringIcon, kRingTexture);
-    if (const auto sprite = story::SpriteOf(ringIcon)) {
+    ShowIcon(ringIcon, kRingTexture);
+    if (const auto sprite = SpriteOf(ringIcon)) {
         sprite->SetTexture(kRingTexture);
         sprite->SetFrame(0);
     }
@@ -138,13 +132,13 @@ bool LightPuzzle::DeveloperKey(char letter) const
     return gInputSystem && gInputSystem->inputEnabled && gInputSystem->IsKeyDown(Framework::Keys::A + (letter - 'A'));
 }
 
-void LightPuzzle::Update(float dt)
+void LightPuzzle::UpdateStory(float dt)
 {
     for (int b = 0; b < 2; ++b) {
         Board& board = boards[b];
         const bool done = b == 0 ? completed : completed2;
         if (done && !board.soundStopped && board.exit && PlayerOverlaps(board.exit.get())) {
-            if (const auto audio = story::AudioOf(board.board))
+            if (const auto audio = AudioOf(board.board))
                 audio->Stop();
             board.soundStopped = true;
         }
@@ -157,12 +151,12 @@ void LightPuzzle::Update(float dt)
 
 void LightPuzzle::PressSwitch(Board& board, size_t index)
 {
-    const auto light = story::LightOf(board.lights[index]);
+    const auto light = LightOf(board.lights[index]);
     if (!light || !light->Enabled) {
         Say(stuckLines);
         return;
     }
-    story::PlayOf(board.switches[index]);
+    PlaySound(board.switches[index]);
     board.switchTimers[index] = switchCooldown;
     const Vector3 colour = light->GetColour();
     const size_t count = board.colours.size();
@@ -179,7 +173,7 @@ void LightPuzzle::PressSwitch(Board& board, size_t index)
 bool LightPuzzle::Solved(const Board& board) const
 {
     for (size_t i = 0; i < board.colours.size(); ++i) {
-        const auto light = story::LightOf(board.lights[i]);
+        const auto light = LightOf(board.lights[i]);
         if (!light)
             return false;
         const Vector3 colour = light->GetColour();
@@ -212,13 +206,13 @@ bool LightPuzzle::UpdateZones(int index)
             return true;
         if (index == 0) {
             if (!board.clueRead && !timedOut) {
-                if (const auto sprite = story::SpriteOf(portal2)) {
+                if (const auto sprite = SpriteOf(portal2)) {
                     sprite->SetFrame(1);
                     sprite->animateFlag = false;
                 }
                 board.clueRead = true;
             }
-            story::PlayOf(paper1);
+            PlaySound(paper1);
             Say(clueLines1);
         } else {
             if (!board.clueRead && !timedOut)
@@ -233,7 +227,7 @@ bool LightPuzzle::UpdateZones(int index)
     if (doorCollider && PlayerOverlaps(doorCollider.get())) {
         UpdatePrompt(doorCollider.get());
         if (InteractPressed()) {
-            PlaySound(door, "door_locked", true);
+            SetSoundAndPlay(door, "door_locked", true);
             Say(doorLockedLines);
         }
         return true;
@@ -244,16 +238,16 @@ bool LightPuzzle::UpdateZones(int index)
 
 void LightPuzzle::ShutDoor(Board& board)
 {
-    PlaySound(door, "door_locked", true);
+    SetSoundAndPlay(door, "door_locked", true);
     if (board.exit)
-        story::MoveTo(door, story::PositionOf(board.exit));
+        MoveTo(door, PlaceOf(board.exit));
     board.doorShut = true;
 }
 
 void LightPuzzle::UpdateCountdown(Board& board, float dt)
 {
     if (!board.soundStarted) {
-        if (const auto audio = story::AudioOf(board.board)) {
+        if (const auto audio = AudioOf(board.board)) {
             audio->looping = false;
             audio->Play();
         }
@@ -262,7 +256,7 @@ void LightPuzzle::UpdateCountdown(Board& board, float dt)
     if (!Solved(board))
         board.timeLeft -= dt;
     if (board.timeLeft < 0.0f) {
-        if (const auto audio = story::AudioOf(board.board))
+        if (const auto audio = AudioOf(board.board))
             audio->Stop();
         timedOut = true;
     }
@@ -271,11 +265,11 @@ void LightPuzzle::UpdateCountdown(Board& board, float dt)
 LightPuzzle::PanStep LightPuzzle::Pan(const Vector2& offset, const std::vector<std::shared_ptr<GameObject>>& carried,
                                       float dt)
 {
-    const auto cameraTransform = story::TransformOf(camera);
+    const auto cameraTransform = TransformOf(camera);
     if (!cameraTransform)
         return cameraAtDoor ? PanStep::Done : PanStep::Arrived;
     const Vector2 at(cameraTransform->position.x, cameraTransform->position.y);
-    const Vector2 doorAt = story::PositionOf(door);
+    const Vector2 doorAt = PlaceOf(door);
     const Vector2 target(doorAt.x + offset.x, doorAt.y + offset.y);
     auto step = [&](const Vector2& toward, float speed) {
         Vector2 d(toward.x - at.x, toward.y - at.y);
@@ -288,8 +282,8 @@ LightPuzzle::PanStep LightPuzzle::Pan(const Vector2& offset, const std::vector<s
         }
         cameraTransform->SetPosition(Vector2(at.x + d.x, at.y + d.y));
         for (const auto& object : carried) {
-            const Vector2 p = story::PositionOf(object);
-            story::MoveTo(object, Vector2(p.x + d.x, p.y + d.y));
+            const Vector2 p = PlaceOf(object);
+            MoveTo(object, Vector2(p.x + d.x, p.y + d.y));
         }
     };
     if (!cameraAtDoor) {
@@ -305,7 +299,7 @@ LightPuzzle::PanStep LightPuzzle::Pan(const Vector2& offset, const std::vector<s
         return PanStep::Returning;
     if (cameraBack)
         return PanStep::Done;
-    const Vector2 playerAt = story::PositionOf(player);
+    const Vector2 playerAt = PlaceOf(player);
     step(playerAt, 2.0f * panSpeed);
     if (Near(at, playerAt))
         cameraBack = true;
@@ -333,16 +327,16 @@ void LightPuzzle::UpdateFirstRoom(float dt)
                 const PanStep pan = Pan(Vector2(0.0f, 8.0f), {softToy}, dt);
                 if (pan == PanStep::Arrived) {
                     SwitchOffFirstRoom();
-                    PlaySound(door, "door_unlock", true);
+                    SetSoundAndPlay(door, "door_unlock", true);
                     Hide(door);
-                    if (const auto sprite = story::SpriteOf(portal2)) {
+                    if (const auto sprite = SpriteOf(portal2)) {
                         sprite->SetFrame(0);
                         sprite->animateFlag = false;
                     }
                     if (!timedOut) {
                         Hide(elevatorDoorCollider);
-                        story::SwapTexture(story::SpriteOf(elevatorRoomDoor), "DoorOpenv2_1x1.png");
-                        if (const auto body = story::BodyOf(elevatorRoomDoor))
+                        SwapSavedTexture(elevatorRoomDoor, "DoorOpenv2_1x1.png");
+                        if (const auto body = BodyOf(elevatorRoomDoor))
                             elevatorRoomDoor->RemoveComponent(body);
                         ClearPrompt();
                     }
@@ -387,10 +381,10 @@ void LightPuzzle::UpdateSecondRoom(float dt)
             spotlightDelay -= dt;
             if (spotlightDelay < 0.0f) {
                 SwitchOffSecondRoom();
-                PlaySound(boards[0].board, "spotlight2", true);
+                SetSoundAndPlay(boards[0].board, "spotlight2", true);
                 const std::shared_ptr<GameObject>& lamp = boards[0].lights[2];
-                story::MoveTo(lamp, story::PositionOf(board.board));
-                if (const auto light = story::LightOf(lamp)) {
+                MoveTo(lamp, PlaceOf(board.board));
+                if (const auto light = LightOf(lamp)) {
                     light->SetColour(Vector3(255, 255, 255));
                     light->CutoffDistance = 5.0f;
                     light->Enabled = true;
@@ -418,13 +412,13 @@ void LightPuzzle::UpdateRing(float dt)
         boardSliding = true;
     if (boardSliding) {
         if (slideTime > 0.0f) {
-            story::SetVelocity(player, Vector2(0.0f, 0.0f));
-            story::SetVelocity(boards[1].board, Vector2(-0.8f, 0.0f));
+            SetVelocity(player, Vector2(0.0f, 0.0f));
+            SetVelocity(boards[1].board, Vector2(-0.8f, 0.0f));
             slideTime -= dt;
         }
         // At or below zero: a slide that ends exactly on zero must not stall.
         if (slideTime <= 0.0f) {
-            story::SetVelocity(boards[1].board, Vector2(0.0f, 0.0f));
+            SetVelocity(boards[1].board, Vector2(0.0f, 0.0f));
             Say(rustyRingLines);
             boardSliding = false;
             ringFound = true;
@@ -433,8 +427,8 @@ void LightPuzzle::UpdateRing(float dt)
     if (ringFound && PlayerFree() && !ringTaken) {
         Hide(ringItem);
         ShowRingIcon();
-        story::MoveTo(piece1Icon, story::PositionOf(slot3Icon));
-        story::MoveTo(piece2Icon, story::PositionOf(slot3Icon));
+        MoveTo(piece1Icon, PlaceOf(slot3Icon));
+        MoveTo(piece2Icon, PlaceOf(slot3Icon));
         ringTaken = true;
         ringPanDelay = 1.0f;
         if (gameController)
@@ -447,7 +441,7 @@ void LightPuzzle::UpdateRing(float dt)
         gameController->LockPlayer(true);
     const PanStep pan = Pan(Vector2(0.0f, 0.0f), {softToy, ringIcon}, dt);
     if (pan == PanStep::Arrived) {
-        PlaySound(door, "door_unlock", true);
+        SetSoundAndPlay(door, "door_unlock", true);
         Hide(door);
     } else if (pan == PanStep::Done) {
         if (!timedOut)
@@ -465,17 +459,17 @@ void LightPuzzle::UpdateChase(Board& board, const std::shared_ptr<GameObject>& p
     const bool second = &board == &boards[1];
     if (point && Distance(point, player) < reach) {
         if (!chaseRunning) {
-            const Vector2 p = story::PositionOf(point);
-            story::MoveTo(knifeEnemy, Vector2(p.x + start.x, p.y + start.y));
+            const Vector2 p = PlaceOf(point);
+            MoveTo(knifeEnemy, Vector2(p.x + start.x, p.y + start.y));
             if (second)
-                if (const auto transform = story::TransformOf(surgeonSprite))
+                if (const auto transform = TransformOf(surgeonSprite))
                     transform->position.z = 2.0f;
             if (!board.chaseMusicStarted) {
                 Say(huhLines);
-                PlaySound(board.board, "chase2", false);
+                SetSoundAndPlay(board.board, "chase2", false);
                 board.chaseMusicStarted = true;
             }
-            if (const auto sprite = story::SpriteOf(playerSprite))
+            if (const auto sprite = SpriteOf(playerSprite))
                 if (sprite->startFrame != playerFrame) {
                     sprite->SetFrame(playerFrame);
                     sprite->animateFlag = false;
@@ -487,7 +481,7 @@ void LightPuzzle::UpdateChase(Board& board, const std::shared_ptr<GameObject>& p
             if (gameController)
                 gameController->LockPlayer(true);
             const int runFrame = second ? 4 : 15;
-            if (const auto sprite = story::SpriteOf(surgeonSprite)) {
+            if (const auto sprite = SpriteOf(surgeonSprite)) {
                 sprite->animateFlag = true;
                 if (second)
                     sprite->lightAffected = false;
@@ -496,7 +490,7 @@ void LightPuzzle::UpdateChase(Board& board, const std::shared_ptr<GameObject>& p
                     sprite->animationCount = 4;
                 }
             }
-            story::SetVelocity(knifeEnemy, velocity);
+            SetVelocity(knifeEnemy, velocity);
         }
     }
     if (knifeEnemy && !caught && PlayerOverlaps(knifeEnemy.get())) {

@@ -23,7 +23,6 @@ public:
     static std::string GetTypeName() { return "LightPuzzle"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -95,6 +94,7 @@ public:
     std::shared_ptr<GameObject> ringItem;
 
 private:
+    void UpdateStory(float dt) override;
     void SwitchOffFirstRoom();
     void SwitchOffSecondRoom();
     void ShowRingIcon();

@@ -20,11 +20,6 @@ namespace {
 const Vector2 kStalkerWake(210.0f, -585.0f);
 const Vector2 kStalkerChildDrop(250.0f, -525.0f);
 const Vector2 kDoorOpen(190.0f, -532.9f);
-
-std::shared_ptr<LightSource> LightOf(const std::shared_ptr<GameObject>& object)
-{
-    return object ? object->GetComponent<LightSource>() : nullptr;
-}
 }  // namespace
 
 LightRoomEvent::LightRoomEvent() : StoryEvent(kTypeId)
@@ -55,7 +50,8 @@ void LightRoomEvent::ReadWorld()
     // The switch's state and the enemy's fate are not saved: the switch's frame tells the one,
     // and the other the start position that waking gives the enemy, which its own block keeps
     // wherever he has walked since.
-    worldRead = true;
+    if (completed)
+        return;
     const std::shared_ptr<Sprite> sprite = SpriteOf(lightSwitch);
     spotlightOn = sprite && sprite->startFrame == 1;
     const std::shared_ptr<BasicAI> ai = restingStalker ? restingStalker->GetComponent<BasicAI>() : nullptr;
@@ -66,12 +62,10 @@ void LightRoomEvent::ReadWorld()
     }
 }
 
-void LightRoomEvent::Update(float dt)
+void LightRoomEvent::UpdateStory(float dt)
 {
     if (completed)
         return;
-    if (!worldRead)
-        ReadWorld();
     steadyTimer += dt;
 
     if (!hintShown && PlayerFree() && Overlap(player, hintTile)) {

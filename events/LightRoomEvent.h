@@ -21,7 +21,6 @@ public:
     static std::string GetTypeName() { return "LightRoomEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -35,10 +34,10 @@ public:
     bool steadyHeld = false;
     bool stalkerZoneDone = false;
     bool completed = false;
-    bool worldRead = false;
 
 private:
-    void ReadWorld();
+    void UpdateStory(float dt) override;
+    void ReadWorld() override;
     void PullLever();
     void WakeStalker();
 

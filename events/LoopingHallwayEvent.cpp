@@ -52,18 +52,15 @@ void LoopingHallwayEvent::Init()
 
 void LoopingHallwayEvent::ReadWorld()
 {
-    worldRead = true;
-    if (!completed && loopTrigger && IsHidden(loopTrigger)) {
+    if (!completed && loopTrigger && IsOutOfPlay(loopTrigger)) {
         loopCount = kLastLoop;
         bearPlaced = true;
     }
 }
 
-void LoopingHallwayEvent::Update(float dt)
+void LoopingHallwayEvent::UpdateStory(float dt)
 {
     (void)dt;
-    if (!worldRead)
-        ReadWorld();
     if (completed) {
         // The hallway music fades once; asking again every frame would restart the fade.
         if (!musicFadeRequested) {
@@ -168,8 +165,8 @@ void LoopingHallwayEvent::PlaceBear()
 void LoopingHallwayEvent::OpenWay()
 {
     MoveTo(exitDoor, -60.55f, 173.65f);
-    HideObject(loopTrigger);
-    HideObject(resetTrigger);
+    Hide(loopTrigger);
+    Hide(resetTrigger);
 }
 
 void LoopingHallwayEvent::TearBear()
@@ -177,7 +174,7 @@ void LoopingHallwayEvent::TearBear()
     PlaySound(bear);
     if (const std::shared_ptr<Sprite> sprite = SpriteOf(bear)) {
         sprite->textureName = "decapitatedRegularBear_1x1.png";
-        SwapTexture(bear, sprite->textureName);
+        SwapPicture(bear, sprite->textureName);
     }
     const Vector3 away = PositionOf(loopTrigger);
     MoveTo(FirstChild(bear), away.x, away.y);

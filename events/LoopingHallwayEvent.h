@@ -22,7 +22,6 @@ public:
     static std::string GetTypeName() { return "LoopingHallwayEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -40,12 +39,12 @@ public:
     bool askMovePending = false;
     bool musicStarted = false;
     bool musicFadeRequested = false;
-    bool worldRead = false;
 
 private:
+    void UpdateStory(float dt) override;
     // Only "Completed" is saved: a game saved with the bear already in the way finds the loop
     // triggers gone, so the count is taken back to the last lap from the world.
-    void ReadWorld();
+    void ReadWorld() override;
     void PlaceBear();
     void OpenWay();
     void TearBear();

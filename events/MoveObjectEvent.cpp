@@ -26,17 +26,16 @@ void MoveObjectEvent::Init()
     chairPaperAudio = AudioOf(chairPaper);
 }
 
-void MoveObjectEvent::Update(float dt)
+void MoveObjectEvent::ReadWorld()
 {
-    GameObject* owner = GetOwner();
-    if (!worldRead) {
-        // A save made after the roll keeps the zone put away but not the roll's end: the paper
-        // is ready again when the zone is found out of play.
-        worldRead = true;
-        const std::shared_ptr<GameObject> zone = owner ? FindObjectById(owner->id) : nullptr;
-        if (!completed && IsHidden(zone))
-            paperReady = true;
-    }
+    // A save made after the roll keeps the zone put away but not the roll's end: the paper
+    // is ready again when the zone is found out of play.
+    if (!completed && IsOutOfPlay(OwnerHandle()))
+        paperReady = true;
+}
+
+void MoveObjectEvent::UpdateStory(float dt)
+{
     if (completed && !promptShown) {
         if (completionApplied)
             return;
@@ -56,8 +55,7 @@ void MoveObjectEvent::Update(float dt)
             SetVelocity(wheelChair, 0.0f, 0.0f);
             moving = false;
             paperReady = true;
-            if (owner)
-                HideObject(FindObjectById(owner->id));
+            Hide(OwnerHandle());
         }
     }
 
@@ -67,10 +65,11 @@ void MoveObjectEvent::Update(float dt)
         if (InteractPressed()) {
             if (chairPaperAudio && !chairPaperAudio->isPlaying)
                 chairPaperAudio->Play();
-            HideObject(chairPaper);
+            Hide(chairPaper);
             if (gameController)
-                gameController->ShowImage("NotesDrawing_1x2.png", 0, 0, Vector2(imageScaleX, imageScaleY),
-                                          imageSlideSpeed, chairPaperAudio, "", 0.5f);
+                gameController->ShowImage(shownpictures::kChildDrawing.sheet, shownpictures::kChildDrawing.frame, 0,
+                                          Vector2(imageScaleX, imageScaleY), imageSlideSpeed, chairPaperAudio, "",
+                                          0.5f);
             paperTaken = true;
             completed = true;
         }

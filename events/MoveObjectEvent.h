@@ -5,6 +5,7 @@
 #include <string>
 
 #include "events/StoryEvent.h"
+#include "gameplay/ShownPictures.h"
 
 class Audio;
 class GameObject;
@@ -21,7 +22,6 @@ public:
     static std::string GetTypeName() { return "MoveObjectEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -34,13 +34,14 @@ public:
     bool moving = false;
     bool paperReady = false;
     bool paperTaken = false;
-    bool worldRead = false;
     float moveTimer = 0.0f;
     float imageSlideSpeed = 50.0f;
-    float imageScaleX = 50.0f;
-    float imageScaleY = 30.0f;
+    float imageScaleX = shownpictures::kChildDrawing.scale.x;
+    float imageScaleY = shownpictures::kChildDrawing.scale.y;
 
 private:
+    void ReadWorld() override;
+    void UpdateStory(float dt) override;
     std::shared_ptr<GameObject> wheelChair;
     std::shared_ptr<GameObject> chairPaper;
     std::shared_ptr<Audio> chairPaperAudio;

@@ -6,7 +6,6 @@
 
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
-#include "engine/InputSystem.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
@@ -31,7 +30,7 @@ void SwapAllNamed(const std::string& name, const std::string& texture)
 {
     for (const auto& object : gGameObjects)
         if (object && object->name == name)
-            SwapTexture(object, texture);
+            SwapPicture(object, texture);
 }
 }  // namespace
 
@@ -42,7 +41,6 @@ NurseEvent::NurseEvent() : StoryEvent(kTypeId)
 void NurseEvent::Init()
 {
     typeId = kTypeId;
-    owner = GetOwner();
     FindStoryCollaborators();
     startTrigger = Find("StartingTrigger");
     startTrigger1 = Find("StartingTrigger1");
@@ -82,12 +80,12 @@ void NurseEvent::Init()
 
 bool NurseEvent::HeldPressed() const
 {
-    if (!gameController || !gInputSystem)
+    if (!gameController)
         return false;
     if (gameController->dialogueActive || gameController->imageActive || gameController->teleportActive ||
         gameController->dying)
         return false;
-    return gInputSystem->IsActionTriggered(interactAction);
+    return ActionPressed(interactAction);
 }
 
 void NurseEvent::ApplyCompletion()
@@ -100,7 +98,7 @@ void NurseEvent::ApplyCompletion()
     SwapAllNamed("Flooring", "TilesDirty.png");
 }
 
-void NurseEvent::Update(float dt)
+void NurseEvent::UpdateStory(float dt)
 {
     if (completed) {
         if (!completionApplied)
@@ -206,7 +204,7 @@ void NurseEvent::TalkAt(const std::shared_ptr<GameObject>& trigger, bool& starte
     }
     if (PlayerFree()) {
         followUp = true;
-        HideObject(trigger);
+        Hide(trigger);
     }
 }
 
@@ -214,7 +212,7 @@ void NurseEvent::Walk(bool& walking, bool alongX, const std::shared_ptr<GameObje
 {
     if (!walking)
         return;
-    std::shared_ptr<GameObject> nurse = owner ? FindObjectById(owner->id) : nullptr;
+    std::shared_ptr<GameObject> nurse = OwnerHandle();
     const std::shared_ptr<Sprite> sprite = SpriteOf(nurse);
     const Vector3 here = PositionOf(nurse);
     const Vector3 goal = PositionOf(waypoint);
@@ -283,10 +281,7 @@ void NurseEvent::TransformWorld(float dt)
             gameController->ChangeBGM("bgm1", false);
         if (gAudioSystem)
             gAudioSystem->soundGroup.Stop();
-        if (const std::shared_ptr<Audio> sound = AudioOf(player)) {
-            sound->SetAudio("electricity", true);
-            sound->Play();
-        }
+        SetSoundAndPlay(player, "electricity", true);
         SetTorch(false);
     }
     transformTimer -= dt;
@@ -301,12 +296,12 @@ void NurseEvent::TransformWorld(float dt)
     if (passes(2.2f)) {
         SetTorch(true);
         SwapAllNamed("Flooring", "TilesDirty.png");
-        std::shared_ptr<GameObject> nurse = owner ? FindObjectById(owner->id) : nullptr;
+        std::shared_ptr<GameObject> nurse = OwnerHandle();
         if (const std::shared_ptr<Sprite> sprite = SpriteOf(nurse)) {
             sprite->numRows = 1;
             sprite->numColumns = 1;
             sprite->frameCount = 1;
-            SwapTexture(nurse, "NurseEvil.png");
+            SwapPicture(nurse, "NurseEvil.png");
             sprite->SetFrame(0);
             sprite->animateFlag = false;
         }
@@ -328,8 +323,8 @@ void NurseEvent::TransformWorld(float dt)
         playerBehaviour->showPrompt = true;
     }
     MoveTo(falseCeiling, kCeilingX, kCeilingY);
-    HideObject(owner ? FindObjectById(owner->id) : nullptr);
-    HideObject(startTrigger4);
+    Hide(OwnerHandle());
+    Hide(startTrigger4);
 }
 
 std::shared_ptr<Component> NurseEvent::Clone() const

@@ -23,7 +23,6 @@ public:
     static std::string GetTypeName() { return "NurseEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -47,6 +46,7 @@ public:
     bool awaitingTorch = false;
 
 private:
+    void UpdateStory(float dt) override;
     void ApplyCompletion();
     void TalkAt(const std::shared_ptr<GameObject>& trigger, bool& started, const std::vector<DialogueLine>& lines,
                 bool& followUp);
@@ -59,7 +59,6 @@ private:
     // The press while the player is held by this script (not by a box or a fade).
     bool HeldPressed() const;
 
-    GameObject* owner = nullptr;
     std::shared_ptr<GameObject> startTrigger, startTrigger1, startTrigger2, startTrigger3, startTrigger4;
     std::shared_ptr<GameObject> chatBox, waypoint1, waypoint2, falseCeiling;
     std::shared_ptr<LightSource> torchLight;

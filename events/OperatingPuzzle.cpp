@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "events/StoryActs.h"
-#include "events/StoryObjects.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
@@ -29,8 +28,7 @@ int OperatingPuzzle::FrameFor(int spot1, int spot2)
 void OperatingPuzzle::Init()
 {
     typeId = kTypeId;
-    tableObject = GetOwner();
-    table = tableObject ? FindObjectById(tableObject->id) : nullptr;
+    table = OwnerHandle();
     FindStoryCollaborators();
     pieces[0] = Find("TablePiece1");
     pieces[1] = Find("TablePiece2");
@@ -40,8 +38,7 @@ void OperatingPuzzle::Init()
     icons[1] = Find("Piece2Icon");
     falseDoor = Find("FalseDoor3");
     camera = Find("Camera");
-    const Vector3 mark = PositionOf(Find("NewCamPos"));
-    newCamPos = Vector2(mark.x, mark.y);
+    newCamPos = PlaceOf(Find("NewCamPos"));
     pickedLines[1] = {{"Picked up Scissors.", false, 0}};
     pickedLines[0] = {{"Picked up Rusty Hacksaw.", false, 0}};
     secretRoomLines = {{"A secret room?", true, 0}};
@@ -51,7 +48,6 @@ void OperatingPuzzle::ReadWorld()
 {
     // Only "Completed" is saved; what lies on the table and what is carried is read back from
     // the table's frame and from which instruments are out of play.
-    worldRead = true;
     if (completed)
         return;
     const std::shared_ptr<Sprite> sprite = SpriteOf(table);
@@ -64,7 +60,7 @@ void OperatingPuzzle::ReadWorld()
             }
     for (int piece = 1; piece <= 2; ++piece) {
         const bool placed = onSpot[0] == piece || onSpot[1] == piece;
-        if (IsHidden(pieces[piece - 1]) && !placed && holding == 0)
+        if (IsOutOfPlay(pieces[piece - 1]) && !placed && holding == 0)
             holding = piece;
     }
     // Nothing carried here leaves the shared icons to the room that shows them.
@@ -72,16 +68,14 @@ void OperatingPuzzle::ReadWorld()
         SetCarried(holding);
 }
 
-void OperatingPuzzle::Update(float dt)
+void OperatingPuzzle::UpdateStory(float dt)
 {
-    if (!worldRead)
-        ReadWorld();
     if (completed) {
         if (!completedApplied) {
             completedApplied = true;
             SetAlpha(pieces[0], 0.0f);
             SetAlpha(pieces[1], 0.0f);
-            HideObject(falseDoor);
+            Hide(falseDoor);
             SetFrame(table, 2);
         }
         return;
@@ -112,7 +106,7 @@ void OperatingPuzzle::SetCarried(int piece)
     // The icons are shared with other rooms' items: a shown icon gets the instrument's picture.
     for (int i = 0; i < 2; ++i) {
         if (piece == i + 1)
-            story::ShowIcon(icons[i], iconTextures[i]);
+            ShowIcon(icons[i], iconTextures[i]);
         else
             SetAlpha(icons[i], 0.0f);
     }
@@ -126,7 +120,7 @@ void OperatingPuzzle::PickUp(int piece)
         const Vector3 at = PositionOf(picked);
         MoveTo(pieces[holding - 1], at.x, at.y);
     }
-    HideObject(picked);
+    Hide(picked);
     SetCarried(piece);
     Say(pickedLines[piece - 1]);
 }
@@ -144,8 +138,7 @@ void OperatingPuzzle::UseSpot(int spot)
         SetFrame(table, FrameFor(onSpot[0], onSpot[1]));
         if (onSpot[0] == 1 && onSpot[1] == 2) {
             revealing = true;
-            const Vector3 at = PositionOf(player);
-            returnPos = Vector2(at.x, at.y);
+            returnPos = PlaceOf(player);
         }
         PlaySound(table);
         return;
@@ -181,7 +174,7 @@ void OperatingPuzzle::Reveal(float dt)
             MoveTo(camera, at.x + step, at.y);
         } else {
             PlaySound(falseDoor);
-            HideObject(falseDoor);
+            Hide(falseDoor);
             revealTimer = 0.0f;
             panningBack = true;
         }

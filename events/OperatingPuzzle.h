@@ -22,7 +22,6 @@ public:
     static std::string GetTypeName() { return "OperatingPuzzle"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -35,7 +34,6 @@ public:
     bool revealLocked = false;
     bool completed = false;
     bool completedApplied = false;
-    bool worldRead = false;
     float revealTimer = 0.0f;
     float revealDelay = 0.5f;
     float panSpeed = 8.0f;
@@ -48,13 +46,13 @@ public:
     static int FrameFor(int spot1, int spot2);
 
 private:
-    void ReadWorld();
+    void UpdateStory(float dt) override;
+    void ReadWorld() override;
     void PickUp(int piece);
     void UseSpot(int spot);
     void SetCarried(int piece);
     void Reveal(float dt);
 
-    GameObject* tableObject = nullptr;
     std::shared_ptr<GameObject> table, pieces[2], spots[2], icons[2], falseDoor, camera;
     std::vector<DialogueLine> pickedLines[2], secretRoomLines;
 };

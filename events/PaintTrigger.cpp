@@ -18,7 +18,7 @@ void PaintTrigger::Init()
     portraitObject = Find("Portrait");
 }
 
-void PaintTrigger::Update(float dt)
+void PaintTrigger::UpdateStory(float dt)
 {
     (void)dt;
     if (completed || !PlayerOverlaps())

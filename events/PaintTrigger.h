@@ -19,7 +19,6 @@ public:
     static std::string GetTypeName() { return "PaintTrigger"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -27,4 +26,7 @@ public:
 
     std::shared_ptr<GameObject> portraitObject;
     bool completed = false;
+
+private:
+    void UpdateStory(float dt) override;
 };

@@ -2,16 +2,18 @@
 
 #include <ostream>
 
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/InteractEvent.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
+using namespace StoryActs;
+
 namespace {
 void SetOwnerFrame(GameObject* owner, int frame)
 {
-    if (const auto sprite = owner ? owner->GetComponent<Sprite>() : nullptr)
+    if (const auto sprite = SpriteOf(owner))
         sprite->SetFrame(frame);
 }
 }  // namespace
@@ -27,14 +29,14 @@ void PortraitEvent::Init()
     portraitCollider = Find("PortraitCollider");
 }
 
-void PortraitEvent::Update(float dt)
+void PortraitEvent::UpdateStory(float dt)
 {
     (void)dt;
     if (!completed && !triggered) {
         UpdateProximity();
     } else if (!completionSoundPlayed) {
         SetOwnerFrame(GetOwner(), 2);
-        story::PlayOf(Find("PaintTrigger"));
+        PlaySound(Find("PaintTrigger"));
         completionSoundPlayed = true;
     }
 }
@@ -43,13 +45,13 @@ void PortraitEvent::UpdateProximity()
 {
     if (triggered || !portraitCollider || !PlayerOverlaps(portraitCollider.get()))
         return;
-    if (thresholdX > story::PositionOf(player).x) {
+    if (thresholdX > PlaceOf(player).x) {
         nearSoundPlayed = false;
         SetOwnerFrame(GetOwner(), 0);
         return;
     }
     if (!nearSoundPlayed) {
-        story::PlayOf(portraitCollider);
+        PlaySound(portraitCollider);
         nearSoundPlayed = true;
     }
     SetOwnerFrame(GetOwner(), 1);

@@ -19,7 +19,6 @@ public:
     static std::string GetTypeName() { return "PortraitEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -34,4 +33,7 @@ public:
     bool triggered = false;
     float thresholdX = 332.5f;
     std::shared_ptr<GameObject> portraitCollider;
+
+private:
+    void UpdateStory(float dt) override;
 };

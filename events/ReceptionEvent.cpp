@@ -32,14 +32,14 @@ void ReceptionEvent::Init()
     stillLockedLines = {{"The door is still locked.", true, 0}};
 }
 
-void ReceptionEvent::Update(float dt)
+void ReceptionEvent::UpdateStory(float dt)
 {
     (void)dt;
     if (completed) {
         if (!completionApplied) {
             completionApplied = true;
             SetFrame(receptionTable, 1);
-            HideObject(falseWall);
+            Hide(falseWall);
             SetLight(spotlight, true);
         }
         return;
@@ -60,7 +60,7 @@ void ReceptionEvent::Update(float dt)
     if (const std::shared_ptr<InteractEvent> examine =
             receptionTable ? receptionTable->GetComponent<InteractEvent>() : nullptr)
         examine->SetText("Who wrote this...");
-    HideObject(falseWall);
+    Hide(falseWall);
     SetLight(spotlight, true);
     if (playerBehaviour)
         playerBehaviour->SetIdleFrame(PlayerBehaviour::kLeft, true);

@@ -21,7 +21,6 @@ public:
     static std::string GetTypeName() { return "ReceptionEvent"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -35,6 +34,7 @@ public:
     bool noteShown = false;
 
 private:
+    void UpdateStory(float dt) override;
     std::shared_ptr<GameObject> receptionTable, falseWall, spotlight;
     std::vector<DialogueLine> lockedLines, noteLines, stillLockedLines;
 };

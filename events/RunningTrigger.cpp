@@ -3,11 +3,13 @@
 #include <ostream>
 
 #include "audio/Audio.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
+
+using namespace StoryActs;
 
 RunningTrigger::RunningTrigger() : StoryEvent(kTypeId)
 {
@@ -22,11 +24,11 @@ void RunningTrigger::Init()
     paper = Find("Paper");
     holeZone = Find("PaperDoorInteract");
     holeTarget = Find("Entrance1-5link");
-    paperAudio = story::AudioOf(paper);
+    paperAudio = AudioOf(paper);
     holeLines = {DialogueLine("There is a hole in the wall...", true, 0), DialogueLine("Enter the hole?", false, 0)};
 }
 
-void RunningTrigger::Update(float dt)
+void RunningTrigger::UpdateStory(float dt)
 {
     if (completed) {
         UpdateHole();
@@ -38,15 +40,16 @@ void RunningTrigger::Update(float dt)
             paperAudio->Play();
         Hide(paper);
         if (gameController)
-            gameController->ShowImage("NotesDrawing_1x2.png", 1, 0, imageScale, 30.0f, paperAudio, "", 0.5f);
+            gameController->ShowImage(shownpictures::kRunningGirlDrawing.sheet, shownpictures::kRunningGirlDrawing.frame,
+                                      0, imageScale, 30.0f, paperAudio, "", 0.5f);
         paperRead = true;
     }
 
     if (!girlRunning && paperRead && PlayerFree()) {
         Hide(paper);
-        story::MoveTo(littleGirl, story::PositionOf(girlStart));
-        story::SetVelocity(littleGirl, Vector2(girlSpeed, 0.0f));
-        if (const auto sprite = story::SpriteOf(littleGirl)) {
+        MoveTo(littleGirl, PlaceOf(girlStart));
+        SetVelocity(littleGirl, Vector2(girlSpeed, 0.0f));
+        if (const auto sprite = SpriteOf(littleGirl)) {
             sprite->SetFrame(5);
             sprite->animationCount = 4;
             sprite->animationDelay = 0.5f;
@@ -54,19 +57,19 @@ void RunningTrigger::Update(float dt)
             sprite->transparency = 1.0f;
         }
         girlRunning = true;
-        story::PlayOf(littleGirl);
-        story::PlayOf(Find("RunningGirlTrigger"));
+        PlaySound(littleGirl);
+        PlaySound(Find("RunningGirlTrigger"));
         return;
     }
 
     if (girlRunning && !girlGone) {
-        const auto sprite = story::SpriteOf(littleGirl);
+        const auto sprite = SpriteOf(littleGirl);
         const float alpha = sprite ? sprite->transparency : 0.0f;
         if (alpha > 0.0f) {
             sprite->transparency = alpha - dt;
         } else {
             girlGone = true;
-            story::SetVelocity(littleGirl, Vector2(0.0f, 0.0f));
+            SetVelocity(littleGirl, Vector2(0.0f, 0.0f));
             if (sprite)
                 sprite->animateFlag = false;
         }
@@ -88,7 +91,7 @@ void RunningTrigger::UpdateHole()
     bool yes = false;
     // Taken once the box has closed, so its closing cannot free the player during the fade.
     if (PlayerFree() && AnswerReady(yes) && yes && gameController && holeTarget)
-        gameController->FadeTeleport(story::PositionOf(holeTarget), false, 0.5f);
+        gameController->FadeTeleport(PlaceOf(holeTarget), false, 0.5f);
 }
 
 std::shared_ptr<Component> RunningTrigger::Clone() const

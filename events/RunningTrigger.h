@@ -7,6 +7,7 @@
 
 #include "engine/Vector2.h"
 #include "events/StoryEvent.h"
+#include "gameplay/ShownPictures.h"
 
 class Audio;
 
@@ -23,7 +24,6 @@ public:
     static std::string GetTypeName() { return "RunningDoll"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -33,7 +33,7 @@ public:
 
     bool completed = false;
     std::vector<DialogueLine> holeLines;
-    Vector2 imageScale{50.0f, 35.0f};
+    Vector2 imageScale = shownpictures::kRunningGirlDrawing.scale;
     float girlSpeed = 6.0f;
     bool paperRead = false;
     bool girlRunning = false;
@@ -45,4 +45,7 @@ public:
     std::shared_ptr<GameObject> holeZone;
     std::shared_ptr<GameObject> holeTarget;
     std::shared_ptr<Audio> paperAudio;
+
+private:
+    void UpdateStory(float dt) override;
 };

@@ -51,24 +51,10 @@ void SmashingWallTrigger::Init()
 
     if (!completed) {
         if (SmashDollPicked)
-            ShowIcon("nurseClothesSlant.png");
+            ShowIcon(itemIcon, "nurseClothesSlant.png");
         if (PipePicked)
-            ShowIcon("Pipe.png");
+            ShowIcon(itemIcon, "Pipe.png");
     }
-}
-
-void SmashingWallTrigger::ShowIcon(const std::string& texture)
-{
-    if (const std::shared_ptr<Sprite> sprite = SpriteOf(itemIcon)) {
-        sprite->textureName = texture;
-        SwapTexture(itemIcon, texture);
-        sprite->transparency = 1.0f;
-    }
-}
-
-void SmashingWallTrigger::HideIcon()
-{
-    SetAlpha(itemIcon, 0.0f);
 }
 
 void SmashingWallTrigger::StopWalls()
@@ -83,7 +69,7 @@ void SmashingWallTrigger::CloseWalls()
     SetVelocity(wallRight, -wallSpeed, 0.0f);
 }
 
-void SmashingWallTrigger::Update(float dt)
+void SmashingWallTrigger::UpdateStory(float dt)
 {
     if (completed)
         return;
@@ -134,8 +120,8 @@ void SmashingWallTrigger::Interact()
         UpdatePrompt(item.get());
         if (InteractPressed()) {
             PlaySound(item);
-            HideObject(item);
-            ShowIcon("nurseClothesSlant.png");
+            Hide(item);
+            ShowIcon(itemIcon, "nurseClothesSlant.png");
             Say(pickedClothesLines);
             SmashDollPicked = true;
         }
@@ -172,8 +158,8 @@ void SmashingWallTrigger::Answer()
     if (!yes)
         return;
     if (question == kPickPipe) {
-        HideObject(pipe);
-        ShowIcon("Pipe.png");
+        Hide(pipe);
+        ShowIcon(itemIcon, "Pipe.png");
         PlaySound(pipe);
         PipePicked = true;
     } else if (question == kPlacePipe) {
@@ -185,11 +171,11 @@ void SmashingWallTrigger::Answer()
         }
         if (const std::shared_ptr<Collider> box = pipe ? pipe->GetComponent<Collider>() : nullptr)
             box->scale = Vector3(7.0f, 3.0f, box->scale.z);
-        HideIcon();
+        HideIcon(itemIcon);
         pipePlaced = true;
         trapSprung = true;
     } else if (question == kPlaceClothes) {
-        HideIcon();
+        HideIcon(itemIcon);
         if (!triggerSoundPlayed) {
             PlaySound(trapTrigger);
             triggerSoundPlayed = true;
@@ -241,7 +227,7 @@ void SmashingWallTrigger::ClothesStage()
         return;
     }
     StopWalls();
-    HideObject(item);
+    Hide(item);
     clothesJamming = false;
     reopenRunning = true;
 }

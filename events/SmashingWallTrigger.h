@@ -22,7 +22,6 @@ public:
     static std::string GetTypeName() { return "SmashingWallTrigger"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -49,8 +48,7 @@ public:
     int pendingQuestion = 0;
 
 private:
-    void ShowIcon(const std::string& texture);
-    void HideIcon();
+    void UpdateStory(float dt) override;
     void StopWalls();
     void CloseWalls();
     void Interact();

@@ -22,21 +22,21 @@ bool Overlap(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObj
 
 Vector3 PositionOf(const std::shared_ptr<GameObject>& object)
 {
-    const std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr;
-    return transform ? transform->GetPosition() : Vector3(0.0f, 0.0f, 0.0f);
+    const std::shared_ptr<Transform> transform = TransformOf(object);
+    return transform ? transform->position : Vector3(0.0f, 0.0f, 0.0f);
 }
 
-bool IsHidden(const std::shared_ptr<GameObject>& object)
+Vector2 PlaceOf(const std::shared_ptr<GameObject>& object)
 {
-    return object && PositionOf(object).x >= kHidden - 1.0f;
+    const Vector3 at = PositionOf(object);
+    return Vector2(at.x, at.y);
 }
 
 void MoveTo(const std::shared_ptr<GameObject>& object, float x, float y)
 {
-    // A non-finite place would end up in the save file.
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
-    if (const std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr)
+    if (const std::shared_ptr<Transform> transform = TransformOf(object))
         transform->SetPosition(Vector2(x, y));
 }
 
@@ -45,25 +45,46 @@ void MoveTo(const std::shared_ptr<GameObject>& object, const Vector2& position)
     MoveTo(object, position.x, position.y);
 }
 
-void HideObject(const std::shared_ptr<GameObject>& object)
+void MoveBy(const std::shared_ptr<GameObject>& object, float dx, float dy)
+{
+    const Vector2 at = PlaceOf(object);
+    MoveTo(object, at.x + dx, at.y + dy);
+}
+
+void PanView(const std::shared_ptr<GameObject>& camera, const std::shared_ptr<GameObject>& softToy, float dx,
+             float dy)
+{
+    MoveBy(camera, dx, dy);
+    MoveBy(softToy, dx, dy);
+}
+
+void Hide(const std::shared_ptr<GameObject>& object)
 {
     MoveTo(object, kHidden, kHidden);
 }
 
-std::shared_ptr<Sprite> SpriteOf(const std::shared_ptr<GameObject>& object)
+bool IsHidden(const std::shared_ptr<GameObject>& object)
 {
-    return object ? object->GetComponent<Sprite>() : nullptr;
+    const std::shared_ptr<Transform> transform = TransformOf(object);
+    return transform && transform->position.x >= kHidden - 1.0f && transform->position.y >= kHidden - 1.0f;
 }
 
-std::shared_ptr<Audio> AudioOf(const std::shared_ptr<GameObject>& object)
+bool IsOutOfPlay(const std::shared_ptr<GameObject>& object)
 {
-    return object ? object->GetComponent<Audio>() : nullptr;
+    const std::shared_ptr<Transform> transform = TransformOf(object);
+    return transform && transform->position.x >= kHidden - 1.0f;
 }
 
 void SetFrame(const std::shared_ptr<GameObject>& object, int frame)
 {
     if (const std::shared_ptr<Sprite> sprite = SpriteOf(object))
         sprite->SetFrame(frame);
+}
+
+int FrameOf(const std::shared_ptr<GameObject>& object)
+{
+    const std::shared_ptr<Sprite> sprite = SpriteOf(object);
+    return sprite ? sprite->currentFrame : 0;
 }
 
 void SetAlpha(const std::shared_ptr<GameObject>& object, float alpha)
@@ -78,11 +99,35 @@ float AlphaOf(const std::shared_ptr<GameObject>& object)
     return sprite ? sprite->transparency : 0.0f;
 }
 
-void SwapTexture(const std::shared_ptr<GameObject>& object, const std::string& textureName)
+void SwapPicture(const std::shared_ptr<GameObject>& object, const std::string& textureName)
 {
     const std::shared_ptr<Sprite> sprite = SpriteOf(object);
     if (sprite && gTextureSystem)
         sprite->texture = gTextureSystem->GetTexture(textureName);
+}
+
+void SwapSavedTexture(const std::shared_ptr<GameObject>& object, const std::string& textureName)
+{
+    if (const std::shared_ptr<Sprite> sprite = SpriteOf(object))
+        sprite->textureName = textureName;
+    SwapPicture(object, textureName);
+}
+
+void ShowIcon(const std::shared_ptr<GameObject>& icon, const std::string& textureName)
+{
+    SwapSavedTexture(icon, textureName);
+    SetAlpha(icon, 1.0f);
+}
+
+void HideIcon(const std::shared_ptr<GameObject>& icon)
+{
+    SetAlpha(icon, 0.0f);
+}
+
+bool IconShows(const std::shared_ptr<GameObject>& icon, const std::string& textureName)
+{
+    const std::shared_ptr<Sprite> sprite = SpriteOf(icon);
+    return sprite && sprite->transparency > 0.5f && sprite->textureName == textureName;
 }
 
 void PlaySound(const std::shared_ptr<GameObject>& object)
@@ -94,6 +139,14 @@ void PlaySound(const std::shared_ptr<Audio>& audio)
 {
     if (audio)
         audio->Play();
+}
+
+void SetSoundAndPlay(const std::shared_ptr<GameObject>& object, const char* soundName, bool effect)
+{
+    if (const std::shared_ptr<Audio> audio = AudioOf(object)) {
+        audio->SetAudio(soundName, effect);
+        audio->Play();
+    }
 }
 
 void StopSound(const std::shared_ptr<GameObject>& object)
@@ -110,13 +163,17 @@ bool SoundPlaying(const std::shared_ptr<GameObject>& object)
 
 void SetVelocity(const std::shared_ptr<GameObject>& object, float x, float y)
 {
-    if (const std::shared_ptr<Rigidbody> body = object ? object->GetComponent<Rigidbody>() : nullptr)
-        body->SetVelocity(Vector2(x, y));
+    SetVelocityOf(object.get(), Vector2(x, y));
+}
+
+void SetVelocity(const std::shared_ptr<GameObject>& object, const Vector2& velocity)
+{
+    SetVelocityOf(object.get(), velocity);
 }
 
 Vector2 VelocityOf(const std::shared_ptr<GameObject>& object)
 {
-    const std::shared_ptr<Rigidbody> body = object ? object->GetComponent<Rigidbody>() : nullptr;
+    const std::shared_ptr<Rigidbody> body = BodyOf(object);
     return body ? body->velocity : Vector2(0.0f, 0.0f);
 }
 
@@ -137,11 +194,17 @@ void Shake(const std::shared_ptr<GameController>& controller, float duration, fl
 
 void SetLight(const std::shared_ptr<GameObject>& object, bool enabled)
 {
-    const std::shared_ptr<LightSource> light = object ? object->GetComponent<LightSource>() : nullptr;
+    const std::shared_ptr<LightSource> light = LightOf(object);
     if (!light)
         return;
     light->Enabled = enabled;
     gLightsDirty = true;
+}
+
+bool LightOn(const std::shared_ptr<GameObject>& object)
+{
+    const std::shared_ptr<LightSource> light = LightOf(object);
+    return light && light->Enabled;
 }
 
 }  // namespace StoryActs

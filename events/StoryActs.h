@@ -5,44 +5,75 @@
 
 #include "engine/Vector2.h"
 #include "engine/Vector3.h"
+#include "gameplay/ObjectParts.h"
 
 class Audio;
 class GameController;
 class GameObject;
-class Sprite;
 
-// The small acts the story scripts of the later rooms repeat on named objects. Each one takes
-// an object that may be missing (or may lack the component it needs) and then does nothing,
-// so a broken or partial level skips the step instead of crashing.
+// The small acts every story script takes on the objects it found. Each one takes an object
+// that may be missing (or may lack the component it needs) and then does nothing, so a broken
+// or partial level skips the step instead of crashing. One name, one meaning: where two rooms
+// need different things, the two acts have two names.
 namespace StoryActs {
 
-// Where story scripts keep what is not in play.
+// Where story scripts keep what is not in play: Hide puts an object at (kHidden, kHidden).
 constexpr float kHidden = 10000.0f;
 
 bool Overlap(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b);
-// Position (zero when missing).
+
+// The whole position, depth included (zero when missing).
 Vector3 PositionOf(const std::shared_ptr<GameObject>& object);
-bool IsHidden(const std::shared_ptr<GameObject>& object);
+// Its x and y: the place MoveTo and the teleports take (zero when missing).
+Vector2 PlaceOf(const std::shared_ptr<GameObject>& object);
+// A place that is not finite is ignored: it would end up in the save file.
 void MoveTo(const std::shared_ptr<GameObject>& object, float x, float y);
 void MoveTo(const std::shared_ptr<GameObject>& object, const Vector2& position);
-void HideObject(const std::shared_ptr<GameObject>& object);
-std::shared_ptr<Sprite> SpriteOf(const std::shared_ptr<GameObject>& object);
-std::shared_ptr<Audio> AudioOf(const std::shared_ptr<GameObject>& object);
+void MoveBy(const std::shared_ptr<GameObject>& object, float dx, float dy);
+// The camera moves and the soft toy pinned to the view moves with it.
+void PanView(const std::shared_ptr<GameObject>& camera, const std::shared_ptr<GameObject>& softToy, float dx,
+             float dy);
+// Out of sight at the hidden place (a save keeps it there, so a reload can tell it was taken).
+void Hide(const std::shared_ptr<GameObject>& object);
+// At the hidden place, both coordinates: where Hide puts things.
+bool IsHidden(const std::shared_ptr<GameObject>& object);
+// Out of play by its x alone, whatever its y: also true of a spot such as (kHidden, 1000)
+// where a room puts away what it must tell apart from what it hid.
+bool IsOutOfPlay(const std::shared_ptr<GameObject>& object);
+
 void SetFrame(const std::shared_ptr<GameObject>& object, int frame);
+int FrameOf(const std::shared_ptr<GameObject>& object);
 void SetAlpha(const std::shared_ptr<GameObject>& object, float alpha);
 float AlphaOf(const std::shared_ptr<GameObject>& object);
-// Replaces the loaded picture only; the saved texture name and the grid stay.
-void SwapTexture(const std::shared_ptr<GameObject>& object, const std::string& textureName);
+// The picture only: the saved texture name (and so the picture after a reload) stays.
+void SwapPicture(const std::shared_ptr<GameObject>& object, const std::string& textureName);
+// The picture and the texture name the next save writes.
+void SwapSavedTexture(const std::shared_ptr<GameObject>& object, const std::string& textureName);
+
+// An inventory icon shows this picture (saved with it), or is cleared.
+void ShowIcon(const std::shared_ptr<GameObject>& icon, const std::string& textureName);
+void HideIcon(const std::shared_ptr<GameObject>& icon);
+// The icon is shown with this picture (what a save keeps of a carried item).
+bool IconShows(const std::shared_ptr<GameObject>& icon, const std::string& textureName);
+
 void PlaySound(const std::shared_ptr<GameObject>& object);
 void PlaySound(const std::shared_ptr<Audio>& audio);
+// The object's sound becomes this one (and stays so), then plays.
+void SetSoundAndPlay(const std::shared_ptr<GameObject>& object, const char* soundName, bool effect);
 void StopSound(const std::shared_ptr<GameObject>& object);
 bool SoundPlaying(const std::shared_ptr<GameObject>& object);
+
 void SetVelocity(const std::shared_ptr<GameObject>& object, float x, float y);
+void SetVelocity(const std::shared_ptr<GameObject>& object, const Vector2& velocity);
 Vector2 VelocityOf(const std::shared_ptr<GameObject>& object);
+
 std::shared_ptr<GameObject> FirstChild(const std::shared_ptr<GameObject>& object);
+
 // A camera shake of the given length and strength.
 void Shake(const std::shared_ptr<GameController>& controller, float duration, float strength);
+
 // Turns a light on or off, marking the lights changed.
 void SetLight(const std::shared_ptr<GameObject>& object, bool enabled);
+bool LightOn(const std::shared_ptr<GameObject>& object);
 
 }  // namespace StoryActs

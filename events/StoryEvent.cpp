@@ -8,11 +8,26 @@
 #include "gameplay/PlayerBehaviour.h"
 #include "gameplay/PlayerReach.h"
 #include "objects/GameObject.h"
+#include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
-#include "objects/Transform.h"
 
 StoryEvent::StoryEvent(int typeId) : Component(typeId)
 {
+}
+
+void StoryEvent::Update(float dt)
+{
+    if (!worldRead) {
+        worldRead = true;
+        ReadWorld();
+    }
+    UpdateStory(dt);
+}
+
+std::shared_ptr<GameObject> StoryEvent::OwnerHandle() const
+{
+    const GameObject* owner = GetOwner();
+    return owner ? FindObjectById(owner->id) : nullptr;
 }
 
 void StoryEvent::FindStoryCollaborators()
@@ -85,12 +100,6 @@ bool StoryEvent::AnswerReady(bool& yes)
     gameController->choiceArmed = false;
     gameController->choiceShown = false;
     return true;
-}
-
-void StoryEvent::Hide(const std::shared_ptr<GameObject>& object)
-{
-    if (const std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr)
-        transform->SetPosition(Vector2(10000.0f, 10000.0f));
 }
 
 void StoryEvent::WriteFlag(std::ostream& stream, const char* key, bool value)

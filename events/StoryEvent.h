@@ -15,16 +15,29 @@ class PlayerBehaviour;
 // The frame every story room's script is built on: null-safe look-ups that log a gap once, the
 // player's overlap, the interact press, the prompt, dialogue and yes/no questions through the
 // game controller, and the saved progress flags. A script whose collaborator is missing skips
-// the step that needs it; it never crashes and never locks the player for good.
+// the step that needs it; it never crashes and never locks the player for good. The acts a
+// script takes on its objects are in StoryActs.
 class StoryEvent : public Component
 {
 public:
+    // ReadWorld on the first update, then UpdateStory on every one.
+    void Update(float dt) final;
+
     // The interact press belongs to whoever opened what the player is locked in: a script never
     // takes it while the player is locked, so it cannot steal a press from the dialogue box.
     bool InteractPressed() const;
 
 protected:
     explicit StoryEvent(int typeId);
+
+    // The script's own update.
+    virtual void UpdateStory(float dt) = 0;
+    // Most scripts save only a flag: progress a reload would lose is derived here from the
+    // saved world, once, before the first UpdateStory.
+    virtual void ReadWorld() {}
+
+    // The owner as a shared handle (empty when it is not in the object list).
+    std::shared_ptr<GameObject> OwnerHandle() const;
 
     // The player, his behaviour, the game controller and the interact action, for Init.
     void FindStoryCollaborators();
@@ -48,9 +61,6 @@ protected:
     // cleared so the next question starts unarmed.
     bool AnswerReady(bool& yes);
 
-    // Moves the object out of sight, where story scripts keep what is not in play.
-    static void Hide(const std::shared_ptr<GameObject>& object);
-
     // Saved progress: a key line, then the value.
     static void WriteFlag(std::ostream& stream, const char* key, bool value);
     static void WriteInt(std::ostream& stream, const char* key, int value);
@@ -66,6 +76,9 @@ protected:
     std::string interactAction = "ACTION_INTERACT";
     bool promptShown = false;
     bool questionAsked = false;
+
+private:
+    bool worldRead = false;
 };
 
 #include "gameplay/LookUp.h"

@@ -10,6 +10,7 @@
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
+#include "gameplay/ShownPictures.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
@@ -42,8 +43,7 @@ SurgeonChase::SurgeonChase() : StoryEvent(kTypeId)
 void SurgeonChase::Init()
 {
     typeId = kTypeId;
-    GameObject* owner = GetOwner();
-    self = owner ? FindObjectById(owner->id) : nullptr;
+    self = OwnerHandle();
     surgeonSprite = Find("SurgeonSprite");
     surgeonCollider = Find("SurgeonCollider");
     FindStoryCollaborators();
@@ -73,16 +73,17 @@ void SurgeonChase::Init()
     goneLines = {{"... ... ...", true, 0}, {"... ...", true, 0}, {"... is he gone?", true, 0}};
 }
 
-void SurgeonChase::Update(float dt)
+void SurgeonChase::ReadWorld()
 {
-    if (!worldRead) {
-        // The door opening is not saved as such; a wall found without its collider tells that
-        // the chase had opened the way, and the door's look and the desk follow again.
-        worldRead = true;
-        const std::shared_ptr<GameObject> wall = Find("FalseWallSurg");
-        if (!completed && wall && !wall->GetComponent<Collider>())
-            OpenDoor();
-    }
+    // The door opening is not saved as such; a wall found without its collider tells that
+    // the chase had opened the way, and the door's look and the desk follow again.
+    const std::shared_ptr<GameObject> wall = Find("FalseWallSurg");
+    if (!completed && wall && !wall->GetComponent<Collider>())
+        OpenDoor();
+}
+
+void SurgeonChase::UpdateStory(float dt)
+{
     if (completed) {
         UpdateAfter();
         return;
@@ -138,9 +139,8 @@ void SurgeonChase::Update(float dt)
             if (InteractPressed()) {
                 SetVelocity(self, 0.0f, 0.0f);
                 chaseRunning = false;
-                const Vector3 target = PositionOf(escapeTarget);
                 if (gameController)
-                    gameController->FadeTeleport(Vector2(target.x, target.y), true, 0.5f);
+                    gameController->FadeTeleport(PlaceOf(escapeTarget), true, 0.5f);
                 escapeStarted = true;
                 stageTimer = 0.0f;
                 ClearPrompt();
@@ -159,19 +159,18 @@ void SurgeonChase::UpdateAfter()
         UpdatePrompt(chaseDoor.get());
         if (InteractPressed()) {
             PlaySound(doorAudio);
-            const Vector3 target = PositionOf(escapeTarget);
             if (gameController && escapeTarget)
-                gameController->FadeTeleport(Vector2(target.x, target.y), false, 0.5f);
+                gameController->FadeTeleport(PlaceOf(escapeTarget), false, 0.5f);
         }
     } else if (Overlap(player, notes)) {
         UpdatePrompt(notes.get());
         if (!notesShowing && InteractPressed()) {
             const std::shared_ptr<Audio> sound = AudioOf(notes);
             PlaySound(sound);
-            HideObject(notes);
+            Hide(notes);
             if (gameController)
-                gameController->ShowImage("ExperimentReports_4x1.png", 0, 0, Vector2(27.0f, 27.0f), 50.0f, sound, "",
-                                          0.5f);
+                gameController->ShowImage(shownpictures::kExperimentReport.sheet, 0, 0, shownpictures::kExperimentReport.scale,
+                                          50.0f, sound, "", 0.5f);
             notesShowing = true;
         }
     } else if (Overlap(player, jammedDoor)) {
@@ -185,14 +184,6 @@ void SurgeonChase::UpdateAfter()
         notesShowing = false;
 }
 
-void SurgeonChase::MoveViewBy(float dx, float dy)
-{
-    const Vector3 at = PositionOf(camera);
-    MoveTo(camera, at.x + dx, at.y + dy);
-    const Vector3 toy = PositionOf(softToy);
-    MoveTo(softToy, toy.x + dx, toy.y + dy);
-}
-
 void SurgeonChase::UpdateIntro(float dt)
 {
     stageTimer += dt;
@@ -203,9 +194,9 @@ void SurgeonChase::UpdateIntro(float dt)
         const Vector3 at = PositionOf(camera);
         const float step = kPanOutSpeed * dt;
         if (panMark && camera && mark.x > at.x) {
-            MoveViewBy(step, 0.0f);
+            PanView(camera, softToy, step, 0.0f);
         } else if (panMark && camera && mark.y >= at.y) {
-            MoveViewBy(0.0f, step);
+            PanView(camera, softToy, 0.0f, step);
         } else {
             panDone = true;
             stageTimer = 0.0f;
@@ -229,11 +220,11 @@ void SurgeonChase::UpdateIntro(float dt)
     const Vector3 at = PositionOf(camera);
     const float step = kPanBackSpeed * dt;
     if (camera && at.x > cameraStart.x) {
-        MoveViewBy(-std::min(step, at.x - cameraStart.x), 0.0f);
+        PanView(camera, softToy, -std::min(step, at.x - cameraStart.x), 0.0f);
         return;
     }
     if (camera && at.y > cameraStart.y) {
-        MoveViewBy(0.0f, -std::min(step, at.y - cameraStart.y));
+        PanView(camera, softToy, 0.0f, -std::min(step, at.y - cameraStart.y));
         return;
     }
     if (gameController)
@@ -253,7 +244,7 @@ void SurgeonChase::OpenDoor()
     if (const std::shared_ptr<ReceptionEvent> reception =
             receptionTrigger ? receptionTrigger->GetComponent<ReceptionEvent>() : nullptr)
         reception->active = false;
-    SwapTexture(receptionDoor, "DoorOpenFully_1x1.png");
+    SwapPicture(receptionDoor, "DoorOpenFully_1x1.png");
     const std::shared_ptr<GameObject> wall = Find("FalseWallSurg");
     if (const std::shared_ptr<Collider> box = wall ? wall->GetComponent<Collider>() : nullptr)
         wall->RemoveComponent(box);
@@ -374,7 +365,7 @@ void SurgeonChase::UpdateEnding(float dt)
     if (goneStarted) {
         if (!PlayerFree())
             return;
-        HideObject(surgFalseWall);
+        Hide(surgFalseWall);
         gChaseActive = false;
         if (gameController)
             gameController->RestartBGM();
@@ -402,7 +393,7 @@ void SurgeonChase::UpdateEnding(float dt)
                 sprite->SetFrame(0);
                 sprite->animateFlag = false;
             }
-            HideObject(self);
+            Hide(self);
             break;
         case 1:
             if (playerBehaviour)

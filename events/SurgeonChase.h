@@ -25,7 +25,6 @@ public:
     static std::string GetTypeName() { return "SurgeonChase"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -46,7 +45,6 @@ public:
     int shakesDone = 0;
     bool goneStarted = false;
     bool caught = false;
-    bool worldRead = false;
     float nextTurn = 0.0f;
     float stageTimer = 0.0f;
     float chaseSpeed = 7.2f;
@@ -59,13 +57,14 @@ public:
     Vector2 savedVelocity;
 
 private:
+    void ReadWorld() override;
+    void UpdateStory(float dt) override;
     void UpdateAfter();
     void UpdateIntro(float dt);
     void OpenDoor();
     void UpdateChase();
     void DoorJump(const std::shared_ptr<GameObject>& target);
     void UpdateEnding(float dt);
-    void MoveViewBy(float dx, float dy);
 
     std::shared_ptr<GameObject> self, surgeonSprite, surgeonCollider, camera, softToy, playerSprite, torch,
         surgFalseWall, zone1, zone2, blockZone, spawn, panMark, chaseDoor, escapeTarget, notes, jammedDoor,

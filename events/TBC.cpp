@@ -3,12 +3,14 @@
 #include <ostream>
 
 #include "audio/Audio.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
+
+using namespace StoryActs;
 
 TBC::TBC() : StoryEvent(kTypeId)
 {
@@ -24,13 +26,13 @@ void TBC::Init()
     exit = Find("Entrance1-6a");
 }
 
-void TBC::Update(float dt)
+void TBC::UpdateStory(float dt)
 {
     if (completed) {
         if (trapDoorOpen)
-            story::SetFrame(trapDoor, 3);
+            SetFrame(trapDoor, 3);
         if (exit && leverTarget && gameController && PlayerOverlaps(exit.get()) && PlayerFree())
-            gameController->FadeTeleport(story::PositionOf(leverTarget), false, 0.5f);
+            gameController->FadeTeleport(PlaceOf(leverTarget), false, 0.5f);
         return;
     }
 
@@ -39,21 +41,17 @@ void TBC::Update(float dt)
             if (playerBehaviour)
                 playerBehaviour->FaceTowards(Vector2(1.0f, 0.0f));
             leverPulled = true;
-            if (const auto sprite = story::SpriteOf(trapDoor)) {
+            if (const auto sprite = SpriteOf(trapDoor)) {
                 sprite->animateFlag = true;
                 sprite->animationCount = 4;
                 sprite->animationDelay = 0.7f;
             }
-            if (gameController) {
+            if (gameController)
                 gameController->LockPlayer(true);
-                gameController->shaking = true;
-                gameController->shakeTimer = 0.0f;
-                gameController->shakeDuration = 3.0f;
-                gameController->shakeMagnitude = 1.0f;
-            }
-            story::PlayOf(trapDoor);
-            story::SetFrame(lever, 1);
-            story::PlayOf(lever);
+            Shake(gameController, 3.0f, 1.0f);
+            PlaySound(trapDoor);
+            SetFrame(lever, 1);
+            PlaySound(lever);
         }
     } else {
         ClearPrompt();
@@ -61,7 +59,7 @@ void TBC::Update(float dt)
 
     if (!leverPulled)
         return;
-    const auto doorSprite = story::SpriteOf(trapDoor);
+    const auto doorSprite = SpriteOf(trapDoor);
     // Without a trap-door sprite there is nothing to wait for.
     if (!trapDoorSettled && (!doorSprite || doorSprite->currentFrame >= 3)) {
         if (doorSprite)
@@ -70,9 +68,9 @@ void TBC::Update(float dt)
     }
     if (!trapDoorSettled)
         return;
-    const auto doorAudio = story::AudioOf(trapDoor);
+    const auto doorAudio = AudioOf(trapDoor);
     const float volume = doorAudio ? doorAudio->volume : 0.0f;
-    const auto leverAudio = story::AudioOf(lever);
+    const auto leverAudio = AudioOf(lever);
     if (volume < creakBelow && leverAudio && !leverAudio->isPlaying)
         leverAudio->Play();
     if (volume > 0.0f) {

@@ -19,7 +19,6 @@ public:
     static std::string GetTypeName() { return "ToBeContinued"; }
 
     void Init() override;
-    void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
@@ -38,4 +37,7 @@ public:
     std::shared_ptr<GameObject> lever;
     std::shared_ptr<GameObject> trapDoor;
     std::shared_ptr<GameObject> exit;
+
+private:
+    void UpdateStory(float dt) override;
 };

@@ -5,6 +5,7 @@
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "events/IdenticalRoomEvent.h"
+#include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/PlayerBehaviour.h"
@@ -102,12 +103,7 @@ void Cheats::SolveMirrorRoom()
 
 void Cheats::Shake()
 {
-    if (!controller)
-        return;
-    controller->shaking = true;
-    controller->shakeTimer = 0.0f;
-    controller->shakeDuration = 1.0f;
-    controller->shakeMagnitude = 1.0f;
+    StoryActs::Shake(controller, 1.0f, 1.0f);
 }
 
 std::shared_ptr<Component> Cheats::Clone() const

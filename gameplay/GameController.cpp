@@ -7,10 +7,10 @@
 #include <ostream>
 
 #include "audio/Audio.h"
-#include "engine/InputSystem.h"
 #include "engine/Random.h"
 #include "engine/SceneSystem.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/FontText.h"
 #include "graphics/GLResource.h"
@@ -28,16 +28,6 @@ bool gChaseActive = false;
 
 namespace {
 const char* const kWho = "GameController";
-
-std::shared_ptr<Sprite> SpriteOf(const std::shared_ptr<GameObject>& object)
-{
-    return object ? object->GetComponent<Sprite>() : nullptr;
-}
-
-bool InteractTriggered(const std::string& action)
-{
-    return gInputSystem && gInputSystem->IsActionTriggered(action);
-}
 
 void SetLightEnabled(LightSource& light, bool enabled)
 {
@@ -305,7 +295,7 @@ void GameController::UpdateImage(float dt)
             imageWaiting = true;
         }
     } else if (imageWaiting && imageTimer >= imageMinShowTime) {
-        if (InteractTriggered(interactAction)) {
+        if (ActionPressed(interactAction)) {
             if (imageCloseSound) {
                 imageCloseSound->Play();
                 imageCloseSound.reset();

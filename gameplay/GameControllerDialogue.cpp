@@ -6,10 +6,10 @@
 #include <cstddef>
 
 #include "engine/FrameSteps.h"
-#include "engine/InputSystem.h"
 #include "engine/Random.h"
 #include "gameplay/DialogueWrap.h"
 #include "gameplay/GameController.h"
+#include "gameplay/ObjectParts.h"
 #include "graphics/FontText.h"
 #include "graphics/GLResource.h"
 #include "graphics/GraphicsSystem.h"
@@ -18,11 +18,6 @@
 
 namespace {
 const char* const kContinuePrompt = "Press E to continue";
-
-bool Triggered(const std::string& action)
-{
-    return gInputSystem && gInputSystem->IsActionTriggered(action);
-}
 }  // namespace
 
 void GameController::StartDialogue(std::vector<DialogueLine> lines, bool askQuestion_, bool noSkip, bool shaky,
@@ -95,7 +90,7 @@ void GameController::UpdateDialogue(float dt)
                 }
                 DrawText(kContinuePrompt, 1530.0f, 90.0f, textPosition.z, 0.5f, 0.6f,
                          static_cast<unsigned char>(static_cast<int>(promptAlpha) & 0xFF));
-                if (Triggered(interactAction)) {
+                if (ActionPressed(interactAction)) {
                     lineIndex += 1;
                     promptFadingOut = false;
                     promptAlpha = 0.0f;
@@ -121,7 +116,7 @@ void GameController::UpdateDialogue(float dt)
                 charTimer = 0.0f;
             }
         }
-        if (lineIndex < lineCount && skippable && Triggered(interactAction)) {
+        if (lineIndex < lineCount && skippable && ActionPressed(interactAction)) {
             const DialogueLine& current = dialogueLines[static_cast<std::size_t>(lineIndex)];
             if (charIndex < static_cast<int>(current.text.size())) {
                 shownText = WrapWhole(current.text, wrapLimit);
@@ -173,18 +168,18 @@ void GameController::ShowChoice()
 void GameController::UpdateChoice()
 {
     DrawText(shownText, textPosition.x, textPosition.y, textPosition.z, 1.0f, 1.1f, 255);
-    if (choiceArmed && Triggered(interactAction)) {
+    if (choiceArmed && ActionPressed(interactAction)) {
         askQuestion = false;
         SetAlpha(yesSelect, 0.0f);
         SetAlpha(noSelect, 0.0f);
         SetAlpha(playerPortrait, 0.0f);
     }
-    if (Triggered("ACTION_LEFT")) {
+    if (ActionPressed("ACTION_LEFT")) {
         answer = true;
         SetFrame(yesSelect, 1);
         SetFrame(noSelect, 0);
         choiceArmed = true;
-    } else if (Triggered("ACTION_RIGHT")) {
+    } else if (ActionPressed("ACTION_RIGHT")) {
         answer = false;
         SetFrame(noSelect, 1);
         SetFrame(yesSelect, 0);

@@ -9,6 +9,7 @@
 #include "engine/WindowSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "graphics/LightPacking.h"
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
@@ -22,16 +23,6 @@
 
 namespace {
 const char* const kWho = "PlayerBehaviour";
-
-bool ActionDown(const char* action)
-{
-    return gInputSystem && gInputSystem->IsActionDown(action);
-}
-
-std::shared_ptr<Sprite> SpriteOf(const std::shared_ptr<GameObject>& object)
-{
-    return object ? object->GetComponent<Sprite>() : nullptr;
-}
 
 std::shared_ptr<Collider> ZoneCollider(const char* name)
 {
@@ -95,7 +86,7 @@ void PlayerBehaviour::Update(float dt)
     } else {
         footstepTimer -= dt;
         const std::shared_ptr<Sprite> sprite = SpriteOf(playerSprite);
-        const bool wantsRun = ActionDown("ACTION_RUN") && canRun;
+        const bool wantsRun = ActionHeld("ACTION_RUN") && canRun;
         if (wantsRun && speed != runSpeed) {
             if (sprite && walkSpeed != 0.0f)
                 sprite->animationDelay = frameTime / (runSpeed / walkSpeed);
@@ -210,7 +201,7 @@ void PlayerBehaviour::HandleMovementInput()
     static const char* const kFacings[4] = {"UP", "DOWN", "LEFT", "RIGHT"};
 
     for (int key = 0; key < 4; ++key) {
-        if (!ActionDown(kActions[key]))
+        if (!ActionHeld(kActions[key]))
             continue;
         moveDirection = key;
         animTime = 0.0f;
@@ -243,8 +234,8 @@ void PlayerBehaviour::HandleMovementInput()
         sprite->animationCount = 4;
     }
 
-    if (!ActionDown("ACTION_UP") && !ActionDown("ACTION_DOWN") && !ActionDown("ACTION_LEFT") &&
-        !ActionDown("ACTION_RIGHT")) {
+    if (!ActionHeld("ACTION_UP") && !ActionHeld("ACTION_DOWN") && !ActionHeld("ACTION_LEFT") &&
+        !ActionHeld("ACTION_RIGHT")) {
         StopFootstep();
         footstepTimer = 0.0f;
     }

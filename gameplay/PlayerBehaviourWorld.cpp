@@ -8,6 +8,7 @@
 #include "engine/Random.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "graphics/LightPacking.h"
 #include "graphics/LightSource.h"
@@ -55,22 +56,12 @@ const IdlePose* PoseOfDirection(int direction)
     return direction >= 0 && direction < 4 ? &kPoses[direction] : nullptr;
 }
 
-std::shared_ptr<Sprite> SpriteOf(const std::shared_ptr<GameObject>& object)
-{
-    return object ? object->GetComponent<Sprite>() : nullptr;
-}
-
 void ShowFrame(const std::shared_ptr<GameObject>& object, int frame, int count)
 {
     if (const std::shared_ptr<Sprite> sprite = SpriteOf(object)) {
         sprite->SetFrame(frame);
         sprite->animationCount = count;
     }
-}
-
-bool ActionDown(const char* action)
-{
-    return gInputSystem && gInputSystem->IsActionDown(action);
 }
 
 bool ActionUp(const char* action)
@@ -220,7 +211,7 @@ void PlayerBehaviour::ReleaseBlock()
     static const std::pair<const char*, const char*> kKeys[4] = {
         {"ACTION_LEFT", "L"}, {"ACTION_UP", "U"}, {"ACTION_RIGHT", "R"}, {"ACTION_DOWN", "D"}};
     for (const auto& key : kKeys) {
-        if (ActionDown(key.first) && blockedSide != key.second) {
+        if (ActionHeld(key.first) && blockedSide != key.second) {
             HandleMovementInput();
             blocked = false;
         }

@@ -1,8 +1,8 @@
 #include "gameplay/PlayerReach.h"
 
-#include "engine/InputSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "objects/GameObject.h"
 #include "physics/Physics.h"
@@ -31,7 +31,5 @@ bool PlayerReach::UpdatePrompt(const std::string& who, const GameObject* object,
 
 bool PlayerReach::InteractPressed(const std::shared_ptr<GameController>& controller, const std::string& action)
 {
-    if (!controller || controller->playerLocked || !gInputSystem)
-        return false;
-    return gInputSystem->IsActionTriggered(action);
+    return controller && !controller->playerLocked && ActionPressed(action);
 }

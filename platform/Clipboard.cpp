@@ -2,18 +2,20 @@
 
 #include <SDL.h>
 
+#include "platform/DisplayConnection.h"
+
 namespace Platform {
 
 void SetClipboardText(const std::string& text)
 {
-    if (SDL_WasInit(SDL_INIT_VIDEO)) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) && !DisplayLost()) {
         SDL_SetClipboardText(text.c_str());
     }
 }
 
 std::string GetClipboardText()
 {
-    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || DisplayLost()) {
         return "";
     }
     char* text = SDL_GetClipboardText();

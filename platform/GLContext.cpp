@@ -9,6 +9,8 @@
 #include <malloc.h>
 #endif
 
+#include "platform/DisplayConnection.h"
+
 namespace Platform {
 
 namespace {
@@ -109,7 +111,7 @@ bool HasGLContext(const PlatformWindow& window)
 
 void SwapBuffers(PlatformWindow& window)
 {
-    if (window.IsOpen() && window.GLContextHandle()) {
+    if (window.IsOpen() && window.GLContextHandle() && !DisplayLost()) {
         SDL_GL_SwapWindow(window.Native());
     }
 }

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "platform/DisplayConnection.h"
 #include "platform/KeyCodes.h"
 
 namespace Platform {
@@ -95,6 +96,20 @@ bool Translate(const SDL_Event& in, Event& out)
     }
 }
 
+bool gLossReported = false;
+
+// The loss once, as the last event there will be.
+bool ReportLoss(Event& event)
+{
+    if (gLossReported) {
+        return false;
+    }
+    gLossReported = true;
+    event = Event{};
+    event.type = EventType::DisplayLost;
+    return true;
+}
+
 }  // namespace
 
 bool PollEvent(Event& event)
@@ -102,13 +117,17 @@ bool PollEvent(Event& event)
     if (!SDL_WasInit(SDL_INIT_EVENTS)) {
         return false;
     }
+    if (DisplayLost()) {
+        return ReportLoss(event);
+    }
     SDL_Event sdlEvent;
     while (SDL_PollEvent(&sdlEvent)) {
         if (Translate(sdlEvent, event)) {
             return true;
         }
     }
-    return false;
+    // The pump itself may be what found the connection broken.
+    return DisplayLost() && ReportLoss(event);
 }
 
 }  // namespace Platform

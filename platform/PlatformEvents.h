@@ -12,6 +12,7 @@ enum class EventType {
     MouseButtonDown,  // virtualKey: 1 left, 2 right, 4 middle; x, y
     MouseButtonUp,
     Quit,         // window closed by the window manager, or SIGTERM/SIGINT
+    DisplayLost,  // the X connection broke; reported once, nothing more comes
     Shown,
     Hidden,
     FocusLost,

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "platform/DisplayConnection.h"
 #include "platform/GLContext.h"
 
 namespace Platform {
@@ -30,6 +31,11 @@ bool InitVideo(std::string& error)
 void QuitVideo()
 {
     if (!gVideoStarted) {
+        return;
+    }
+    // Closing SDL's connections would wait on a dead server; the process ends anyway.
+    if (DisplayLost()) {
+        gVideoStarted = false;
         return;
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
@@ -77,6 +83,7 @@ bool PlatformWindow::Create(const std::string& title, int width, int height, std
         error = std::string("could not create the window: ") + SDL_GetError();
         return false;
     }
+    WatchDisplay(window);
     SDL_StartTextInput();
     return true;
 }
@@ -86,6 +93,13 @@ void PlatformWindow::Destroy()
     if (!window) {
         return;
     }
+    // On a lost display the window and its context are gone with the server: destroying them
+    // would wait for ever for the server's answer.
+    if (DisplayLost()) {
+        glContext = nullptr;
+        window = nullptr;
+        return;
+    }
     DestroyGLContext(*this);
     SDL_DestroyWindow(window);
     window = nullptr;
@@ -93,21 +107,21 @@ void PlatformWindow::Destroy()
 
 void PlatformWindow::Show()
 {
-    if (window) {
+    if (window && !DisplayLost()) {
         SDL_ShowWindow(window);
     }
 }
 
 void PlatformWindow::Hide()
 {
-    if (window) {
+    if (window && !DisplayLost()) {
         SDL_HideWindow(window);
     }
 }
 
 void PlatformWindow::Move(int x, int y)
 {
-    if (window) {
+    if (window && !DisplayLost()) {
         SDL_SetWindowPosition(window, x, y);
     }
 }
@@ -153,6 +167,10 @@ bool PlatformWindow::EnterFullscreen(int width, int height, std::string& error)
 {
     if (!window) {
         error = "there is no window";
+        return false;
+    }
+    if (DisplayLost()) {
+        error = "the display is gone";
         return false;
     }
     const int display = SDL_GetWindowDisplayIndex(window);
@@ -210,7 +228,7 @@ bool PlatformWindow::EnterFullscreen(int width, int height, std::string& error)
 
 void PlatformWindow::LeaveFullscreen()
 {
-    if (window) {
+    if (window && !DisplayLost()) {
         SDL_SetWindowFullscreen(window, 0);
     }
 }

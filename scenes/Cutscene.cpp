@@ -55,7 +55,9 @@ void Cutscene::Update(float dt)
 {
     chain.Update(dt);
     // Escape skips from the first frame on.
-    if (chain.Finished() || gInputSystem->IsKeyTriggered(Framework::Keys::Escape))
+    if (chain.Finished() || gInputSystem->IsKeyTriggered(Framework::Keys::Escape)) {
         Finish();
+        return;
+    }
     UpdateObjects(dt);
 }

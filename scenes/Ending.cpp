@@ -87,8 +87,10 @@ void Ending::Update(float dt)
 
     if (finalFade && alpha)
         *alpha -= 0.3f * dt;
-    if (finalFade && (!alpha || *alpha <= 0.0f))
+    if (finalFade && (!alpha || *alpha <= 0.0f)) {
         Finish();
+        return;
+    }
 
     UpdateObjects(dt);
 }

@@ -13,6 +13,7 @@ FadeChain::FadeChain(std::vector<Step> steps_) : steps(std::move(steps_))
 
 void FadeChain::Reset()
 {
+    pictures.clear();
     timers.clear();
     for (const Step& step : steps)
         timers.push_back(step.duration);

@@ -24,7 +24,7 @@ public:
     // Finds "<prefix>1" .. "<prefix>N" as the pictures.
     void FindPictures(const char* prefix, int count);
     void Update(float dt);
-    // Every timer back to its full duration.
+    // Every timer back to its full duration, and the pictures let go (the scene is over).
     void Reset();
     bool Finished() const { return !timers.empty() && timers.back() <= 0.0f; }
 

@@ -44,6 +44,11 @@ void GameOver::Choose(bool& flag)
             sprite->transparency = 0.0f;
     }
     flag = true;
+    camera.reset();
+    continueButton.reset();
+    restartButton.reset();
+    mainButton.reset();
+    sound.reset();
     DestroyAll();
 }
 
@@ -56,11 +61,12 @@ void GameOver::Update(float dt)
     }
     UpdateObjects(dt);
 
+    // A choice empties the scene: no button after it is looked at.
     const Vector2 pointer = PointerInWorld(camera);
     if (continueHover.Hover(continueButton, pointer, sound) && PictureButton::Clicked())
-        Choose(gContinueGame);
+        return Choose(gContinueGame);
     if (restartHover.Hover(restartButton, pointer, sound) && PictureButton::Clicked())
-        Choose(gNewGame);
+        return Choose(gNewGame);
     if (mainHover.Hover(mainButton, pointer, sound) && PictureButton::Clicked())
-        Choose(gGameOverToMenu);
+        return Choose(gGameOverToMenu);
 }

@@ -28,6 +28,6 @@ public:
     PictureButton mainHover;
 
 private:
-    // Darkens everything, raises the flag and empties the scene.
-    static void Choose(bool& flag);
+    // Darkens everything, raises the flag, lets go of the scene's objects and empties it.
+    void Choose(bool& flag);
 };

@@ -52,8 +52,8 @@ void MainMenu::Init()
 void MainMenu::Update(float dt)
 {
     UpdateObjects(dt);
-    if (!panelOpen)
-        UpdateButtons();
+    if (!panelOpen && UpdateButtons())
+        return;  // the scene is emptied: none of its objects may be touched
 
     // Escape belongs to the menu, so Left Ctrl+Escape never quits from here: the Quit button does.
     if (gInputSystem->IsKeyTriggered(Framework::Keys::Escape) && panelOpen) {
@@ -71,17 +71,24 @@ void MainMenu::OpenPanel(const std::shared_ptr<GameObject>& panel)
     panelOpen = true;
 }
 
-void MainMenu::UpdateButtons()
+void MainMenu::Leave()
+{
+    for (auto* object : {&camera, &music, &sound, &startButton, &creditsButton, &quitButton, &howToPlayButton,
+                         &creditsPanel, &howToPlayPanel})
+        object->reset();
+    DestroyAll();
+}
+
+bool MainMenu::UpdateButtons()
 {
     const Vector2 pointer = PointerInWorld(camera);
-    // The scene's own pointers keep the buttons alive after a click empties the list; the click
-    // used up the press, so no later button can be clicked in the same frame.
     if (start.Hover(startButton, pointer, sound) && PictureButton::Clicked()) {
         gStartGame = true;
         PlayMenuSound(sound, "menu_accept");
         if (const std::shared_ptr<Audio> audio = music ? music->GetComponent<Audio>() : nullptr)
             audio->Stop();
-        DestroyAll();
+        Leave();
+        return true;
     }
     if (credits.Hover(creditsButton, pointer, sound) && PictureButton::Clicked())
         OpenPanel(creditsPanel);
@@ -89,6 +96,8 @@ void MainMenu::UpdateButtons()
         OpenPanel(howToPlayPanel);
     if (quit.Hover(quitButton, pointer, sound) && PictureButton::Clicked()) {
         gQuitFromMenu = true;
-        DestroyAll();
+        Leave();
+        return true;
     }
+    return false;
 }

@@ -34,6 +34,9 @@ public:
     bool panelOpen = false;
 
 private:
-    void UpdateButtons();
+    // True when a button has emptied the scene.
+    bool UpdateButtons();
+    // Lets go of the scene's objects and empties the list.
+    void Leave();
     void OpenPanel(const std::shared_ptr<GameObject>& panel);
 };

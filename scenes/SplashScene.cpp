@@ -38,6 +38,9 @@ float* SplashScene::Alpha(const std::shared_ptr<GameObject>& logo)
 void SplashScene::Finish()
 {
     gSplashFinished = true;
+    // The logos' sprites go with the list; nothing of them may be reached afterwards.
+    firstLogo.reset();
+    secondLogo.reset();
     DestroyAll();
 }
 
@@ -68,12 +71,17 @@ void SplashScene::Update(float dt)
     }
     if (secondTimer <= 3.0f) {  // second logo fades out; Escape may skip from here on
         *alpha2 -= 0.6f * dt;
-        if (gInputSystem->IsKeyTriggered(Framework::Keys::Escape))
-            Finish();
+        const bool skipped = gInputSystem->IsKeyTriggered(Framework::Keys::Escape);
         secondTimer -= dt;
+        if (skipped) {
+            Finish();
+            return;  // alpha1 and alpha2 point into freed sprites now
+        }
     }
-    if (*alpha2 <= 0.0f && secondTimer <= 0.0f && !gSplashFinished)
+    if (*alpha2 <= 0.0f && secondTimer <= 0.0f) {
         Finish();
+        return;
+    }
 
     UpdateObjects(dt);
 }

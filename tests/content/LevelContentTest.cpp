@@ -25,6 +25,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
+#include "content/LevelBoxes.h"
 #include "physics/Collider.h"
 #include "support/TempResourceTree.h"
 
@@ -32,32 +33,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Object = std::shared_ptr<GameObject>;
-
-struct Box {
-    float minX, minY, maxX, maxY;
-    // Touching boxes overlap, as in the game's own test.
-    bool Overlaps(const Box& o) const { return minX <= o.maxX && o.minX <= maxX && minY <= o.maxY && o.minY <= maxY; }
-};
-
-bool Has(const GameObject& object, const std::string& componentName)
-{
-    for (const auto& component : object.components)
-        if (component && component->GetName() == componentName)
-            return true;
-    return false;
-}
-
-// The box the collider holds once the scene has run a frame.
-Box BoxOf(const GameObject& object)
-{
-    const Vector3 p = object.GetComponent<Transform>()->position;
-    const auto collider = object.GetComponent<Collider>();
-    const float cx = p.x + collider->offset.x;
-    const float cy = p.y + collider->offset.y;
-    return {cx - collider->scale.x / 2, cy - collider->scale.y / 2, cx + collider->scale.x / 2,
-            cy + collider->scale.y / 2};
-}
+using namespace levelcheck;
 
 std::vector<std::string> Tokens(const std::string& text)
 {

@@ -47,6 +47,60 @@ TEST_F(EditorTest, BrokenStyleFileIsReportedKeptAsideAndTheStyleStaysSane)
     EXPECT_NE(rewritten.find("/EditorSetting"), std::string::npos);
 }
 
+// The default style's file with one setting's value line replaced.
+std::string StyleWith(const std::string& key, const std::string& value)
+{
+    std::string text = StyleFile::Write(ImGuiStyle(), StyleFile::SpareColours{});
+    const std::string at = "\n" + key + "\n";
+    const size_t start = text.find(at) + at.size();
+    return text.replace(start, text.find('\n', start) - start, value);
+}
+
+TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpensWithTheDefaults)
+{
+    // Enough objects that the panels scroll and the entity list clips.
+    std::string level = "Crowd\n\n";
+    for (int i = 0; i < 120; ++i)
+        level += "Thing" + std::to_string(i) + "\n4\nNone\nEnd\n\n";
+    tree.WriteFile("resources/level/Crowd.txt", level + "/Crowd\n");
+    const std::string path = "resources/level/Editor/EditorSetting.txt";
+    const std::string defaults = StyleFile::Write(ImGuiStyle(), StyleFile::SpareColours{});
+
+    const struct {
+        const char* key;
+        const char* value;
+    } bad[] = {{"ScrollbarSize", "0"},         {"ScrollbarSize", "-3"},         {"ItemSpacing", "8 -20"},
+               {"WindowRounding", "1e-20"},    {"ChildWindowRounding", "1e-9"}, {"ScrollbarRounding", "1e-12"},
+               {"WindowRounding", "5e9"},      {"FramePadding", "-4 3"},        {"WindowTitleAlign", "0 7"},
+               {"ButtonTextAlign", "-1 0.5"},  {"IndentSpacing", "-8"},        {"GrabMinSize", "1e30"}};
+    for (const auto& setting : bad) {
+        SCOPED_TRACE(std::string(setting.key) + " " + setting.value);
+        ImGui::GetStyle() = ImGuiStyle();
+        tree.WriteFile(path, StyleWith(setting.key, setting.value));
+        Editor editor(5);
+        editor.levelName = "Crowd";
+        testing::internal::CaptureStdout();
+        editor.Load();
+        editor.Init();
+        for (int i = 0; i < 4; ++i)
+            editor.Update(1.0f / 60.0f);
+        const std::string console = testing::internal::GetCapturedStdout();
+        EXPECT_NE(console.find(std::string(": ") + setting.key + " "), std::string::npos) << console;
+        EXPECT_NE(console.find("is out of range"), std::string::npos) << console;
+        editor.Unload();
+        EXPECT_EQ(tree.ReadFile(path), defaults) << "written back with the default in its place";
+    }
+
+    // Values it can take stay, with nothing said.
+    ImGui::GetStyle() = ImGuiStyle();
+    tree.WriteFile(path, StyleWith("ScrollbarSize", "3.5"));
+    Editor editor(5);
+    testing::internal::CaptureStdout();
+    editor.LoadEditorSetting();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(ImGui::GetStyle().ScrollbarSize, 3.5f);
+}
+
 TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
 {
     std::vector<std::string> names;

@@ -3,7 +3,7 @@
 
 #include "ai/BasicAI.h"
 #include "ai/PathFindingSystem.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "objects/LevelFile.h"
 #include "support/GameplayHarness.h"
 #include "support/route/PuzzleRoomsRoute.h"
@@ -46,8 +46,8 @@ TEST_F(GeneratorLiftTest, CuttersThenHandleStartTheGeneratorAndTheLiftGoesUp)
     PlayGeneratorAndLift(*this);
     if (HasFatalFailure())
         return;
-    EXPECT_TRUE(story::IsHidden(Object("Entrance1-9")));
-    EXPECT_FALSE(story::AlphaOf(Object("PlayerSprite")) < 1.0f);
+    EXPECT_TRUE(StoryActs::IsHidden(Object("Entrance1-9")));
+    EXPECT_FALSE(StoryActs::AlphaOf(Object("PlayerSprite")) < 1.0f);
 }
 
 TEST_F(GeneratorLiftTest, TheHandleAloneDoesNotStartTheChainedGenerator)
@@ -78,7 +78,7 @@ TEST_F(GeneratorLiftTest, TheWokenRoomShutsHimInWithAStalkerOnItsFloor)
     Step(2);
     EXPECT_EQ(Framework::PathFindingSystem::RoomKey(Stalker().mEnemyRoom), "GenRoom");
     EXPECT_EQ(Stalker().mState, EnemyStalking);
-    EXPECT_TRUE(story::IsHidden(Object("Entrance1-9"))) << "the way back stays open";
+    EXPECT_TRUE(StoryActs::IsHidden(Object("Entrance1-9"))) << "the way back stays open";
     // Staying by the generator, he is caught.
     EXPECT_TRUE(StepUntil([&] { return Controller().dying; }, 20.0f));
 }

@@ -1,7 +1,7 @@
 // The two traffic-light rooms on the shipped level.
 #include <gtest/gtest.h>
 
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "physics/Rigidbody.h"
 #include "support/route/Checkpoints.h"
 #include "support/GameplayHarness.h"
@@ -34,7 +34,7 @@ TEST_F(LightPuzzleTest, FirstBoardInTheRightOrderOpensTheElevatorRoom)
     Arrive("Entrance1-9alink");
     PlayLightPuzzleRoom1(*this);
     EXPECT_FALSE(Lights(*this).completed2);
-    EXPECT_FALSE(story::LightOn(Object("LightPuzzle1-4"))) << "the room's own light goes out";
+    EXPECT_FALSE(StoryActs::LightOn(Object("LightPuzzle1-4"))) << "the room's own light goes out";
 }
 
 TEST_F(LightPuzzleTest, WrongLightsKeepTheRoomShutUntilPutRight)
@@ -87,9 +87,9 @@ TEST_F(LightPuzzleTest, SecondBoardLightsTheRingAndLetsHimOut)
     PlayLightPuzzleRoom2(*this);
     if (HasFatalFailure())
         return;
-    EXPECT_TRUE(story::IconShows(Object("RingIcon"), "WeddingRing_1x3.png"));
-    EXPECT_TRUE(story::IsHidden(Object("LightPuzzle2Item")));
-    EXPECT_TRUE(story::IsHidden(Object("LightPuzzleDoor")));
+    EXPECT_TRUE(StoryActs::IconShows(Object("RingIcon"), "WeddingRing_1x3.png"));
+    EXPECT_TRUE(StoryActs::IsHidden(Object("LightPuzzle2Item")));
+    EXPECT_TRUE(StoryActs::IsHidden(Object("LightPuzzleDoor")));
 }
 
 TEST_F(LightPuzzleTest, TheCheckpointsAfterTheFirstBoardKeepItSolvedAndTheSecondCompletable)
@@ -103,7 +103,7 @@ TEST_F(LightPuzzleTest, TheCheckpointsAfterTheFirstBoardKeepItSolvedAndTheSecond
     if (HasFatalFailure())
         return;
     EXPECT_TRUE(Lights(*this).completed);
-    EXPECT_FALSE(story::LightOn(Object("LightPuzzle1-1")));
+    EXPECT_FALSE(StoryActs::LightOn(Object("LightPuzzle1-1")));
     Arrive("Entrance2-3link");
     PlayLightPuzzleRoom2(*this);
 }

@@ -1,7 +1,7 @@
 // The mirror rooms beyond the family-tree room, on the shipped level.
 #include "events/FamilyTreeRoomEvent.h"
 #include "events/IdenticalRoomEvent.h"
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "graphics/Sprite.h"
 #include "hospital/Floor2Rig.h"
 
@@ -49,7 +49,7 @@ TEST_F(MirrorRoomsTest, AHalfMadeRoomDoesNothingTheWholeChangeOpensTheDoorToTheB
     // The family-tree room's script took the bag, and the door back led into that room.
     EXPECT_TRUE(Hidden("SymmetryWater"));
     EXPECT_TRUE(Script<FamilyTreeRoomEvent>("FamilyTree").hasWater2);
-    EXPECT_TRUE(story::IconShows(Object("Piece2Icon"), "IVBagIcon_1x1.png"));
+    EXPECT_TRUE(StoryActs::IconShows(Object("Piece2Icon"), "IVBagIcon_1x1.png"));
     EXPECT_NEAR(PlayerPosition().x, At("Exit2-7link").x, 0.3f) << "he is not back in the family-tree room";
     EXPECT_NEAR(PlayerPosition().y, At("Exit2-7link").y, 0.3f) << "he is not back in the family-tree room";
 }

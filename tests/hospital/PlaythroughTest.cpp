@@ -25,7 +25,6 @@
 #include "support/route/PuzzleRoomsRoute.h"
 
 using Framework::Keys::Escape;
-using Framework::Keys::MouseLeft;
 
 namespace {
 
@@ -39,16 +38,6 @@ protected:
     }
 
     int Scene() const { return gSceneSystem->currentScene; }
-
-    void ClickAt(float x, float y)
-    {
-        PointMouseAtWorld(x, y);
-        Step();
-        Press(MouseLeft);
-        Step();
-        Release(MouseLeft);
-        Step();
-    }
 
     // Everything any script looked for and did not find since the level was last loaded.
     static std::string Gaps()
@@ -64,7 +53,7 @@ protected:
     void ContinueAfterDeath()
     {
         ASSERT_TRUE(StepUntil([&] { return Scene() == SceneId::GameOver; }, 15.0f)) << "no game over";
-        ClickAt(-560.0f, -380.0f);
+        ClickAtWorld(-560.0f, -380.0f);
         ASSERT_EQ(Scene(), SceneId::Level) << "Continue did not go back into the level";
         Step(2);
     }
@@ -74,7 +63,7 @@ TEST_F(PlaythroughTest, FromTheMenuToTheEndingDyingOnceOnEachFloor)
 {
     // The title menu's Start, and the intro skipped.
     EnterScene(SceneId::MainMenu);
-    ClickAt(0.0f, 100.0f);
+    ClickAtWorld(0.0f, 100.0f);
     ASSERT_EQ(Scene(), SceneId::Cutscene);
     Press(Escape);
     Step(2);

@@ -1,7 +1,7 @@
 // The running girl, the hole in the wall and the lever room on the shipped level.
 #include <gtest/gtest.h>
 
-#include "events/StoryObjects.h"
+#include "events/StoryActs.h"
 #include "objects/LevelFile.h"
 #include "support/route/Checkpoints.h"
 #include "support/GameplayHarness.h"
@@ -33,8 +33,8 @@ TEST_F(RunningGirlAndLeverTest, ThePaperTheGirlTheHoleAndTheLeverLeadUpstairs)
     PlayRunningGirlAndLever(*this);
     if (HasFatalFailure())
         return;
-    EXPECT_TRUE(story::IsHidden(Object("Paper")));
-    EXPECT_LE(story::AlphaOf(Object("LittleGirl")), 0.0f);
+    EXPECT_TRUE(StoryActs::IsHidden(Object("Paper")));
+    EXPECT_LE(StoryActs::AlphaOf(Object("LittleGirl")), 0.0f);
 }
 
 TEST_F(RunningGirlAndLeverTest, ASaveAfterTheGirlRanLetsHerRunAgain)

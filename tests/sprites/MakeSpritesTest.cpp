@@ -31,7 +31,7 @@ const std::map<std::string, int> kExpected = {
     {"Patient_6x5.png", 27}, {"Girl_1x6.png", 6}, {"LittleGirl_2x5.png", 10}, {"Teddy_3x3.png", 7},
     {"BigBear_1x6.png", 6}, {"TornBear.png", 1}, {"decapitatedRegularBear_1x1.png", 1}, {"HuggleBear.png", 1},
     {"EmoBear.png", 1}, {"TeddyHead.png", 1}, {"TeddyBody.png", 1}, {"Doll.png", 1}, {"SoftToy.png", 1},
-    {"DollEye.png", 1}, {"Exclaimation.png", 1},
+    {"DollEye.png", 1}, {"Exclaimation.png", 1}, {"Crawler.png", 1},
     // Floors and walls.
     {"Tiles.png", 1}, {"TilesDirty.png", 1}, {"Wall_1x1.png", 1}, {"WallDirty_1x1.png", 1}, {"WallTop.png", 1},
     {"FloorWood.png", 1}, {"FloorCarpet.png", 1}, {"FloorConcrete.png", 1},

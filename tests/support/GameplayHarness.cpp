@@ -132,6 +132,16 @@ void GameplayHarness::PointMouseAtWorld(float x, float y, float camX, float camY
                static_cast<int>(std::lround(540.0f - (y - camY) * zoom)));
 }
 
+void GameplayHarness::ClickAtWorld(float x, float y)
+{
+    PointMouseAtWorld(x, y);
+    Step();
+    Press(Framework::Keys::MouseLeft);
+    Step();
+    Release(Framework::Keys::MouseLeft);
+    Step();
+}
+
 void GameplayHarness::EnterLevel(bool continueFromSave)
 {
     gContinueGame = continueFromSave;

@@ -39,6 +39,9 @@ public:
     void EnterScene(int sceneId);
     // Points the mouse at a world position under a camera at (camX, camY) with the given zoom.
     void PointMouseAtWorld(float x, float y, float camX = 0.0f, float camY = 0.0f, float zoom = 1.0f);
+    // A left click there: a frame pointing, one with the button down (a menu acts on the press),
+    // one after the release (a scene asked for then loads).
+    void ClickAtWorld(float x, float y);
     // The level scene again, from the save file when continuing.
     void EnterLevel(bool continueFromSave);
 

@@ -436,6 +436,44 @@ Signal WaterSplash()
     return Done(out, 0.8f);
 }
 
+// A ward where water drips from the ceiling into standing puddles: a few plinks a second with a
+// long wet tail, sparse enough that the loop's seam is lost among them.
+Signal WaterDrip()
+{
+    Random rng(3402u);
+    Signal out(kRate, 4.0f);
+    const float times[7] = {0.15f, 0.9f, 1.35f, 2.1f, 2.8f, 3.15f, 3.6f};
+    for (float at : times) {
+        float hz = rng.Range(700.0f, 1300.0f);
+        float len = rng.Range(0.05f, 0.09f);
+        Signal drop(kRate, len);
+        double phase = 0.0;
+        for (size_t i = 0; i < drop.Size(); ++i) {
+            float t = static_cast<float>(i) / kRate;
+            phase += 6.283185307 * hz * (1.0f + 1.5f * t / len) / kRate;
+            drop.samples[i] = static_cast<float>(std::sin(phase)) * std::exp(-t / (len * 0.3f));
+        }
+        out.Mix(drop, at, rng.Range(0.35f, 0.6f));
+        out.Mix(NoiseBurst(rng, kRate, 0.05f, 0.001f, 0.02f, Band::Pass, 2200.0f, 1600.0f, 1.2f), at, 0.12f);
+    }
+    AddReverb(out, 0.8f, 0.4f, 0.35f, 0.0f);
+    return Done(out, 0.6f);
+}
+
+// Old boiler pipes: a low uneven drone with the odd knock, to loop under a room.
+Signal PipeHum()
+{
+    Random rng(3403u);
+    Signal out(kRate, 4.0f);
+    Signal hum = Cluster(rng, kRate, 4.0f, {41.0f, 82.0f, 123.0f}, 3.0f, 320.0f, 340.0f, 0.05f, 0.05f);
+    Saturate(hum, 2.0f);
+    out.Mix(hum, 0.0f, 0.5f);
+    out.Mix(MetalHit(rng, kRate, 180.0f, {1.0f, 2.3f, 3.9f}, 0.3f, 0.8f), 1.3f, 0.18f);
+    out.Mix(MetalHit(rng, kRate, 140.0f, {1.0f, 2.7f, 4.4f}, 0.3f, 0.8f), 3.1f, 0.12f);
+    AddReverb(out, 0.7f, 0.6f, 0.25f, 0.0f);
+    return Done(out, 0.6f);
+}
+
 Signal Swish(unsigned seed, float seconds, float fromHz, float toHz)
 {
     Random rng(seed);
@@ -599,5 +637,7 @@ std::vector<SoundRecipe> EffectRecipes()
     recipes.push_back({"rummage", Rummage});
     recipes.push_back({"wheelchair", Wheelchair});
     recipes.push_back({"glass_crack", GlassCrack});
+    recipes.push_back({"water_drip", WaterDrip});
+    recipes.push_back({"pipe_hum", PipeHum});
     return recipes;
 }

@@ -430,6 +430,42 @@ void drawTeddy(Canvas& frame, int index) {
     bearFrame(frame, b);
 }
 
+void drawCrawler(Canvas& frame, int) {
+    // The thing that clings, seen from above as it drags itself over the tiles on long arms:
+    // the sick skin it shows when it holds the father, gone grey in the dark.
+    float s = frame.width() / 128.0f;
+    float cx = 64.0f * s;
+    frame.fill(ellipse(cx, 80.0f * s, 44.0f * s, 30.0f * s), withAlpha(rgb(0, 0, 0), 0.5f), 10);
+    Color skin = scaled(palette::kSkinSick, 0.62f);
+    Color dark = scaled(palette::kSkinSick, 0.32f);
+    // A thin bent back with the spine showing, the rest of it trailing off behind.
+    frame.fill(taper(cx, 54.0f * s, cx + 5.0f * s, 112.0f * s, 11.0f * s, 3.0f * s), shaded(cx, 64.0f * s, 26.0f * s, skin));
+    for (int bone = 0; bone < 8; ++bone) {
+        float y = (60.0f + bone * 6.0f) * s;
+        frame.fill(circle(cx + bone * 0.5f * s, y, (2.0f - bone * 0.15f) * s), dark);
+        if (bone < 5)
+            frame.fill(capsule(cx - (9.0f - bone) * s, y + 2.0f * s, cx + (9.0f - bone) * s, y + 1.0f * s, 0.7f * s),
+                       withAlpha(dark, 0.7f));
+    }
+    // Arms thrown far forward, elbows cocked high, long fingers spread on the floor.
+    for (int side = -1; side <= 1; side += 2) {
+        float shoulderX = cx + side * 9.0f * s;
+        float elbowX = cx + side * 44.0f * s;
+        float handX = cx + side * 26.0f * s;
+        frame.fill(taper(shoulderX, 52.0f * s, elbowX, 38.0f * s, 4.0f * s, 2.6f * s), shaded(cx, 44.0f * s, 34.0f * s, skin));
+        frame.fill(taper(elbowX, 38.0f * s, handX, 12.0f * s, 2.6f * s, 1.8f * s), shaded(cx, 24.0f * s, 34.0f * s, skin));
+        for (int f = -2; f <= 2; ++f)
+            frame.fill(taper(handX, 12.0f * s, handX + (side * 1.0f + f * 2.6f) * s, 3.0f * s, 1.1f * s, 0.4f * s), dark);
+    }
+    // A long skull hung low between the shoulders: hollow eyes, a slit of a mouth.
+    frame.fill(ellipse(cx, 44.0f * s, 8.5f * s, 11.0f * s), shaded(cx, 40.0f * s, 10.0f * s, skin));
+    frame.fill(ellipse(cx - 3.4f * s, 42.0f * s, 2.6f * s, 3.6f * s), rgb(6, 4, 4));
+    frame.fill(ellipse(cx + 3.4f * s, 42.0f * s, 2.6f * s, 3.6f * s), rgb(6, 4, 4));
+    frame.fill(circle(cx - 3.0f * s, 41.0f * s, 0.7f * s), withAlpha(rgb(200, 190, 160), 0.8f));
+    frame.fill(capsule(cx - 3.0f * s, 50.0f * s, cx + 3.0f * s, 50.5f * s, 0.8f * s), rgb(20, 6, 6));
+    finish(frame);
+}
+
 void drawBigBear(Canvas& frame, int index) {
     // Grows more awake with each step of the search; frame 3 is when it stands.
     BearLook b;

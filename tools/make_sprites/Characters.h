@@ -25,5 +25,6 @@ void drawDoll(Canvas& frame, int index);         // Doll.png
 void drawSoftToy(Canvas& frame, int index);      // SoftToy.png
 void drawDollEye(Canvas& frame, int index);      // DollEye.png
 void drawExclamation(Canvas& frame, int index);  // Exclaimation.png
+void drawCrawler(Canvas& frame, int index);      // Crawler.png
 
 }  // namespace sprites

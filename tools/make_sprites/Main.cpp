@@ -60,6 +60,7 @@ std::vector<SpriteSheet> allSprites() {
         {"SoftToy.png", 1, 1, 64, 64, drawSoftToy},
         {"DollEye.png", 1, 1, 32, 32, drawDollEye},
         {"Exclaimation.png", 1, 1, 64, 64, drawExclamation},
+        {"Crawler.png", 1, 1, 128, 128, drawCrawler},
 
         // Floors and walls.
         {"Tiles.png", 1, 1, 512, 512, drawTiles},

@@ -805,10 +805,12 @@ void drawWallPortrait(Canvas& c, int index) {
 }
 
 void drawCheckpoint(Canvas& c, int index) {
-    // An oil lamp on a hook: unlit (0), lit once the game is saved (1).
+    // An oil lamp on a hook: unlit (0), lit once the game is saved (1). The level draws it
+    // unaffected by light, so even unlit its pilot flame glows faintly in the dark.
     float w = W(c);
     bool lit = index == 1;
     if (lit) c.fill(circle(w * 0.5f, w * 0.55f, w * 0.48f), radial(w * 0.5f, w * 0.55f, w * 0.48f, withAlpha(palette::kWarmLight, 0.45f), withAlpha(palette::kWarmLight, 0.0f)), 3);
+    else c.fill(circle(w * 0.5f, w * 0.58f, w * 0.4f), radial(w * 0.5f, w * 0.58f, w * 0.4f, withAlpha(rgb(255, 170, 80), 0.22f), withAlpha(rgb(255, 170, 80), 0.0f)), 3);
     c.fill(capsule(w * 0.5f, w * 0.06f, w * 0.5f, w * 0.2f, 1.2f), palette::kMetalDark);
     c.fill(ring(w * 0.5f, w * 0.22f, w * 0.06f, 2), palette::kMetalDark);
     c.fill(box(w * 0.36f, w * 0.26f, w * 0.64f, w * 0.32f, 2), metal(w / 2, w * 0.3f, w * 0.2f, palette::kMetal, 361));
@@ -818,6 +820,9 @@ void drawCheckpoint(Canvas& c, int index) {
         c.fill(ellipse(w * 0.5f, w * 0.58f, w * 0.08f, w * 0.14f), withAlpha(rgb(255, 170, 60), 0.7f));
     } else {
         c.fill(capsule(w * 0.5f, w * 0.56f, w * 0.5f, w * 0.64f, 1.2f), rgb(30, 26, 24));
+        // The pilot: a bead of flame on the wick, just enough to find the lamp by.
+        c.fill(ellipse(w * 0.5f, w * 0.6f, w * 0.07f, w * 0.1f), withAlpha(rgb(255, 150, 60), 0.45f), 3);
+        c.fill(ellipse(w * 0.5f, w * 0.61f, w * 0.025f, w * 0.04f), rgb(255, 210, 140));
     }
     for (int side = -1; side <= 1; side += 2) c.fill(capsule(w * 0.5f + side * w * 0.16f, w * 0.32f, w * 0.5f + side * w * 0.16f, w * 0.74f, 1.6f), palette::kMetalDark);
     c.fill(box(w * 0.32f, w * 0.74f, w * 0.68f, w * 0.82f, 2), metal(w / 2, w * 0.78f, w * 0.2f, palette::kMetal, 362));
