@@ -294,8 +294,28 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     EXPECT_GT(Likeness(clearing, corridor), Likeness(clearing, ward) + 0.2)
         << "the screen clears on the room he left";
 
-    // Up the corridor to its wall, where the checkpoint stands, and save there.
-    game.HoldKey("w", 3.0);
+    // Up the corridor to its wall, where the checkpoint stands, and save there: held until the
+    // view, which follows him, has moved and then stands still against the wall.
+    game.KeyDown("w");
+    std::vector<double> before = Cells(game.GrabQuick());
+    bool moved = false;
+    int stillChecks = 0;
+    const bool atWall = WaitUntil(
+        [&] {
+            const std::vector<double> now = Cells(game.GrabQuick());
+            double change = 0.0;
+            for (size_t i = 0; i < now.size(); ++i)
+                change += std::fabs(now[i] - before[i]);
+            change /= static_cast<double>(now.size());
+            before = now;
+            moved = moved || change > 0.3;
+            // Still for a few looks in a row: a slow frame may show the same picture twice.
+            stillChecks = moved && change < 0.05 ? stillChecks + 1 : 0;
+            return stillChecks >= 4;
+        },
+        30s);
+    game.KeyUp("w");
+    ASSERT_TRUE(atWall) << "he never came to a stop up the corridor";
     game.TapKey("e");
     const WindowPicture saved = WaitForText(game);
     Keep(saved, "saved");
