@@ -2,8 +2,12 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+
 #include "ai/PathFindingSystem.h"
 #include "audio/Audio.h"
+#include "audio/AudioSystem.h"
+#include "editor/GizmoMath.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -101,10 +105,72 @@ void Editor::Init()
         if (gWindowSystem)
             io.DisplaySize = ImVec2(static_cast<float>(gWindowSystem->width), static_cast<float>(gWindowSystem->height));
     }
-    InitObjects();
+    InitLevelObjects();
     if (gCamera)
         gCamera->Update();
     BuildObjectTypeNames();
+}
+
+void Editor::InitLevelObjects()
+{
+    baseline.RecordRead(gGameObjects);
+    InitObjects();
+    baseline.RecordSetUp(gGameObjects);
+}
+
+std::string Editor::EditedLevelText(const std::string& name,
+                                    const std::vector<std::shared_ptr<GameObject>>& objects) const
+{
+    return LevelText(name, objects, [this](std::ostream& stream, const std::shared_ptr<Component>& component) {
+        baseline.Write(stream, component);
+    });
+}
+
+std::vector<std::shared_ptr<GameObject>> Editor::ObjectsInFileOrder()
+{
+    std::vector<std::shared_ptr<GameObject>> objects;
+    for (const auto& object : gGameObjects)
+        if (object && !object->transient)
+            objects.push_back(object);
+    std::stable_sort(objects.begin(), objects.end(),
+                     [](const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b) { return a->id < b->id; });
+    return objects;
+}
+
+void Editor::KeepOrRestoreEditedLevel()
+{
+    if (playMode && !editedLevel) {
+        const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
+        editedLevel = EditedLevelText(levelName, objects);
+        const auto at = std::find(objects.begin(), objects.end(), selectedObject);
+        editedSelection = selectedObject && at != objects.end() ? at - objects.begin() : -1;
+    } else if (!playMode && editedLevel) {
+        RestoreEditedLevel();
+    }
+}
+
+void Editor::RestoreEditedLevel()
+{
+    const std::string text = std::move(*editedLevel);
+    editedLevel.reset();
+    selectedObject.reset();
+    gizmoDragMode = GizmoMath::DragNone;
+    gizmoDragging = false;
+    // What the run started playing ends with it.
+    if (gAudioSystem) {
+        gAudioSystem->bgmGroup.Stop();
+        gAudioSystem->soundGroup.Stop();
+    }
+    DestroyAll();
+    removedObjects.clear();
+    ResetMissingReports();
+    LoadLevelText(levelName, text);
+    if (gPathFindingSystem)
+        gPathFindingSystem->Init();
+    InitLevelObjects();
+    // Read back in the order they were written.
+    if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
+        selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];
 }
 
 void Editor::FeedInterface(float dt)
@@ -164,7 +230,7 @@ void Editor::Update(float dt)
     for (const auto& object : gGameObjects)
         if (object)
             if (const auto collider = object->GetComponent<Collider>())
-                collider->showCollider = showColliders;
+                collider->outlineShown = showColliders;
 
     if (!ImGui::GetCurrentContext())
         return;
@@ -173,6 +239,8 @@ void Editor::Update(float dt)
 
     if (gInputSystem && gInputSystem->IsKeyTriggered(F12))
         playMode = !playMode;
+    // The menu switches modes while it is drawn: the switch is seen here on the next frame.
+    KeepOrRestoreEditedLevel();
 
     // The editor moves the camera record itself; rebuild its matrix from the fields.
     if (gCamera)
@@ -201,6 +269,8 @@ void Editor::Unload()
     selectedPrefab.reset();
     DestroyAll();
     removedObjects.clear();
+    baseline.Clear();
+    editedLevel.reset();
     SaveEditorSetting();
     SavePrefabs();
     prefabs.clear();

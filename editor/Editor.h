@@ -1,11 +1,13 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/EntityFilter.h"
 #include "editor/InterfaceRenderer.h"
+#include "editor/LevelBaseline.h"
 #include "editor/PerformanceHistory.h"
 #include "editor/StyleFile.h"
 #include "engine/Scene.h"
@@ -54,6 +56,9 @@ public:
     bool SaveScene(const std::string& name);
 
     // Camera and picking (EditorCamera.cpp).
+    // The interface holds the mouse: it is over a window, or a press that began on one (a
+    // slider, a scrollbar, a resize grip) is still held. The world behind then stays as it is.
+    static bool InterfaceHasMouse();
     void UpdateCameraPanZoom();
     void PickObject();
     static bool CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b);
@@ -90,7 +95,8 @@ public:
     void DrawPerformanceVisualizer(float dt);
 
     // The gizmo's drag for this frame (EditorGizmo.cpp); split from the input reads for tests.
-    void StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed);
+    // While the interface holds the mouse no handle is grabbed and a drag under way ends.
+    void StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed, bool interfaceHasMouse = false);
 
     std::string levelName = "Level1";
     std::vector<std::string> levelNames;
@@ -132,6 +138,7 @@ public:
     float dragStartAngle = 0.0f;
     float snapStep = 7.0f;
     float snapAnchor = 0.0f;
+    // Collider outlines shown (F1); shown over the objects, never written into them.
     bool showColliders = true;
 
     // The editor's files, relative to the working folder.
@@ -146,6 +153,17 @@ public:
     std::vector<std::shared_ptr<GameObject>> removedObjects;
 
 private:
+    // Every listed object's Init and parent link, with what the file held kept aside.
+    void InitLevelObjects();
+    // The level as the designer left it (see LevelBaseline), its objects in the order given.
+    std::string EditedLevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects) const;
+    // The listed objects that a level keeps, in the order they were read or made (ids ascend
+    // so): the scene sorts the list by depth every frame, and a save keeps the file's order.
+    static std::vector<std::shared_ptr<GameObject>> ObjectsInFileOrder();
+    // Play mode runs the scripts on the edited objects themselves: the level as edited (and
+    // the selection) is kept when play starts and put back when it stops.
+    void KeepOrRestoreEditedLevel();
+    void RestoreEditedLevel();
     void RunEditingUpdates(float dt);
     void FeedInterface(float dt);
     void DrawEditingPanels(float dt);
@@ -153,6 +171,9 @@ private:
     bool TypeListPopup(const char* popupName, int& type);
 
     InterfaceRenderer renderer;
+    LevelBaseline baseline;
+    std::optional<std::string> editedLevel;
+    long editedSelection = -1;
     EntityFilter filter;
     float wheel = 0.0f;
     bool prefabsRead = false;

@@ -23,11 +23,13 @@ float WindowHeight()
 {
     return gWindowSystem ? static_cast<float>(gWindowSystem->height) : 1080.0f;
 }
-bool MouseOverInterface()
-{
-    return ImGui::GetCurrentContext() && ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow);
-}
 }  // namespace
+
+bool Editor::InterfaceHasMouse()
+{
+    // Not "a window is hovered": that is denied while a widget is being dragged.
+    return ImGui::GetCurrentContext() && ImGui::GetIO().WantCaptureMouse;
+}
 
 bool Editor::CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b)
 {
@@ -52,7 +54,7 @@ void Editor::UpdateCameraPanZoom()
     Framework::Camera& camera = *gCamera;
     const Vector2 offset(camera.position.x - mouseScreenPos.x, camera.position.y - mouseScreenPos.y);
     mouseScreenPos = Vector2(gInputSystem->mouseX, WindowHeight() - gInputSystem->mouseY);
-    if (MouseOverInterface())
+    if (InterfaceHasMouse())
         return;
 
     if (gInputSystem->IsKeyDown(Framework::Keys::MouseMiddle)) {
@@ -80,7 +82,7 @@ void Editor::PickObject()
         return;
     mouseWorldPos = PickMath::ScreenToWorld(mouseScreenPos, WindowWidth(), WindowHeight(), gCamera->position,
                                             gCamera->size);
-    if (MouseOverInterface() || !gInputSystem || !gInputSystem->IsKeyDown(Framework::Keys::MouseLeft))
+    if (InterfaceHasMouse() || !gInputSystem || !gInputSystem->IsKeyDown(Framework::Keys::MouseLeft))
         return;
     const std::shared_ptr<GameObject> hit = PickMath::Topmost(gGameObjects, mouseWorldPos);
     if (!hit || gizmoDragging)

@@ -68,10 +68,10 @@ void Editor::DrawGizmo()
     const bool left = gInputSystem && gInputSystem->IsKeyDown(Framework::Keys::MouseLeft);
     const bool shiftDown = gInputSystem && gInputSystem->IsKeyDown(Framework::Keys::LeftShift);
     const bool shiftPressed = gInputSystem && gInputSystem->IsKeyTriggered(Framework::Keys::LeftShift);
-    StepGizmo(left, shiftDown, shiftPressed);
+    StepGizmo(left, shiftDown, shiftPressed, InterfaceHasMouse());
 }
 
-void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed)
+void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed, bool interfaceHasMouse)
 {
     if (!selectedObject)
         return;
@@ -83,7 +83,7 @@ void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed)
     const float dx = mouseWorldPos.x - p.x;
     const float dy = mouseWorldPos.y - p.y;
 
-    if (leftDown && gizmoDragMode != DragNone) {
+    if (leftDown && gizmoDragMode != DragNone && !interfaceHasMouse) {
         switch (gizmoDragMode) {
         case DragFree:
             transform->SetPosition(Vector2(mouseWorldPos.x - dragOffset.x, mouseWorldPos.y - dragOffset.y));
@@ -126,7 +126,7 @@ void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed)
 
     gizmoDragMode = DragNone;
     gizmoDragging = false;
-    const int hit = HitHandle(gizmoTool, dx, dy);
+    const int hit = interfaceHasMouse ? DragNone : HitHandle(gizmoTool, dx, dy);
     if (gizmoTool == ToolMove || gizmoTool == ToolScale) {
         const bool scale = gizmoTool == ToolScale;
         DrawCentre(p, hit == DragFree || hit == DragScale);

@@ -23,8 +23,9 @@ void Editor::NewScene()
     removedObjects.clear();
     levelName = "Empty";
     Load();
+    editedLevel.reset();  // while playing, the new level is the one kept from here
     // Initialised like an opened level, so that F11 and play mode find every part ready.
-    InitObjects();
+    InitLevelObjects();
 }
 
 void Editor::OpenScene(const std::string& name)
@@ -34,7 +35,8 @@ void Editor::OpenScene(const std::string& name)
     removedObjects.clear();
     levelName = name;
     Load();
-    InitObjects();
+    editedLevel.reset();  // while playing, the new level is the one kept from here
+    InitLevelObjects();
 }
 
 bool Editor::SaveScene(const std::string& name)
@@ -44,7 +46,7 @@ bool Editor::SaveScene(const std::string& name)
         saveMessage = problem;
         return false;
     }
-    if (!SaveLevel(name, LevelPath(name))) {
+    if (!WriteLevelFile(LevelPath(name), EditedLevelText(name, ObjectsInFileOrder()))) {
         saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
         return false;
     }

@@ -16,9 +16,9 @@ void Read(std::istream& in, std::vector<std::string>& names)
     if (in >> word) {
         while (in >> word && word != "/TxtName") {
             const bool known = std::find(names.begin(), names.end(), word) != names.end();
-            if (word != kNoChoice && (!NameRules::IsValidName(word) || known)) {
-                std::cout << "Level list: skipped \"" << word << "\" (" << (known ? "listed twice" : "not a level name")
-                          << ")\n";
+            if (word != kNoChoice && (!NameRules::IsSafeFileName(word) || known)) {
+                std::cout << "Level list: skipped \"" << word << "\" ("
+                          << (known ? "listed twice" : "a path, not a file name in the level folder") << ")\n";
                 continue;
             }
             if (word == kNoChoice && known)

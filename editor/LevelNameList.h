@@ -9,8 +9,8 @@ namespace LevelNameList {
 
 extern const char* const kNoChoice;
 
-// Appends the names of the file to names (skipping invalid and repeated ones, which are
-// reported) and puts kNoChoice in front when it is not there.
+// Appends the names of the file to names (skipping repeated ones and those that are no safe
+// file name, which are reported) and puts kNoChoice in front when it is not there.
 void Read(std::istream& in, std::vector<std::string>& names);
 std::string Write(const std::vector<std::string>& names);
 

@@ -22,6 +22,11 @@ bool IsValidName(const std::string& name)
     return true;
 }
 
+bool IsSafeFileName(const std::string& name)
+{
+    return !name.empty() && name.find_first_of("/\\") == std::string::npos && name.find("..") == std::string::npos;
+}
+
 bool IsReservedLevelName(const std::string& name)
 {
     return name == "Empty" || name == "TxtName";

@@ -10,6 +10,9 @@ namespace NameRules {
 
 bool IsNameChar(unsigned int c);
 bool IsValidName(const std::string& name);
+// A name that is safe to put in front of ".txt" in the level folder: not empty, no path
+// separator and no "..". Looser than IsValidName, for names written into the level list by hand.
+bool IsSafeFileName(const std::string& name);
 // "Empty" and "TxtName" are taken by the editor's own files.
 bool IsReservedLevelName(const std::string& name);
 // Why the name cannot be used for a level, or "" when it can.

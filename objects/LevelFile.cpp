@@ -129,14 +129,18 @@ bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::st
     }
 }
 
-void WriteObjectRecord(std::ostream& stream, const GameObject& object)
+void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer)
 {
     WriteString(stream, ToToken(object.GetName()));
     stream << object.objectType << '\n';
     WriteString(stream, ToToken(object.parentName, "None"));
     for (const auto& component : object.components)
-        if (component)
+    {
+        if (component && writer)
+            writer(stream, component);
+        else if (component)
             component->Serialize(stream);
+    }
     WriteString(stream, "End");
     WriteString(stream, "");
 }
@@ -154,16 +158,25 @@ void LoadLevel(const std::string& name, const std::string& path)
         AddDefaultCamera();
 }
 
-bool SaveLevel(const std::string& name, const std::string& path)
+void LoadLevelText(const std::string& name, const std::string& text)
+{
+    bool cameraSeen = false;
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
+    if (!cameraSeen)
+        AddDefaultCamera();
+}
+
+std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
+                      const ComponentWriter& writer)
 {
     const std::string endMarker = "/" + ToToken(name);
-    // Built in memory, then written whole through a temporary file: a failed save leaves
-    // the old file as it was.
     std::ostringstream text;
     text.imbue(std::locale::classic());
 
     WriteString(text, ToToken(name) + "\n");
-    for (const auto& object : gGameObjects)
+    for (const auto& object : objects)
     {
         if (!object || object->transient)
             continue;
@@ -174,15 +187,26 @@ bool SaveLevel(const std::string& name, const std::string& path)
             renamed.name = "_" + renamed.name;
             std::cout << "Object \"" << object->name << "\" is saved as \"" << renamed.name
                       << "\": its name is the file's end line\n";
-            WriteObjectRecord(text, renamed);
+            WriteObjectRecord(text, renamed, writer);
             continue;
         }
-        WriteObjectRecord(text, *object);
+        WriteObjectRecord(text, *object, writer);
     }
     WriteString(text, endMarker);
+    return text.str();
+}
 
+bool SaveLevel(const std::string& name, const std::string& path)
+{
+    return WriteLevelFile(path, LevelText(name, gGameObjects));
+}
+
+bool WriteLevelFile(const std::string& path, const std::string& text)
+{
+    // Built in memory, then written whole through a temporary file: a failed save leaves
+    // the old file as it was.
     std::string error;
-    if (!Platform::WriteFileAtomically(path, text.str(), error))
+    if (!Platform::WriteFileAtomically(path, text, error))
     {
         std::cout << "Could not save \"" << path << "\": " << error << "\n";
         return false;

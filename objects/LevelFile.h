@@ -1,11 +1,18 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
+class Component;
 class GameObject;
+
+// Writes one component block in place of the component's own Serialize (the editor's, which
+// keeps what its set-up of the level changed out of the file). Empty: Serialize.
+using ComponentWriter = std::function<void(std::ostream&, const std::shared_ptr<Component>&)>;
 
 // The one stream the level reader and the editor's files share; closed between uses.
 extern std::fstream gLevelStream;
@@ -14,10 +21,18 @@ extern std::fstream gLevelStream;
 // stops the read with a console message; the objects read before it stay. A default
 // "Camera" object is appended when no record has object type 10.
 void LoadLevel(const std::string& name, const std::string& path);
+// The same from text held in memory (a level the editor keeps aside).
+void LoadLevelText(const std::string& name, const std::string& text);
 
 // Writes every listed object to path through a temporary file in the same folder that is
 // renamed into place. Returns false (and leaves any old file whole) on failure.
 bool SaveLevel(const std::string& name, const std::string& path);
+
+// The whole text of a level holding objects, in their order (SaveLevel: the listed ones).
+std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
+                      const ComponentWriter& writer = nullptr);
+// Writes a level's text as SaveLevel does (temporary file, rename, message on failure).
+bool WriteLevelFile(const std::string& path, const std::string& text);
 
 // A root object named "Camera" of the given type, id = gObjectIdCounter, no components.
 std::shared_ptr<GameObject> CreateDefaultCamera(int type);
@@ -29,4 +44,4 @@ std::shared_ptr<GameObject> CreateDefaultCamera(int type);
 bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::string& source);
 
 // Writes one object record (name, type, parent name, component blocks, "End", empty line).
-void WriteObjectRecord(std::ostream& stream, const GameObject& object);
+void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer = nullptr);

@@ -58,7 +58,7 @@ void Collider::Update(float dt)
 
 void Collider::UpdateDebugLines()
 {
-    if (!showCollider || !gDebugDraw)
+    if (!outlineShown.value_or(showCollider) || !gDebugDraw)
         return;
     // Drawn during the scene update, so the outline lands on top of this frame's sprites.
     gDebugDraw->DrawBox(min, max, Vector3(lineColor.x / 255.0f, lineColor.y / 255.0f, lineColor.z / 255.0f));

@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/Vector2.h"
@@ -34,7 +35,8 @@ public:
 
     Vector3 GetMin() const { return min; }
     Vector3 GetMax() const { return max; }
-    // Draws the box outline in lineColor / 255 when showCollider is set.
+    // Draws the box outline in lineColor / 255 when showCollider is set (or the editor's
+    // outlineShown says so).
     void UpdateDebugLines();
 
     Vector3 min;
@@ -42,6 +44,9 @@ public:
     Vector3 offset;
     Vector3 scale = Vector3(1.0f, 1.0f, 0.0f);
     bool showCollider = false;
+    // Set by the editor to show or hide every outline over what showCollider says; never
+    // saved, so showing outlines while editing leaves the level file as it was.
+    std::optional<bool> outlineShown;
     Vector3 lineColor = Vector3(255.0f, 153.0f, 0.0f);
     bool active = false;
 

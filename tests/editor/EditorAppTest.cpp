@@ -79,6 +79,125 @@ Screenshot GrabScreen()
     return shot;
 }
 
+size_t At(const Screenshot& shot, int x, int y)
+{
+    return (static_cast<size_t>(y) * static_cast<size_t>(shot.width) + static_cast<size_t>(x)) * 3u;
+}
+
+bool Dark(const Screenshot& shot, int x, int y)
+{
+    const size_t at = At(shot, x, y);
+    return shot.rgb[at] + shot.rgb[at + 1] + shot.rgb[at + 2] == 0;
+}
+
+// A pure green pixel (the move handle's x line) in the column x between rows y0 and y1.
+bool GreenBetween(const Screenshot& shot, int x, int y0, int y1)
+{
+    for (int y = y0; y <= y1; ++y) {
+        const size_t at = At(shot, x, y);
+        if (shot.rgb[at] < 60 && shot.rgb[at + 1] > 200 && shot.rgb[at + 2] < 60)
+            return true;
+    }
+    return false;
+}
+
+// Grabs the screen until it shows what the test waits for (or about a minute has gone).
+template <class Shows>
+bool WaitUntilShown(GameProcess& game, Shows shows)
+{
+    for (int attempt = 0; attempt < 300 && game.Running(); ++attempt) {
+        const Screenshot shot = GrabScreen();
+        if (!shot.rgb.empty() && shows(shot))
+            return true;
+        std::this_thread::sleep_for(200ms);
+    }
+    return false;
+}
+
+// Waits until the rectangle [x0, x1) x [y0, y1) of the screen differs from `before`: the program
+// has drawn what the last input did.
+bool WaitForChange(GameProcess& game, const Screenshot& before, int x0, int y0, int x1, int y1)
+{
+    return WaitUntilShown(game, [&](const Screenshot& now) {
+        if (now.width != before.width || now.height != before.height)
+            return true;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                for (size_t c = 0; c < 3; ++c)
+                    if (now.rgb[At(now, x, y) + c] != before.rgb[At(before, x, y) + c])
+                        return true;
+        return false;
+    });
+}
+
+// Does the input, then waits until the rectangle shows its effect.
+bool InputShows(GameProcess& game, const std::string& actions, int x0, int y0, int x1, int y1)
+{
+    const Screenshot before = GrabScreen();
+    Xdo(actions);
+    return !before.rgb.empty() && WaitForChange(game, before, x0, y0, x1, y1);
+}
+
+// Left Shift + F5 opens the editor on Level1; on a busy machine the first frames come late,
+// so the press is repeated until the "Heirarchy" panel shows (top left, not scene black).
+bool OpenEditor(GameProcess& game)
+{
+    for (int attempt = 0; attempt < 20 && game.Running(); ++attempt) {
+        Xdo("mousemove 960 540 keydown Shift_L sleep 0.3 keydown F5 sleep 0.3 keyup F5 keyup Shift_L sleep 1");
+        const Screenshot probe = GrabScreen();
+        if (!probe.rgb.empty() && !Dark(probe, 150, 100))
+            return true;
+    }
+    return false;
+}
+
+// Moves onto a control and presses it, each step once the rectangle shows the one before (the
+// hover, then the press), so that press and release never fall into one frame.
+bool PressShown(GameProcess& game, int x, int y, int x0, int y0, int x1, int y1)
+{
+    return InputShows(game, "mousemove " + std::to_string(x) + " " + std::to_string(y), x0, y0, x1, y1) &&
+           InputShows(game, "mousedown 1", x0, y0, x1, y1);
+}
+
+// File > Save Scene, type the name, Ok; the level file's text once written and listed ("" when
+// it never is). The list is written after the level.
+std::string SaveScene(GameProcess& game, const std::string& name)
+{
+    // The menu (open on the press), its item (lit on hover; the screen comes up, its field taking
+    // the keys), the typed name, the button.
+    if (!PressShown(game, 25, 9, 0, 0, 150, 90) || (Xdo("mouseup 1"), false) ||
+        !InputShows(game, "mousemove 45 71", 0, 60, 150, 85) ||
+        !InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 760, 520, 1160, 600) ||
+        !InputShows(game, "type --delay 60 " + name, 780, 545, 1000, 567) ||
+        !PressShown(game, 805, 580, 770, 570, 840, 590))
+        return "";
+    Xdo("mouseup 1");
+    for (int i = 0; i < 300 && game.Running(); ++i) {
+        if (game.tree.ReadFile("resources/level/TxtName.txt").find("\n" + name + "\n") != std::string::npos)
+            return game.tree.ReadFile("resources/level/" + name + ".txt");
+        std::this_thread::sleep_for(100ms);
+    }
+    return "";
+}
+
+// The position the game's own reader finds for the named object of a saved level.
+Vector3 SavedPosition(GameProcess& game, const std::string& level, const std::string& object)
+{
+    DestroyAll();
+    LoadLevel(level, (game.tree.Resources() / ("level/" + level + ".txt")).string());
+    const auto found = FindObjectByName(object);
+    const auto transform = found ? found->GetComponent<Transform>() : nullptr;
+    const Vector3 position = transform ? transform->position : Vector3(1e6f, 1e6f, 1e6f);
+    DestroyAll();
+    return position;
+}
+
+void Quit(GameProcess& game)
+{
+    Capture("xdotool keydown Control_L sleep 0.3 keydown Escape sleep 0.5 keyup Escape keyup Control_L 2>/dev/null");
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+}
+
 TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
 {
     REQUIRE_DISPLAY();
@@ -87,16 +206,7 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
     game.Start();
     const std::string window = game.WaitForWindow();
     ASSERT_FALSE(window.empty()) << game.Output();
-    // Left Shift + F5 opens the editor on Level1; on a busy machine the first frames come late,
-    // so the press is repeated until the "Heirarchy" panel shows (top left, not scene black).
-    bool open = false;
-    for (int attempt = 0; attempt < 20 && !open && game.Running(); ++attempt) {
-        Xdo("mousemove 960 540 keydown Shift_L sleep 0.3 keydown F5 sleep 0.3 keyup F5 keyup Shift_L sleep 1");
-        const Screenshot probe = GrabScreen();
-        const size_t at = (100u * static_cast<size_t>(probe.width) + 150u) * 3u;
-        open = !probe.rgb.empty() && probe.rgb[at] + probe.rgb[at + 1] + probe.rgb[at + 2] > 0;
-    }
-    ASSERT_TRUE(open) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
     // A click on the box selects it; W takes the move tool; a drag from its centre moves it
     // 200 pixels (10 units) to the right.
     Xdo("mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1 sleep 0.3 key w sleep 0.3");
@@ -114,37 +224,71 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
             colours.insert(shot.rgb[i] << 16 | shot.rgb[i + 1] << 8 | shot.rgb[i + 2]);
         EXPECT_GT(colours.size(), 8u) << "the screen is blank";
         // The "Heirarchy" window's body (top left) is not the black of the empty scene.
-        const size_t at = (100u * static_cast<size_t>(shot.width) + 150u) * 3u;
-        EXPECT_GT(shot.rgb[at] + shot.rgb[at + 1] + shot.rgb[at + 2], 0) << "no panel drawn";
+        EXPECT_FALSE(Dark(shot, 150, 100)) << "no panel drawn";
     }
 
-    // File > Save Scene, type a new name, Ok.
-    Xdo("mousemove 25 9 click 1 sleep 0.5 mousemove 45 71 click 1 sleep 0.5 "
-                "mousemove 870 556 click 1 sleep 0.3 type --delay 60 Moved");
-    Xdo("sleep 0.3 mousemove 805 580 click 1");
-
-    std::string saved;
-    for (int i = 0; i < 100 && saved.empty(); ++i) {
-        std::this_thread::sleep_for(100ms);
-        saved = game.tree.ReadFile("resources/level/Moved.txt");
-    }
-    ASSERT_FALSE(saved.empty()) << game.Output();
-    EXPECT_NE(game.tree.ReadFile("resources/level/TxtName.txt").find("\nMoved\n"), std::string::npos);
+    ASSERT_FALSE(SaveScene(game, "Moved").empty()) << game.Output();
 
     // The game's own reader finds the box where the drag left it.
-    DestroyAll();
-    LoadLevel("Moved", (game.tree.Resources() / "level/Moved.txt").string());
-    const auto box = FindObjectByName("Box");
-    ASSERT_TRUE(box);
-    const auto transform = box->GetComponent<Transform>();
-    ASSERT_TRUE(transform);
-    EXPECT_NEAR(transform->position.x, 9.9f, 0.5f);
-    EXPECT_NEAR(transform->position.y, 0.0f, 0.2f);
-    EXPECT_FLOAT_EQ(transform->position.z, 1.0f);
-    DestroyAll();
+    const Vector3 box = SavedPosition(game, "Moved", "Box");
+    EXPECT_NEAR(box.x, 9.9f, 0.5f);
+    EXPECT_NEAR(box.y, 0.0f, 0.2f);
+    EXPECT_FLOAT_EQ(box.z, 1.0f);
+    Quit(game);
+}
 
-    Capture("xdotool keydown Control_L sleep 0.3 keydown Escape sleep 0.5 keyup Escape keyup Control_L 2>/dev/null");
-    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+// Screen = (960 + 20 x, 540 - 20 y). "Lamp" is a long bar whose centre (390, 30) lies under the
+// "Heirarchy" window's title bar, its right end out in the scene; "Crate" stands at (700, 560).
+const char* kPanelLevel =
+    "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\nMouseTracking\n0\nEnd\n\n"
+    "Lamp\n4\nNone\nTransform\nPosition\n-28.5 25.5 1\nRotate\n0\nScale\n20 1.5 1\nMouseTracking\n0\nEnd\n\n"
+    "Crate\n4\nNone\nTransform\nPosition\n-13 -1 2\nRotate\n0\nScale\n6 6 1\nMouseTracking\n0\nEnd\n\n"
+    "/Level1\n";
+
+TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", kPanelLevel);
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+
+    // The move tool, then a press on the lamp's end, held until its handle's x line shows beside
+    // the window.
+    Xdo("key w sleep 0.3 mousemove 560 30 sleep 0.3 mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); }))
+        << game.Output();
+    Xdo("mouseup 1");
+
+    // The window's title bar, right above the lamp's centre handle, dragged 100 pixels down and
+    // to the right: the window moves, the lamp does not.
+    // The press is seen once the title bar lights up as the window takes the focus.
+    Xdo("mousemove 388 30");
+    ASSERT_TRUE(InputShows(game, "mousedown 1", 150, 22, 380, 38)) << game.Output();
+    Xdo("mousemove 420 60 sleep 0.2 mousemove 460 100 sleep 0.2 mousemove 488 130 sleep 0.4 mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 50, 100); })) << game.Output();
+
+    // The window's resize grip (now at 500, 470) dragged onto the crate: the window grows over it
+    // and the lamp stays selected.
+    // The grip lights up when hovered, and again when pressed.
+    ASSERT_TRUE(InputShows(game, "mousemove 496 466", 486, 456, 500, 470)) << game.Output();
+    ASSERT_TRUE(InputShows(game, "mousedown 1", 486, 456, 500, 470)) << game.Output();
+    Xdo("mousemove 560 500 sleep 0.2 mousemove 640 540 sleep 0.2 mousemove 700 560 sleep 0.4 mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 650, 300); })) << game.Output();
+    Xdo("mousemove 1300 700");
+    EXPECT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); }))
+        << "the lamp is no longer selected where it stood";
+    EXPECT_FALSE(GreenBetween(GrabScreen(), 760, 556, 564)) << "the crate behind the window was picked";
+
+    ASSERT_FALSE(SaveScene(game, "Panels").empty()) << game.Output();
+    const Vector3 lamp = SavedPosition(game, "Panels", "Lamp");
+    const Vector3 crate = SavedPosition(game, "Panels", "Crate");
+    EXPECT_FLOAT_EQ(lamp.x, -28.5f);
+    EXPECT_FLOAT_EQ(lamp.y, 25.5f);
+    EXPECT_FLOAT_EQ(crate.x, -13.0f);
+    EXPECT_FLOAT_EQ(crate.y, -1.0f);
+    Quit(game);
 }
 
 }  // namespace

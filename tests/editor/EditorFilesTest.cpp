@@ -104,11 +104,15 @@ TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpens
 TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
 {
     std::vector<std::string> names;
-    std::istringstream in("TxtName\n\nLevel1\nbad/name\nLevel1\nRoom-2\n\n/TxtName\n");
+    // Names written into the list by hand stay when they are safe file names; only those that
+    // could lead out of the level folder go.
+    std::istringstream in("TxtName\n\nLevel1\nbad/name\nLevel1\nRoom-2\nWard.v2\nSalle_\xc3\xa9t\xc3\xa9\n(old)\n"
+                          "..\n..\\up\nup\\..\\x\n\n/TxtName\n");
     LevelNameList::Read(in, names);
-    EXPECT_EQ(names, (std::vector<std::string>{"-SelectScene-", "Level1", "Room-2"}));
+    const std::vector<std::string> kept{"-SelectScene-", "Level1", "Room-2", "Ward.v2", "Salle_\xc3\xa9t\xc3\xa9", "(old)"};
+    EXPECT_EQ(names, kept);
     const std::string text = LevelNameList::Write(names);
-    EXPECT_EQ(text, "TxtName\n\n-SelectScene-\nLevel1\nRoom-2\n\n/TxtName\n");
+    EXPECT_EQ(text, "TxtName\n\n-SelectScene-\nLevel1\nRoom-2\nWard.v2\nSalle_\xc3\xa9t\xc3\xa9\n(old)\n\n/TxtName\n");
     std::vector<std::string> again;
     std::istringstream back(text);
     LevelNameList::Read(back, again);

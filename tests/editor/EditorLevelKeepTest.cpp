@@ -1,0 +1,141 @@
+// What the editor writes is the level as the designer left it: not what the editor shows on
+// top of it, not what the scripts did when the editor set them up, not what a play run did.
+#include <algorithm>
+#include <sstream>
+
+#include "EditorTestSupport.h"
+#include "engine/KeyTable.h"
+#include "engine/SceneSystem.h"
+#include "objects/GameObject.h"
+#include "graphics/LightSource.h"
+#include "objects/LevelFile.h"
+#include "objects/Transform.h"
+
+namespace {
+
+constexpr float kFrame = 1.0f / 60.0f;
+
+// The text between the first line and the end line, which carry the level's name.
+std::string Body(const std::string& text)
+{
+    const size_t first = text.find('\n');
+    const size_t last = text.rfind('\n', text.size() >= 2 ? text.size() - 2 : 0);
+    return first != std::string::npos && last != std::string::npos && last > first ? text.substr(first, last - first)
+                                                                                   : "";
+}
+
+// "" when the two levels hold the same bytes apart from their names; otherwise the line where
+// they first differ.
+std::string BodyDifference(const std::string& a, const std::string& b)
+{
+    const std::string ba = Body(a);
+    const std::string bb = Body(b);
+    if (ba.empty() || bb.empty())
+        return "a file has no body";
+    if (ba == bb && a.back() == b.back())
+        return "";
+    size_t at = 0;
+    while (at < ba.size() && at < bb.size() && ba[at] == bb[at])
+        ++at;
+    if (at == ba.size() || at == bb.size())
+        return "one level holds more lines: " + std::to_string(ba.size()) + " bytes became " + std::to_string(bb.size());
+    const size_t start = ba.rfind('\n', at == 0 ? 0 : at - 1) + 1;
+    const auto line = [start](const std::string& text) { return text.substr(start, text.find('\n', start) - start); };
+    return "line " + std::to_string(std::count(ba.begin(), ba.begin() + static_cast<long>(start), '\n') + 1) + ": \"" +
+           line(ba) + "\" became \"" + line(bb) + "\"";
+}
+
+class EditorLevelKeep : public EditorTest {
+protected:
+    void Open(Editor& editor)
+    {
+        editor.Load();
+        editor.Init();
+        for (int i = 0; i < 5; ++i)
+            Frame(editor);
+    }
+    // A frame as the loop runs it: the input system re-arms released keys before the scene,
+    // and the list is sorted by depth after it.
+    void Frame(Editor& editor)
+    {
+        gInputSystem->Update(kFrame);
+        editor.Update(kFrame);
+        Framework::SceneSystem::SortObjectsByDepth();
+    }
+    void Tap(Editor& editor, int key)
+    {
+        Press(key);
+        Frame(editor);
+        Release(key);
+        Frame(editor);
+    }
+    std::string Level(const std::string& name) const { return tree.ReadFile("resources/level/" + name + ".txt"); }
+};
+
+TEST_F(EditorLevelKeep, EveryShippedLevelIsWhatTheWriterWritesForIt)
+{
+    for (const char* name : {"Level1", "Main", "SplashScreen", "Cutscene", "GameOver", "Ending"}) {
+        DestroyAll();
+        const std::string shipped = Level(name);
+        LoadLevel(name, "../resources/level/" + std::string(name) + ".txt");
+        EXPECT_EQ(BodyDifference(shipped, LevelText(name, gGameObjects)), "") << name;
+    }
+}
+
+TEST_F(EditorLevelKeep, AnUntouchedLevelIsSavedAsItWasRead)
+{
+    Editor editor(5);
+    Open(editor);
+    Tap(editor, Framework::Keys::F1);  // outlines off and on again: still nothing to save
+    Tap(editor, Framework::Keys::F1);
+    ASSERT_TRUE(editor.SaveScene("Level1Copy"));
+    const std::string copy = Level("Level1Copy");
+    EXPECT_EQ(copy.rfind("Level1Copy\n", 0), 0u);
+    EXPECT_EQ(BodyDifference(Level("Level1"), copy), "");
+
+    // An edit to a component the reception script switched off at set-up: the edit is saved,
+    // the switch is not.
+    const auto spotlight = FindObjectByName("Spotlight1");
+    const auto light = spotlight ? spotlight->GetComponent<LightSource>() : nullptr;
+    ASSERT_TRUE(light);
+    ASSERT_FALSE(light->Enabled);
+    light->CutoffDistance = 9.0f;
+    ASSERT_TRUE(editor.SaveScene("Level1Edited"));
+    const std::string edited = Level("Level1Edited");
+    const std::string block = edited.substr(edited.find("\nSpotlight1\n"), 300);
+    EXPECT_NE(block.find("Enabled\n1\n"), std::string::npos) << block;
+    EXPECT_NE(block.find("CutoffDistance\n9\n"), std::string::npos) << block;
+}
+
+TEST_F(EditorLevelKeep, StoppingPlayBringsBackTheLevelAsEditedWithTheSelection)
+{
+    Editor editor(5);
+    Open(editor);
+    const auto torch = FindObjectByName("Torch");
+    ASSERT_TRUE(torch && torch->GetComponent<Transform>());
+    torch->GetComponent<Transform>()->SetPosition(Vector2(3.0f, 4.0f));
+    editor.selectedObject = torch;
+    ASSERT_TRUE(editor.SaveScene("Edited"));
+
+    Tap(editor, Framework::Keys::F12);
+    ASSERT_TRUE(editor.playMode);
+    for (int i = 0; i < 90; ++i)
+        Frame(editor);
+    Tap(editor, Framework::Keys::F12);
+    ASSERT_FALSE(editor.playMode);
+
+    ASSERT_TRUE(editor.SaveScene("AfterPlay"));
+    EXPECT_EQ(BodyDifference(Level("Edited"), Level("AfterPlay")), "");
+    ASSERT_TRUE(editor.selectedObject);
+    EXPECT_EQ(editor.selectedObject->name, "Torch");
+    EXPECT_EQ(editor.selectedObject, FindObjectByName("Torch"));
+    EXPECT_EQ(editor.selectedObject->GetComponent<Transform>()->position.x, 3.0f);
+
+    // A second run starts from the level as edited too, and the editor leaves cleanly while playing.
+    Tap(editor, Framework::Keys::F12);
+    Frame(editor);
+    editor.Unload();
+    EXPECT_TRUE(gGameObjects.empty());
+}
+
+}  // namespace
