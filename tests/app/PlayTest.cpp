@@ -222,10 +222,15 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     game.TapKey("Escape");
 
     // The level opens black and clears over a second.
-    std::this_thread::sleep_for(2000ms);
-    const WindowPicture level = game.Grab();
+    WindowPicture level;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            level = game.Grab();
+            return WholeLit(level) > 0.02;
+        },
+        30s))
+        << "the torch lights the room";
     Keep(level, "level");
-    EXPECT_GT(WholeLit(level), 0.02) << "the torch lights the room";
 
     // Out of bed: he wakes, and his thoughts fill the dialogue box.
     game.HoldKey("d", 0.3);
