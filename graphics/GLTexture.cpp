@@ -7,19 +7,28 @@
 
 #include "engine/LoggingSystem.h"
 
-GLTexture::GLTexture(const std::string& path)
+GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
-    std::vector<unsigned char> pixels;
-    unsigned w = 0;
-    unsigned h = 0;
-    const unsigned result = lodepng::decode(pixels, w, h, path, LCT_RGBA, 8);
-    if (result != 0) {
-        Framework::ReportError("error " + std::to_string(result) + ": " + lodepng_error_text(result) +
+    Decoded decoded;
+    decoded.error = lodepng::decode(decoded.pixels, decoded.width, decoded.height, path, LCT_RGBA, 8);
+    decoded.opaque = decoded.error == 0 && !decoded.pixels.empty();
+    for (std::size_t alpha = 3; decoded.opaque && alpha < decoded.pixels.size(); alpha += 4)
+        decoded.opaque = decoded.pixels[alpha] == 255;
+    return decoded;
+}
+
+GLTexture::GLTexture(const std::string& path) : GLTexture(Decode(path), path) {}
+
+GLTexture::GLTexture(const Decoded& decoded, const std::string& path)
+{
+    if (decoded.error != 0) {
+        Framework::ReportError("error " + std::to_string(decoded.error) + ": " + lodepng_error_text(decoded.error) +
                                " (" + path + ")");
         return;
     }
-    width = w;
-    height = h;
+    width = decoded.width;
+    height = decoded.height;
+    opaque = decoded.opaque;
     if (!GLReady()) {
         Framework::ReportError("Texture \"" + path + "\" cannot be uploaded without an OpenGL context");
         return;
@@ -29,7 +38,7 @@ GLTexture::GLTexture(const std::string& path)
     glBindTexture(GL_TEXTURE_2D, id);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0,
-                 GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+                 GL_RGBA, GL_UNSIGNED_BYTE, decoded.pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/GLResource.h"
 
@@ -11,7 +12,21 @@
 class GLTexture : public GLResource
 {
 public:
+    // A PNG decoded to RGBA, not yet a texture (decoding needs no context, so it may run on
+    // any thread); error is lodepng's code, 0 when it decoded.
+    struct Decoded
+    {
+        std::vector<unsigned char> pixels;
+        unsigned width = 0;
+        unsigned height = 0;
+        unsigned error = 0;
+        bool opaque = false;  // every pixel's alpha is full
+    };
+    static Decoded Decode(const std::string& path);
+
     explicit GLTexture(const std::string& path);
+    // The texture of an already decoded file (path names it in reports).
+    GLTexture(const Decoded& decoded, const std::string& path);
     ~GLTexture() override;
 
     bool IsValid() const { return id != 0; }
@@ -20,4 +35,6 @@ public:
     uint32_t width = 0;
     uint32_t height = 0;
     unsigned int id = 0;
+    // Every pixel fully opaque: a quad of it at full alpha hides whatever lies under it.
+    bool opaque = false;
 };

@@ -94,6 +94,12 @@ void GraphicsSystem::Init()
     }
     CreateLightBuffer();
     SetVertexLightLimit(DriverVertexLightLimit());
+    // Built now rather than on the first lit frame, which would stall as the level comes up.
+    for (int lights = 1; lights <= kQuadLightSlots; lights *= 2)
+        PerQuadLitProgram(lights);
+    // And the variants for the whole frame's one or two lights, for runs that all of them reach.
+    for (int lights = 1; lights <= kPrebuiltFrameVariants; ++lights)
+        LitProgramFor(lights);
 
     font.Init(nullptr, 30);
 }
@@ -103,6 +109,27 @@ void GraphicsSystem::SetVertexLightLimit(int limit)
     vertexLightLimit = limit;
     for (auto& variant : litVariants)
         variant.reset();
+    for (auto& variant : perQuadLit)
+        variant.reset();
+}
+
+const ShaderObject* GraphicsSystem::PerQuadLitProgram(int lights)
+{
+    if (lights < 1 || lights > kQuadLightSlots || vertexLightLimit < kQuadLightSlots || !programs[1] ||
+        !programs[1]->IsLinked())
+        return nullptr;
+    int variant = 0;
+    while ((1 << variant) < lights)
+        ++variant;
+    std::unique_ptr<ShaderObject>& program = perQuadLit[static_cast<std::size_t>(variant)];
+    if (!program) {
+        program = std::make_unique<ShaderObject>();
+        program->Load(gVertexShaderPaths[1], gFragmentShaderPaths[1],
+                      "#define LIGHT_COUNT " + std::to_string(1 << variant) +
+                          "\n#define LIGHTS_FROM_VERTEX\n#define LIGHTS_PER_QUAD\n");
+        BindLightBlock(*program);
+    }
+    return program->IsLinked() && program->uniforms.lightBlockIndex >= 0 ? program.get() : nullptr;
 }
 
 int GraphicsSystem::DriverVertexLightLimit()
@@ -245,7 +272,7 @@ int GraphicsSystem::PackAndUploadLights()
 {
     // Only lights that reach the part of the world on screen go to the lit program.
     const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity,
-                                      frameViewKnown ? &frameView : nullptr);
+                                      frameViewKnown ? &frameView : nullptr, &frameReaches);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
@@ -275,6 +302,7 @@ void GraphicsSystem::Update(float /*dt*/)
     // scanned more than once a frame. Quads are gathered in list order and only note whether
     // they take light: which program that is depends on the lights the walk finds.
     frameViewKnown = ViewBoxOf(projection * view, frameView);
+    frameBlendHidesClear = BlendHidesClearFragments();
     frameLights.clear();
     quads.Clear();
     const std::size_t listed = gGameObjects.size();
@@ -296,9 +324,15 @@ void GraphicsSystem::Update(float /*dt*/)
             frameLights.push_back(FoundLight{object, light});
     }
 
+    // Only while both programs draw: a quad that draws nothing must not hide anything.
+    const std::size_t hidden = programs[0]->IsLinked() && programs[1]->IsLinked() ? quadCover.Apply(quads) : 0;
+    if (countShading)
+        shading.hiddenQuads += static_cast<long>(hidden);
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
-    frameLit = lightsOn ? &LitProgramFor(activeLightCount) : programs[1].get();
+    // With each quad's own lights, the frame's lit program only draws quads that more lights
+    // reach than one carries: the general one does, so no variant is built in the middle of play.
+    frameLit = lightsOn && !PerQuadLitProgram(1) ? &LitProgramFor(activeLightCount) : programs[1].get();
     DrawQueuedQuads(lightsOn);
 
     // Text is printed fixed-function after this: no program or vertex array may stay in use.
@@ -308,6 +342,59 @@ void GraphicsSystem::Update(float /*dt*/)
 
     timer.Mark();
     timer.Measure();
+}
+
+bool GraphicsSystem::BlendHidesClearFragments()
+{
+    // The blending every scene's frame sets up: a fragment of alpha 0 leaves the pixel as it is
+    // (colours reach the blender clamped to 0..1, so no alpha below 0 either).
+    if (!glIsEnabled(GL_BLEND))
+        return false;
+    GLint values[6] = {0, 0, 0, 0, 0, 0};
+    glGetIntegerv(GL_BLEND_SRC_RGB, &values[0]);
+    glGetIntegerv(GL_BLEND_DST_RGB, &values[1]);
+    glGetIntegerv(GL_BLEND_SRC_ALPHA, &values[2]);
+    glGetIntegerv(GL_BLEND_DST_ALPHA, &values[3]);
+    glGetIntegerv(GL_BLEND_EQUATION_RGB, &values[4]);
+    glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &values[5]);
+    return values[0] == GL_SRC_ALPHA && values[1] == GL_ONE_MINUS_SRC_ALPHA && values[2] == GL_SRC_ALPHA &&
+           values[3] == GL_ONE_MINUS_SRC_ALPHA && values[4] == GL_FUNC_ADD && values[5] == GL_FUNC_ADD;
+}
+
+void GraphicsSystem::CountShading()
+{
+    // Areas in pixels: the view's scale times the projection's, squared.
+    const Matrix4 projectionView = projection * view;
+    const float pixelsPerUnitX = projectionView[0] * halfWidth;
+    const float pixelsPerUnitY = projectionView[5] * halfHeight;
+    const double pixelArea = std::abs(static_cast<double>(pixelsPerUnitX) * pixelsPerUnitY);
+    for (const QuadDraw& draw : draws) {
+        if (!draw.program)
+            continue;
+        ++shading.draws;
+        for (uint32_t quad = draw.firstQuad; quad < draw.firstQuad + draw.quadCount; ++quad) {
+            const QuadVertex* v = quads.Vertices().data() + 4 * static_cast<std::size_t>(quad);
+            double twiceArea = 0.0;
+            for (int i = 0; i < 4; ++i) {
+                const QuadVertex& p = v[i];
+                const QuadVertex& q = v[(i + 1) % 4];
+                twiceArea += static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y;
+            }
+            const double pixels = std::abs(twiceArea) * 0.5 * pixelArea;
+            ++shading.quads;
+            if (draw.program == programs[0].get()) {
+                shading.plainPixels += pixels;
+                continue;
+            }
+            shading.litPixels += pixels;
+            int lights = activeLightCount;
+            if (draw.program != frameLit)
+                for (lights = 0; lights < kQuadLightSlots && v[0].lights[lights] != kNoLight;)
+                    ++lights;
+            shading.lightPixels += pixels * lights;
+        }
+    }
+    ++shading.frames;
 }
 
 void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, const Matrix4& projectionView)
@@ -328,35 +415,118 @@ void GraphicsSystem::SetFrameUniforms(const ShaderObject& program, bool lit, con
     }
 }
 
+int GraphicsSystem::NoteQuadLights(std::size_t quad)
+{
+    QuadVertex* corners = quads.Quad(quad);
+    const ViewBox box = BoxOfQuad(corners);
+    uint8_t slots[kQuadLightSlots];
+    std::fill(std::begin(slots), std::end(slots), kNoLight);
+    int used = 0;
+    for (std::size_t entry = 0; entry < frameReaches.size(); ++entry) {
+        if (!frameReaches[entry].Touches(box))
+            continue;
+        if (used == kQuadLightSlots)
+            return -1;
+        slots[used++] = static_cast<uint8_t>(entry);
+    }
+    for (int i = 0; i < 4; ++i)
+        std::copy(std::begin(slots), std::end(slots), corners[i].lights);
+    return used;
+}
+
 void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
 {
     const Matrix4 projectionView = projection * view;
     SetFrameUniforms(*programs[0], false, projectionView);
     SetFrameUniforms(*frameLit, true, projectionView);
-    if (quads.QuadCount() == 0 || !quadStream.Upload(quads))
+    lastFramePerQuad = false;
+    if (quads.QuadCount() == 0)
         return;
 
-    // Without lights a lit quad draws plain; a program that did not link draws nothing.
+    // Without lights a lit quad draws plain; a program that did not link draws nothing. With
+    // lights, each lit quad takes only those that reach it, unless more do than it can carry.
     const ShaderObject* plain = programs[0]->IsLinked() ? programs[0].get() : nullptr;
     const ShaderObject* lit = !lightsOn ? plain : frameLit->IsLinked() ? frameLit : nullptr;
-    const std::vector<QuadRun>& runs = quads.Runs();
-    glActiveTexture(GL_TEXTURE0);
-    for (std::size_t i = 0; i < runs.size();) {
-        const QuadRun& run = runs[i];
-        const ShaderObject* program = run.program == kLitQuad ? lit : plain;
-        uint32_t quadCount = run.quadCount;
-        // Runs apart only in whether they take light are one draw when the frame gives both
-        // the same program.
-        for (++i; i < runs.size() && runs[i].texture == run.texture &&
-                  (runs[i].program == kLitQuad ? lit : plain) == program;
-             ++i)
-            quadCount += runs[i].quadCount;
-        if (!program)
+    const bool perQuad = lightsOn && lit && PerQuadLitProgram(1);
+    // The frame's own variant, if it was built at start-up (none is built during play).
+    const std::unique_ptr<ShaderObject>* builtVariant =
+        perQuad && activeLightCount <= kPrebuiltFrameVariants ? &litVariants[static_cast<std::size_t>(activeLightCount)]
+                                                              : nullptr;
+    const ShaderObject* frameVariant =
+        builtVariant && *builtVariant && (*builtVariant)->IsLinked() && (*builtVariant)->uniforms.lightBlockIndex >= 0
+            ? builtVariant->get()
+            : nullptr;
+    if (frameVariant)
+        SetFrameUniforms(*frameVariant, true, projectionView);
+    if (perQuad)
+        for (int lights = 1; lights <= kQuadLightSlots; lights *= 2)
+            if (const ShaderObject* program = PerQuadLitProgram(lights))
+                SetFrameUniforms(*program, true, projectionView);
+    lastFramePerQuad = perQuad;
+    draws.clear();
+    const auto addDraw = [this](const ShaderObject* program, int64_t texture, uint32_t first, uint32_t count) {
+        // Neighbours that come out with the same program and texture are one draw.
+        if (!draws.empty() && draws.back().program == program && draws.back().texture == texture &&
+            draws.back().firstQuad + draws.back().quadCount == first)
+            draws.back().quadCount += count;
+        else
+            draws.push_back(QuadDraw{program, texture, first, count});
+    };
+    const float ambient = std::min(gAmbientLight, 1.0f);
+    for (const QuadRun& run : quads.Runs()) {
+        if (run.program != kLitQuad || !perQuad) {
+            addDraw(run.program == kLitQuad ? lit : plain, run.texture, run.firstQuad, run.quadCount);
             continue;
-        UseProgram(program->program);
-        if (run.texture != kTextureAsBound)
-            BindTexture(static_cast<unsigned int>(run.texture));
-        quadStream.DrawQuads(run.firstQuad, quadCount);
+        }
+        // Each quad's program: the smallest variant that holds its lights, all of the frame's
+        // lights for more than that, and the plain one under the ambient level for none.
+        runLights.clear();
+        int most = 0;
+        int changes = 0;
+        for (uint32_t quad = run.firstQuad; quad < run.firstQuad + run.quadCount; ++quad) {
+            const int lights = NoteQuadLights(quad);
+            const int variant = lights <= 0 ? lights : lights <= 1 ? 1 : lights <= 2 ? 2 : lights <= 4 ? 4 : 8;
+            changes += !runLights.empty() && variant != runLights.back() ? 1 : 0;
+            most = most < 0 || lights < 0 ? -1 : std::max(most, variant);
+            runLights.push_back(variant);
+        }
+        // Where that changes from quad to quad (a crowd scattered round a lamp) a draw call each
+        // would cost more than the empty slots: the whole run takes the largest.
+        const bool whole = changes * 8 > static_cast<int>(run.quadCount);
+        // A whole run that needs every light of the frame is drawn as before lights were
+        // noted per quad, by the variant for that count, when there is one (reading fixed
+        // entries costs the vertex stage less than the quad's own).
+        if (whole && (most < 0 || most >= activeLightCount) && frameVariant) {
+            addDraw(frameVariant, run.texture, run.firstQuad, run.quadCount);
+            continue;
+        }
+        for (uint32_t i = 0; i < run.quadCount; ++i) {
+            const int lights = whole ? most : runLights[i];
+            if (lights == 0) {
+                QuadVertex* corners = quads.Quad(run.firstQuad + i);
+                for (int corner = 0; corner < 4; ++corner) {
+                    corners[corner].r *= ambient;
+                    corners[corner].g *= ambient;
+                    corners[corner].b *= ambient;
+                }
+            }
+            addDraw(lights < 0 ? lit : lights == 0 ? plain : PerQuadLitProgram(lights), run.texture,
+                    run.firstQuad + i, 1);
+        }
+    }
+    if (countShading)
+        CountShading();
+    if (!quadStream.Upload(quads))
+        return;
+
+    glActiveTexture(GL_TEXTURE0);
+    for (const QuadDraw& draw : draws) {
+        if (!draw.program)
+            continue;
+        UseProgram(draw.program->program);
+        if (draw.texture != kTextureAsBound)
+            BindTexture(static_cast<unsigned int>(draw.texture));
+        quadStream.DrawQuads(draw.firstQuad, draw.quadCount);
     }
 }
 
@@ -381,6 +551,9 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
         quads.SetTexture(sprite.texture->id);
     // Off screen it would draw nothing; the texture above is still noted for textureless ones.
     // A circle round the turned quad rules most of a large level out before its matrix is made.
+    // Blended away entirely: it would leave every pixel as it was.
+    if (sprite.transparency <= 0.0f && frameBlendHidesClear)
+        return;
     const MeshVertex* corners = sprite.corners.data();
     if (frameViewKnown) {
         float reach = 0.0f;
@@ -397,7 +570,8 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
                                             transform->rotation, transform->scale.x, transform->scale.y);
     if (frameViewKnown && !QuadTouchesBox(model, corners, frameView))
         return;
-    quads.Add(sprite.lightAffected ? kLitQuad : kPlainQuad, model, corners, sprite.color, sprite.transparency);
+    const bool opaque = frameBlendHidesClear && sprite.texture && sprite.texture->opaque && sprite.transparency >= 1.0f;
+    quads.Add(sprite.lightAffected ? kLitQuad : kPlainQuad, model, corners, sprite.color, sprite.transparency, opaque);
 }
 
 void GraphicsSystem::QueueParticles(ParticleEmitter& emitter)
@@ -411,7 +585,7 @@ void GraphicsSystem::QueueParticles(ParticleEmitter& emitter)
     const unsigned int shading = emitter.lightAffected ? kLitQuad : kPlainQuad;
     quads.SetTexture(texture ? texture->id : 0);
     for (const Particle& particle : emitter.particles) {
-        if (!particle.alive)
+        if (!particle.alive || (particle.alpha <= 0.0f && frameBlendHidesClear))
             continue;
         const Matrix4 model = Matrix4::Translate(particle.position.x, particle.position.y, particle.position.z) *
                               Matrix4::RotateZ(particle.rotation) *
@@ -442,11 +616,15 @@ void GraphicsSystem::Shutdown()
     programs[1].reset();
     for (auto& variant : litVariants)
         variant.reset();
+    for (auto& variant : perQuadLit)
+        variant.reset();
     frameLit = nullptr;
     quadMesh.reset();
     lightStaging.clear();
     quads.Clear();
     frameLights.clear();
+    frameReaches.clear();
+    draws.clear();
     activeLightCount = 0;
     currentProgram = 0;
     textureKnown = false;

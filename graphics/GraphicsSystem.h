@@ -11,6 +11,7 @@
 #include "graphics/LightPacking.h"
 #include "graphics/ViewBox.h"
 #include "graphics/QuadBatch.h"
+#include "graphics/QuadCover.h"
 #include "graphics/QuadStream.h"
 
 class Mesh;
@@ -86,6 +87,7 @@ public:
     std::shared_ptr<Mesh> quadMesh;  // the particle quad's corners, v flipped
     QuadBatch quads;                 // this frame's quads, in draw order
     QuadStream quadStream;
+    QuadCover quadCover;             // takes out what opaque quads hide
     unsigned int lightBuffer = 0;
     // Entries the light block holds: kLightCapacity, or fewer if the lit program declares a
     // smaller block (reported at Init).
@@ -98,6 +100,22 @@ public:
     // Setting it drops the variants built so far.
     int GetVertexLightLimit() const { return vertexLightLimit; }
     void SetVertexLightLimit(int limit);
+
+    // What the frames drew since counting was switched on (for benchmarks; off it costs nothing).
+    struct ShadingCount
+    {
+        long frames = 0;
+        long draws = 0;
+        long quads = 0;
+        long hiddenQuads = 0;      // quads left out as opaque ones drawn later hide them
+        double plainPixels = 0.0;  // screen area drawn with the plain program
+        double litPixels = 0.0;    // with a lit program
+        double lightPixels = 0.0;  // lit area times the lights each of its quads is shaded with
+    };
+    bool countShading = false;
+    // Whether the last frame shaded lit quads with only the lights that reach each.
+    bool ShadesLightsPerQuad() const { return lastFramePerQuad; }
+    ShadingCount shading;
 
 private:
     void CreateLightBuffer();
@@ -116,6 +134,16 @@ private:
     void QueueParticles(ParticleEmitter& emitter);
     // Draws the runs with the frame's programs (lit quads draw plain when lightsOn is false).
     void DrawQueuedQuads(bool lightsOn);
+    // Notes in the lit quad's vertices the frame's lights whose reach touches it and returns
+    // their count; -1 when more reach it than a quad carries (it then takes all of the frame's).
+    int NoteQuadLights(std::size_t quad);
+    // The lit program that takes a quad's own lights, for the given count of them (1 up to
+    // kQuadLightSlots); null when the driver cannot carry them from the vertex stage. Built
+    // once, at start-up.
+    const ShaderObject* PerQuadLitProgram(int lights);
+    // True when this frame's blending leaves a pixel unchanged under a fragment of alpha 0.
+    static bool BlendHidesClearFragments();
+    void CountShading();
     // What a queued quad notes instead of a program: the frame's lights decide which it gets.
     static constexpr unsigned int kPlainQuad = 0;
     static constexpr unsigned int kLitQuad = 1;
@@ -123,9 +151,28 @@ private:
     // Lit programs built for exactly n lights (index n), made on first use.
     std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
     std::vector<FoundLight> frameLights;
+    std::vector<LightReach> frameReaches;    // the reach of each packed light, in entry order
+    // Per-quad lit programs for up to 1, 2, 4 and 8 lights: a quad is drawn by the smallest that
+    // holds its lights, so a fragment pays for few empty slots.
+    static constexpr int kPerQuadVariants = 4;
+    // Light counts whose whole-frame variant is built at start-up.
+    static constexpr int kPrebuiltFrameVariants = 2;
+    std::array<std::unique_ptr<ShaderObject>, kPerQuadVariants> perQuadLit;
+    // One draw of consecutive quads: a run, or runs joined, or part of a run.
+    struct QuadDraw
+    {
+        const ShaderObject* program;
+        int64_t texture;
+        uint32_t firstQuad;
+        uint32_t quadCount;
+    };
+    std::vector<QuadDraw> draws;
+    std::vector<int> runLights;  // the light slots each quad of a lit run needs (-1: all)
     const ShaderObject* frameLit = nullptr;  // the lit program of the frame being drawn
     ViewBox frameView;                       // the world the frame shows
     bool frameViewKnown = false;             // false: nothing is culled
+    bool frameBlendHidesClear = false;       // true: quads of alpha 0 are left out
+    bool lastFramePerQuad = false;
     int vertexLightLimit = 0;
     bool contextReady = false;
     std::vector<unsigned char> lightStaging;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "engine/LoggingSystem.h"
@@ -99,22 +100,44 @@ bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, co
     return true;
 }
 
+LightReach ReachOfLight(const Matrix4& model, const LightParams& params)
+{
+    LightReach reach;
+    const LightShape shape = ShapeOfLight(model, params);
+    if (std::isnan(shape.reachSquared)) {
+        reach.radiusSquared = std::numeric_limits<float>::infinity();
+        return reach;
+    }
+    if (!(shape.reachSquared > 0.0f))
+        return reach;
+    // The reach is a circle in the light's own units; its world image lies within the circle
+    // scaled by the longer axis, around the world point of the light's centre. A hair wider,
+    // so that rounding at the rim never leaves out a light that still adds something.
+    const float ax = model[0], ay = model[1], bx = model[4], by = model[5];
+    reach.x = shape.centre[0] * ax + shape.centre[1] * bx;
+    reach.y = shape.centre[0] * ay + shape.centre[1] * by;
+    const float longest = std::max(ax * ax + ay * ay, bx * bx + by * by);
+    reach.radiusSquared = shape.reachSquared * longest * 1.0001f;
+    if (std::isnan(reach.x) || std::isnan(reach.y) || std::isnan(reach.radiusSquared)) {
+        reach.x = reach.y = 0.0f;
+        reach.radiusSquared = std::numeric_limits<float>::infinity();
+    }
+    return reach;
+}
+
+bool LightReach::Touches(const ViewBox& box) const
+{
+    if (!(radiusSquared >= 0.0f))
+        return false;
+    const float dx = std::max({box.minX - x, 0.0f, x - box.maxX});
+    const float dy = std::max({box.minY - y, 0.0f, y - box.maxY});
+    // Also true for NaN, so a box that cannot be judged keeps the light.
+    return !(dx * dx + dy * dy > radiusSquared);
+}
+
 bool LightReachesBox(const Matrix4& model, const LightParams& params, const ViewBox& box)
 {
-    const LightShape shape = ShapeOfLight(model, params);
-    if (!(shape.reachSquared > 0.0f))
-        return false;
-    // The reach is a circle in the light's own units; its world image lies within the circle
-    // scaled by the longer axis, around the world point of the light's centre.
-    const float ax = model[0], ay = model[1], bx = model[4], by = model[5];
-    const float cx = shape.centre[0] * ax + shape.centre[1] * bx;
-    const float cy = shape.centre[0] * ay + shape.centre[1] * by;
-    const float longest = std::max(ax * ax + ay * ay, bx * bx + by * by);
-    const float radiusSquared = shape.reachSquared * longest;
-    const float dx = std::max({box.minX - cx, 0.0f, cx - box.maxX});
-    const float dy = std::max({box.minY - cy, 0.0f, cy - box.maxY});
-    // Also true for NaN, so a light that cannot be judged is kept.
-    return !(dx * dx + dy * dy > radiusSquared);
+    return ReachOfLight(model, params).Touches(box);
 }
 
 int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned char* buffer,
@@ -129,8 +152,10 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
 }
 
 int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
-                    int capacity, const ViewBox* view)
+                    int capacity, const ViewBox* view, std::vector<LightReach>* reaches)
 {
+    if (reaches)
+        reaches->clear();
     static bool reportedOverflow = false;
     int count = 0;
     for (const FoundLight& found : lights) {
@@ -157,10 +182,13 @@ int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer
         const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
                                                 transform->rotation, transform->scale.x, transform->scale.y);
         light->Angle = DegreesToRadians(transform->rotation);
-        if (view && !LightReachesBox(model, light->GetParams(), *view))
+        const LightReach reach = ReachOfLight(model, light->GetParams());
+        if (view && !reach.Touches(*view))
             continue;
         if (!PackLightEntry(buffer, bufferSize, count, model, light->GetParams()))
             break;
+        if (reaches)
+            reaches->push_back(reach);
         ++count;
     }
     gLightsDirty = false;

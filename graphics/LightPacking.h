@@ -80,6 +80,21 @@ float DegreesToRadians(float degrees);
 bool PackLightEntry(unsigned char* buffer, std::size_t bufferSize, int index, const Matrix4& model,
                     const LightParams& params);
 
+// A world circle that holds every point a light reaches (it adds exactly nothing outside).
+// A light that reaches nowhere has a negative radiusSquared; one that cannot be judged (NaN)
+// an infinite one.
+struct LightReach
+{
+    float x = 0.0f;
+    float y = 0.0f;
+    float radiusSquared = -1.0f;
+
+    // False only when no point of the box lies within the circle.
+    bool Touches(const ViewBox& box) const;
+};
+
+LightReach ReachOfLight(const Matrix4& model, const LightParams& params);
+
 // False only when no point of the box lies within the light's reach: such a light adds exactly
 // nothing to what the frame shows.
 bool LightReachesBox(const Matrix4& model, const LightParams& params, const ViewBox& box);
@@ -101,9 +116,11 @@ struct FoundLight
     LightSource* light = nullptr;
 };
 
-// PackLights for lights already gathered by a walk of the list, in list order.
+// PackLights for lights already gathered by a walk of the list, in list order. Given reaches,
+// it is filled with the reach of each packed entry, in entry order.
 int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
-                    int capacity = kLightCapacity, const ViewBox* view = nullptr);
+                    int capacity = kLightCapacity, const ViewBox* view = nullptr,
+                    std::vector<LightReach>* reaches = nullptr);
 
 // Set by anything that changes a light's parameters; the draw clears it after packing.
 extern bool gLightsDirty;

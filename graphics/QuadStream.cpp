@@ -32,6 +32,12 @@ bool QuadStream::Upload(const QuadBatch& batch)
         glEnableVertexAttribArray(kTintAttribute);
         glVertexAttribPointer(kTintAttribute, 4, GL_FLOAT, GL_FALSE, sizeof(QuadVertex),
                               reinterpret_cast<const void*>(offsetof(QuadVertex, r)));
+        glEnableVertexAttribArray(kLightsLowAttribute);
+        glVertexAttribIPointer(kLightsLowAttribute, 4, GL_UNSIGNED_BYTE, sizeof(QuadVertex),
+                               reinterpret_cast<const void*>(offsetof(QuadVertex, lights)));
+        glEnableVertexAttribArray(kLightsHighAttribute);
+        glVertexAttribIPointer(kLightsHighAttribute, 4, GL_UNSIGNED_BYTE, sizeof(QuadVertex),
+                               reinterpret_cast<const void*>(offsetof(QuadVertex, lights) + 4));
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
     } else {
         glBindVertexArray(vertexArray);

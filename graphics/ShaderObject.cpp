@@ -116,6 +116,8 @@ void ShaderObject::Load(std::string vertexPath, std::string fragmentPath, const 
         glBindAttribLocation(program, kPositionAttribute, "position");
         glBindAttribLocation(program, kTexCoordAttribute, "texCoord");
         glBindAttribLocation(program, kTintAttribute, "vertexTint");
+        glBindAttribLocation(program, kLightsLowAttribute, "lightSlotsLow");
+        glBindAttribLocation(program, kLightsHighAttribute, "lightSlotsHigh");
         glLinkProgram(program);
         GLint ok = GL_FALSE;
         glGetProgramiv(program, GL_LINK_STATUS, &ok);

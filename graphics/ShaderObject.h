@@ -21,6 +21,8 @@ struct ShaderUniforms
 constexpr unsigned int kPositionAttribute = 0;  // "position", vec3
 constexpr unsigned int kTexCoordAttribute = 1;  // "texCoord", vec2
 constexpr unsigned int kTintAttribute = 2;      // "vertexTint", vec4: colour and alpha
+constexpr unsigned int kLightsLowAttribute = 3;   // "lightSlotsLow", uvec4: a quad's light slots 0..3
+constexpr unsigned int kLightsHighAttribute = 4;  // "lightSlotsHigh", uvec4: slots 4..7
 
 // One linked program built from a vertex-shader file and a fragment-shader file, with the
 // attribute locations above bound before linking. Missing files and compile or link errors are reported on the console and in

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <locale>
 #include <sstream>
+#include <utility>
 
 #include "objects/ComponentFactory.h"
 #include "objects/GameObject.h"
@@ -145,8 +146,23 @@ void WriteObjectRecord(std::ostream& stream, const GameObject& object, const Com
     WriteString(stream, "");
 }
 
+namespace {
+std::function<void(const std::string&)>& LevelPreparer()
+{
+    static std::function<void(const std::string&)> preparer;
+    return preparer;
+}
+}  // namespace
+
+void SetLevelPreparer(std::function<void(const std::string& path)> preparer)
+{
+    LevelPreparer() = std::move(preparer);
+}
+
 void LoadLevel(const std::string& name, const std::string& path)
 {
+    if (LevelPreparer())
+        LevelPreparer()(path);
     bool cameraSeen = false;
     if (OpenLevelStream(path))
         ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen);

@@ -17,6 +17,10 @@ using ComponentWriter = std::function<void(std::ostream&, const std::shared_ptr<
 // The one stream the level reader and the editor's files share; closed between uses.
 extern std::fstream gLevelStream;
 
+// Called with a level file's path before LoadLevel reads its records (the texture system uses it
+// to decode the file's pictures together); empty for none.
+void SetLevelPreparer(std::function<void(const std::string& path)> preparer);
+
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input
 // stops the read with a console message; the objects read before it stay. A default
 // "Camera" object is appended when no record has object type 10.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -61,6 +62,11 @@ std::shared_ptr<Component> Transform::Clone() const
 
 void Transform::RebuildModelMatrix()
 {
+    const float now[7] = {position.x, position.y, position.z, rotation, scale.x, scale.y, scale.z};
+    if (built && std::memcmp(now, builtFrom, sizeof(now)) == 0)
+        return;
+    std::memcpy(builtFrom, now, sizeof(now));
+    built = true;
     modelMatrix = Matrix4::Translate(position.x, position.y, position.z) *
                   Matrix4::RotateZDegrees(rotation) * Matrix4::Scale(scale.x, scale.y, 1.0f);
 }

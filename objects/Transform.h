@@ -54,7 +54,11 @@ public:
     Vector2 mousePosition;
 
 private:
+    // Rebuilds modelMatrix unless position, rotation and scale are bit for bit those it was
+    // last built from (most objects never move, and the product is the same every time).
     void RebuildModelMatrix();
+    float builtFrom[7] = {};
+    bool built = false;
     void TrackMouse();
     // Calls visit on the Transform of each of the owner's children, in order; a child
     // without one is passed over.

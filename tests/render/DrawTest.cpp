@@ -1,10 +1,13 @@
 // Frames drawn through the real GraphicsSystem (Init, BeginFrame, Update) and read back.
 #include "RenderFixture.h"
 
+#include <algorithm>
+
 #include "graphics/GLTexture.h"
 #include "graphics/Mesh.h"
 #include "graphics/ParticleEmitter.h"
 #include "graphics/ShaderObject.h"
+#include "objects/LevelFile.h"
 
 namespace rendertest {
 namespace {
@@ -268,6 +271,49 @@ TEST_F(RenderTest, TexturesAreCachedByListedNameOnly)
     textures.HandleMessage(&destroyed);
     EXPECT_TRUE(textures.GetTextureNames().empty());
     EXPECT_NE(first->id, 0u);  // still held here, still a texture
+}
+
+// A level's pictures, decoded together before its records are read, end up cached as the
+// records' one-by-one requests would leave them: listed names only, a broken file without a
+// texture, and each sprite holding the texture of its name.
+TEST_F(RenderTest, ALevelsPicturesAreLoadedTogetherAsTheRecordsWouldLoadThem)
+{
+    std::ofstream(Sprites() / "NotAPng.png") << "plain text";
+    for (int i = 0; i < 12; ++i)
+        WritePng(Sprites() / ("Shade" + std::to_string(i) + ".png"), 3, 1 + static_cast<unsigned>(i),
+                 [i](unsigned, unsigned) { return Rgba{static_cast<unsigned char>(20 * i), 0, 0, 255}; });
+    Start();
+    std::ofstream level(root / "work" / "Pictures.txt");
+    level << "Pictures\n\n";
+    const auto record = [&level](const std::string& name, const std::string& picture) {
+        level << name << "\n2\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n1 1 1\nMouseTracking\n0\n"
+              << "Sprite\n" << picture << "\nColor\n1 1 1\nTransparency\n1\nNumColumns\n1\nNumRows\n1\n"
+              << "AnimationDelay\n0\nAnimateFlag\n0\nStartFrame\n0\nAnimationCount\n0\nFlipX\n0\nFlipY\n0\n"
+              << "LightAffected\n1\nEnd\n\n";
+    };
+    for (int i = 0; i < 12; ++i)
+        record("Shaded" + std::to_string(i), "Shade" + std::to_string(i) + ".png");
+    record("Again", "Shade3.png");
+    record("Broken", "NotAPng.png");
+    record("Unlisted", "Missing.png");
+    level << "/Pictures\n";
+    level.close();
+
+    EXPECT_EQ(Framework::TextureSystem::PicturesOfLevel("Pictures.txt").size(), 14u);
+    LoadLevel("Pictures", "Pictures.txt");
+    std::vector<std::string> expected{"NotAPng.png", "empty.png"};
+    for (int i = 0; i < 12; ++i)
+        expected.push_back("Shade" + std::to_string(i) + ".png");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(gTextureSystem->GetTextureNames(), expected);
+    for (int i = 0; i < 12; ++i) {
+        const auto sprite = FindObjectByName("Shaded" + std::to_string(i))->GetComponent<Sprite>();
+        ASSERT_TRUE(sprite->texture);
+        EXPECT_NE(sprite->texture->id, 0u);
+        EXPECT_EQ(sprite->texture->height, 1u + static_cast<unsigned>(i));
+        EXPECT_EQ(sprite->texture, gTextureSystem->GetTexture(sprite->textureName));
+    }
+    EXPECT_EQ(gTextureSystem->GetTexture("NotAPng.png")->id, 0u);
 }
 
 }  // namespace

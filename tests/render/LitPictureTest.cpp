@@ -120,20 +120,23 @@ TEST_F(LitPictureTest, FixedSceneMatchesTheRecordedPicture)
     EXPECT_LT(Brightness(PixelAt(0.0f, -130.0f)), 150);
 }
 
-// The recorded picture above is drawn with the lights carried by the vertex stage; with
-// more lights than it can carry, every fragment reads the light block instead. Both ways
-// light the scene alike, for every count the vertex stage is written out for.
+// The recorded picture above is drawn with each quad's own lights carried by the vertex stage;
+// with more lights than it can carry, every fragment reads the light block instead. Both ways
+// light the scene alike, for every count of lights on, including more than a quad carries.
 TEST_F(LitPictureTest, LightsFromTheVertexStageMatchLightsReadPerFragment)
 {
     BuildScene();
-    // Eight lights that each show (the scene's dead and flat ones stay off), every one in its
-    // own colour and shape, so a light read from another's slot changes the picture.
+    // Nine lights that each show (the scene's dead and flat ones stay off), every one in its
+    // own colour and shape, so a light read from another's slot changes the picture; the ninth
+    // reaches the floor where all the others do, more than one quad carries.
     AddLight("Sixth", -20.0f, -80.0f, 10.0f, 1.0f, 1.0f, true, 120.0f, 0.3f, 0.1f, 1.2f,
              Vector4(0.5f, 1.0f, 0.5f, 1.0f));
     AddLight("Seventh", 150.0f, 20.0f, -120.0f, 1.2f, 0.8f, true, 100.0f, 0.5f, 0.05f, 0.4f,
              Vector4(1.0f, 0.4f, 0.2f, 1.0f));
     AddLight("Eighth", -160.0f, 110.0f, 0.0f, 1.0f, 1.0f, false, 80.0f, 0.1f, 0.0f, 0.5f,
              Vector4(0.3f, 0.5f, 1.0f, 1.0f));
+    AddLight("Ninth", 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, false, 60.0f, 0.2f, 0.0f, 0.5f,
+             Vector4(0.2f, 0.2f, 0.4f, 1.0f));
     const int driverLimit = gGraphicsSystem->GetVertexLightLimit();
     ASSERT_GE(driverLimit, 8) << "the recorded scene would not use the vertex stage's lights";
     std::vector<std::shared_ptr<LightSource>> lights;
@@ -144,17 +147,26 @@ TEST_F(LitPictureTest, LightsFromTheVertexStageMatchLightsReadPerFragment)
             else
                 lights.push_back(light);
         }
-    ASSERT_EQ(lights.size(), 8u);
+    ASSERT_EQ(lights.size(), 9u);
 
-    for (int count = 1; count <= 8; ++count) {
+    for (int count = 1; count <= 9; ++count) {
         SCOPED_TRACE(std::to_string(count) + " lights");
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < 9; ++i)
             lights[static_cast<std::size_t>(i)]->Enabled = i < count;
         gGraphicsSystem->SetVertexLightLimit(driverLimit);
+        gGraphicsSystem->shading = {};
+        gGraphicsSystem->countShading = true;
         DrawFrame();
+        gGraphicsSystem->countShading = false;
         const std::vector<unsigned char> fromVertex = ReadFrame();
+        EXPECT_TRUE(gGraphicsSystem->ShadesLightsPerQuad());
+        // Quads far from a light are shaded with fewer than all of them.
+        if (count >= 3) {
+            EXPECT_LT(gGraphicsSystem->shading.lightPixels, gGraphicsSystem->shading.litPixels * count);
+        }
         gGraphicsSystem->SetVertexLightLimit(0);
         DrawFrame();
+        EXPECT_FALSE(gGraphicsSystem->ShadesLightsPerQuad());
         const std::vector<unsigned char> perFragment = ReadFrame();
 
         ASSERT_EQ(fromVertex.size(), perFragment.size());
@@ -168,6 +180,28 @@ TEST_F(LitPictureTest, LightsFromTheVertexStageMatchLightsReadPerFragment)
         EXPECT_LE(worst, 2);
         EXPECT_LT(differing, static_cast<long>(fromVertex.size() / 1000));
     }
+}
+
+// Sprites and particles faded out entirely leave the picture as it was and cost nothing.
+TEST_F(LitPictureTest, FadedOutQuadsAreNotDrawn)
+{
+    BuildScene();
+    auto dust = FindObjectByName("Dust")->GetComponent<ParticleEmitter>();
+    dust->particles[0].alive = false;
+    DrawFrame();
+    const std::vector<unsigned char> without = ReadFrame();
+
+    dust->particles[0].alive = true;
+    dust->particles[0].alpha = 0.0f;
+    auto veil = AddSprite("Veil", "Red.png", 0.0f, 0.0f, 3.0f, 400.0f, 300.0f, false);
+    veil->GetComponent<Sprite>()->transparency = 0.0f;
+    gGraphicsSystem->shading = {};
+    gGraphicsSystem->countShading = true;
+    DrawFrame();
+    gGraphicsSystem->countShading = false;
+    EXPECT_TRUE(ReadFrame() == without);
+    // Floor, tile, crate, badge, dust and the two particles still showing.
+    EXPECT_EQ(gGraphicsSystem->shading.quads, 7);
 }
 
 }  // namespace
