@@ -4,6 +4,11 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "engine/Camera.h"
+#include "engine/SceneRequests.h"
+#include "objects/ObjectList.h"
+#include "scenes/Level.h"
+
 void SilenceConsole()
 {
     std::cout.rdbuf(nullptr);
@@ -30,4 +35,21 @@ void FuzzFailure(const std::string& what, const std::string& expected, const std
     std::fprintf(stderr, "FUZZ FAILURE: %s\n--- expected ---\n%s\n--- actual ---\n%s\n", what.c_str(),
                  expected.c_str(), actual.c_str());
     std::abort();
+}
+
+void RunLevelScene(bool continueGame)
+{
+    constexpr int kFrames = 4;
+    ResetSceneRequests();
+    gContinueGame = continueGame;
+    DestroyAll();
+    *gCamera = Framework::Camera();
+
+    Level level(3);
+    level.Load();
+    level.Init();
+    for (int frame = 0; frame < kFrames; ++frame)
+        level.Update(1.0f / 60.0f);
+    level.Unload();
+    level.Shutdown();
 }

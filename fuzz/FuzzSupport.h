@@ -18,3 +18,7 @@ std::pair<std::string, std::string> SplitAtNul(const uint8_t* data, size_t size)
 // A broken promise of the code under test: prints what differs and aborts, which libFuzzer
 // reports as a crash with the input that caused it.
 [[noreturn]] void FuzzFailure(const std::string& what, const std::string& expected, const std::string& actual);
+
+// The level scene as the game runs it, from cleared scene requests and an empty object list:
+// Load (the save when continuing, else Level1), Init, a few frames, Unload, Shutdown.
+void RunLevelScene(bool continueGame);

@@ -7,7 +7,7 @@
 #include "engine/WindowSystem.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 
 bool OneWord(const std::string& word)
 {
@@ -23,7 +23,7 @@ bool OneWord(const std::string& word)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     return 0;
 }
 

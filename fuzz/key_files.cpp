@@ -9,7 +9,7 @@
 #include "engine/InputSystem.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 
 std::string Describe(const std::map<std::string, std::string>& bindings)
 {
@@ -23,7 +23,7 @@ std::string Describe(const std::map<std::string, std::string>& bindings)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     Framework::SetKeyStateSource([](int) { return false; });
     return 0;
 }

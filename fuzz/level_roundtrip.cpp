@@ -1,6 +1,5 @@
 // Level reader: load, save, load, save; the two saves must be equal byte for byte.
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -10,21 +9,13 @@
 #include "objects/ObjectList.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     return 0;
 }
 
@@ -52,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FuzzFailure("second save failed", name, "");
     DestroyAll();
 
-    const std::string a = ReadAll(first);
-    const std::string b = ReadAll(second);
+    const std::string a = workspace->Read("resources/level/First.txt");
+    const std::string b = workspace->Read("resources/level/Second.txt");
     if (a != b)
         FuzzFailure("a saved level does not read back as itself", a, b);
     return 0;

@@ -5,22 +5,17 @@
 
 #include "FuzzSupport.h"
 #include "FuzzWorkspace.h"
-#include "engine/Camera.h"
 #include "engine/KeyTable.h"
-#include "engine/SceneRequests.h"
-#include "objects/ObjectList.h"
 #include "platform/SoundSystem.h"
-#include "scenes/Level.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
-constexpr int kFrames = 4;
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     // No keys are ever held, and sound goes nowhere.
     Framework::SetKeyStateSource([](int) { return false; });
     Platform::SoundSystem::SetBackendKind(Platform::SoundBackendKind::Unavailable);
@@ -30,16 +25,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     workspace->Write("resources/level/Level1.txt", AsText(data, size));
-    ResetSceneRequests();
-    DestroyAll();
-    *gCamera = Framework::Camera();
-
-    Level level(3);
-    level.Load();
-    level.Init();
-    for (int frame = 0; frame < kFrames; ++frame)
-        level.Update(1.0f / 60.0f);
-    level.Unload();
-    level.Shutdown();
+    RunLevelScene(false);
     return 0;
 }

@@ -27,3 +27,41 @@ for sprite in "$res"/sprites/*.png Girl_1x6.png My_Sheet_2x2.png A_2x2.png.bak; 
   printf '\002\000\000\000\003\000\000\000%s' "$(basename "$sprite")" > "$out/sheet_names/$n"
   n=$((n + 1))
 done
+
+# The editor's files. First seeds: what once aborted the editor, a style with a scrollbar of
+# no width (or less) and a prefab of an object type with no name.
+style="$res/level/Editor/EditorSetting.txt"
+cp "$style" "$out/editor_style/shipped"
+for size in 0 -4; do
+  awk -v size="$size" 'skip { print size; skip = 0; next } { print } /^ScrollbarSize$/ { skip = 1 }' \
+      "$style" > "$out/editor_style/scrollbar$size"
+done
+cp "$res/prefab/PrefabName.txt" "$out/editor_prefabs/shipped"
+unnamed_type='Unnamed
+20
+None
+Transform
+Position
+1 2 0.5
+Rotate
+0
+Scale
+3 3 1
+MouseTracking
+0
+End
+'
+printf 'PrefabName\n\n%s\n/PrefabName\n' "$unnamed_type" > "$out/editor_prefabs/type20"
+cp "$res/level/TxtName.txt" "$out/editor_level_names/shipped"
+printf 'TxtName\n\nLevel1\n-SelectScene-\nLevel1\nbad/name\nRoom-2\n\n/TxtName\n' > "$out/editor_level_names/mixed"
+
+# Saves are levels under the name "SaveData": each shipped level as one (those without a player
+# start a new game instead), and a save holding the player beside an object of a nameless type.
+for level in "$res"/level/*.txt; do
+  name="$(basename "$level" .txt)"
+  [ "$name" = TxtName ] && continue
+  sed -e "1s/^$name\$/SaveData/" -e "s/^\\/$name\$/\\/SaveData/" "$level" > "$out/level_continue/$name"
+done
+player="$(awk '/^Player$/ { getline type; if (type == "0") { print "Player"; print type; keep = 1; next } }
+               keep { print } keep && /^End$/ { exit }' "$res/level/Level1.txt")"
+printf 'SaveData\n\n%s\n\n%s\n/SaveData\n' "$player" "$unnamed_type" > "$out/level_continue/type20"

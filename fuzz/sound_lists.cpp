@@ -9,13 +9,13 @@
 #include "platform/SoundSystem.h"
 
 namespace {
-FuzzWorkspace* workspace = nullptr;
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SilenceConsole();
-    workspace = new FuzzWorkspace();
+    workspace = &FuzzWorkspace::OfThisProcess();
     // Only the lists are under test: no device, so listed files are never opened.
     Platform::SoundSystem::SetBackendKind(Platform::SoundBackendKind::Unavailable);
     return 0;

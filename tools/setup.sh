@@ -11,7 +11,7 @@ packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libglew
           liblodepng-dev libfreetype-dev libx11-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
           libgl1-mesa-dri libglx-mesa0)
 # Tests also build the fuzz targets with clang and its sanitizer and libFuzzer runtimes.
-[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps libx11-dev clang libclang-rt-14-dev)
+[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps clang libclang-rt-14-dev)
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)

@@ -56,11 +56,25 @@ TEST_F(AppTest, OpensItsWindowAndQuitsCleanlyOnLeftCtrlEscape)
     }
     EXPECT_NE(geometry.find("Geometry: 800x600"), std::string::npos) << geometry;
 
-    // Held long enough to span several frames; the splash ignores Escape this early.
+    // Left Ctrl held, Escape pressed again until the game ends. The splash leaves Escape to the
+    // chord until its last three seconds, but its first frame counts the whole start-up, which
+    // a loaded machine may make longer than the splash itself; the menu keeps Escape for its
+    // panels. So when the splash has gone, the chord is sent in the editor (Left Shift + F5),
+    // which leaves Escape alone.
+    const std::string to = " --window " + window + " ";
+    Capture("xdotool keydown" + to + "Control_L 2>/dev/null");
+    const auto chordEnds = [&](std::chrono::seconds limit) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (game.Running() && std::chrono::steady_clock::now() < end)
+            Capture("xdotool keydown" + to + "Escape sleep 0.3 keyup" + to + "Escape sleep 0.5 2>/dev/null");
+        return !game.Running();
+    };
+    for (int attempt = 0; attempt < 5 && !chordEnds(attempt == 0 ? 30s : 20s); ++attempt)
+        Capture("xdotool keydown" + to + "Shift_L sleep 0.5 keydown" + to + "F5 sleep 0.5 keyup" + to + "F5 sleep 0.5 keyup" +
+                to + "Shift_L 2>/dev/null");
     // Released without naming the window: it is gone by then, and a release sent to it would
     // fail and leave the chord held on the display for every later test.
-    Capture("xdotool keydown --window " + window + " Control_L sleep 0.3 keydown --window " + window +
-            " Escape sleep 1.5 keyup Escape keyup Control_L 2>/dev/null");
+    Capture("xdotool keyup Escape keyup Control_L keyup Shift_L 2>/dev/null");
     EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
 
     EXPECT_EQ(game.tree.ReadFile("resources/KeyboardActionMap.txt"), kSortedBindings);

@@ -1,7 +1,5 @@
 #include "support/GameProcess.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <lodepng.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -41,8 +39,6 @@ GameProcess::GameProcess(int width, int height) : tree(false)
 
 GameProcess::~GameProcess()
 {
-    if (display)
-        XCloseDisplay(display);
     if (pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
@@ -119,6 +115,17 @@ int GameProcess::WaitForExit(std::chrono::seconds limit)
         return -1;
     }
     return exitStatus;
+}
+
+bool GameProcess::WaitUntil(const std::function<bool()>& shown, std::chrono::seconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (Running() && std::chrono::steady_clock::now() < end) {
+        if (shown())
+            return true;
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
 }
 
 void GameProcess::Xdotool(const std::string& arguments)
@@ -222,50 +229,6 @@ WindowPicture GameProcess::Grab()
             out[2] = static_cast<std::uint8_t>(value);
         }
     }
-    return picture;
-}
-
-WindowPicture GameProcess::GrabQuick()
-{
-    // Read straight from the server: quick enough to catch a fade half-way.
-    WindowPicture picture;
-    if (!display) {
-        // A window that has just closed must come back as an empty picture, not end the test.
-        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-        display = XOpenDisplay(nullptr);
-    }
-    const Window id = static_cast<Window>(std::strtoul(window.c_str(), nullptr, 10));
-    XWindowAttributes attributes;
-    if (!display || id == 0 || !XGetWindowAttributes(display, id, &attributes))
-        return picture;
-    XImage* image = XGetImage(display, id, 0, 0, static_cast<unsigned>(attributes.width),
-                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
-    if (!image)
-        return picture;
-    auto shiftOf = [](unsigned long mask) {
-        int shift = 0;
-        while (mask && !(mask & 1ul)) {
-            mask >>= 1;
-            ++shift;
-        }
-        return shift;
-    };
-    const int rs = shiftOf(image->red_mask);
-    const int gs = shiftOf(image->green_mask);
-    const int bs = shiftOf(image->blue_mask);
-    picture.width = image->width;
-    picture.height = image->height;
-    picture.rgb.resize(static_cast<std::size_t>(image->width) * image->height * 3);
-    for (int y = 0; y < image->height; ++y) {
-        for (int x = 0; x < image->width; ++x) {
-            const unsigned long value = XGetPixel(image, x, y);
-            std::uint8_t* out = &picture.rgb[(static_cast<std::size_t>(y) * image->width + x) * 3];
-            out[0] = static_cast<std::uint8_t>((value & image->red_mask) >> rs);
-            out[1] = static_cast<std::uint8_t>((value & image->green_mask) >> gs);
-            out[2] = static_cast<std::uint8_t>((value & image->blue_mask) >> bs);
-        }
-    }
-    XDestroyImage(image);
     return picture;
 }
 

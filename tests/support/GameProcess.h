@@ -5,12 +5,11 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/TempResourceTree.h"
-
-struct _XDisplay;
 
 namespace testsupport {
 
@@ -42,9 +41,13 @@ public:
     void Start(bool withDisplay = true);
     bool Running();
     // The window id, once the game shows its window (empty when it never does).
-    std::string WaitForWindow(std::chrono::seconds limit = std::chrono::seconds(60));
+    std::string WaitForWindow(std::chrono::seconds limit = std::chrono::seconds(120));
     // The exit status, or -1 when the game was still running after `limit` (it is killed).
-    int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(30));
+    // The limits only guard against a game that hangs: a loaded machine may be slow to close.
+    int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(120));
+    // Asks `shown` (a look at the window, or at a file the game writes) until it answers yes;
+    // false when the game ended or `limit` passed first.
+    bool WaitUntil(const std::function<bool()>& shown, std::chrono::seconds limit = std::chrono::seconds(120));
     // What the game printed, and how it ended once it has (a crash shows as 128 + the signal).
     std::string Output() const
     {
@@ -61,8 +64,6 @@ public:
     void MoveMouse(int x, int y);
     void Click();
     WindowPicture Grab();
-    // The same straight from the server, many times quicker: for following a fade.
-    WindowPicture GrabQuick();
 
     TempResourceTree tree;
     // Set before Start: the game's sound output is written to this file (16-bit stereo at
@@ -75,8 +76,6 @@ public:
 
 private:
     void Xdotool(const std::string& arguments);
-    // The test's own connection to the X server, for reading the window's pixels.
-    ::_XDisplay* display = nullptr;
     static inline int counter = 0;
 };
 

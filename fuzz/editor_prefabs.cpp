@@ -1,0 +1,70 @@
+// The editor's prefab file as a visit of the editor reads it, spawns each prefab into the
+// scene, and writes the file back at the end. The written file reads again and is written
+// the same; a broken one keeps the prefabs read before the fault and is kept aside, byte for
+// byte, before it is rewritten.
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FuzzEditor.h"
+#include "FuzzSupport.h"
+#include "FuzzWorkspace.h"
+#include "editor/Editor.h"
+#include "editor/PrefabFile.h"
+#include "objects/GameObject.h"
+#include "objects/ObjectList.h"
+
+namespace {
+FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
+const char* const kFile = "resources/prefab/PrefabName.txt";
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    workspace = StartEditorTarget();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string text = AsText(data, size);
+    workspace->Write(kFile, text);
+    workspace->Remove(std::string(kFile) + ".broken");
+    DestroyAll();
+
+    std::vector<std::shared_ptr<GameObject>> probe;
+    std::istringstream probeIn(text);
+    const bool whole = PrefabFile::Read(probeIn, "probe", probe);
+
+    std::string written;
+    {
+        Editor editor(5);
+        editor.LoadPrefabs();
+        std::shared_ptr<GameObject> last;
+        for (const auto& prefab : editor.prefabs) {
+            editor.selectedPrefab = prefab;
+            last = editor.SpawnPrefab();
+        }
+        if (EditorFramesWanted())
+            DrawEditorFrames(editor, last);
+        written = PrefabFile::Write(editor.prefabs);
+        if (!editor.SavePrefabs())
+            FuzzFailure("the prefab file was not written", written, "");
+        if (workspace->Read(kFile) != written)
+            FuzzFailure("the written prefab file is not the prefabs", written, workspace->Read(kFile));
+        if (!whole && workspace->Read(std::string(kFile) + ".broken") != text)
+            FuzzFailure("a broken prefab file was not kept aside", text, workspace->Read(std::string(kFile) + ".broken"));
+        editor.selectedPrefab.reset();
+        DestroyAll();
+    }
+
+    // The next visit reads what this one wrote, whole, into the same prefabs.
+    Editor next(5);
+    next.LoadPrefabs();
+    const std::string again = PrefabFile::Write(next.prefabs);
+    if (again != written)
+        FuzzFailure("a written prefab file does not read back as itself", written, again);
+    return 0;
+}

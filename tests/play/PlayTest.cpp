@@ -1,0 +1,437 @@
+// The real game under the test run's X server, played as a person would: through the menus into
+// the ward, the nurse's talks, through a door, against a wall, a save at a checkpoint, the pause
+// menu, and out.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/DisplayRequired.h"
+#include "support/GameProcess.h"
+
+using namespace std::chrono_literals;
+using testsupport::GameProcess;
+using testsupport::WindowPicture;
+
+namespace {
+
+// Pictures stay in the build folder for a person to look at.
+void Keep(const WindowPicture& picture, const std::string& name)
+{
+    picture.SavePng(std::string(VESPERINE_BINARY_DIR) + "/play-" + name + ".png");
+}
+
+double WholeLit(const WindowPicture& picture)
+{
+    return picture.LitShare(0, 0, picture.width, picture.height);
+}
+
+// Pixels brighter than the threshold on every channel: what text leaves on a dark panel.
+int BrightPixels(const WindowPicture& picture, int x0, int y0, int x1, int y1, int threshold = 200)
+{
+    int count = 0;
+    for (int y = y0; y < y1 && y < picture.height; ++y)
+        for (int x = x0; x < x1 && x < picture.width; ++x) {
+            const std::uint8_t* p = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
+            count += p[0] > threshold && p[1] > threshold && p[2] > threshold;
+        }
+    return count;
+}
+
+// Share of pixels brighter than the threshold in the rectangle.
+double Lit(const WindowPicture& picture, int x0, int y0, int x1, int y1, int threshold)
+{
+    return picture.LitShare(x0, y0, x1, y1, threshold);
+}
+
+// The title menu: its red title over the lit picture (the splash's logos have no red).
+bool ShowsTitleMenu(const WindowPicture& picture)
+{
+    int red = 0;
+    for (int y = 80; y < 260 && y < picture.height; ++y)
+        for (int x = 480; x < 1440 && x < picture.width; ++x) {
+            const std::uint8_t* p = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
+            red += p[0] > 110 && p[0] > 3 * p[1] && p[0] > 3 * p[2];
+        }
+    return WholeLit(picture) > 0.2 && red > 5000;
+}
+
+// The ward at the start: a dim room in the middle of a black screen, no caption under it (the
+// intro's pictures fill the screen and carry one).
+bool ShowsWard(const WindowPicture& picture)
+{
+    return !picture.Empty() && Lit(picture, 0, 0, 400, picture.height, 12) < 0.01 &&
+           Lit(picture, 1520, 0, picture.width, picture.height, 12) < 0.01 &&
+           Lit(picture, 400, 0, 1520, picture.height, 12) > 0.05 && BrightPixels(picture, 100, 820, 1820, 920) < 50;
+}
+
+bool ShowsText(const WindowPicture& picture)
+{
+    return BrightPixels(picture, 430, 780, 1500, 880) > 200;
+}
+
+// The dialogue box, open from the first line to the last, short lines ("...") included: its
+// bronze top edge across the screen over its dark grey panel.
+bool ShowsBox(const WindowPicture& picture)
+{
+    if (picture.width < 1700 || picture.height < 801)
+        return false;
+    int edge = 0;
+    int panel = 0;
+    int looks = 0;
+    for (int x = 500; x < 1700; x += 10, ++looks) {
+        const std::uint8_t* e = &picture.rgb[(749u * picture.width + x) * 3];
+        edge += e[0] >= 70 && e[0] <= 130 && e[0] > e[1] && e[1] > e[2] && e[1] >= 45 && e[1] <= 100;
+        const std::uint8_t* p = &picture.rgb[(800u * picture.width + x) * 3];
+        panel += p[0] >= 10 && p[0] <= 26 && std::abs(p[0] - p[2]) <= 4;
+    }
+    return edge > looks * 8 / 10 && panel > looks * 8 / 10;
+}
+
+// The interact prompt above the player's head.
+bool ShowsPrompt(const WindowPicture& picture)
+{
+    return BrightPixels(picture, 900, 380, 1020, 500) > 30;
+}
+
+double Lit12(const WindowPicture& picture)
+{
+    return Lit(picture, 0, 0, picture.width, picture.height, 12);
+}
+
+// Share of pixels (every fourth, each way) that differ between two pictures.
+double Changed(const WindowPicture& a, const WindowPicture& b)
+{
+    if (a.width != b.width || a.height != b.height || a.Empty())
+        return 1.0;
+    long changed = 0;
+    long looked = 0;
+    for (int y = 0; y < a.height; y += 4)
+        for (int x = 0; x < a.width; x += 4, ++looked) {
+            const size_t at = (static_cast<size_t>(y) * a.width + x) * 3;
+            for (int c = 0; c < 3; ++c)
+                if (std::abs(a.rgb[at + c] - b.rgb[at + c]) > 8) {
+                    ++changed;
+                    break;
+                }
+        }
+    return static_cast<double>(changed) / static_cast<double>(looked);
+}
+
+// Waits until nothing moves over three looks: whoever walks (the nurse to her next place) has
+// arrived. The looks are spaced so that a slow machine draws new frames between them.
+bool WaitUntilStill(GameProcess& game)
+{
+    WindowPicture last = game.Grab();
+    int same = 0;
+    return game.WaitUntil(
+        [&] {
+            std::this_thread::sleep_for(600ms);
+            WindowPicture now = game.Grab();
+            same = Changed(now, last) < 0.0005 ? same + 1 : 0;
+            last = std::move(now);
+            return same >= 2;
+        },
+        60s);
+}
+
+// Holds the key until the window shows what the walk is for. A player stopped by something in
+// his way (the nurse ahead) stays stopped while the key is held, so the key is let go and
+// pressed again now and then; and since a slow frame may carry him right over a trigger (a
+// sideways step is the frame's whole time at walking speed), every other time he first steps
+// back the other way.
+bool WalkUntil(GameProcess& game, const std::string& key, const std::function<bool(const WindowPicture&)>& arrived,
+               const std::string& back = "", std::chrono::seconds limit = 120s)
+{
+    std::string held = key;
+    int turns = 0;
+    game.KeyDown(held);
+    auto pressed = std::chrono::steady_clock::now();
+    const bool done = game.WaitUntil(
+        [&] {
+            if (arrived(game.Grab()))
+                return true;
+            const auto now = std::chrono::steady_clock::now();
+            if (now - pressed > (held == key ? 3s : 400ms)) {
+                game.KeyUp(held);
+                held = held == key && !back.empty() && ++turns % 2 == 0 ? back : key;
+                game.KeyDown(held);
+                pressed = now;
+            }
+            return false;
+        },
+        limit);
+    game.KeyUp(held);
+    if (!done)
+        Keep(game.Grab(), "stuck");
+    return done;
+}
+
+// The window once text shows in the dialogue box, or the last look after the limit.
+WindowPicture WaitForText(GameProcess& game, std::chrono::seconds limit = 60s)
+{
+    WindowPicture picture = game.Grab();
+    game.WaitUntil([&] { return ShowsText(picture = game.Grab()); }, limit);
+    return picture;
+}
+
+// Presses interact until the dialogue box has stayed closed over three looks: a press may
+// only finish the typing of a line.
+void ReadThrough(GameProcess& game)
+{
+    int closed = 0;
+    for (int guard = 0; guard < 150 && closed < 3 && game.Running(); ++guard) {
+        if (ShowsBox(game.Grab())) {
+            closed = 0;
+            game.TapKey("e");
+        } else {
+            ++closed;
+        }
+        std::this_thread::sleep_for(400ms);
+    }
+}
+
+// Does something (a click, a key) again until the window shows what it is for; each try is
+// given a while to show, so that a toggle is not undone by an impatient second press.
+bool DoUntil(GameProcess& game, const std::function<void()>& action,
+             const std::function<bool(const WindowPicture&)>& shown)
+{
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        action();
+        if (game.WaitUntil([&] { return shown(game.Grab()); }, 30s))
+            return true;
+    }
+    return false;
+}
+
+bool ClickUntil(GameProcess& game, int x, int y, const std::function<bool(const WindowPicture&)>& shown)
+{
+    return DoUntil(
+        game,
+        [&] {
+            game.MoveMouse(x, y);
+            game.Click();
+        },
+        shown);
+}
+
+bool PressUntil(GameProcess& game, const std::string& key, const std::function<bool(const WindowPicture&)>& shown)
+{
+    return DoUntil(game, [&] { game.TapKey(key); }, shown);
+}
+
+// One second of silence as a 16-bit stereo wave file.
+std::string SilentWave()
+{
+    const std::uint32_t rate = 44100;
+    const std::uint32_t bytes = rate * 4;
+    std::string wave;
+    auto add = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            wave.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    wave += "RIFF";
+    add(36 + bytes, 4);
+    wave += "WAVEfmt ";
+    add(16, 4);
+    add(1, 2);
+    add(2, 2);
+    add(rate, 4);
+    add(rate * 4, 4);
+    add(4, 2);
+    add(16, 2);
+    wave += "data";
+    add(bytes, 4);
+    wave.append(bytes, '\0');
+    return wave;
+}
+
+// Whether the last quarter second the game wrote to its sound output is silence.
+bool SoundOutputQuiet(const std::string& path)
+{
+    constexpr std::streamoff kTail = 44100;  // a quarter second of 16-bit stereo
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    if (size < kTail)
+        return false;
+    file.seekg((size - kTail) / 4 * 4);
+    std::vector<char> bytes(static_cast<size_t>(kTail));
+    file.read(bytes.data(), kTail);
+    for (std::streamoff i = 0; i + 1 < file.gcount(); i += 2) {
+        const int sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
+                                                     (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
+        if (std::abs(sample) > 2)
+            return false;
+    }
+    return true;
+}
+
+// The Player record's position in a saved level.
+bool PlayerPosition(const std::string& save, float& x, float& y)
+{
+    const size_t at = save.find("\nPlayer\n0\n");
+    if (at == std::string::npos)
+        return false;
+    const size_t position = save.find("Position\n", at);
+    if (position == std::string::npos)
+        return false;
+    std::istringstream values(save.substr(position + 9));
+    return static_cast<bool>(values >> x >> y);
+}
+
+// Every step waits for what the game shows or writes, never for a set time: a loaded machine
+// runs the same play at a few frames a second, and walks by frames.
+TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    // The title menu's music is silence here, so that what the sound output carries after the
+    // level is only what the level left playing.
+    game.soundFile = (game.tree.Root() / "sound.raw").string();
+    game.tree.WriteFile("resources/bgm/main_menu.wav", SilentWave());
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+
+    // The splash takes Escape only in its last three seconds: pressed until the menu shows.
+    WindowPicture menu;
+    ASSERT_TRUE(game.WaitUntil([&] {
+        game.TapKey("Escape");
+        return ShowsTitleMenu(menu = game.Grab());
+    })) << "running: " << game.Running() << "\n" << game.Output();
+    Keep(menu, "menu");
+
+    // Start: the intro's first picture fades in; Escape skips it, and the ward clears from black.
+    WindowPicture intro;
+    ASSERT_TRUE(ClickUntil(game, 960, 440, [&](const WindowPicture& now) {
+        intro = now;
+        return !ShowsTitleMenu(now) && WholeLit(now) > 0.05;
+    })) << "the intro never showed";
+    Keep(intro, "intro");
+    game.TapKey("Escape");
+    WindowPicture level;
+    ASSERT_TRUE(game.WaitUntil([&] {
+        if (!ShowsWard(level = game.Grab()))
+            return false;
+        std::this_thread::sleep_for(300ms);
+        return ShowsWard(level = game.Grab());
+    })) << "the ward never showed";
+    Keep(level, "level");
+
+    // Out of bed: he wakes, and his thoughts fill the dialogue box.
+    WindowPicture woke;
+    ASSERT_TRUE(WalkUntil(game, "d", ShowsBox, "a")) << "he never woke";
+    woke = WaitForText(game);
+    Keep(woke, "woke");
+    EXPECT_TRUE(ShowsText(woke)) << "the first thought is printed in the box";
+    ReadThrough(game);
+
+    // Along the ward behind the nurse: each trigger on the way is one of her talks (follow me,
+    // the hospital, the reception). The way out then holds him while the ward changes, and
+    // asks for the key in the dark.
+    const auto heldInTheDark = [](const WindowPicture& now) {
+        return ShowsPrompt(now) && Lit(now, 0, 0, now.width, now.height, 40) < 0.005;
+    };
+    int talks = 0;
+    bool held = false;
+    for (int walk = 0; walk < 12 && !held; ++walk) {
+        WindowPicture stop;
+        ASSERT_TRUE(WalkUntil(game, "d", [&](const WindowPicture& now) {
+            stop = now;
+            return ShowsBox(now) || heldInTheDark(now);
+        }, "a")) << "the ward's way ended after " << talks << " talks";
+        held = !ShowsBox(stop);
+        if (!held) {
+            Keep(WaitForText(game), "talk" + std::to_string(++talks));
+            ReadThrough(game);
+            // She walks on after each talk; he follows once she is there, never into her.
+            ASSERT_TRUE(WaitUntilStill(game)) << "the ward never stood still after talk " << talks;
+        }
+    }
+    ASSERT_TRUE(held) << "the way out never asked for the torch after " << talks << " talks";
+
+    // The key lights the torch and lets him go.
+    ASSERT_TRUE(game.WaitUntil([&] {
+        game.TapKey("e");
+        return !ShowsPrompt(game.Grab());
+    })) << "the torch never lit";
+
+    // On through the ward's door, a step at a time until the screen fades: the fade holds him,
+    // and no key is down when it lets him go, so he stands where the door leads. Each step is
+    // seen to end before the next, so that none lands after a fade that came and went unseen.
+    const double ward = Lit12(game.Grab());
+    ASSERT_TRUE(game.WaitUntil([&] {
+        game.TapKey("d");
+        WaitUntilStill(game);
+        const double lit = Lit12(game.Grab());
+        return lit < 0.4 * ward || lit > 0.15;
+    })) << "the door never faded the screen";
+    ASSERT_TRUE(game.WaitUntil([&] { return Lit12(game.Grab()) > 0.15; })) << "the corridor never showed";
+    ASSERT_TRUE(WaitUntilStill(game)) << "the corridor never stood still";
+    Keep(game.Grab(), "corridor");
+
+    // Up the corridor to its wall, where the checkpoint stands: each try saves where he stands,
+    // and the save tells whether he has reached the wall yet. On a loaded machine he may come
+    // out of the door a step or two along the corridor (the walk before it is a frame's whole
+    // time), out of the checkpoint's reach: tries that save nothing then step him sideways,
+    // back towards the door first, until one saves.
+    float x = 0.0f;
+    float y = -100.0f;
+    WindowPicture saved;
+    const char* const search[] = {"a", "a", "a", "d", "d", "d", "d", "d", "d"};
+    int unsaved = 0;
+    game.KeyDown("w");
+    for (int tries = 0; tries < 60 && y <= -20.2f && game.Running(); ++tries) {
+        game.TapKey("e");
+        if (!game.WaitUntil([&] { return ShowsBox(game.Grab()); }, 5s)) {
+            // Time enough to reach the wall first.
+            if (++unsaved > 8 && unsaved - 9 < 9)
+                game.TapKey(search[unsaved - 9]);
+            continue;
+        }
+        saved = WaitForText(game);
+        ASSERT_TRUE(PlayerPosition(game.tree.ReadFile("resources/save/SaveData.txt"), x, y))
+            << "the message shows but no save was written\n" << game.Output();
+        if (y <= -20.2f)
+            ReadThrough(game);
+    }
+    game.KeyUp("w");
+    Keep(saved, "saved");
+    EXPECT_TRUE(ShowsText(saved)) << "the message is printed in the box";
+    EXPECT_NEAR(x, 53.0f, 1.4f) << "he went through the ward's door to the corridor's checkpoint";
+    EXPECT_GT(y, -20.2f) << "he walked up to the checkpoint";
+    EXPECT_LT(y, -19.55f) << "the wall stopped him";
+
+    // Close the message, then the pause menu: its buttons, the confirmation, No.
+    ReadThrough(game);
+    WindowPicture paused;
+    EXPECT_TRUE(PressUntil(game, "Escape", [&](const WindowPicture& now) {
+        return (paused = now).LitShare(760, 350, 1160, 410) > 0.3;
+    })) << "the resume button is shown";
+    Keep(paused, "paused");
+    WindowPicture confirm;
+    EXPECT_TRUE(ClickUntil(game, 960, 700, [&](const WindowPicture& now) {  // Quit
+        return BrightPixels(confirm = now, 580, 290, 1340, 540, 150) > 1000;
+    })) << "the confirmation's words are shown";
+    Keep(confirm, "confirm");
+    EXPECT_TRUE(ClickUntil(game, 1240, 715, [](const WindowPicture& now) {  // No
+        return BrightPixels(now, 580, 290, 1340, 540, 150) < 1000;
+    })) << "No closes the confirmation";
+
+    // F9 to the title menu: the level's music and sounds end with it. Quit ends the program.
+    const std::string sound = game.soundFile;
+    ASSERT_TRUE(game.WaitUntil([&] { return !SoundOutputQuiet(sound); }, 30s)) << "the level plays no sound";
+    EXPECT_TRUE(PressUntil(game, "F9", ShowsTitleMenu)) << "F9 goes back to the title menu";
+    EXPECT_TRUE(game.WaitUntil([&] { return SoundOutputQuiet(sound); }, 30s)) << "the level's sound plays on in the menu";
+    game.MoveMouse(960, 845);  // Quit
+    game.Click();
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+}
+
+}  // namespace
