@@ -148,12 +148,15 @@ void WindowSystem::PumpEvents()
     ImGuiIO* io = ImGui::GetCurrentContext() ? &ImGui::GetIO() : nullptr;
     Platform::Event event;
     Platform::BeginKeyPump();
+    interfaceKeys.BeginPump();
     while (Platform::PollEvent(event)) {
         switch (event.type) {
         case Platform::EventType::KeyDown:
         case Platform::EventType::KeyUp:
-            if (io && event.virtualKey > 0 && event.virtualKey < 512) {
-                io->KeysDown[event.virtualKey] = event.type == Platform::EventType::KeyDown;
+            if (event.type == Platform::EventType::KeyDown) {
+                interfaceKeys.Press(event.virtualKey);
+            } else {
+                interfaceKeys.Release(event.virtualKey);
             }
             break;
         case Platform::EventType::Text:
@@ -174,11 +177,7 @@ void WindowSystem::PumpEvents()
             break;
         case Platform::EventType::FocusLost:
             // The releases now go to another window: nothing may stay held in the interface.
-            if (io) {
-                for (bool& down : io->KeysDown) {
-                    down = false;
-                }
-            }
+            interfaceKeys.ReleaseAll();
             break;
         case Platform::EventType::Quit:
             CloseRequested();
@@ -195,6 +194,9 @@ void WindowSystem::PumpEvents()
     if (io) {
         // The shared codes for either Shift, Ctrl or Alt, and the interface's own modifier state.
         using namespace Platform;
+        for (int key = 0; key < InterfaceKeyLatch::kKeyCount; ++key) {
+            io->KeysDown[key] = interfaceKeys.IsDown(key);
+        }
         const bool shift = AnyDown(VK_LSHIFT, VK_RSHIFT);
         const bool ctrl = AnyDown(VK_LCONTROL, VK_RCONTROL);
         const bool alt = AnyDown(VK_LMENU, VK_RMENU);

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/InterfaceKeyLatch.h"
 #include "engine/System.h"
 #include "platform/PlatformWindow.h"
 
@@ -61,6 +62,7 @@ private:
     // Set when the display refused fullscreen, so the request made every frame is not retried
     // until windowed mode has been asked for again.
     bool fullscreenRefused = false;
+    InterfaceKeyLatch interfaceKeys;
 };
 
 }  // namespace Framework

@@ -1,5 +1,6 @@
 #include "events/LightRoomEvent.h"
 
+#include <cmath>
 #include <istream>
 #include <ostream>
 
@@ -46,14 +47,16 @@ void LightRoomEvent::Init()
 
 void LightRoomEvent::ReadWorld()
 {
-    // The switch's state and the enemy's fate are not saved: the switch's frame and where the
-    // enemy rests tell them after a reload.
+    // The switch's state and the enemy's fate are not saved: the switch's frame tells the one,
+    // and the other the start position that waking gives the enemy, which its own block keeps
+    // wherever he has walked since.
     if (completed)
         return;
     const std::shared_ptr<Sprite> sprite = SpriteOf(lightSwitch);
     spotlightOn = sprite && sprite->startFrame == 1;
-    const Vector3 at = PositionOf(restingStalker);
-    if (restingStalker && at.x == kStalkerWake.x && at.y == kStalkerWake.y) {
+    const std::shared_ptr<BasicAI> ai = restingStalker ? restingStalker->GetComponent<BasicAI>() : nullptr;
+    const Vector2 home = ai ? ai->StartPosition : Vector2(PositionOf(restingStalker).x, PositionOf(restingStalker).y);
+    if (restingStalker && std::fabs(home.x - kStalkerWake.x) < 0.01f && std::fabs(home.y - kStalkerWake.y) < 0.01f) {
         stalkerZoneDone = true;
         switchUsable = false;
     }

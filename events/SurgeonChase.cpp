@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "engine/FrameSteps.h"
 #include "events/ReceptionEvent.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
@@ -120,7 +121,8 @@ void SurgeonChase::UpdateStory(float dt)
 
     if (chaseBegun && !escapeStarted && Overlap(player, blockZone)) {
         const Vector3 at = PositionOf(player);
-        MoveTo(player, at.x, at.y + 0.1f);
+        // Pushed back as fast as he walks into it, whatever the frame rate.
+        MoveTo(player, at.x, at.y + 0.1f * Framework::FramesWorth(dt));
         if (PlayerFree())
             Say(deadEndLines);
     }

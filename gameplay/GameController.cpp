@@ -207,6 +207,10 @@ void GameController::UpdateTeleport(float dt)
         } else {
             if (playerTransform)
                 playerTransform->SetPosition(teleportTarget);
+            // The player follows the camera only once he is free again: without this the
+            // screen would clear on the room he just left.
+            if (cameraTransform)
+                cameraTransform->SetPosition(teleportTarget);
             teleportFadingOut = false;
             teleportFadingIn = true;
         }

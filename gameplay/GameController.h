@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/FrameSteps.h"
 #include "engine/Vector2.h"
 #include "engine/Vector3.h"
 #include "gameplay/DialogueLine.h"
@@ -135,6 +136,9 @@ public:
     bool promptFadingOut = false;
     bool answer = false;
     bool choiceArmed = false;
+    // Whole sixtieths of a second of typing time, and those not yet used for a character.
+    Framework::FrameStepCounter typingFrames;
+    int typingFramesPending = 0;
 
     std::shared_ptr<Sprite> redScreenSprite;
     std::shared_ptr<Audio> deathAudio;
@@ -164,6 +168,8 @@ private:
     static float GetAlpha(const std::shared_ptr<GameObject>& object);
     static void SetFrame(const std::shared_ptr<GameObject>& object, int frame);
     std::shared_ptr<Audio> MusicAudio() const;
+    // Characters the typing owes for this frame's time.
+    int CharactersToType(float dt);
     void DrawText(const std::string& text, float x, float y, float z, float scaleX, float scaleY,
                   unsigned char alpha) const;
 };

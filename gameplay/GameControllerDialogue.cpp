@@ -1,8 +1,11 @@
 // The dialogue box and the yes/no choice of the game controller.
 #include <GL/glew.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 
+#include "engine/FrameSteps.h"
 #include "engine/Random.h"
 #include "gameplay/DialogueWrap.h"
 #include "gameplay/GameController.h"
@@ -61,7 +64,8 @@ void GameController::UpdateDialogue(float dt)
         DrawText(shownText, x, y, textPosition.z, 1.0f, 1.1f, 255);
         const DialogueLine& line = dialogueLines[static_cast<std::size_t>(lineIndex)];
         const int length = static_cast<int>(line.text.size());
-        if (charTimer >= charDelay) {
+        const int typed = charIndex < length ? CharactersToType(dt) : 0;
+        if (charTimer >= charDelay || typed > 0) {
             if (charIndex == 0 && playerPortrait) {
                 if (line.showPortrait) {
                     SetFrame(playerPortrait, line.portraitFrame);
@@ -92,6 +96,8 @@ void GameController::UpdateDialogue(float dt)
                     promptAlpha = 0.0f;
                     charIndex = 0;
                     charTimer = 0.0f;
+                    typingFrames.Reset();
+                    typingFramesPending = 0;
                     // A question keeps its last line on screen above the choice.
                     if (!(askQuestion && lineIndex >= lineCount))
                         shownText.clear();
@@ -103,8 +109,10 @@ void GameController::UpdateDialogue(float dt)
                     }
                 }
             } else {
-                AppendWrapped(shownText, line.text, charIndex, wrapLimit);
-                charIndex += 1;
+                for (int i = 0; i < typed && charIndex < length; ++i) {
+                    AppendWrapped(shownText, line.text, charIndex, wrapLimit);
+                    charIndex += 1;
+                }
                 charTimer = 0.0f;
             }
         }
@@ -125,6 +133,8 @@ void GameController::UpdateDialogue(float dt)
         charIndex = 0;
         dialogueActive = false;
         charTimer = 0.0f;
+        typingFrames.Reset();
+        typingFramesPending = 0;
         shownText.clear();
         LockPlayer(false);
     } else if (!choiceShown) {
@@ -132,6 +142,18 @@ void GameController::UpdateDialogue(float dt)
     } else {
         UpdateChoice();
     }
+}
+
+int GameController::CharactersToType(float dt)
+{
+    // One character each time the delay has passed, counted in sixtieths of a second as the
+    // typing was paced at 60 frames a second, so a slower frame types several.
+    const int framesPerCharacter =
+        std::max(1, static_cast<int>(std::ceil(charDelay * Framework::kRuleFramesPerSecond - 1e-3f)));
+    typingFramesPending += typingFrames.Take(dt);
+    const int characters = typingFramesPending / framesPerCharacter;
+    typingFramesPending -= characters * framesPerCharacter;
+    return characters;
 }
 
 void GameController::ShowChoice()

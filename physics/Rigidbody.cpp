@@ -5,12 +5,14 @@
 
 #include <imgui.h>
 
+#include "engine/FrameSteps.h"
 #include "engine/LoggingSystem.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
 
-// The vertical axis moves a fixed share of the velocity each frame, not velocity * dt.
+// The vertical axis moves a fixed share of the velocity for each frame's worth of time (the
+// share was set for 60 frames a second), not velocity * dt.
 static constexpr float kVerticalStepPerFrame = 0.02f;
 
 Rigidbody::Rigidbody(float mass_) : Component(kTypeId), mass(mass_), inverseMass(0.0f)
@@ -45,7 +47,7 @@ void Rigidbody::Update(float dt)
     const float oldY = transform->position.y;
     // Written directly: the children are carried below, by this step's delta only.
     transform->position.x = oldX + velocity.x * dt;
-    transform->position.y = oldY + velocity.y * kVerticalStepPerFrame;
+    transform->position.y = oldY + velocity.y * kVerticalStepPerFrame * Framework::FramesWorth(dt);
 
     if (owner->children.empty())
         return;

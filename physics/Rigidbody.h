@@ -19,7 +19,7 @@ public:
     static std::string GetTypeName() { return "Rigidbody"; }
 
     void Init() override;
-    // x moves by velocity x * dt; y by velocity y * 0.02 per frame whatever dt is.
+    // x moves by velocity x * dt; y by velocity y * 0.02 for each frame's worth of dt (capped).
     void Update(float dt) override;
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;

@@ -3,6 +3,7 @@
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
 #include "engine/Camera.h"
+#include "engine/FrameSteps.h"
 #include "engine/SceneRequests.h"
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
@@ -11,6 +12,7 @@
 
 namespace {
 constexpr int kLast = 13;  // Frame14
+constexpr float kRisePerFrame = 0.1f;
 
 std::vector<FadeChain::Step> EndingSteps()
 {
@@ -71,9 +73,10 @@ void Ending::Update(float dt)
     const std::shared_ptr<GameObject> last = chain.Picture(kLast);
     const std::shared_ptr<Transform> transform = last ? last->GetComponent<Transform>() : nullptr;
     float* alpha = chain.Alpha(kLast);
-    // One step a frame: the frame pacing keeps 60 a second.
+    // A tenth of a unit for each sixtieth of a second, however long the frames are.
     if (alpha && transform && *alpha >= 1.0f && transform->position.y <= kMarkY)
-        transform->SetPosition(Vector2(transform->position.x, transform->position.y + 0.1f));
+        transform->SetPosition(
+            Vector2(transform->position.x, transform->position.y + kRisePerFrame * Framework::FramesWorth(dt)));
     if (transform && transform->position.y >= kMarkY && !finalFade)
         StartFinalFade();
 

@@ -5,6 +5,7 @@
 
 #include "ai/PathFindingSystem.h"
 #include "audio/Audio.h"
+#include "audio/AudioSystem.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -77,6 +78,15 @@ void Level::Load()
         LoadLevel("Level1", levelPath);
     }
     gPathFindingSystem->Init();
+}
+
+void Level::Unload()
+{
+    if (gAudioSystem) {
+        gAudioSystem->bgmGroup.Stop();
+        gAudioSystem->soundGroup.Stop();
+    }
+    Scene::Unload();
 }
 
 void Level::Init()

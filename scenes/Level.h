@@ -21,6 +21,9 @@ public:
     // Level1 for a new game or a plain start, the save file to continue; then the path-finding
     // tables are rebuilt for what was read.
     void Load() override;
+    // Whatever the level left playing (its music, looping machines and themes) ends with it,
+    // whichever way the player leaves.
+    void Unload() override;
 
     std::string levelPath = "../resources/level/Level1.txt";
     std::string savePath = "../resources/save/SaveData.txt";

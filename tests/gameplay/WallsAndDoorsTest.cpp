@@ -106,6 +106,29 @@ TEST_F(WallsAndDoorsTest, ADoorFadesThePlayerToItsLinkAndFreesHimThere)
     EXPECT_EQ(CountPlays("door_open"), 1) << "the door fired once";
 }
 
+TEST_F(WallsAndDoorsTest, TheScreenClearsOnTheRoomTheDoorLeadsTo)
+{
+    BuildPlayerRig();
+    AddDoor("DoorA", 2.0f, 0.0f, 40.0f, -30.0f);
+    GiveTransform(AddLevelObject("Far", 4), -12.0f, 7.0f);
+    Start();
+    Hold("ACTION_RIGHT");
+    ASSERT_TRUE(StepUntil([&] { return Controller().teleportFadingIn; }, 3.0f));
+    Let("ACTION_RIGHT");
+    // Every frame of the fade-in shows the new room.
+    while (Controller().teleportActive) {
+        EXPECT_FLOAT_EQ(TransformOf("Camera").GetPosition().x, 40.0f);
+        EXPECT_FLOAT_EQ(TransformOf("Camera").GetPosition().y, -30.0f);
+        Step();
+    }
+
+    // A script's fade-teleport too.
+    Controller().FadeTeleport(Vector2(-12.0f, 7.0f), false, 0.5f);
+    ASSERT_TRUE(StepUntil([&] { return Controller().teleportFadingIn; }, 2.0f));
+    EXPECT_FLOAT_EQ(TransformOf("Camera").GetPosition().x, -12.0f);
+    EXPECT_FLOAT_EQ(TransformOf("Camera").GetPosition().y, 7.0f);
+}
+
 TEST_F(WallsAndDoorsTest, ADoorWithoutALinkNeitherMovesNorLocksThePlayer)
 {
     BuildPlayerRig();

@@ -102,5 +102,33 @@ TEST_F(LightRoomTest, ASaveInTheHallWithTheSpotlightOnKeepsTheEnemyAsleep)
     EXPECT_TRUE(Resting()) << "after the reload the spotlight no longer counted";
 }
 
+TEST_F(LightRoomTest, AnEnemyWokenBeforeASaveStaysWokenAfterTheReload)
+{
+    ArriveAt("Entrance1-11link");
+    EnterLightRoom(*this);
+    WalkAxis(*this, false, -541);
+    WalkAxis(*this, true, 212);
+    ASSERT_FALSE(Resting());
+    StepSeconds(1.0f);
+    const Vector3 woke = Where("StalkerEnemyResting");
+    ASSERT_FALSE(woke.x == 210.0f && woke.y == -585.0f) << "the enemy never walked off";
+
+    WalkAxis(*this, true, 236);
+    WalkAxis(*this, false, -527.5f);
+    WalkAxis(*this, true, 224.8f);
+    SaveAtCheckpointAndContinue("SouthWingCheckpoint");
+    const Vector3 saved = Where("StalkerEnemyResting");
+    ASSERT_FALSE(saved.x == 210.0f && saved.y == -585.0f);
+    Step();
+    EXPECT_FALSE(Room().switchUsable) << "the switch works again";
+
+    // Into his zone in the dark again: he is not put back, and does not cry out again.
+    soundsPlayed.clear();
+    PutPlayer("LightRoomCollider");
+    EXPECT_EQ(CountPlays("glass_crack"), 0);
+    const Vector3 now = Where("StalkerEnemyResting");
+    EXPECT_FALSE(now.x == 210.0f && now.y == -585.0f) << "he was put back where he woke";
+}
+
 }  // namespace
 }  // namespace hospital

@@ -129,17 +129,23 @@ TEST_F(BodyTest, RigidbodyMovesXByDtAndYByAFixedShare)
     EXPECT_FLOAT_EQ(PositionOf(object).x, 1.0f);
     EXPECT_EQ(PositionOf(object).y, 0.0f);
 
+    // y: 2 units for each sixtieth of a second; a stall counts as four frames at most.
     body->SetVelocity(Vector2(0.0f, 100.0f));
-    body->Update(0.01f);
+    body->Update(1.0f / 60.0f);
+    EXPECT_FLOAT_EQ(PositionOf(object).y, 2.0f);
+    body->Update(1.0f / 20.0f);
+    EXPECT_FLOAT_EQ(PositionOf(object).y, 8.0f);
     body->Update(0.5f);
     EXPECT_FLOAT_EQ(PositionOf(object).x, 1.0f);
-    EXPECT_FLOAT_EQ(PositionOf(object).y, 4.0f);
+    EXPECT_FLOAT_EQ(PositionOf(object).y, 16.0f);
     EXPECT_EQ(PositionOf(object).z, 1.0f);
+    body->Update(0.0f);
+    EXPECT_FLOAT_EQ(PositionOf(object).y, 16.0f) << "no time, no move";
     // The step never changes the velocity, and mass or gravity do not enter.
     body->gravity = true;
     body->mass = 50.0f;
-    body->Update(0.01f);
-    EXPECT_FLOAT_EQ(PositionOf(object).y, 6.0f);
+    body->Update(1.0f / 60.0f);
+    EXPECT_FLOAT_EQ(PositionOf(object).y, 18.0f);
     EXPECT_EQ(body->velocity.y, 100.0f);
 }
 
@@ -159,18 +165,19 @@ TEST_F(BodyTest, ChildrenAndGrandchildrenFollowTheBody)
     for (int frame = 0; frame < 4; ++frame)
         body->Update(0.25f);
 
+    // x by 10 x 1 s; y by 50 x 0.02 for four frames' worth each (the most one frame counts).
     EXPECT_FLOAT_EQ(PositionOf(parent).x, 10.0f);
-    EXPECT_FLOAT_EQ(PositionOf(parent).y, 4.0f);
+    EXPECT_FLOAT_EQ(PositionOf(parent).y, 16.0f);
     EXPECT_FLOAT_EQ(PositionOf(child).x, 15.0f);
-    EXPECT_FLOAT_EQ(PositionOf(child).y, 4.0f);
+    EXPECT_FLOAT_EQ(PositionOf(child).y, 16.0f);
     EXPECT_FLOAT_EQ(PositionOf(grandchild).x, 15.0f);
-    EXPECT_FLOAT_EQ(PositionOf(grandchild).y, 7.0f);
+    EXPECT_FLOAT_EQ(PositionOf(grandchild).y, 19.0f);
 
     // At rest nothing moves.
     body->SetVelocity(Vector2());
     body->Update(0.25f);
     EXPECT_FLOAT_EQ(PositionOf(child).x, 15.0f);
-    EXPECT_FLOAT_EQ(PositionOf(grandchild).y, 7.0f);
+    EXPECT_FLOAT_EQ(PositionOf(grandchild).y, 19.0f);
 }
 
 TEST_F(BodyTest, SavedBlocksRoundTrip)

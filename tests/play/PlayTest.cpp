@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
@@ -224,6 +227,52 @@ bool PressUntil(GameProcess& game, const std::string& key, const std::function<b
     return DoUntil(game, [&] { game.TapKey(key); }, shown);
 }
 
+// One second of silence as a 16-bit stereo wave file.
+std::string SilentWave()
+{
+    const std::uint32_t rate = 44100;
+    const std::uint32_t bytes = rate * 4;
+    std::string wave;
+    auto add = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            wave.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    wave += "RIFF";
+    add(36 + bytes, 4);
+    wave += "WAVEfmt ";
+    add(16, 4);
+    add(1, 2);
+    add(2, 2);
+    add(rate, 4);
+    add(rate * 4, 4);
+    add(4, 2);
+    add(16, 2);
+    wave += "data";
+    add(bytes, 4);
+    wave.append(bytes, '\0');
+    return wave;
+}
+
+// Whether the last quarter second the game wrote to its sound output is silence.
+bool SoundOutputQuiet(const std::string& path)
+{
+    constexpr std::streamoff kTail = 44100;  // a quarter second of 16-bit stereo
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
+    if (size < kTail)
+        return false;
+    file.seekg((size - kTail) / 4 * 4);
+    std::vector<char> bytes(static_cast<size_t>(kTail));
+    file.read(bytes.data(), kTail);
+    for (std::streamoff i = 0; i + 1 < file.gcount(); i += 2) {
+        const int sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
+                                                     (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
+        if (std::abs(sample) > 2)
+            return false;
+    }
+    return true;
+}
+
 // The Player record's position in a saved level.
 bool PlayerPosition(const std::string& save, float& x, float& y)
 {
@@ -243,6 +292,10 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 {
     REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
+    // The title menu's music is silence here, so that what the sound output carries after the
+    // level is only what the level left playing.
+    game.soundFile = (game.tree.Root() / "sound.raw").string();
+    game.tree.WriteFile("resources/bgm/main_menu.wav", SilentWave());
     game.Start();
     ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
 
@@ -371,8 +424,11 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
         return BrightPixels(now, 580, 290, 1340, 540, 150) < 1000;
     })) << "No closes the confirmation";
 
-    // F9 to the title menu, and Quit ends the program.
+    // F9 to the title menu: the level's music and sounds end with it. Quit ends the program.
+    const std::string sound = game.soundFile;
+    ASSERT_TRUE(game.WaitUntil([&] { return !SoundOutputQuiet(sound); }, 30s)) << "the level plays no sound";
     EXPECT_TRUE(PressUntil(game, "F9", ShowsTitleMenu)) << "F9 goes back to the title menu";
+    EXPECT_TRUE(game.WaitUntil([&] { return SoundOutputQuiet(sound); }, 30s)) << "the level's sound plays on in the menu";
     game.MoveMouse(960, 845);  // Quit
     game.Click();
     EXPECT_EQ(game.WaitForExit(), 0) << game.Output();

@@ -1,6 +1,8 @@
 // The level's pause menu and its way back to the title menu.
 #include <gtest/gtest.h>
 
+#include "audio/Audio.h"
+#include "audio/AudioSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneRequests.h"
 #include "engine/SceneSystem.h"
@@ -129,6 +131,49 @@ TEST_F(PauseMenuTest, F9LeavesForTheMenuAndTheNextVisitStartsUnpaused)
     EnterLevel(false);
     EXPECT_FALSE(Scene().paused);
     EXPECT_EQ(Depth("ResumeGame"), 0.0f);
+}
+
+TEST_F(PauseMenuTest, LeavingForTheTitleStopsEveryLevelSound)
+{
+    // The level music, a looping machine and a looping theme; the title menu then plays only
+    // its own music.
+    auto loop = [](const std::string& name, bool sfx) {
+        const auto audio = std::make_shared<Audio>();
+        audio->SetAudio(name, sfx);
+        audio->looping = true;
+        audio->Play();
+        return audio;
+    };
+    const auto machine = loop("generator_start", true);
+    const auto theme = loop("girl_theme", false);
+    // The pointer away from every button of the title menu, whose hover sound would count.
+    PointMouse(0, 0);
+    Step();
+    ASSERT_EQ(gAudioSystem->soundGroup.PlayingCount(), 1);
+    ASSERT_EQ(gAudioSystem->bgmGroup.PlayingCount(), 2) << "the level music and the theme";
+
+    Press(F9);
+    Step();
+    Release(F9);
+    ASSERT_EQ(gSceneSystem->currentScene, SceneId::MainMenu);
+    Step();
+    EXPECT_EQ(gAudioSystem->soundGroup.PlayingCount(), 0);
+    EXPECT_EQ(gAudioSystem->bgmGroup.PlayingCount(), 1) << "only the title music";
+
+    // Left Shift+F6 from a paused level, the other way to the title.
+    EnterLevel(false);
+    theme->Play();
+    TapKey(Escape);
+    ASSERT_TRUE(Scene().paused);
+    Press(Framework::Keys::LeftShift);
+    Press(Framework::Keys::F6);
+    Step();
+    Release(Framework::Keys::F6);
+    Release(Framework::Keys::LeftShift);
+    ASSERT_EQ(gSceneSystem->currentScene, SceneId::MainMenu);
+    Step();
+    EXPECT_EQ(gAudioSystem->soundGroup.PlayingCount(), 0);
+    EXPECT_EQ(gAudioSystem->bgmGroup.PlayingCount(), 1) << "only the title music";
 }
 
 TEST_F(PauseMenuTest, TheMenuFollowsTheCameraWhereverThePlayerWalked)

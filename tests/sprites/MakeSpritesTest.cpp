@@ -63,7 +63,7 @@ const std::map<std::string, int> kExpected = {
     {"Title.png", 1}, {"ButtonStart_1x2.png", 2}, {"ButtonCredits_1x2.png", 2}, {"ButtonHTP_1x2.png", 2},
     {"ButtonQuit_1x2.png", 2}, {"ButtonResume_1x2.png", 2}, {"ButtonContinue_1x2.png", 2},
     {"ButtonRestart_1x2.png", 2}, {"ButtonMain_1x2.png", 2}, {"ButtonYes_1x2.png", 2}, {"ButtonNo_1x2.png", 2},
-    {"AreYouSure.png", 1}, {"Credits.png", 1}, {"HTP.png", 1}, {"MenuBackground.png", 1}, {"SchoolLogo.png", 1},
+    {"AreYouSure.png", 1}, {"Credits.png", 1}, {"HTP.png", 1}, {"PauseHTP.png", 1}, {"MenuBackground.png", 1}, {"SchoolLogo.png", 1},
     {"TeamLogo.png", 1}, {"GameOver.png", 1},
     // Pictures.
     {"BearScare_1x4.png", 4}, {"ExperimentReports_4x1.png", 4}, {"NotesDrawing_1x2.png", 2},

@@ -52,7 +52,12 @@ void GameProcess::Start(bool withDisplay)
     if (pid == 0) {
         if (chdir(tree.Work().c_str()) != 0)
             _exit(126);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (soundFile.empty()) {
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+        } else {
+            setenv("SDL_AUDIODRIVER", "disk", 1);
+            setenv("SDL_DISKAUDIOFILE", soundFile.c_str(), 1);
+        }
         if (!withDisplay)
             unsetenv("DISPLAY");
         if (!freopen(out.c_str(), "w", stdout) || !freopen(out.c_str(), "a", stderr))

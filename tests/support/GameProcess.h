@@ -66,6 +66,9 @@ public:
     WindowPicture Grab();
 
     TempResourceTree tree;
+    // Set before Start: the game's sound output is written to this file (16-bit stereo at
+    // 44.1 kHz, as the game opens its device) instead of going nowhere.
+    std::string soundFile;
     std::string title;
     std::string window;
     pid_t pid = -1;

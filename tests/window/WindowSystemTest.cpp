@@ -383,6 +383,52 @@ TEST_F(WindowTest, TapWithinOneSlowFrameIsNotLost)
     EXPECT_TRUE(gInputSystem->IsKeyTriggered(Keys::Escape));  // re-armed by the release
 }
 
+// The interface reads its keys once a frame: taps that came within one pump still each reach it
+// as a press, in later frames if need be.
+TEST_F(WindowTest, TheInterfaceSeesEveryQuickTap)
+{
+    Start();
+    ImGuiIO& io = ImGui::GetIO();
+    unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    io.Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
+    io.KeyMap[ImGuiKey_Backspace] = Platform::VK_BACK;
+    io.KeyMap[ImGuiKey_Enter] = Platform::VK_RETURN;
+    auto pressesOver = [&](int frames, int key) {
+        int presses = 0;
+        for (int i = 0; i < frames; ++i) {
+            Frame();
+            ImGui::NewFrame();
+            presses += ImGui::IsKeyPressed(key, false) ? 1 : 0;
+            ImGui::EndFrame();
+        }
+        return presses;
+    };
+
+    PushKey(SDL_SCANCODE_RETURN, true);
+    PushKey(SDL_SCANCODE_RETURN, false);
+    EXPECT_EQ(pressesOver(3, Platform::VK_RETURN), 1) << "a tap inside one frame";
+
+    // Three taps within one slow frame: three presses, one a frame with a release between.
+    for (int i = 0; i < 3; ++i) {
+        PushKey(SDL_SCANCODE_BACKSPACE, true);
+        PushKey(SDL_SCANCODE_BACKSPACE, false);
+    }
+    EXPECT_EQ(pressesOver(8, Platform::VK_BACK), 3);
+
+    // Held across frames, then let go and pressed again within one pump: a second press.
+    PushKey(SDL_SCANCODE_BACKSPACE, true);
+    EXPECT_EQ(pressesOver(2, Platform::VK_BACK), 1);
+    PushKey(SDL_SCANCODE_BACKSPACE, false);
+    PushKey(SDL_SCANCODE_BACKSPACE, true);
+    EXPECT_EQ(pressesOver(3, Platform::VK_BACK), 1);
+    EXPECT_TRUE(io.KeysDown[Platform::VK_BACK]) << "still held";
+    PushKey(SDL_SCANCODE_BACKSPACE, false);
+    Frame();
+    EXPECT_FALSE(io.KeysDown[Platform::VK_BACK]) << "a plain release is not held back";
+}
+
 // Keys held when the window loses focus are released elsewhere: nothing may stay held.
 TEST_F(WindowTest, FocusLossReleasesEveryKey)
 {

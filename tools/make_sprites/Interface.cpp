@@ -309,7 +309,9 @@ void drawCredits(Canvas& c, int) {
     BitmapFont::drawCentered(c, "Esc to go back", w / 2, h * 0.9f, hint);
 }
 
-void drawHowToPlay(Canvas& c, int) {
+namespace {
+// The one panel, with the line that says what Escape does where it is shown.
+void howToPlayPanel(Canvas& c, const char* escapeLine) {
     float w = W(c);
     float h = H(c);
     panel(c, 2, 2, w - 2, h - 2, 0.96f, palette::kPanelEdge, 121);
@@ -339,8 +341,13 @@ void drawHowToPlay(Canvas& c, int) {
     }
     TextStyle hint = style(w / 400.0f, palette::kTextDim, 125);
     BitmapFont::drawCentered(c, "Stay out of their sight. Light slows them down.", w / 2, h * 0.84f, hint);
-    BitmapFont::drawCentered(c, "Esc to go back", w / 2, h * 0.91f, hint);
+    BitmapFont::drawCentered(c, escapeLine, w / 2, h * 0.91f, hint);
 }
+}  // namespace
+
+void drawHowToPlay(Canvas& c, int) { howToPlayPanel(c, "Esc to go back"); }
+// In the pause menu Escape leaves the panel and the menu together.
+void drawPauseHowToPlay(Canvas& c, int) { howToPlayPanel(c, "Esc to resume the game"); }
 
 void drawNumbers(Canvas& c, int index) {
     float w = W(c);

@@ -30,6 +30,7 @@ void drawTitle(Canvas& frame, int index);         // Title.png
 void drawAreYouSure(Canvas& frame, int index);    // AreYouSure.png
 void drawCredits(Canvas& frame, int index);       // Credits.png
 void drawHowToPlay(Canvas& frame, int index);     // HTP.png
+void drawPauseHowToPlay(Canvas& frame, int index);  // PauseHTP.png
 void drawNumbers(Canvas& frame, int index);       // Numbers_4x4.png: 0 to 15
 
 }  // namespace sprites

@@ -168,6 +168,7 @@ std::vector<SpriteSheet> allSprites() {
         {"AreYouSure.png", 1, 1, 768, 256, drawAreYouSure},
         {"Credits.png", 1, 1, 960, 540, drawCredits},
         {"HTP.png", 1, 1, 960, 540, drawHowToPlay},
+        {"PauseHTP.png", 1, 1, 960, 540, drawPauseHowToPlay},
         {"MenuBackground.png", 1, 1, 960, 540, drawMenuBackground},
         {"SchoolLogo.png", 1, 1, 960, 540, drawSchoolLogo},
         {"TeamLogo.png", 1, 1, 960, 540, drawTeamLogo},
