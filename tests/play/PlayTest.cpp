@@ -263,9 +263,8 @@ bool CheckFadeIn(const DoorPass& pass, const WindowPicture& newRoom)
 
 // Holds the key until the window shows what the walk is for. A player stopped by something in
 // his way (the nurse ahead) stays stopped while the key is held, so the key is let go and
-// pressed again now and then; and since a slow frame may carry him right over a trigger (a
-// sideways step is the frame's whole time at walking speed), every other time he first steps
-// back the other way.
+// pressed again now and then; and in case he stands past what he walked for, every other time
+// he first steps back the other way.
 bool WalkUntil(GameProcess& game, const std::string& key, const std::function<bool(const WindowPicture&)>& arrived,
                const std::string& back = "", std::chrono::seconds limit = 120s)
 {
@@ -527,8 +526,8 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 
     // Up the corridor to its wall, where the checkpoint stands: each try saves where he stands,
     // and the save tells whether he has reached the wall yet. On a loaded machine he may come
-    // out of the door a step or two along the corridor (the walk before it is a frame's whole
-    // time), out of the checkpoint's reach: tries that save nothing then step him sideways,
+    // out of the door a step or two along the corridor (slow frames each walk a few frames'
+    // worth), out of the checkpoint's reach: tries that save nothing then step him sideways,
     // back towards the door first, until one saves.
     float x = 0.0f;
     float y = -100.0f;
