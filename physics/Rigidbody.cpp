@@ -12,7 +12,9 @@
 #include "objects/Transform.h"
 
 // The vertical axis moves a fixed share of the velocity for each frame's worth of time (the
-// share was set for 60 frames a second), not velocity * dt.
+// share was set for 60 frames a second), not velocity * dt. The sideways axis moves velocity * dt;
+// both count a stalled frame as a few frames at most, so that a stall cannot carry a body over a
+// trigger or a door.
 static constexpr float kVerticalStepPerFrame = 0.02f;
 
 Rigidbody::Rigidbody(float mass_) : Component(kTypeId), mass(mass_), inverseMass(0.0f)
@@ -46,7 +48,7 @@ void Rigidbody::Update(float dt)
     const float oldX = transform->position.x;
     const float oldY = transform->position.y;
     // Written directly: the children are carried below, by this step's delta only.
-    transform->position.x = oldX + velocity.x * dt;
+    transform->position.x = oldX + velocity.x * Framework::FramesWorth(dt) / Framework::kRuleFramesPerSecond;
     transform->position.y = oldY + velocity.y * kVerticalStepPerFrame * Framework::FramesWorth(dt);
 
     if (owner->children.empty())

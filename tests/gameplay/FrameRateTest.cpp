@@ -130,4 +130,22 @@ TEST_F(FrameRateTest, AStallCountsForAFewFramesAtMost)
     EXPECT_NEAR(PlayerPosition().y - y, 4 * 0.02f * 5.0f, 1e-4f);
 }
 
+// Sideways too: stalled frames walk him into a door a step at a time, never over it.
+TEST_F(FrameRateTest, AStallCarriesHimSidewaysAFewFramesAtMostAndNeverOverADoor)
+{
+    BuildPlayerRig();
+    AddDoor("DoorRight", 3.0f, 0.0f, 30.0f, -20.0f);
+    StartBuiltLevel();
+    StepSeconds(1.1f);
+    Hold("ACTION_RIGHT");
+    StepWith(1.0f / 60.0f);
+    const float x = PlayerPosition().x;
+    StepWith(1.0f);
+    EXPECT_NEAR(PlayerPosition().x - x, 4 * 5.0f / 60.0f, 1e-4f);
+    for (int stall = 0; stall < 20 && !Controller().teleportActive; ++stall)
+        StepWith(1.0f);
+    EXPECT_TRUE(Controller().teleportActive) << "he stopped at x " << PlayerPosition().x;
+    EXPECT_LT(PlayerPosition().x, 3.0f);
+}
+
 }  // namespace

@@ -165,18 +165,19 @@ TEST_F(BodyTest, ChildrenAndGrandchildrenFollowTheBody)
     for (int frame = 0; frame < 4; ++frame)
         body->Update(0.25f);
 
-    // x by 10 x 1 s; y by 50 x 0.02 for four frames' worth each (the most one frame counts).
-    EXPECT_FLOAT_EQ(PositionOf(parent).x, 10.0f);
+    // Four frames' worth each (the most one frame counts): x by 10 x 4/60 s, y by 50 x 0.02 x 4.
+    const float x = 4 * 10.0f * 4.0f / 60.0f;
+    EXPECT_FLOAT_EQ(PositionOf(parent).x, x);
     EXPECT_FLOAT_EQ(PositionOf(parent).y, 16.0f);
-    EXPECT_FLOAT_EQ(PositionOf(child).x, 15.0f);
+    EXPECT_FLOAT_EQ(PositionOf(child).x, 5.0f + x);
     EXPECT_FLOAT_EQ(PositionOf(child).y, 16.0f);
-    EXPECT_FLOAT_EQ(PositionOf(grandchild).x, 15.0f);
+    EXPECT_FLOAT_EQ(PositionOf(grandchild).x, 5.0f + x);
     EXPECT_FLOAT_EQ(PositionOf(grandchild).y, 19.0f);
 
     // At rest nothing moves.
     body->SetVelocity(Vector2());
     body->Update(0.25f);
-    EXPECT_FLOAT_EQ(PositionOf(child).x, 15.0f);
+    EXPECT_FLOAT_EQ(PositionOf(child).x, 5.0f + x);
     EXPECT_FLOAT_EQ(PositionOf(grandchild).y, 19.0f);
 }
 

@@ -1,6 +1,5 @@
 #include "support/GameProcess.h"
 
-#include <lodepng.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +9,8 @@
 #include <cstdlib>
 #include <sstream>
 #include <thread>
+
+#include "support/WindowReader.h"
 
 namespace testsupport {
 
@@ -182,80 +183,11 @@ void GameProcess::Click()
     std::this_thread::sleep_for(150ms);
 }
 
-namespace {
-std::uint32_t BigEndian(const std::string& data, std::size_t at)
-{
-    if (at + 4 > data.size())
-        return 0;
-    return (static_cast<std::uint32_t>(static_cast<unsigned char>(data[at])) << 24) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(data[at + 1])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(data[at + 2])) << 8) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(data[at + 3]));
-}
-}  // namespace
-
 WindowPicture GameProcess::Grab()
 {
-    // xwd's dump: a big-endian header, a colour map, then 32-bit pixels in the server's order.
-    const std::string path = (tree.Root() / "grab.xwd").string();
-    Capture("xwd -silent -id " + window + " -out " + path + " 2>/dev/null");
-    const std::string data = tree.ReadFile("grab.xwd");
-    WindowPicture picture;
-    const std::uint32_t headerSize = BigEndian(data, 0);
-    const std::uint32_t width = BigEndian(data, 16);
-    const std::uint32_t height = BigEndian(data, 20);
-    const std::uint32_t byteOrder = BigEndian(data, 28);
-    const std::uint32_t bitsPerPixel = BigEndian(data, 44);
-    const std::uint32_t bytesPerLine = BigEndian(data, 48);
-    const std::uint32_t colourCount = BigEndian(data, 76);
-    const std::size_t pixels = headerSize + colourCount * 12u;
-    if (bitsPerPixel != 32 || width == 0 || height == 0 ||
-        data.size() < pixels + static_cast<std::size_t>(bytesPerLine) * height)
-        return picture;
-    picture.width = static_cast<int>(width);
-    picture.height = static_cast<int>(height);
-    picture.rgb.resize(static_cast<std::size_t>(width) * height * 3);
-    for (std::uint32_t y = 0; y < height; ++y) {
-        for (std::uint32_t x = 0; x < width; ++x) {
-            const std::size_t at = pixels + static_cast<std::size_t>(y) * bytesPerLine + x * 4u;
-            std::uint32_t value = 0;
-            for (int b = 0; b < 4; ++b) {
-                const std::uint32_t byte = static_cast<unsigned char>(data[at + static_cast<std::size_t>(b)]);
-                value |= byteOrder == 0 ? byte << (8 * b) : byte << (8 * (3 - b));
-            }
-            std::uint8_t* out = &picture.rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-            out[0] = static_cast<std::uint8_t>(value >> 16);
-            out[1] = static_cast<std::uint8_t>(value >> 8);
-            out[2] = static_cast<std::uint8_t>(value);
-        }
-    }
-    return picture;
-}
-
-double WindowPicture::LitShare(int x0, int y0, int x1, int y1, int threshold) const
-{
-    x0 = std::max(0, x0);
-    y0 = std::max(0, y0);
-    x1 = std::min(width, x1);
-    y1 = std::min(height, y1);
-    if (x1 <= x0 || y1 <= y0)
-        return 0.0;
-    long lit = 0;
-    for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) {
-            const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
-            if (std::max({p[0], p[1], p[2]}) > threshold)
-                ++lit;
-        }
-    }
-    return static_cast<double>(lit) / static_cast<double>((x1 - x0) * (y1 - y0));
-}
-
-bool WindowPicture::SavePng(const std::string& path) const
-{
-    if (Empty())
-        return false;
-    return lodepng::encode(path, rgb, static_cast<unsigned>(width), static_cast<unsigned>(height), LCT_RGB, 8) == 0;
+    if (!reader)
+        reader = std::make_unique<WindowReader>();
+    return reader->Read(window);
 }
 
 }  // namespace testsupport

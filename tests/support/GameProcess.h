@@ -4,30 +4,20 @@
 #include <sys/types.h>
 
 #include <chrono>
-#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "support/TempResourceTree.h"
+#include "support/WindowPicture.h"
 
 namespace testsupport {
 
+class WindowReader;
+
 // Runs a shell command and returns what it printed.
 std::string Capture(const std::string& command);
-
-// A window's picture: rows top first, 8-bit RGB.
-struct WindowPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgb;
-
-    bool Empty() const { return width == 0 || height == 0; }
-    // Share of pixels in the rectangle whose brightest channel is above the threshold.
-    double LitShare(int x0, int y0, int x1, int y1, int threshold = 40) const;
-    // Writes the picture as a PNG (a test artefact); false on failure.
-    bool SavePng(const std::string& path) const;
-};
 
 // Each game gets a window title of its own so that tests side by side on one display never
 // touch each other's windows.
@@ -76,6 +66,7 @@ public:
 
 private:
     void Xdotool(const std::string& arguments);
+    std::unique_ptr<WindowReader> reader;
     static inline int counter = 0;
 };
 
