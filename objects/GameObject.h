@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "objects/Component.h"
+#include "objects/ComponentList.h"
 
 // An entity of a scene: a named, numbered object holding components, optionally linked
 // under a parent. Always made with make_shared and held by the global object list.
@@ -49,7 +50,7 @@ public:
                 continue;
             const std::type_info& type = typeid(*component);
             // The first type that matches and is still unfilled takes it; the rest are not asked.
-            (void)((!found && type == typeid(T) ? (found = static_cast<T*>(component.get()), true) : false) || ...);
+            (void)((!found && SameClass(type, typeid(T)) ? (found = static_cast<T*>(component.get()), true) : false) || ...);
         }
     }
 
@@ -72,7 +73,7 @@ public:
 
     std::shared_ptr<GameObject> GetParent() const { return parent.lock(); }
 
-    std::vector<std::shared_ptr<Component>> components;
+    ComponentList components;
     std::vector<std::shared_ptr<GameObject>> children;
     bool hasParent = false;
     std::weak_ptr<GameObject> parent;
@@ -84,10 +85,21 @@ public:
     bool transient = false;
 
 private:
+    // type_info's == compares the mangled names whenever the two objects differ, which is every
+    // miss of a lookup; names that differ in their first two characters (length and initial)
+    // are other classes, and only the rest is left to it.
+    static bool SameClass(const std::type_info& a, const std::type_info& b)
+    {
+        const char* x = a.name();
+        const char* y = b.name();
+        if (&a != &b && x != y && (x[0] != y[0] || (x[0] != '\0' && x[1] != y[1])))
+            return false;
+        return a == b;
+    }
     const std::shared_ptr<Component>* FindSlot(const std::type_info& type) const
     {
         for (const auto& component : components)
-            if (component && typeid(*component) == type)
+            if (component && SameClass(typeid(*component), type))
                 return &component;
         return nullptr;
     }
