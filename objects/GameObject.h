@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -14,6 +15,8 @@
 //
 // Ownership: a parent owns its children (shared), a child sees its parent only weakly,
 // so a linked pair never keeps itself alive.
+class Transform;
+
 class GameObject
 {
 public:
@@ -26,7 +29,7 @@ public:
     template <class T>
     std::shared_ptr<T> GetComponent() const
     {
-        const std::shared_ptr<Component>* slot = FindSlot(typeid(T));
+        const std::shared_ptr<Component>* slot = SlotOf<T>();
         return slot ? std::static_pointer_cast<T>(*slot) : nullptr;
     }
     // The same component without touching its reference count, for per-frame walks; valid
@@ -34,7 +37,7 @@ public:
     template <class T>
     T* FindComponent() const
     {
-        const std::shared_ptr<Component>* slot = FindSlot(typeid(T));
+        const std::shared_ptr<Component>* slot = SlotOf<T>();
         return slot ? static_cast<T*>(slot->get()) : nullptr;
     }
 
@@ -96,6 +99,22 @@ private:
             return false;
         return a == b;
     }
+    // The Transform is looked up by nearly everything every frame: its slot is kept until any
+    // object's components change (objects live on the main thread only).
+    template <class T>
+    const std::shared_ptr<Component>* SlotOf() const
+    {
+        if constexpr (std::is_same_v<T, Transform>) {
+            const uint64_t now = ComponentList::Changes();
+            if (transformSlotAt != now) {
+                transformSlot = FindSlot(typeid(T));
+                transformSlotAt = now;
+            }
+            return transformSlot;
+        } else {
+            return FindSlot(typeid(T));
+        }
+    }
     const std::shared_ptr<Component>* FindSlot(const std::type_info& type) const
     {
         for (const auto& component : components)
@@ -105,4 +124,7 @@ private:
     }
     // Removes this object from its parent's children and clears the link fields.
     void Unlink();
+
+    mutable const std::shared_ptr<Component>* transformSlot = nullptr;
+    mutable uint64_t transformSlotAt = ~uint64_t{0};
 };
