@@ -9,29 +9,11 @@
 #include "physics/Collider.h"
 #include "physics/Rigidbody.h"
 
-bool UpdateList::Unchanged() const
-{
-    return built && componentChanges == ComponentList::Changes() && listed.size() == gGameObjects.size() &&
-           listStorage == gGameObjects.data();
-}
-
-bool UpdateList::Current() const
-{
-    if (!Unchanged())
-        return false;
-    for (std::size_t i = 0; i < listed.size(); ++i)
-        if (listed[i] != gGameObjects[i].get())
-            return false;
-    return true;
-}
-
 void UpdateList::Rebuild()
 {
     entries.clear();
-    listed.resize(gGameObjects.size());
     for (std::size_t index = 0; index < gGameObjects.size(); ++index) {
         GameObject* object = gGameObjects[index].get();
-        listed[index] = object;
         if (!object)
             continue;
         for (std::size_t slot = 0; slot < object->components.size(); ++slot) {
@@ -51,14 +33,12 @@ void UpdateList::Rebuild()
             entries.push_back(Entry{component, static_cast<uint32_t>(index), static_cast<uint32_t>(slot), kind});
         }
     }
-    listStorage = gGameObjects.data();
-    componentChanges = ComponentList::Changes();
-    built = true;
+    madeFrom.Take(gGameObjects);
 }
 
 void UpdateList::Run(float dt)
 {
-    if (!Current())
+    if (!madeFrom.Matches(gGameObjects))
         Rebuild();
     const std::size_t count = entries.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -83,7 +63,7 @@ void UpdateList::Run(float dt)
             const std::shared_ptr<GameObject> object = gGameObjects[entry.objectIndex];
             const std::shared_ptr<Component> component = object->components[entry.slot];
             component->Update(dt);
-            if (!Unchanged()) {
+            if (!madeFrom.LooksSame(gGameObjects)) {
                 FinishPlainWalk(dt, object, entry.objectIndex, entry.slot + 1);
                 return;
             }
@@ -97,7 +77,7 @@ void UpdateList::FinishPlainWalk(float dt, const std::shared_ptr<GameObject>& he
                                  std::size_t slot)
 {
     // Objects appended during the walk wait for the next frame, as in a plain walk.
-    const std::size_t count = listed.size();
+    const std::size_t count = madeFrom.Size();
     std::shared_ptr<GameObject> object = held;
     for (std::size_t index = objectIndex; index < count; ++index, slot = 0) {
         if (index != objectIndex) {
@@ -113,5 +93,5 @@ void UpdateList::FinishPlainWalk(float dt, const std::shared_ptr<GameObject>& he
                 component->Update(dt);
         }
     }
-    built = false;
+    madeFrom.Forget();
 }

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "objects/ListSnapshot.h"
+
 class Component;
 class GameObject;
 
@@ -28,19 +30,10 @@ private:
         Kind kind;
     };
 
-    // Whether the entries still match the list (every object in place) and every object's
-    // components.
-    bool Current() const;
-    // The cheap part of Current, for the middle of a walk: the list's size and storage and the
-    // count of component changes.
-    bool Unchanged() const;
     void Rebuild();
     // Goes on as the plain walk would after the object at objectIndex ran its component slot.
     void FinishPlainWalk(float dt, const std::shared_ptr<GameObject>& held, std::size_t objectIndex, std::size_t slot);
 
     std::vector<Entry> entries;
-    std::vector<const GameObject*> listed;
-    const void* listStorage = nullptr;
-    uint64_t componentChanges = 0;
-    bool built = false;
+    ListSnapshot madeFrom;
 };

@@ -1,5 +1,3 @@
-#include <cstdio>
-#include <cstdlib>
 #include "graphics/DrawList.h"
 
 #include <algorithm>
@@ -14,12 +12,8 @@
 
 bool DrawList::Refresh(const std::vector<std::shared_ptr<GameObject>>& objects)
 {
-    bool same = built && componentChanges == ComponentList::Changes() && listed.size() == objects.size();
-    for (std::size_t i = 0; same && i < objects.size(); ++i)
-        same = listed[i] == objects[i].get();
-    if (same)
+    if (madeFrom.Matches(objects))
         return false;
-    if (getenv("DRAWLIST_DEBUG")) fprintf(stderr, "rebuild: built %d changes %lu/%lu size %zu/%zu\n", built, (unsigned long)componentChanges, (unsigned long)ComponentList::Changes(), listed.size(), objects.size());
     Rebuild(objects);
     return true;
 }
@@ -27,11 +21,9 @@ bool DrawList::Refresh(const std::vector<std::shared_ptr<GameObject>>& objects)
 void DrawList::Rebuild(const std::vector<std::shared_ptr<GameObject>>& objects)
 {
     entries.clear();
-    listed.resize(objects.size());
     for (std::size_t index = 0; index < objects.size(); ++index) {
         PrefetchListAhead(objects, index);
         GameObject* object = objects[index].get();
-        listed[index] = object;
         if (!object)
             continue;
         Entry entry;
@@ -50,8 +42,7 @@ void DrawList::Rebuild(const std::vector<std::shared_ptr<GameObject>>& objects)
         }
         entries.push_back(entry);
     }
-    componentChanges = ComponentList::Changes();
-    built = true;
+    madeFrom.Take(objects);
 }
 
 bool DrawList::MayShow(Entry& entry, const ViewBox& view)
@@ -71,11 +62,4 @@ bool DrawList::MayShow(Entry& entry, const ViewBox& view)
     // Written as the queue's test is: a place that is not a number is never ruled out.
     return !(x + entry.reach < view.minX || x - entry.reach > view.maxX || y + entry.reach < view.minY ||
              y - entry.reach > view.maxY);
-}
-
-void DrawList::Forget()
-{
-    entries.clear();
-    listed.clear();
-    built = false;
 }

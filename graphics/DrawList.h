@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "graphics/ViewBox.h"
+#include "objects/ListSnapshot.h"
 
 class GameObject;
 class LightSource;
@@ -47,14 +48,10 @@ public:
     // Whether the entry's sprite may touch the box (the queue makes the exact test): false only
     // when the circle round its quad lies wholly outside. Follows a move of its Transform.
     static bool MayShow(Entry& entry, const ViewBox& view);
-    // Forgets everything: the next Refresh makes the entries from the list.
-    void Forget();
 
 private:
     void Rebuild(const std::vector<std::shared_ptr<GameObject>>& objects);
 
     std::vector<Entry> entries;
-    std::vector<const GameObject*> listed;  // the list's objects when the entries were made
-    uint64_t componentChanges = 0;
-    bool built = false;
+    ListSnapshot madeFrom;
 };
