@@ -47,8 +47,7 @@ void AudioEventTrigger::Update(float dt)
     if (!target)
         return;
 
-    // The query takes shared objects; a shallow copy of the owner shares its live collider.
-    const bool overlapping = Framework::Physics::CheckCollision(std::make_shared<GameObject>(*owner), target);
+    const bool overlapping = Framework::Physics::CheckCollision(*owner, *target);
     if (overlapping && !inside)
     {
         audio->Play();

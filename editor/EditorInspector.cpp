@@ -49,7 +49,7 @@ void Editor::DrawInspector()
         object->DetachFromParent();
 
     // A panel may change the list (a component removing itself); walk a copy.
-    const std::vector<std::shared_ptr<Component>> components = object->components;
+    const ComponentList components = object->components;
     for (size_t i = 0; i < components.size(); ++i) {
         if (!components[i])
             continue;

@@ -6,6 +6,7 @@
 
 #include "objects/GameObject.h"
 #include "objects/ListPrefetch.h"
+#include "objects/ListSnapshot.h"
 #include "objects/Transform.h"
 
 namespace {
@@ -18,28 +19,47 @@ struct DepthEntry
 
 }  // namespace
 
-float DepthKey(const GameObject* object)
+namespace {
+
+float KeyOf(const Transform* transform)
 {
-    if (!object)
-        return 0.0f;
-    const Transform* transform = object->FindComponent<Transform>();
     if (!transform || std::isnan(transform->position.z))
         return 0.0f;
     return transform->position.z;
 }
 
+}  // namespace
+
+float DepthKey(const GameObject* object)
+{
+    return KeyOf(object ? object->FindComponent<Transform>() : nullptr);
+}
+
 void SortByDepth(std::vector<std::shared_ptr<GameObject>>& objects)
 {
-    // Kept between frames so the sort allocates nothing once the list has reached its size.
+    // Kept between frames so the sort allocates nothing once the list has reached its size, and
+    // each object's Transform is not looked up again while the list and its components stay.
     static std::vector<DepthEntry> entries;
     static std::vector<std::shared_ptr<GameObject>> reordered;
+    static std::vector<const Transform*> transforms;
+    static std::vector<const Transform*> reorderedTransforms;
+    static ListSnapshot transformsOf;
 
     const std::size_t count = objects.size();
+    if (!transformsOf.Matches(objects)) {
+        transforms.resize(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            PrefetchListAhead(objects, i);
+            transforms[i] = objects[i] ? objects[i]->FindComponent<Transform>() : nullptr;
+        }
+        transformsOf.Take(objects);
+    }
     entries.resize(count);
     bool inOrder = true;
     for (std::size_t i = 0; i < count; ++i) {
-        PrefetchListAhead(objects, i);
-        entries[i] = DepthEntry{DepthKey(objects[i].get()), static_cast<uint32_t>(i)};
+        if (i + 8 < count && transforms[i + 8])
+            __builtin_prefetch(&transforms[i + 8]->position);
+        entries[i] = DepthEntry{KeyOf(transforms[i]), static_cast<uint32_t>(i)};
         if (i > 0 && entries[i].key < entries[i - 1].key)
             inOrder = false;
     }
@@ -52,9 +72,14 @@ void SortByDepth(std::vector<std::shared_ptr<GameObject>>& objects)
         return a.key < b.key || (a.key == b.key && a.index < b.index);
     });
     reordered.resize(count);
-    for (std::size_t i = 0; i < count; ++i)
+    reorderedTransforms.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
         reordered[i] = std::move(objects[entries[i].index]);
+        reorderedTransforms[i] = transforms[entries[i].index];
+    }
     for (std::size_t i = 0; i < count; ++i)
         objects[i] = std::move(reordered[i]);
     reordered.clear();
+    transforms.swap(reorderedTransforms);
+    transformsOf.Take(objects);
 }

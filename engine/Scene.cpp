@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/UpdateList.h"
 #include "objects/GameObject.h"
 #include "objects/ListPrefetch.h"
 #include "objects/ObjectList.h"
@@ -65,7 +66,8 @@ void Scene::InitObjects()
 
 void Scene::UpdateObjects(float dt)
 {
-    WalkObjects([dt](Component& component) { component.Update(dt); }, [](GameObject&) {});
+    static UpdateList walk;
+    walk.Run(dt);
 }
 
 void Scene::HideColliderOutlines()

@@ -101,17 +101,21 @@ void PlayerBehaviour::Update(float dt)
         const std::shared_ptr<GameController> controller =
             gameController ? gameController->GetComponent<GameController>() : nullptr;
         const std::shared_ptr<Transform> ownTransform = ownerObject ? ownerObject->GetComponent<Transform>() : nullptr;
+        const Collider* ownBox = ownerObject && ownerObject->FindComponent<Rigidbody>()
+                                     ? ownerObject->FindComponent<Collider>()
+                                     : nullptr;
         // By index: a door may change what the list holds only through later frames, but a
         // component appending objects must not invalidate the walk.
         for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
             GameObject* object = gGameObjects[i].get();
             if (!object)
                 continue;
-            if (!frozen && !(controller && controller->shaking) && object->name == "Camera" && ownTransform) {
+            if (!frozen && !(controller && controller->shaking) && ownTransform &&
+                object->name == std::string_view("Camera")) {
                 if (const std::shared_ptr<Transform> cameraTransform = object->GetComponent<Transform>())
                     cameraTransform->SetPosition(Vector2(ownTransform->position.x, ownTransform->position.y));
             }
-            WallAndDoorPass(*object);
+            WallAndDoorPass(*object, ownBox);
         }
 
         UpdateFacing();

@@ -93,7 +93,8 @@ private:
     static std::string PickFootstepName();
     // The door: sound, then the fade-teleport request toward target.
     void StartTeleport(const Vector2& target);
-    void WallAndDoorPass(GameObject& object);
+    // ownBox: the player's Collider when he has a Rigidbody too (what the overlap asks), else null.
+    void WallAndDoorPass(GameObject& object, const Collider* ownBox);
     void UpdateFacing();
     void ApplyIdlePose(const std::string& facing);
     void ReleaseBlock();

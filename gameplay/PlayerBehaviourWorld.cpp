@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "audio/Audio.h"
 #include "engine/InputSystem.h"
@@ -77,16 +78,21 @@ std::string PlayerBehaviour::PickFootstepName()
     return kSteps[Framework::Rand() % 6];
 }
 
-void PlayerBehaviour::WallAndDoorPass(GameObject& object)
+void PlayerBehaviour::WallAndDoorPass(GameObject& object, const Collider* ownBox)
 {
     if (!ownerObject || &object == ownerObject)
         return;
     // Only walls, doors and the nurse act here: the overlap test is spent on nothing else.
-    if (object.objectType != kBackground && object.objectType != kWaypoint && object.name != "Nurse")
+    const bool wallOrDoor = object.objectType == kBackground || object.objectType == kWaypoint;
+    if (!wallOrDoor && object.name != std::string_view("Nurse"))
         return;
-    if (!Framework::Physics::CheckCollision(object, *ownerObject))
+    // The overlap query: a Rigidbody and a Collider on both, the boxes overlapping.
+    Rigidbody* body = nullptr;
+    Collider* box = nullptr;
+    object.FindComponents(body, box);
+    if (!body || !box || !ownBox || !Framework::Physics::BoxesOverlap(*box, *ownBox))
         return;
-    if (object.objectType == kBackground || object.name == "Nurse") {
+    if (object.objectType == kBackground || object.name == std::string_view("Nurse")) {
         lastWallSide = ResolveWallCollision(object.GetComponent<Collider>());
         blockedSide = lastWallSide;
         blocked = true;

@@ -297,31 +297,27 @@ void GraphicsSystem::Update(float /*dt*/)
     textureKnown = false;
     glUseProgram(0);
 
-    // One walk of the list finds each object's sprite, particles, Transform and light and
-    // queues its quads while the object is still in the cache; no object's components are
-    // scanned more than once a frame. Quads are gathered in list order and only note whether
-    // they take light: which program that is depends on the lights the walk finds.
+    // The draw list holds each object's sprite, particles, Transform and light from the frames
+    // before; a sprite whose circle lies off screen is passed over without following it into its
+    // sprite. Quads are gathered in list order and only note whether they take light: which
+    // program that is depends on the lights the walk finds.
     frameViewKnown = ViewBoxOf(projection * view, frameView);
     frameBlendHidesClear = BlendHidesClearFragments();
     frameLights.clear();
     quads.Clear();
-    const std::size_t listed = gGameObjects.size();
-    for (std::size_t index = 0; index < listed; ++index) {
-        PrefetchListAhead(gGameObjects, index);
-        GameObject* object = gGameObjects[index].get();
-        if (!object)
-            continue;
-        Sprite* sprite = nullptr;
-        ParticleEmitter* emitter = nullptr;
-        Transform* transform = nullptr;
-        LightSource* light = nullptr;
-        object->FindComponents(sprite, emitter, transform, light);
-        if (sprite)
-            QueueSprite(*object, *sprite, transform);
-        if (emitter)
-            QueueParticles(*emitter);
-        if (light)
-            frameLights.push_back(FoundLight{object, light});
+    drawList.Refresh(gGameObjects);
+    std::vector<DrawList::Entry>& entries = drawList.Entries();
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        DrawList::Entry& entry = entries[index];
+        if (entry.sprite && (!frameViewKnown || DrawList::MayShow(entry, frameView))) {
+            if (!entry.sprite->texture)
+                NoteTextureBefore(index);
+            QueueSprite(*entry.object, *entry.sprite, entry.transform);
+        }
+        if (entry.emitter)
+            QueueParticles(*entry.emitter);
+        if (entry.light)
+            frameLights.push_back(FoundLight{entry.object, entry.light});
     }
 
     // Only while both programs draw: a quad that draws nothing must not hide anything.
@@ -572,6 +568,29 @@ void GraphicsSystem::QueueSprite(GameObject& object, Sprite& sprite, const Trans
         return;
     const bool opaque = frameBlendHidesClear && sprite.texture && sprite.texture->opaque && sprite.transparency >= 1.0f;
     quads.Add(sprite.lightAffected ? kLitQuad : kPlainQuad, model, corners, sprite.color, sprite.transparency, opaque);
+}
+
+void GraphicsSystem::NoteTextureBefore(std::size_t index)
+{
+    // A sprite without a texture draws with the one the sprite or particles before it in the
+    // list left bound, whether those showed or not.
+    const std::vector<DrawList::Entry>& entries = drawList.Entries();
+    while (index-- > 0) {
+        const DrawList::Entry& entry = entries[index];
+        if (entry.emitter && gTextureSystem && quadMesh && gTextureSystem->IsLoaded(entry.emitter->particleTextureName)) {
+            const std::shared_ptr<GLTexture> texture = gTextureSystem->GetTexture(entry.emitter->particleTextureName);
+            quads.SetTexture(texture ? texture->id : 0);
+            return;
+        }
+        const Sprite* sprite = entry.sprite;
+        if (!sprite || !sprite->texture || !sprite->mesh)
+            continue;
+        const GameObject* owner = sprite->GetOwner() ? sprite->GetOwner() : entry.object;
+        if (owner == entry.object ? entry.transform != nullptr : owner->FindComponent<Transform>() != nullptr) {
+            quads.SetTexture(sprite->texture->id);
+            return;
+        }
+    }
 }
 
 void GraphicsSystem::QueueParticles(ParticleEmitter& emitter)

@@ -7,6 +7,7 @@
 #include "engine/Matrix4.h"
 #include "engine/System.h"
 #include "engine/Vector3.h"
+#include "graphics/DrawList.h"
 #include "graphics/FontText.h"
 #include "graphics/LightPacking.h"
 #include "graphics/ViewBox.h"
@@ -132,6 +133,8 @@ private:
     // objectTransform: the object's own Transform (used when the sprite's owner is the object).
     void QueueSprite(GameObject& object, Sprite& sprite, const Transform* objectTransform);
     void QueueParticles(ParticleEmitter& emitter);
+    // Sets the texture that the draw list's entries before index leave bound.
+    void NoteTextureBefore(std::size_t index);
     // Draws the runs with the frame's programs (lit quads draw plain when lightsOn is false).
     void DrawQueuedQuads(bool lightsOn);
     // Notes in the lit quad's vertices the frame's lights whose reach touches it and returns
@@ -151,6 +154,7 @@ private:
     // Lit programs built for exactly n lights (index n), made on first use.
     std::array<std::unique_ptr<ShaderObject>, kLightCapacity + 1> litVariants;
     std::vector<FoundLight> frameLights;
+    DrawList drawList;
     std::vector<LightReach> frameReaches;    // the reach of each packed light, in entry order
     // Per-quad lit programs for up to 1, 2, 4 and 8 lights: a quad is drawn by the smallest that
     // holds its lights, so a fragment pays for few empty slots.

@@ -3,16 +3,20 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
 #include "objects/Component.h"
+#include "objects/ComponentList.h"
 
 // An entity of a scene: a named, numbered object holding components, optionally linked
 // under a parent. Always made with make_shared and held by the global object list.
 //
 // Ownership: a parent owns its children (shared), a child sees its parent only weakly,
 // so a linked pair never keeps itself alive.
+class Transform;
+
 class GameObject
 {
 public:
@@ -25,7 +29,7 @@ public:
     template <class T>
     std::shared_ptr<T> GetComponent() const
     {
-        const std::shared_ptr<Component>* slot = FindSlot(typeid(T));
+        const std::shared_ptr<Component>* slot = SlotOf<T>();
         return slot ? std::static_pointer_cast<T>(*slot) : nullptr;
     }
     // The same component without touching its reference count, for per-frame walks; valid
@@ -33,7 +37,7 @@ public:
     template <class T>
     T* FindComponent() const
     {
-        const std::shared_ptr<Component>* slot = FindSlot(typeid(T));
+        const std::shared_ptr<Component>* slot = SlotOf<T>();
         return slot ? static_cast<T*>(slot->get()) : nullptr;
     }
 
@@ -49,7 +53,7 @@ public:
                 continue;
             const std::type_info& type = typeid(*component);
             // The first type that matches and is still unfilled takes it; the rest are not asked.
-            (void)((!found && type == typeid(T) ? (found = static_cast<T*>(component.get()), true) : false) || ...);
+            (void)((!found && SameClass(type, typeid(T)) ? (found = static_cast<T*>(component.get()), true) : false) || ...);
         }
     }
 
@@ -72,7 +76,7 @@ public:
 
     std::shared_ptr<GameObject> GetParent() const { return parent.lock(); }
 
-    std::vector<std::shared_ptr<Component>> components;
+    ComponentList components;
     std::vector<std::shared_ptr<GameObject>> children;
     bool hasParent = false;
     std::weak_ptr<GameObject> parent;
@@ -84,13 +88,43 @@ public:
     bool transient = false;
 
 private:
+    // type_info's == compares the mangled names whenever the two objects differ, which is every
+    // miss of a lookup; names that differ in their first two characters (length and initial)
+    // are other classes, and only the rest is left to it.
+    static bool SameClass(const std::type_info& a, const std::type_info& b)
+    {
+        const char* x = a.name();
+        const char* y = b.name();
+        if (&a != &b && x != y && (x[0] != y[0] || (x[0] != '\0' && x[1] != y[1])))
+            return false;
+        return a == b;
+    }
+    // The Transform is looked up by nearly everything every frame: its slot is kept until any
+    // object's components change (objects live on the main thread only).
+    template <class T>
+    const std::shared_ptr<Component>* SlotOf() const
+    {
+        if constexpr (std::is_same_v<T, Transform>) {
+            const uint64_t now = ComponentList::Changes();
+            if (transformSlotAt != now) {
+                transformSlot = FindSlot(typeid(T));
+                transformSlotAt = now;
+            }
+            return transformSlot;
+        } else {
+            return FindSlot(typeid(T));
+        }
+    }
     const std::shared_ptr<Component>* FindSlot(const std::type_info& type) const
     {
         for (const auto& component : components)
-            if (component && typeid(*component) == type)
+            if (component && SameClass(typeid(*component), type))
                 return &component;
         return nullptr;
     }
     // Removes this object from its parent's children and clears the link fields.
     void Unlink();
+
+    mutable const std::shared_ptr<Component>* transformSlot = nullptr;
+    mutable uint64_t transformSlotAt = ~uint64_t{0};
 };

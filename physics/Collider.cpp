@@ -22,7 +22,7 @@ Collider::Collider(const Vector2& size)
 
 bool Collider::ReadPosition(Vector3& position)
 {
-    std::shared_ptr<Transform> transform = owner ? owner->GetComponent<Transform>() : nullptr;
+    const Transform* transform = owner ? owner->FindComponent<Transform>() : nullptr;
     if (!transform)
     {
         if (!reportedNoTransform)

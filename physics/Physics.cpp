@@ -43,10 +43,15 @@ bool Physics::CheckCollision(const GameObject& a, const GameObject& b, const Vec
     if (!colliderA || !colliderB)
         return false;
 
-    const Vector3 minA = colliderA->GetMin() + offset;
-    const Vector3 maxA = colliderA->GetMax() + offset;
-    const Vector3 minB = colliderB->GetMin();
-    const Vector3 maxB = colliderB->GetMax();
+    return BoxesOverlap(*colliderA, *colliderB, offset);
+}
+
+bool Physics::BoxesOverlap(const Collider& a, const Collider& b, const Vector3& offset)
+{
+    const Vector3 minA = a.GetMin() + offset;
+    const Vector3 maxA = a.GetMax() + offset;
+    const Vector3 minB = b.GetMin();
+    const Vector3 maxB = b.GetMax();
     // Strict tests: boxes that only share an edge or a corner overlap.
     if (minB.x > maxA.x || minA.x > maxB.x || minB.y > maxA.y || minA.y > maxB.y)
         return false;

@@ -5,6 +5,7 @@
 #include "engine/System.h"
 #include "engine/Vector3.h"
 
+class Collider;
 class GameObject;
 
 namespace Framework {
@@ -28,6 +29,8 @@ public:
     // The same for objects at hand: components own to callers that hold only their owner.
     static bool CheckCollision(const GameObject& a, const GameObject& b,
                                const Vector3& offset = Vector3(0.0f, 0.0f, 0.0f));
+    // The box test alone, for callers that hold both colliders already.
+    static bool BoxesOverlap(const Collider& a, const Collider& b, const Vector3& offset = Vector3(0.0f, 0.0f, 0.0f));
 };
 
 }  // namespace Framework

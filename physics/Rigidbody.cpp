@@ -31,11 +31,18 @@ void Rigidbody::SetMass(float value)
 void Rigidbody::Init()
 {
     typeId = kTypeId;
+    // Its object may be another one now.
+    lookedForTransform = false;
 }
 
 void Rigidbody::Update(float dt)
 {
-    std::shared_ptr<Transform> transform = owner ? owner->GetComponent<Transform>() : nullptr;
+    // Most bodies are walls that never move: once their Transform has been looked for (and a
+    // missing one reported), a still body has nothing to do.
+    if (velocity.x == 0.0f && velocity.y == 0.0f && lookedForTransform)
+        return;
+    lookedForTransform = true;
+    Transform* transform = owner ? owner->FindComponent<Transform>() : nullptr;
     if (!transform)
     {
         if (!reportedNoTransform)
@@ -66,7 +73,9 @@ void Rigidbody::Update(float dt)
 
 std::shared_ptr<Component> Rigidbody::Clone() const
 {
-    return std::make_shared<Rigidbody>(*this);
+    auto copy = std::make_shared<Rigidbody>(*this);
+    copy->lookedForTransform = false;
+    return copy;
 }
 
 void Rigidbody::Serialize(std::ostream& stream) const

@@ -38,4 +38,5 @@ private:
     void SetMass(float value);
 
     bool reportedNoTransform = false;
+    bool lookedForTransform = false;
 };

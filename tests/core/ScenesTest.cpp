@@ -213,6 +213,49 @@ TEST_F(ScenesTest, ComponentWalkSurvivesAListThatGrowsOrEmpties)
     EXPECT_TRUE(gGameObjects.empty());
 }
 
+TEST_F(ScenesTest, ComponentWalkFollowsWhatScriptsChangeDuringIt)
+{
+    GameOver scene(8);
+    auto first = AddProbe("First");
+    auto second = AddProbe("Second");
+    auto third = AddProbe("Third");
+    std::vector<std::string> order;
+    first->onUpdate = [&] { order.push_back("First"); };
+    second->onUpdate = [&] { order.push_back("Second"); };
+    third->onUpdate = [&] { order.push_back("Third"); };
+    // Frames after the first reuse what the walk learnt: each component once, in list order.
+    for (int frame = 0; frame < 3; ++frame)
+        scene.Update(0.016f);
+    EXPECT_EQ(order, (std::vector<std::string>{"First", "Second", "Third", "First", "Second", "Third", "First",
+                                               "Second", "Third"}));
+
+    // A script that takes a later object's component away, gives it another, and swaps the two
+    // objects after it: the rest of the frame runs on the list as it now is.
+    auto given = std::make_shared<ProbeComponent>();
+    auto gone = std::make_shared<ProbeComponent>();
+    FindObjectByName("Third")->components.push_back(gone);
+    gone->SetOwner(FindObjectByName("Third").get());
+    scene.Update(0.016f);
+    ASSERT_EQ(gone->updates, 1);
+    order.clear();
+    first->onUpdate = [&] {
+        order.push_back("First");
+        GameObject& thirdObject = *FindObjectByName("Third");
+        thirdObject.RemoveComponent(gone);
+        gone.reset();
+        thirdObject.components.push_back(given);
+        given->SetOwner(&thirdObject);
+        std::swap(gGameObjects[1], gGameObjects[2]);
+        first->onUpdate = nullptr;
+    };
+    scene.Update(0.016f);
+    EXPECT_EQ(order, (std::vector<std::string>{"First", "Third", "Second"}));
+    EXPECT_EQ(given->updates, 1);
+    scene.Update(0.016f);
+    EXPECT_EQ(given->updates, 2);
+    EXPECT_EQ(third->updates, 6);
+}
+
 TEST_F(ScenesTest, EditorMapsInterfaceKeysRunsScriptsOnlyInPlayModeOrWithF11AndEmptiesOnUnload)
 {
     tree.WriteFile("resources/level/Test.txt", "Test\n\nRoom\n4\nNone\nEnd\n\n/Test\n");

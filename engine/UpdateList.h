@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "objects/ListSnapshot.h"
+
+class Component;
+class GameObject;
+
+// The scene update's walk over every component of the object list, in list order. The
+// components are kept in one array between frames, so the walk does not look into every object
+// again; the engine's own parts (Transform, Sprite, Collider, Rigidbody), which never change the
+// list, are called straight from it. Any other component may add, remove or reorder things:
+// it is held while it runs, and if anything changed the frame ends as a plain walk of the list
+// would have gone on.
+class UpdateList
+{
+public:
+    void Run(float dt);
+
+private:
+    enum class Kind : uint8_t { Other, Transform, Sprite, Collider, Rigidbody };
+    struct Entry
+    {
+        Component* component;
+        uint32_t objectIndex;
+        uint32_t slot;
+        Kind kind;
+    };
+
+    void Rebuild();
+    // Goes on as the plain walk would after the object at objectIndex ran its component slot.
+    void FinishPlainWalk(float dt, const std::shared_ptr<GameObject>& held, std::size_t objectIndex, std::size_t slot);
+
+    std::vector<Entry> entries;
+    ListSnapshot madeFrom;
+};
