@@ -6,11 +6,17 @@
 #include <vector>
 
 #include "engine/LoggingSystem.h"
+#include "graphics/PngDecoder.h"
 
 GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
     Decoded decoded;
-    decoded.error = lodepng::decode(decoded.pixels, decoded.width, decoded.height, path, LCT_RGBA, 8);
+    // Read as lodepng would read it (same code for a file that will not open); what the quick
+    // path does not take, lodepng decodes or reports.
+    std::vector<unsigned char> file;
+    decoded.error = lodepng::load_file(file, path);
+    if (decoded.error == 0 && !DecodePlainRgbaPng(file, decoded.pixels, decoded.width, decoded.height))
+        decoded.error = lodepng::decode(decoded.pixels, decoded.width, decoded.height, file, LCT_RGBA, 8);
     decoded.opaque = decoded.error == 0 && !decoded.pixels.empty();
     for (std::size_t alpha = 3; decoded.opaque && alpha < decoded.pixels.size(); alpha += 4)
         decoded.opaque = decoded.pixels[alpha] == 255;
