@@ -10,7 +10,14 @@
 
 GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
+    return Decode(path, {});
+}
+
+GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsigned char> storage)
+{
     Decoded decoded;
+    decoded.pixels = std::move(storage);
+    decoded.pixels.clear();
     // Read as lodepng would read it (same code for a file that will not open); what the quick
     // path does not take, lodepng decodes or reports.
     std::vector<unsigned char> file;
@@ -26,6 +33,13 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path)
 GLTexture::GLTexture(const std::string& path) : GLTexture(Decode(path), path) {}
 
 GLTexture::GLTexture(const Decoded& decoded, const std::string& path)
+{
+    Fill(decoded, path);
+}
+
+GLTexture::GLTexture() = default;
+
+void GLTexture::Fill(const Decoded& decoded, const std::string& path)
 {
     if (decoded.error != 0) {
         Framework::ReportError("error " + std::to_string(decoded.error) + ": " + lodepng_error_text(decoded.error) +

@@ -222,24 +222,26 @@ bool DecodePlainRgbaPng(const std::vector<unsigned char>& file, std::vector<unsi
         return false;
 
     const std::size_t stride = static_cast<std::size_t>(rowBytes);
-    std::vector<unsigned char> image(stride * h);
-    std::vector<unsigned char> zeros(stride, 0);
     RowInflater inflater;
     if (!inflater.ready)
         return false;
     inflater.chunks = data.data();
     inflater.count = data.size();
+    std::vector<unsigned char> zeros(stride, 0);
+    pixels.assign(stride * h, 0);
     for (std::uint32_t y = 0; y < h; ++y) {
         unsigned char filter = 0;
-        unsigned char* row = image.data() + stride * y;
-        if (!inflater.Fill(&filter, 1) || !inflater.Fill(row, stride))
+        unsigned char* row = pixels.data() + stride * y;
+        if (!inflater.Fill(&filter, 1) || !inflater.Fill(row, stride) ||
+            !Unfilter(filter, row, y == 0 ? zeros.data() : row - stride, stride)) {
+            pixels.clear();
             return false;
-        if (!Unfilter(filter, row, y == 0 ? zeros.data() : row - stride, stride))
-            return false;
+        }
     }
-    if (!inflater.FinishedExactly())
+    if (!inflater.FinishedExactly()) {
+        pixels.clear();
         return false;
-    pixels.swap(image);
+    }
     width = w;
     height = h;
     return true;

@@ -7,6 +7,7 @@
 // with SIMD, about twice as fast as lodepng on the level's pictures. It answers false for any
 // file it does not take or finds the least fault in (other formats, extra chunks, a bad CRC or
 // checksum, a wrong data length...): the caller then decodes the file with lodepng, so every
-// broken file still gets lodepng's own error code.
+// broken file still gets lodepng's own error code. The pixels are written into the vector's
+// own storage (whatever it reserved is used); refused, it is left empty.
 bool DecodePlainRgbaPng(const std::vector<unsigned char>& file, std::vector<unsigned char>& pixels, unsigned& width,
                         unsigned& height);

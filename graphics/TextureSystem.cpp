@@ -1,16 +1,12 @@
 #include "graphics/TextureSystem.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <set>
-#include <stdexcept>
-#include <system_error>
-#include <thread>
 
+#include "graphics/DecodeBatch.h"
+#include "graphics/GLResource.h"
 #include "graphics/GLTexture.h"
 #include "objects/LevelFile.h"
 
@@ -19,8 +15,12 @@ namespace Framework {
 TextureSystem::TextureSystem() = default;
 TextureSystem::~TextureSystem() = default;
 
+TextureSystem::Pending::Pending() = default;
+TextureSystem::Pending::~Pending() = default;
+
 void TextureSystem::ClearCache()
 {
+    FinishPreload();
     cache.clear();
 }
 
@@ -33,8 +33,13 @@ void TextureSystem::HandleMessage(Message* message)
 void TextureSystem::Init()
 {
     LoadFolder(spriteFolder);
-    // A level's pictures are decoded together before its records are read.
-    SetLevelPreparer([this](const std::string& path) { Preload(PicturesOfLevel(path)); });
+    // A level's pictures decode on other threads while its records are read; each is uploaded
+    // as it comes, between records, and the rest once the records are read.
+    LevelPreparer preparer;
+    preparer.begin = [this](const std::string& path) { BeginPreload(PicturesOfLevel(path)); };
+    preparer.between = [this] { UploadDecoded(false); };
+    preparer.end = [this] { FinishPreload(); };
+    SetLevelPreparer(std::move(preparer));
 }
 
 void TextureSystem::Update(float /*dt*/)
@@ -53,7 +58,7 @@ void TextureSystem::Shutdown()
 {
     // Sprites may still hold some of these; the graphics system releases their GL names
     // before its context goes.
-    SetLevelPreparer(nullptr);
+    SetLevelPreparer(LevelPreparer());
     ClearCache();
 }
 
@@ -76,6 +81,13 @@ void TextureSystem::LoadFolder(const std::string& path)
 
 void TextureSystem::Preload(const std::vector<std::string>& names)
 {
+    BeginPreload(names);
+    FinishPreload();
+}
+
+void TextureSystem::BeginPreload(const std::vector<std::string>& names)
+{
+    FinishPreload();
     std::vector<std::string> wanted;
     for (const std::string& name : names)
         if (cache.find(name) == cache.end() &&
@@ -84,52 +96,51 @@ void TextureSystem::Preload(const std::vector<std::string>& names)
             wanted.push_back(name);
     if (wanted.empty())
         return;
-
-    std::vector<GLTexture::Decoded> decoded(wanted.size());
-    std::vector<bool> ready(wanted.size(), false);
-    std::mutex lock;
-    std::condition_variable decodedOne;
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < wanted.size(); i = next++) {
-            GLTexture::Decoded picture;
-            try {
-                picture = GLTexture::Decode(spriteFolder + "/" + wanted[i]);
-            } catch (const std::exception&) {
-                picture = GLTexture::Decoded();
-                picture.error = 83;  // lodepng's "memory allocation failed"
-            }
-            const std::lock_guard<std::mutex> hold(lock);
-            decoded[i] = std::move(picture);
-            ready[i] = true;
-            decodedOne.notify_one();
-        }
-    };
-    const std::size_t threads =
-        std::min<std::size_t>({wanted.size(), std::max(1u, std::thread::hardware_concurrency()), 8});
-    std::vector<std::thread> workers;
-    try {
-        for (std::size_t t = 0; t < threads; ++t)
-            workers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // Fewer threads than asked for: those that started share the work.
+    std::vector<std::string> paths;
+    for (const std::string& name : wanted) {
+        paths.push_back(spriteFolder + "/" + name);
+        // Held from now on: a sprite that takes it keeps it when the picture arrives.
+        cache[name] = std::make_shared<GLTexture>();
     }
-    if (workers.empty())
-        work();
+    pending = std::make_unique<Pending>();
+    pending->names = std::move(wanted);
+    pending->batch = std::make_unique<DecodeBatch>(paths);
+}
 
-    // GL belongs to this thread: it uploads each picture, in the order asked, while the
-    // workers decode the ones after it.
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        GLTexture::Decoded picture;
-        {
-            std::unique_lock<std::mutex> hold(lock);
-            decodedOne.wait(hold, [&] { return ready[i]; });
-            picture = std::move(decoded[i]);
-        }
-        cache[wanted[i]] = std::make_shared<GLTexture>(picture, spriteFolder + "/" + wanted[i]);
+void TextureSystem::UploadDecoded(bool wait)
+{
+    if (!pending)
+        return;
+    // GL belongs to this thread: it uploads each picture as it is decoded. Those that only make
+    // a report (a broken file, no context) wait for the end, to be reported in the order asked.
+    std::size_t i = 0;
+    while (pending->batch->Next(i, wait)) {
+        GLTexture::Decoded decoded = pending->batch->Take(i);
+        if (decoded.error != 0 || !GLReady())
+            pending->reported.emplace_back(i, std::move(decoded));
+        else
+            Fill(pending->names[i], decoded);
     }
-    for (std::thread& worker : workers)
-        worker.join();
+}
+
+void TextureSystem::FinishPreload()
+{
+    if (!pending)
+        return;
+    UploadDecoded(true);
+    std::sort(pending->reported.begin(), pending->reported.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [i, decoded] : pending->reported)
+        Fill(pending->names[i], decoded);
+    pending.reset();
+}
+
+void TextureSystem::Fill(const std::string& name, const GLTexture::Decoded& decoded)
+{
+    std::shared_ptr<GLTexture>& entry = cache[name];
+    if (!entry)
+        entry = std::make_shared<GLTexture>();
+    entry->Fill(decoded, spriteFolder + "/" + name);
 }
 
 std::vector<std::string> TextureSystem::PicturesOfLevel(const std::string& path)
