@@ -163,11 +163,6 @@ void SetLevelPreparer(LevelPreparer preparer)
     Preparer() = std::move(preparer);
 }
 
-void SetLevelPreparer(std::function<void(const std::string& path)> begin)
-{
-    Preparer() = LevelPreparer{std::move(begin), nullptr, nullptr};
-}
-
 const LevelPreparer& CurrentLevelPreparer()
 {
     return Preparer();

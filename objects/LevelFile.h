@@ -27,8 +27,6 @@ struct LevelPreparer {
     std::function<void()> end;
 };
 void SetLevelPreparer(LevelPreparer preparer);
-// Only a begin.
-void SetLevelPreparer(std::function<void(const std::string& path)> begin);
 const LevelPreparer& CurrentLevelPreparer();
 
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input

@@ -498,7 +498,9 @@ TEST_F(LevelFileTest, ThePreparerFramesEveryRead)
 
     // A begin alone, and none at all.
     calls.clear();
-    SetLevelPreparer([&calls](const std::string&) { calls.push_back("begin"); });
+    LevelPreparer beginOnly;
+    beginOnly.begin = [&calls](const std::string&) { calls.push_back("begin"); };
+    SetLevelPreparer(beginOnly);
     EXPECT_FALSE(CurrentLevelPreparer().between);
     LoadLevel("L", path);
     SetLevelPreparer(LevelPreparer());
