@@ -54,16 +54,31 @@ void GLTexture::Fill(const Decoded& decoded, const std::string& path)
         return;
     }
 
-    glGenTextures(1, &id);
-    glBindTexture(GL_TEXTURE_2D, id);
+    id = Upload(decoded);
+}
+
+unsigned int GLTexture::Upload(const Decoded& decoded)
+{
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(width), static_cast<GLsizei>(height), 0,
-                 GL_RGBA, GL_UNSIGNED_BYTE, decoded.pixels.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(decoded.width), static_cast<GLsizei>(decoded.height),
+                 0, GL_RGBA, GL_UNSIGNED_BYTE, decoded.pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
+    return name;
+}
+
+void GLTexture::Adopt(const Decoded& decoded, unsigned int name)
+{
+    width = decoded.width;
+    height = decoded.height;
+    opaque = decoded.opaque;
+    id = name;
 }
 
 GLTexture::~GLTexture()

@@ -34,6 +34,11 @@ public:
     // Uploads the decoded picture, or reports why it cannot, as the constructor above does.
     // Once per texture.
     void Fill(const Decoded& decoded, const std::string& path);
+    // Makes the GL texture of a picture that decoded, in the context current on the calling
+    // thread (any context sharing with the window's), and returns its name.
+    static unsigned int Upload(const Decoded& decoded);
+    // Fill for a picture another thread uploaded already as name.
+    void Adopt(const Decoded& decoded, unsigned int name);
     ~GLTexture() override;
 
     bool IsValid() const { return id != 0; }

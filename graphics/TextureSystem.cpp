@@ -7,12 +7,19 @@
 #include <sstream>
 #include <string_view>
 
-#include "graphics/DecodeBatch.h"
+#include "engine/WindowSystem.h"
 #include "graphics/GLResource.h"
 #include "graphics/GLTexture.h"
+#include "graphics/TextureUploader.h"
 #include "objects/LevelFile.h"
+#include "platform/GLContext.h"
 
 namespace Framework {
+
+namespace {
+// Fewer pictures upload here: a second context would cost about as much as it saves.
+constexpr std::size_t kPicturesWorthAnUploadThread = 8;
+}  // namespace
 
 TextureSystem::TextureSystem() = default;
 TextureSystem::~TextureSystem() = default;
@@ -104,24 +111,31 @@ void TextureSystem::BeginPreload(const std::vector<std::string>& names)
         // Held from now on: a sprite that takes it keeps it when the picture arrives.
         cache[name] = std::make_shared<GLTexture>();
     }
+    // Enough pictures to be worth a second context: a thread of its own uploads them.
+    void* shared = nullptr;
+    Platform::PlatformWindow* window = gWindowSystem ? &gWindowSystem->window : nullptr;
+    if (window && wanted.size() >= kPicturesWorthAnUploadThread && GLReady())
+        shared = Platform::CreateSharedGLContext(*window);
     pending = std::make_unique<Pending>();
     pending->names = std::move(wanted);
-    pending->batch = std::make_unique<DecodeBatch>(paths);
+    pending->uploader = std::make_unique<TextureUploader>(paths, window, shared);
 }
 
 void TextureSystem::UploadDecoded(bool wait)
 {
     if (!pending)
         return;
-    // GL belongs to this thread: it uploads each picture as it is decoded. Those that only make
-    // a report (a broken file, no context) wait for the end, to be reported in the order asked.
-    std::size_t i = 0;
-    while (pending->batch->Next(i, wait)) {
-        GLTexture::Decoded decoded = pending->batch->Take(i);
-        if (decoded.error != 0 || !GLReady())
-            pending->reported.emplace_back(i, std::move(decoded));
+    // Each picture as it is done: uploaded already, or uploaded here. Those that only make a
+    // report (a broken file, no context) wait for the end, to be reported in the order asked.
+    TextureUploader::Done done;
+    while (pending->uploader->Next(done, wait)) {
+        const std::string& name = pending->names[done.index];
+        if (done.name != 0)
+            Entry(name).Adopt(done.decoded, done.name);
+        else if (done.decoded.error != 0 || !GLReady())
+            pending->reported.emplace_back(done.index, std::move(done.decoded));
         else
-            Fill(pending->names[i], decoded);
+            Entry(name).Fill(done.decoded, spriteFolder + "/" + name);
     }
 }
 
@@ -133,16 +147,17 @@ void TextureSystem::FinishPreload()
     std::sort(pending->reported.begin(), pending->reported.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [i, decoded] : pending->reported)
-        Fill(pending->names[i], decoded);
+        Entry(pending->names[i]).Fill(decoded, spriteFolder + "/" + pending->names[i]);
+    // Waits for the upload thread, whose textures are then complete.
     pending.reset();
 }
 
-void TextureSystem::Fill(const std::string& name, const GLTexture::Decoded& decoded)
+GLTexture& TextureSystem::Entry(const std::string& name)
 {
     std::shared_ptr<GLTexture>& entry = cache[name];
     if (!entry)
         entry = std::make_shared<GLTexture>();
-    entry->Fill(decoded, spriteFolder + "/" + name);
+    return *entry;
 }
 
 std::vector<std::string> TextureSystem::PicturesOfLevel(const std::string& path)

@@ -10,7 +10,7 @@
 #include "graphics/GLTexture.h"
 #include "graphics/TexturePicker.h"
 
-class DecodeBatch;
+class TextureUploader;
 
 namespace Framework {
 
@@ -67,10 +67,11 @@ private:
         Pending();
         ~Pending();
         std::vector<std::string> names;
-        std::unique_ptr<DecodeBatch> batch;
+        std::unique_ptr<TextureUploader> uploader;
         std::vector<std::pair<std::size_t, GLTexture::Decoded>> reported;
     };
-    void Fill(const std::string& name, const GLTexture::Decoded& decoded);
+    // The cache's texture under name, made empty when there is none.
+    GLTexture& Entry(const std::string& name);
 
     TexturePicker picker;
     std::unique_ptr<Pending> pending;
