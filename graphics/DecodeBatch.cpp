@@ -12,7 +12,8 @@ constexpr std::size_t kReserveSlack = 4096;
 constexpr std::uint64_t kMaxReservedBytes = std::uint64_t(256) << 20;
 }  // namespace
 
-DecodeBatch::DecodeBatch(std::vector<std::string> files) : paths(std::move(files)), decoded(paths.size())
+DecodeBatch::DecodeBatch(std::vector<std::string> files)
+    : paths(std::move(files)), decoded(paths.size()), finished(paths.size())
 {
     std::vector<std::uint64_t> bytes(paths.size());
     order.resize(paths.size());
@@ -80,26 +81,17 @@ void DecodeBatch::Work()
             picture = GLTexture::Decoded();
             picture.error = 83;  // lodepng's "memory allocation failed"
         }
-        const std::lock_guard<std::mutex> hold(lock);
-        decoded[i] = std::move(picture);
-        finished.push_back(i);
-        decodedOne.notify_one();
+        {
+            const std::lock_guard<std::mutex> hold(lock);
+            decoded[i] = std::move(picture);
+        }
+        finished.Push(i);
     }
 }
 
 bool DecodeBatch::Next(std::size_t& index, bool wait)
 {
-    std::unique_lock<std::mutex> hold(lock);
-    if (handedOver >= paths.size())
-        return false;
-    if (wait)
-        decodedOne.wait(hold, [this] { return !finished.empty(); });
-    else if (finished.empty())
-        return false;
-    index = finished.front();
-    finished.pop_front();
-    ++handedOver;
-    return true;
+    return finished.Next(index, wait);
 }
 
 GLTexture::Decoded DecodeBatch::Take(std::size_t index)

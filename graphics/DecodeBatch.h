@@ -1,15 +1,14 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "graphics/GLTexture.h"
+#include "graphics/HandOverQueue.h"
 
 // Decodes a list of PNG files on worker threads, the largest first (one of them decoding alone
 // at the end would be the whole wait), and hands each picture over as soon as it is done, so
@@ -42,9 +41,7 @@ private:
     std::vector<std::vector<unsigned char>> storage;  // memory for each picture, until a worker takes it
     std::vector<GLTexture::Decoded> decoded;
     std::size_t nextToDecode = 0;
-    std::size_t handedOver = 0;
-    std::deque<std::size_t> finished;
-    std::mutex lock;
-    std::condition_variable decodedOne;
+    std::mutex lock;  // guards storage, decoded and nextToDecode
+    HandOverQueue<std::size_t> finished;
     std::vector<std::thread> workers;
 };

@@ -10,7 +10,7 @@
 
 TextureUploader::TextureUploader(std::vector<std::string> files, Platform::PlatformWindow* forWindow,
                                  void* sharedContext)
-    : paths(std::move(files)), window(forWindow), context(sharedContext)
+    : paths(std::move(files)), window(forWindow), context(sharedContext), finished(paths.size())
 {
     if (context && window) {
         try {
@@ -72,9 +72,7 @@ void TextureUploader::Run()
 
 void TextureUploader::Hand(Done done)
 {
-    const std::lock_guard<std::mutex> hold(lock);
-    finished.push_back(std::move(done));
-    finishedOne.notify_one();
+    finished.Push(std::move(done));
 }
 
 bool TextureUploader::Next(Done& done, bool wait)
@@ -86,15 +84,5 @@ bool TextureUploader::Next(Done& done, bool wait)
         done.name = 0;
         return true;
     }
-    std::unique_lock<std::mutex> hold(lock);
-    if (handedOver >= paths.size())
-        return false;
-    if (wait)
-        finishedOne.wait(hold, [this] { return !finished.empty(); });
-    else if (finished.empty())
-        return false;
-    done = std::move(finished.front());
-    finished.pop_front();
-    ++handedOver;
-    return true;
+    return finished.Next(done, wait);
 }

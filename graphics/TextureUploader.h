@@ -1,15 +1,13 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "graphics/GLTexture.h"
+#include "graphics/HandOverQueue.h"
 
 class DecodeBatch;
 namespace Platform {
@@ -50,8 +48,5 @@ private:
     void* context = nullptr;
     std::unique_ptr<DecodeBatch> batch;  // decoding alone: the caller uploads
     std::thread thread;
-    std::mutex lock;
-    std::condition_variable finishedOne;
-    std::deque<Done> finished;
-    std::size_t handedOver = 0;
+    HandOverQueue<Done> finished;
 };
