@@ -33,11 +33,12 @@ public:
     void LoadFolder(const std::string& path);
 
     // Decodes the listed pictures among names that are not cached yet on several threads at
-    // once and uploads each here as it is done: the cache ends as GetTexture would leave it for
-    // each of them, in a fraction of the time. In three steps: BeginPreload caches an empty
-    // texture under each name at once and starts the decoding; UploadDecoded fills those
-    // decoded so far (with wait, all of them); FinishPreload fills the rest and reports the
-    // pictures that could not be made, in the order asked.
+    // once and uploads each as it is done (with enough of them, on a thread of its own through
+    // a second context): the cache ends as GetTexture would leave it for each of them, in a
+    // fraction of the time. In three steps: BeginPreload caches an empty texture under each
+    // name at once and starts the work; UploadDecoded fills those done so far (with wait, all
+    // of them); FinishPreload fills the rest and reports the pictures that could not be made,
+    // in the order asked.
     void Preload(const std::vector<std::string>& names);
     void BeginPreload(const std::vector<std::string>& names);
     void UploadDecoded(bool wait);
