@@ -4,7 +4,8 @@
 // light room. Reported:
 //   load_ms    wall time of the frame that loads and starts the level (file, objects, Init, routes)
 //   and of its parts: read_ms (the file, pictures cached), routes_ms, textures_ms (this thread's
-//   time on the level's pictures in the first load: starting their decoding, uploading them)
+//   time on the level's pictures in the first load: starting the work, taking each texture,
+//   waiting for the last ones)
 //   engine_ms  main-thread CPU time per frame inside the systems' updates (scene, sort, draw calls)
 //   driver_ms  CPU time per frame of the driver's other threads (llvmpipe's rasteriser)
 //   cpu_ms     CPU time per frame of the whole process
