@@ -23,10 +23,22 @@ public:
         bool opaque = false;  // every pixel's alpha is full
     };
     static Decoded Decode(const std::string& path);
+    // The same into storage's memory where it is large enough (its contents do not matter).
+    static Decoded Decode(const std::string& path, std::vector<unsigned char> storage);
 
     explicit GLTexture(const std::string& path);
     // The texture of an already decoded file (path names it in reports).
     GLTexture(const Decoded& decoded, const std::string& path);
+    // A texture whose picture comes later through Fill: holders may take it before it is decoded.
+    GLTexture();
+    // Uploads the decoded picture, or reports why it cannot, as the constructor above does.
+    // Once per texture.
+    void Fill(const Decoded& decoded, const std::string& path);
+    // Makes the GL texture of a picture that decoded, in the context current on the calling
+    // thread (any context sharing with the window's), and returns its name.
+    static unsigned int Upload(const Decoded& decoded);
+    // Fill for a picture another thread uploaded already as name.
+    void Adopt(const Decoded& decoded, unsigned int name);
     ~GLTexture() override;
 
     bool IsValid() const { return id != 0; }

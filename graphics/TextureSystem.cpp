@@ -1,26 +1,35 @@
 #include "graphics/TextureSystem.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <set>
-#include <stdexcept>
-#include <system_error>
-#include <thread>
+#include <sstream>
+#include <string_view>
 
+#include "engine/WindowSystem.h"
+#include "graphics/GLResource.h"
 #include "graphics/GLTexture.h"
+#include "graphics/TextureUploader.h"
 #include "objects/LevelFile.h"
+#include "platform/GLContext.h"
 
 namespace Framework {
+
+namespace {
+// Fewer pictures upload here: a second context would cost about as much as it saves.
+constexpr std::size_t kPicturesWorthAnUploadThread = 8;
+}  // namespace
 
 TextureSystem::TextureSystem() = default;
 TextureSystem::~TextureSystem() = default;
 
+TextureSystem::Pending::Pending() = default;
+TextureSystem::Pending::~Pending() = default;
+
 void TextureSystem::ClearCache()
 {
+    FinishPreload();
     cache.clear();
 }
 
@@ -33,8 +42,13 @@ void TextureSystem::HandleMessage(Message* message)
 void TextureSystem::Init()
 {
     LoadFolder(spriteFolder);
-    // A level's pictures are decoded together before its records are read.
-    SetLevelPreparer([this](const std::string& path) { Preload(PicturesOfLevel(path)); });
+    // A level's pictures decode on other threads while its records are read; each is uploaded
+    // as it comes, between records, and the rest once the records are read.
+    LevelPreparer preparer;
+    preparer.begin = [this](const std::string& path) { BeginPreload(PicturesOfLevel(path)); };
+    preparer.between = [this] { UploadDecoded(false); };
+    preparer.end = [this] { FinishPreload(); };
+    SetLevelPreparer(std::move(preparer));
 }
 
 void TextureSystem::Update(float /*dt*/)
@@ -53,7 +67,7 @@ void TextureSystem::Shutdown()
 {
     // Sprites may still hold some of these; the graphics system releases their GL names
     // before its context goes.
-    SetLevelPreparer(nullptr);
+    SetLevelPreparer(LevelPreparer());
     ClearCache();
 }
 
@@ -76,6 +90,13 @@ void TextureSystem::LoadFolder(const std::string& path)
 
 void TextureSystem::Preload(const std::vector<std::string>& names)
 {
+    BeginPreload(names);
+    FinishPreload();
+}
+
+void TextureSystem::BeginPreload(const std::vector<std::string>& names)
+{
+    FinishPreload();
     std::vector<std::string> wanted;
     for (const std::string& name : names)
         if (cache.find(name) == cache.end() &&
@@ -84,64 +105,92 @@ void TextureSystem::Preload(const std::vector<std::string>& names)
             wanted.push_back(name);
     if (wanted.empty())
         return;
-
-    std::vector<GLTexture::Decoded> decoded(wanted.size());
-    std::vector<bool> ready(wanted.size(), false);
-    std::mutex lock;
-    std::condition_variable decodedOne;
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < wanted.size(); i = next++) {
-            GLTexture::Decoded picture;
-            try {
-                picture = GLTexture::Decode(spriteFolder + "/" + wanted[i]);
-            } catch (const std::exception&) {
-                picture = GLTexture::Decoded();
-                picture.error = 83;  // lodepng's "memory allocation failed"
-            }
-            const std::lock_guard<std::mutex> hold(lock);
-            decoded[i] = std::move(picture);
-            ready[i] = true;
-            decodedOne.notify_one();
-        }
-    };
-    const std::size_t threads =
-        std::min<std::size_t>({wanted.size(), std::max(1u, std::thread::hardware_concurrency()), 8});
-    std::vector<std::thread> workers;
-    try {
-        for (std::size_t t = 0; t < threads; ++t)
-            workers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // Fewer threads than asked for: those that started share the work.
+    std::vector<std::string> paths;
+    for (const std::string& name : wanted) {
+        paths.push_back(spriteFolder + "/" + name);
+        // Held from now on: a sprite that takes it keeps it when the picture arrives.
+        cache[name] = std::make_shared<GLTexture>();
     }
-    if (workers.empty())
-        work();
+    // Enough pictures to be worth a second context: a thread of its own uploads them.
+    void* shared = nullptr;
+    Platform::PlatformWindow* window = gWindowSystem ? &gWindowSystem->window : nullptr;
+    if (window && wanted.size() >= kPicturesWorthAnUploadThread && GLReady())
+        shared = Platform::CreateSharedGLContext(*window);
+    pending = std::make_unique<Pending>();
+    pending->names = std::move(wanted);
+    pending->uploader = std::make_unique<TextureUploader>(paths, window, shared);
+}
 
-    // GL belongs to this thread: it uploads each picture, in the order asked, while the
-    // workers decode the ones after it.
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        GLTexture::Decoded picture;
-        {
-            std::unique_lock<std::mutex> hold(lock);
-            decodedOne.wait(hold, [&] { return ready[i]; });
-            picture = std::move(decoded[i]);
-        }
-        cache[wanted[i]] = std::make_shared<GLTexture>(picture, spriteFolder + "/" + wanted[i]);
+void TextureSystem::UploadDecoded(bool wait)
+{
+    if (!pending)
+        return;
+    // Each picture as it is done: uploaded already, or uploaded here. Those that only make a
+    // report (a broken file, no context) wait for the end, to be reported in the order asked.
+    TextureUploader::Done done;
+    while (pending->uploader->Next(done, wait)) {
+        const std::string& name = pending->names[done.index];
+        if (done.name != 0)
+            Entry(name).Adopt(done.decoded, done.name);
+        else if (done.decoded.error != 0 || !GLReady())
+            pending->reported.emplace_back(done.index, std::move(done.decoded));
+        else
+            Entry(name).Fill(done.decoded, spriteFolder + "/" + name);
     }
-    for (std::thread& worker : workers)
-        worker.join();
+}
+
+void TextureSystem::FinishPreload()
+{
+    if (!pending)
+        return;
+    UploadDecoded(true);
+    std::sort(pending->reported.begin(), pending->reported.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [i, decoded] : pending->reported)
+        Entry(pending->names[i]).Fill(decoded, spriteFolder + "/" + pending->names[i]);
+    // Waits for the upload thread, whose textures are then complete.
+    pending.reset();
+}
+
+GLTexture& TextureSystem::Entry(const std::string& name)
+{
+    std::shared_ptr<GLTexture>& entry = cache[name];
+    if (!entry)
+        entry = std::make_shared<GLTexture>();
+    return *entry;
 }
 
 std::vector<std::string> TextureSystem::PicturesOfLevel(const std::string& path)
 {
+    // The file's words as `>>` splits them, read whole and scanned in memory: a level holds
+    // thousands of records, and word by word through the stream took a tenth of its load.
+    std::string text;
+    {
+        std::ifstream file(path, std::ios::binary);
+        if (!file)
+            return {};
+        std::ostringstream whole;
+        whole << file.rdbuf();
+        text = whole.str();
+    }
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     std::vector<std::string> names;
-    std::set<std::string> seen;
-    std::ifstream file(path);
-    std::string word;
+    std::set<std::string, std::less<>> seen;
     bool afterSprite = false;
-    while (file >> word) {
-        if (afterSprite && seen.insert(word).second)
-            names.push_back(word);
+    std::size_t at = 0;
+    while (true) {
+        while (at < text.size() && blank(text[at]))
+            ++at;
+        if (at >= text.size())
+            break;
+        const std::size_t start = at;
+        while (at < text.size() && !blank(text[at]))
+            ++at;
+        const std::string_view word(text.data() + start, at - start);
+        if (afterSprite && seen.find(word) == seen.end()) {
+            seen.emplace(word);
+            names.emplace_back(word);
+        }
         afterSprite = word == "Sprite";
     }
     return names;

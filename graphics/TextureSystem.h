@@ -1,13 +1,16 @@
 #pragma once
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/System.h"
+#include "graphics/GLTexture.h"
 #include "graphics/TexturePicker.h"
 
-class GLTexture;
+class TextureUploader;
 
 namespace Framework {
 
@@ -30,9 +33,16 @@ public:
     void LoadFolder(const std::string& path);
 
     // Decodes the listed pictures among names that are not cached yet on several threads at
-    // once, then uploads them here in turn: the cache ends as GetTexture would leave it for
-    // each of them, in a fraction of the time.
+    // once and uploads each as it is done (with enough of them, on a thread of its own through
+    // a second context): the cache ends as GetTexture would leave it for each of them, in a
+    // fraction of the time. In three steps: BeginPreload caches an empty texture under each
+    // name at once and starts the work; UploadDecoded fills those done so far (with wait, all
+    // of them); FinishPreload fills the rest and reports the pictures that could not be made,
+    // in the order asked.
     void Preload(const std::vector<std::string>& names);
+    void BeginPreload(const std::vector<std::string>& names);
+    void UploadDecoded(bool wait);
+    void FinishPreload();
     // The pictures a level file's sprites name (the word after each "Sprite" line), each once.
     static std::vector<std::string> PicturesOfLevel(const std::string& path);
 
@@ -54,7 +64,18 @@ public:
     std::string spriteFolder = "../resources/sprites";
 
 private:
+    struct Pending {
+        Pending();
+        ~Pending();
+        std::vector<std::string> names;
+        std::unique_ptr<TextureUploader> uploader;
+        std::vector<std::pair<std::size_t, GLTexture::Decoded>> reported;
+    };
+    // The cache's texture under name, made empty when there is none.
+    GLTexture& Entry(const std::string& name);
+
     TexturePicker picker;
+    std::unique_ptr<Pending> pending;
 };
 
 }  // namespace Framework

@@ -48,8 +48,10 @@ void AddDefaultCamera()
     ++gObjectIdCounter;
 }
 
-// Reads the records of an open stream. Returns after the end marker or on bad input.
-void ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen)
+// Reads the records of an open stream, calling between after each one. Returns after the end
+// marker or on bad input.
+void ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
+                 const std::function<void()>& between = nullptr)
 {
     std::string header;
     if (!(in >> header))
@@ -88,6 +90,8 @@ void ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
             cameraSeen = true;
         gGameObjects.push_back(object);
         ++gObjectIdCounter;
+        if (between)
+            between();
     }
 }
 } // namespace
@@ -147,28 +151,37 @@ void WriteObjectRecord(std::ostream& stream, const GameObject& object, const Com
 }
 
 namespace {
-std::function<void(const std::string&)>& LevelPreparer()
+LevelPreparer& Preparer()
 {
-    static std::function<void(const std::string&)> preparer;
+    static LevelPreparer preparer;
     return preparer;
 }
 }  // namespace
 
-void SetLevelPreparer(std::function<void(const std::string& path)> preparer)
+void SetLevelPreparer(LevelPreparer preparer)
 {
-    LevelPreparer() = std::move(preparer);
+    Preparer() = std::move(preparer);
+}
+
+const LevelPreparer& CurrentLevelPreparer()
+{
+    return Preparer();
 }
 
 void LoadLevel(const std::string& name, const std::string& path)
 {
-    if (LevelPreparer())
-        LevelPreparer()(path);
+    // Copied: a call in the middle of the read may set another preparer.
+    const LevelPreparer preparer = Preparer();
+    if (preparer.begin)
+        preparer.begin(path);
     bool cameraSeen = false;
     if (OpenLevelStream(path))
-        ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen);
+        ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
     else
         std::cout << "Could not open level file \"" << path << "\"\n";
     CloseLevelStream();
+    if (preparer.end)
+        preparer.end();
 
     if (!cameraSeen)
         AddDefaultCamera();

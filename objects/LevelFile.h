@@ -17,9 +17,17 @@ using ComponentWriter = std::function<void(std::ostream&, const std::shared_ptr<
 // The one stream the level reader and the editor's files share; closed between uses.
 extern std::fstream gLevelStream;
 
-// Called with a level file's path before LoadLevel reads its records (the texture system uses it
-// to decode the file's pictures together); empty for none.
-void SetLevelPreparer(std::function<void(const std::string& path)> preparer);
+// What LoadLevel calls around the reading of a level file's records (the texture system decodes
+// the file's pictures meanwhile): begin with the path before the first record, between after
+// each record, end once the reading stopped (at the end line or on bad input). Each may be
+// empty.
+struct LevelPreparer {
+    std::function<void(const std::string& path)> begin;
+    std::function<void()> between;
+    std::function<void()> end;
+};
+void SetLevelPreparer(LevelPreparer preparer);
+const LevelPreparer& CurrentLevelPreparer();
 
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input
 // stops the read with a console message; the objects read before it stay. A default

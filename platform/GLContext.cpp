@@ -116,6 +116,41 @@ void SwapBuffers(PlatformWindow& window)
     }
 }
 
+void* CreateSharedGLContext(PlatformWindow& window)
+{
+    void* own = window.GLContextHandle();
+    if (!window.IsOpen() || !own || DisplayLost() || SDL_GL_GetCurrentContext() != own) {
+        return nullptr;
+    }
+    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
+    SDL_GLContext shared = SDL_GL_CreateContext(window.Native());
+    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
+    // SDL makes a new context current where it was made: the window's own goes back.
+    if (SDL_GL_MakeCurrent(window.Native(), static_cast<SDL_GLContext>(own)) != 0) {
+        if (shared) {
+            SDL_GL_DeleteContext(shared);
+        }
+        SDL_GL_MakeCurrent(window.Native(), static_cast<SDL_GLContext>(own));
+        return nullptr;
+    }
+    return shared;
+}
+
+bool MakeGLContextCurrent(PlatformWindow& window, void* context)
+{
+    if (!window.IsOpen() || DisplayLost()) {
+        return false;
+    }
+    return SDL_GL_MakeCurrent(window.Native(), static_cast<SDL_GLContext>(context)) == 0;
+}
+
+void DestroySharedGLContext(void* context)
+{
+    if (context) {
+        SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context));
+    }
+}
+
 std::string GLVersionString()
 {
     if (!SDL_GL_GetCurrentContext()) {

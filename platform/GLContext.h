@@ -17,6 +17,16 @@ bool HasGLContext(const PlatformWindow& window);
 
 void SwapBuffers(PlatformWindow& window);
 
+// A second context sharing the window context's objects, for a thread that only uploads
+// textures. Made on the thread where the window's context is current, which stays current
+// there. nullptr when there is no such context or the driver will not make another.
+void* CreateSharedGLContext(PlatformWindow& window);
+// Makes context current with the window on the calling thread; nullptr releases the thread's
+// context. False when the driver refuses.
+bool MakeGLContextCurrent(PlatformWindow& window, void* context);
+// Deletes a context made by CreateSharedGLContext; it must not be current on another thread.
+void DestroySharedGLContext(void* context);
+
 // GL_VERSION of the current context, or "" when there is none.
 std::string GLVersionString();
 

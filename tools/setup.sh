@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libglew-dev libimgui-dev
-          liblodepng-dev libfreetype-dev libx11-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
+          liblodepng-dev zlib1g-dev libfreetype-dev libx11-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
           libgl1-mesa-dri libglx-mesa0)
 # Tests also build the fuzz targets with clang and its sanitizer and libFuzzer runtimes.
 [ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps clang libclang-rt-14-dev)

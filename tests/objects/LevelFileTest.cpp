@@ -461,3 +461,50 @@ TEST_F(LevelFileTest, EveryTruncationOfAFileFinishes)
         }
     }
 }
+
+namespace
+{
+// The preparer is called around every read: begin with the path, between after each record
+// read whole, and end once, whether the file ends well, breaks off or cannot be opened.
+TEST_F(LevelFileTest, ThePreparerFramesEveryRead)
+{
+    std::vector<std::string> calls;
+    struct Unset
+    {
+        ~Unset() { SetLevelPreparer(LevelPreparer()); }
+    } unset; // the lambdas below must not outlive this test, even when it fails
+    LevelPreparer preparer;
+    preparer.begin = [&calls](const std::string& path) { calls.push_back("begin " + path); };
+    preparer.between = [&calls] { calls.push_back("between " + std::to_string(gGameObjects.size())); };
+    preparer.end = [&calls] { calls.push_back("end " + std::to_string(gGameObjects.size())); };
+    SetLevelPreparer(preparer);
+
+    const std::string record = "R\n4\nNone\nEnd\n\n";
+    const std::string path = folder.File("level.txt");
+    WriteWholeFile(path, "L\n\n" + record + record + "/L\n");
+    LoadLevel("L", path);
+    EXPECT_EQ(calls, (std::vector<std::string>{"begin " + path, "between 1", "between 2", "end 2"}));
+
+    calls.clear();
+    DestroyAll();
+    WriteWholeFile(path, "L\n\n" + record + "Bad\n4\nNone\nBogus\nEnd\n\n" + record + "/L\n");
+    LoadLevel("L", path);
+    EXPECT_EQ(calls, (std::vector<std::string>{"begin " + path, "between 1", "end 1"}));
+
+    calls.clear();
+    DestroyAll();
+    LoadLevel("L", folder.File("none.txt"));
+    EXPECT_EQ(calls, (std::vector<std::string>{"begin " + folder.File("none.txt"), "end 0"}));
+
+    // A begin alone, and none at all.
+    calls.clear();
+    LevelPreparer beginOnly;
+    beginOnly.begin = [&calls](const std::string&) { calls.push_back("begin"); };
+    SetLevelPreparer(beginOnly);
+    EXPECT_FALSE(CurrentLevelPreparer().between);
+    LoadLevel("L", path);
+    SetLevelPreparer(LevelPreparer());
+    LoadLevel("L", path);
+    EXPECT_EQ(calls, (std::vector<std::string>{"begin"}));
+}
+} // namespace
