@@ -28,6 +28,13 @@ for sprite in "$res"/sprites/*.png Girl_1x6.png My_Sheet_2x2.png A_2x2.png.bak; 
   n=$((n + 1))
 done
 
+# Pictures: the small ones the sprite tool writes (the quick decoder's kind).
+for sprite in "$res"/sprites/*.png; do
+  if [ -f "$sprite" ] && [ "$(stat -c %s "$sprite")" -le 4096 ]; then
+    cp "$sprite" "$out/png_decode/"
+  fi
+done
+
 # The editor's files. First seeds: what once aborted the editor, a style with a scrollbar of
 # no width (or less) and a prefab of an object type with no name.
 style="$res/level/Editor/EditorSetting.txt"

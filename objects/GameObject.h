@@ -51,7 +51,8 @@ public:
         for (const auto& component : components) {
             if (!component)
                 continue;
-            const std::type_info& type = typeid(*component);
+            const Component& held = *component;
+            const std::type_info& type = typeid(held);
             // The first type that matches and is still unfilled takes it; the rest are not asked.
             (void)((!found && SameClass(type, typeid(T)) ? (found = static_cast<T*>(component.get()), true) : false) || ...);
         }
@@ -117,9 +118,13 @@ private:
     }
     const std::shared_ptr<Component>* FindSlot(const std::type_info& type) const
     {
-        for (const auto& component : components)
-            if (component && SameClass(typeid(*component), type))
+        for (const auto& component : components) {
+            if (!component)
+                continue;
+            const Component& held = *component;
+            if (SameClass(typeid(held), type))
                 return &component;
+        }
         return nullptr;
     }
     // Removes this object from its parent's children and clears the link fields.
