@@ -30,7 +30,9 @@ void UpdateList::Rebuild()
                 kind = Kind::Collider;
             else if (type == typeid(Rigidbody))
                 kind = Kind::Rigidbody;
-            entries.push_back(Entry{component, static_cast<uint32_t>(index), static_cast<uint32_t>(slot), kind});
+            const Transform* transform = kind == Kind::Collider ? object->FindComponent<Transform>() : nullptr;
+            entries.push_back(
+                Entry{component, transform, static_cast<uint32_t>(index), static_cast<uint32_t>(slot), kind});
         }
     }
     madeFrom.Take(gGameObjects);
@@ -53,7 +55,11 @@ void UpdateList::Run(float dt)
             static_cast<Sprite*>(entry.component)->Sprite::Update(dt);
             break;
         case Kind::Collider:
-            static_cast<Collider*>(entry.component)->Collider::Update(dt);
+            // Without a Transform, Update reports it once.
+            if (entry.transform)
+                static_cast<Collider*>(entry.component)->Follow(entry.transform->position);
+            else
+                static_cast<Collider*>(entry.component)->Collider::Update(dt);
             break;
         case Kind::Rigidbody:
             static_cast<Rigidbody*>(entry.component)->Rigidbody::Update(dt);

@@ -8,6 +8,7 @@
 
 class Component;
 class GameObject;
+class Transform;
 
 // The scene update's walk over every component of the object list, in list order. The
 // components are kept in one array between frames, so the walk does not look into every object
@@ -25,6 +26,8 @@ private:
     struct Entry
     {
         Component* component;
+        // A Collider's owner's Transform (the box follows it), when the owner has one.
+        const Transform* transform;
         uint32_t objectIndex;
         uint32_t slot;
         Kind kind;

@@ -14,6 +14,7 @@
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
+#include "objects/ListPrefetch.h"
 #include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
@@ -107,6 +108,7 @@ void PlayerBehaviour::Update(float dt)
         // By index: a door may change what the list holds only through later frames, but a
         // component appending objects must not invalidate the walk.
         for (std::size_t i = 0; i < gGameObjects.size(); ++i) {
+            PrefetchListAhead(gGameObjects, i);
             GameObject* object = gGameObjects[i].get();
             if (!object)
                 continue;

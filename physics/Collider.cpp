@@ -51,6 +51,11 @@ void Collider::Update(float dt)
     Vector3 p;
     if (!ReadPosition(p))
         return;
+    Follow(p);
+}
+
+void Collider::Follow(const Vector3& p)
+{
     min = Vector3(p.x - scale.x * 0.5f, p.y - scale.y * 0.5f, 1.0f) + offset;
     max = Vector3(p.x + scale.x * 0.5f, p.y + scale.y * 0.5f, 1.0f) + offset;
     UpdateDebugLines();

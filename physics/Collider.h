@@ -27,6 +27,8 @@ public:
     void Init() override;
     // Rebuilds the box (offset applied) and draws the outline when asked to.
     void Update(float dt) override;
+    // Update's work for the owner's Transform at p, for a walk that holds that Transform already.
+    void Follow(const Vector3& p);
     std::string GetName() const override { return GetTypeName(); }
     std::shared_ptr<Component> Clone() const override;
     void Serialize(std::ostream& stream) const override;
