@@ -30,8 +30,8 @@ public:
     // reported and the others still run (the input system must still write its bindings).
     void ShutdownSystems();
 
-    // Takes the frame's clock reading: dt is the time since the previous reading, which for
-    // the first frame is the construction of the core.
+    // Takes the frame's clock reading: dt is the time since the previous reading (the engine
+    // sets the first one once its systems have started).
     float Tick(Clock::time_point now);
 
     std::vector<std::shared_ptr<Framework::System>> systems;

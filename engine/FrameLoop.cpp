@@ -47,6 +47,10 @@ int RunEngine(Core& core, FrameServices& services, bool& fullscreenWanted)
         return 1;
     }
 
+    // The first frame's time starts now: start-up (window, pictures, sounds) took seconds, and a
+    // first dt holding them would cut as much from the splash's first logo.
+    core.lastTime = services.now();
+    core.currentTime = core.lastTime;
     int status = 0;
     try {
         while (!services.quitRequested()) {

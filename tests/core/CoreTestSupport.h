@@ -26,6 +26,8 @@ public:
     void Init() override
     {
         log.push_back(name + ".Init");
+        if (onInit)
+            onInit();
         if (throwOnInit)
             throw std::runtime_error("broken part");
     }
@@ -42,6 +44,7 @@ public:
     std::string name;
     CallLog& log;
     bool throwOnInit = false;
+    std::function<void()> onInit;
     std::function<void()> onUpdate;
     std::vector<float> dts;
 };

@@ -157,6 +157,19 @@ TEST_F(FrameLoopTest, DtComesFromTheClockAndShortFramesAreStretchedToASixtieth)
     EXPECT_NEAR(work->dts[2], 0.030f, 1e-6f);
 }
 
+TEST_F(FrameLoopTest, StartUpTimeIsNotTheFirstFramesDt)
+{
+    // Systems that take seconds to start (pictures, sounds): the first frame still gets only its
+    // own time, so nothing timed from the first frame (the splash) loses the start-up.
+    auto slow = Add("Slow");
+    slow->onInit = [&] { clock += 3s; };
+    quitAfterFrames = 2;
+    EXPECT_EQ(RunEngine(core, services, fullscreen), 0);
+    ASSERT_EQ(slow->dts.size(), 2u);
+    EXPECT_LT(slow->dts[0], 1.0f / 60.0f + 1e-6f);
+    EXPECT_NEAR(slow->dts[1], 1.0f / 60.0f, 1e-6f);
+}
+
 TEST_F(FrameLoopTest, CtrlEscapeQuitsAtOnceInWindowedMode)
 {
     // The input system reads and writes its key files.
