@@ -197,16 +197,18 @@ struct DoorPass {
     double seconds = 0.0;
 };
 
-// Holds the key for a step (let go early when the screen darkens, so that no key is down when
-// the door lets him go) and looks at the window as fast as it can until it stands still: a
-// door's fade lasts a second, and the frames of its clearing from black are the ones to see.
-DoorPass WatchStep(GameProcess& game, const std::string& key, std::chrono::milliseconds hold)
+// Holds the key until the window shows a step taken (or the screen darkening, so that no key is
+// down when the door lets him go, or nothing moving: he is held) and looks at the window as fast
+// as it can until it stands still: a door's fade lasts a second, and the frames of its clearing
+// from black are the ones to see.
+DoorPass WatchStep(GameProcess& game, const std::string& key)
 {
     DoorPass pass;
     pass.after = pass.before = game.Grab();
     const double lit = MeanBrightness(pass.before);
     double darkest = lit;
     bool down = true;
+    const WindowPicture pressedOn = pass.before;
     game.KeyDown(key);
     const auto pressed = std::chrono::steady_clock::now();
     auto stillSince = pressed;
@@ -217,7 +219,9 @@ DoorPass WatchStep(GameProcess& game, const std::string& key, std::chrono::milli
         ++pass.looks;
         if (!pass.darkened && brightness < 0.75 * lit)
             pass.darkened = true;
-        if (down && (pass.darkened || at - pressed > hold)) {
+        // A step is a tenth of the window's looks changed since the press: the room has scrolled.
+        const bool stepped = Changed(now, pressedOn) >= 0.1;
+        if (down && (pass.darkened || stepped || at - stillSince > 1200ms)) {
             game.KeyUp(key);
             down = false;
         }
@@ -487,7 +491,7 @@ void GoThroughTheWardDoor(GameProcess& game, bool& caught)
     // watched to its end before the next, so that none lands after a fade that came and went.
     DoorPass door;
     ASSERT_TRUE(game.WaitUntil([&] {
-        door = WatchStep(game, "d", 250ms);
+        door = WatchStep(game, "d");
         return door.darkened || Lit12(door.after) > 0.15;
     })) << "the door never faded the screen";
     ASSERT_TRUE(game.WaitUntil([&] { return Lit12(game.Grab()) > 0.15; })) << "the corridor never showed";
