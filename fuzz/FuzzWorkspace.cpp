@@ -112,3 +112,9 @@ void FuzzWorkspace::Remove(const std::string& relative) const
     std::error_code ec;
     fs::remove(Path(relative), ec);
 }
+
+void FuzzWorkspace::WriteInput(const std::string& relative, const std::string& bytes) const
+{
+    Write(relative, bytes);
+    Remove(relative + ".broken");
+}

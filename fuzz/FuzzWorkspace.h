@@ -27,6 +27,8 @@ public:
     std::string Read(const std::string& relative) const;
     // Removes the file when there is one.
     void Remove(const std::string& relative) const;
+    // Write, with no ".broken" copy left beside it by an earlier input that was set aside.
+    void WriteInput(const std::string& relative, const std::string& bytes) const;
 
 private:
     // A process outside this one's family that removes the folder once this process is gone.

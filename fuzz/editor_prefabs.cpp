@@ -30,8 +30,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text = AsText(data, size);
-    workspace->Write(kFile, text);
-    workspace->Remove(std::string(kFile) + ".broken");
+    workspace->WriteInput(kFile, text);
     DestroyAll();
 
     std::vector<std::shared_ptr<GameObject>> probe;
