@@ -76,6 +76,7 @@ public:
     }
 
     // Object operations (EditorObjects.cpp).
+    // Empty when newObjectName is empty: every object has a name.
     std::shared_ptr<GameObject> CreateObject();
     std::shared_ptr<GameObject> DuplicateSelected();
     void SaveSelectedAsPrefab();

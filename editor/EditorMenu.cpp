@@ -206,7 +206,7 @@ void Editor::DrawSaveSceneScreen()
         ImGui::OpenPopup("Save Scene Screen");
     if (ImGui::BeginPopupModal("Save Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         ImGui::Text("Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".");
-        ImGui::Text("Letters, digits, '_' and '-' only.");
+        ImGui::Text("No blanks, '/', '\\', \"..\" or \".txt\" in a name.");
         ImGui::Spacing();
         if (ImGui::IsWindowAppearing())
             ImGui::SetKeyboardFocusHere();
