@@ -9,6 +9,7 @@
 #include "ai/PathFindingSystem.h"
 #include "ai/PatrollingAI.h"
 #include "ai/SavedField.h"
+#include "editor/ValueFields.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "objects/GameObject.h"
@@ -142,10 +143,10 @@ void BasicAI::Inspector(int id)
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
     float start[2] = {StartPosition.x, StartPosition.y};
-    if (ImGui::InputFloat2("Start Position", start, "%.1f"))
+    if (ValueFields::InputFloat2("Start Position", start, "%.1f"))
         StartPosition = Vector2(start[0], start[1]);
-    ImGui::InputFloat("Pace Speed", &PaceSpeed, 2.0f, 32.0f, "%f");
-    ImGui::InputFloat("Pace Distance", &PaceDistance, 2.0f, 32.0f, "%f");
+    ValueFields::InputFloat("Pace Speed", &PaceSpeed, 2.0f, 32.0f, "%f");
+    ValueFields::InputFloat("Pace Distance", &PaceDistance, 2.0f, 32.0f, "%f");
     ImGui::Spacing();
     const auto named = gEnemyStateNames.find(mDefaultState);
     const std::string label = named != gEnemyStateNames.end() ? named->second : std::to_string(mDefaultState);

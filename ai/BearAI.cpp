@@ -6,6 +6,7 @@
 
 #include "ai/SavedField.h"
 #include "audio/Audio.h"
+#include "editor/ValueFields.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/ObjectParts.h"
@@ -168,8 +169,8 @@ void BearAI::Inspector(int id)
     ImGui::Text("Please Attach BasicAI Component as well");
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
-    ImGui::InputFloat("Farthest Trigger Distance", &mTriggerDistance1, 0.0f, 0.0f, "%f");
-    ImGui::InputFloat("Middle Trigger Distance", &mTriggerDistance2, 0.0f, 0.0f, "%f");
-    ImGui::InputFloat("Nearest Trigger Distance", &mTriggerDistance3, 0.0f, 0.0f, "%f");
+    ValueFields::InputFloat("Farthest Trigger Distance", &mTriggerDistance1, 0.0f, 0.0f, "%f");
+    ValueFields::InputFloat("Middle Trigger Distance", &mTriggerDistance2, 0.0f, 0.0f, "%f");
+    ValueFields::InputFloat("Nearest Trigger Distance", &mTriggerDistance3, 0.0f, 0.0f, "%f");
     ImGui::PopItemWidth();
 }

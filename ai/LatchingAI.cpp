@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "ai/SavedField.h"
+#include "editor/ValueFields.h"
 #include "engine/InputSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
@@ -166,7 +167,7 @@ void LatchingAI::Inspector(int id)
     ImGui::Text("Please Attach BasicAI Component as well");
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
-    ImGui::InputFloat("Shake Duration", &TimeToShake, 0.0f, 0.0f, "%f");
+    ValueFields::InputFloat("Shake Duration", &TimeToShake, 0.0f, 0.0f, "%f");
     ImGui::InputInt("Break Free Counter", &BreakFreeCount, 1, 100);
     ImGui::PopItemWidth();
 }

@@ -7,6 +7,7 @@
 
 #include "ai/BasicAI.h"
 #include "ai/SavedField.h"
+#include "editor/ValueFields.h"
 #include "engine/SceneSystem.h"
 #include "gameplay/LookUp.h"
 #include "graphics/Sprite.h"
@@ -331,10 +332,10 @@ void PatrollingAI::Inspector(int id)
         if (ImGui::Checkbox((std::string("Pace ") + kLegNames[leg]).c_str(), &on))
             PaceDirection[leg] = on;
         if (on)
-            ImGui::InputFloat((std::string("Pace ") + kLegNames[leg] + " Distance").c_str(), &mPaceDistance[leg],
+            ValueFields::InputFloat((std::string("Pace ") + kLegNames[leg] + " Distance").c_str(), &mPaceDistance[leg],
                               0.0f, 0.0f, "%f");
     }
     ImGui::Spacing();
-    ImGui::InputFloat("Sight Trigger Distance", &mSightDistance, 0.0f, 0.0f, "%f");
+    ValueFields::InputFloat("Sight Trigger Distance", &mSightDistance, 0.0f, 0.0f, "%f");
     ImGui::PopItemWidth();
 }

@@ -7,6 +7,7 @@
 #include <imgui.h>
 
 #include "audio/AudioSystem.h"
+#include "editor/ValueFields.h"
 #include "engine/LoggingSystem.h"
 #include "objects/TextWriters.h"
 
@@ -288,7 +289,7 @@ void Audio::Inspector(int id)
     ImGui::Spacing();
 
     float percent = volume * 100.0f;
-    if (ImGui::DragFloat("Volume", &percent, 1.0f, 0.0f, 100.0f, "%.2f"))
+    if (ValueFields::DragFloat("Volume", &percent, 1.0f, 0.0f, 100.0f, "%.2f"))
         volume = percent / 100.0f;
     ImGui::PopItemWidth();
     ImGui::Spacing();

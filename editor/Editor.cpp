@@ -7,6 +7,7 @@
 #include "ai/PathFindingSystem.h"
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
+#include "editor/EditorFileStore.h"
 #include "editor/GizmoMath.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
@@ -56,7 +57,9 @@ std::string Editor::LevelPath(const std::string& name) const
 void Editor::Load()
 {
     ResetMissingReports();
-    LoadLevel(levelName, LevelPath());
+    // A file that is missing holds nothing a save could lose; one read in part does.
+    levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
+    levelKeptAside = false;
     LoadEditorSetting();
     LoadPrefabs();
     if (gPathFindingSystem)

@@ -53,7 +53,12 @@ public:
     void OpenScene(const std::string& name);
     // Saves the object list as level name; false (with saveMessage set) when the name is
     // refused or the file could not be written; only a written level joins the list.
+    // Whether asking first is wanted is the screens' business (SaveNeedsConfirm).
     bool SaveScene(const std::string& name);
+    // A file of that name is listed or already stands in the level folder.
+    bool SaveNeedsConfirm(const std::string& name) const;
+    // The save would replace the opened level's file, which was read only in part.
+    bool SaveKeepsLevelAside(const std::string& name) const;
 
     // Camera and picking (EditorCamera.cpp).
     // The interface holds the mouse: it is over a window, or a press that began on one (a
@@ -71,6 +76,7 @@ public:
     }
 
     // Object operations (EditorObjects.cpp).
+    // Empty when newObjectName is empty: every object has a name.
     std::shared_ptr<GameObject> CreateObject();
     std::shared_ptr<GameObject> DuplicateSelected();
     void SaveSelectedAsPrefab();
@@ -117,6 +123,11 @@ public:
     bool saveSceneScreen = false;
     bool saveSceneConfirm = false;
     std::string saveMessage;
+    // The opened level's file is there but was not read to its end line (the reader stopped at
+    // a fault): the scene holds only the objects before it. The menu bar says so, and the first
+    // save over that file keeps the file as it was beside it (".broken").
+    bool levelReadInPart = false;
+    bool levelKeptAside = false;
     PerformanceHistory performance;
     std::shared_ptr<GameObject> selectedObject;
     std::map<int, std::string> objectTypeNames;

@@ -1,5 +1,6 @@
 #include "editor/EditorFileStore.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,11 +20,22 @@ bool ReadWhole(const std::string& path, std::string& text)
     return true;
 }
 
+bool Exists(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
 bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy)
 {
     std::string error;
     std::string old;
-    if (keepBrokenCopy && ReadWhole(path, old)) {
+    const bool present = keepBrokenCopy && ReadWhole(path, old);
+    if (keepBrokenCopy && !present && Exists(path)) {
+        std::cout << "Editor: \"" << path << "\" was broken and cannot be read to copy it aside; left as it is\n";
+        return false;
+    }
+    if (present) {
         if (!Platform::WriteFileAtomically(path + ".broken", old, error)) {
             std::cout << "Editor: \"" << path << "\" was broken and could not be copied aside (" << error
                       << "); left as it is\n";

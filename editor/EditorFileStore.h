@@ -8,8 +8,12 @@ namespace EditorFileStore {
 // The whole file; false when it cannot be opened.
 bool ReadWhole(const std::string& path, std::string& text);
 
+// Whether a file (or anything else) stands at path.
+bool Exists(const std::string& path);
+
 // Writes through the shared atomic writer; on failure the old file stays and the reason is
-// printed. keepBrokenCopy: copy the present file aside first (no write if that fails).
+// printed. keepBrokenCopy: copy the present file aside first (no write if that fails, nor if
+// the present file is there but cannot be read).
 bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy);
 
 }  // namespace EditorFileStore

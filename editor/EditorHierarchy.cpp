@@ -4,6 +4,7 @@
 
 #include "editor/Editor.h"
 #include "editor/NameRules.h"
+#include "editor/ValueFields.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
@@ -47,7 +48,7 @@ void Editor::DrawHierarchy()
         ImGui::Checkbox("Camera Focus GameObject", &cameraFocusSelected);
         ImGui::Spacing();
         ImGui::PushItemWidth(0.3f * ImGui::GetContentRegionAvail().x);
-        ImGui::InputFloat("Editor Tool Snapping setting", &snapStep, 0.0f, 0.0f, "%.3f");
+        ValueFields::InputFloat("Editor Tool Snapping setting", &snapStep, 0.0f, 0.0f, "%.3f");
         ImGui::PopItemWidth();
         ImGui::Checkbox("Auto Snap", &autoSnap);
         ImGui::Spacing();
@@ -58,7 +59,7 @@ void Editor::DrawHierarchy()
         if (ImGui::CollapsingHeader("Skybox Settings") && gGraphicsSystem) {
             std::array<float, 4> colour = gGraphicsSystem->clearColor;
             ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
-            if (ImGui::InputFloat4("World Color", colour.data(), "%.0f")) {
+            if (ValueFields::InputFloat4("World Color", colour.data(), "%.0f")) {
                 gGraphicsSystem->clearColor = colour;
                 if (gGraphicsSystem->HasContext())
                     glClearColor(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f, colour[3] / 255.0f);
@@ -126,8 +127,8 @@ void Editor::DrawCreateGameObject()
         ImGui::SameLine();
         ImGui::Text("GameObject Type");
         if (ImGui::CollapsingHeader("Transform")) {
-            ImGui::InputFloat3("Position", newObjectPosition, "%.1f");
-            ImGui::InputFloat2("Scale", newObjectScale, "%.2f");
+            ValueFields::InputFloat3("Position", newObjectPosition, "%.1f");
+            ValueFields::InputFloat2("Scale", newObjectScale, "%.2f");
         }
         ImGui::PopItemWidth();
         ImGui::Spacing();

@@ -3,6 +3,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <iostream>
 
 #include "editor/Editor.h"
 #include "editor/NameRules.h"
@@ -29,8 +30,13 @@ void Editor::DrawInspector()
     NameRules::CopyToBuffer(nameBuffer, sizeof nameBuffer, object->name);
     if (ImGui::InputText("Name", nameBuffer, sizeof nameBuffer,
                          ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCharFilter,
-                         NameRules::FilterBlank))
-        object->name = nameBuffer;
+                         NameRules::FilterBlank)) {
+        // A nameless object would have no row to click in the entity list.
+        if (nameBuffer[0] == '\0')
+            std::cout << "Editor: an object needs a name; \"" << object->name << "\" kept\n";
+        else
+            object->name = nameBuffer;
+    }
 
     if (ImGui::Button(TypeLabel(object->objectType).c_str()))
         ImGui::OpenPopup("Editor GameObejct Type List");

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/Editor.h"
+#include "editor/EditorFileStore.h"
 #include "editor/LevelNameList.h"
 #include "editor/NameRules.h"
 #include "graphics/Sprite.h"
@@ -14,6 +15,7 @@
 
 namespace {
 const ImVec2 kButtonSize(70.0f, 0.0f);
+const ImVec4 kWarningColour(1.0f, 0.35f, 0.3f, 1.0f);
 }
 
 void Editor::NewScene()
@@ -39,6 +41,18 @@ void Editor::OpenScene(const std::string& name)
     InitLevelObjects();
 }
 
+bool Editor::SaveNeedsConfirm(const std::string& name) const
+{
+    // Listed or not, a file already there is a level someone made (the title menu's "Main").
+    return std::find(levelNames.begin(), levelNames.end(), name) != levelNames.end() ||
+           EditorFileStore::Exists(LevelPath(name));
+}
+
+bool Editor::SaveKeepsLevelAside(const std::string& name) const
+{
+    return levelReadInPart && !levelKeptAside && LevelPath(name) == LevelPath();
+}
+
 bool Editor::SaveScene(const std::string& name)
 {
     const std::string problem = NameRules::LevelNameProblem(name);
@@ -46,13 +60,22 @@ bool Editor::SaveScene(const std::string& name)
         saveMessage = problem;
         return false;
     }
-    if (!WriteLevelFile(LevelPath(name), EditedLevelText(name, ObjectsInFileOrder()))) {
+    // Only the first save over a level read in part copies it aside: later ones would put the
+    // editor's own writing there in place of the original.
+    const bool keepAside = SaveKeepsLevelAside(name);
+    if (!EditorFileStore::Rewrite(LevelPath(name), EditedLevelText(name, ObjectsInFileOrder()), keepAside)) {
         saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
         return false;
     }
+    if (keepAside)
+        levelKeptAside = true;
     if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
         levelNames.push_back(name);
-    saveMessage = SaveLevelNameList() ? "Saved " + name + ".txt" : "Saved " + name + ".txt, but the level list could not be written.";
+    saveMessage = "Saved " + name + ".txt";
+    if (keepAside)
+        saveMessage += " (the file as it was is kept as " + name + ".txt.broken)";
+    if (!SaveLevelNameList())
+        saveMessage += ", but the level list could not be written.";
     return true;
 }
 
@@ -80,6 +103,17 @@ void Editor::DrawMainMenuBar()
             if (ImGui::MenuItem("Pause Level"))
                 playMode = false;
             ImGui::EndMenu();
+        }
+        // A level shown without the objects its file holds past a fault must not look whole.
+        if (levelReadInPart) {
+            const std::string file = levelName + ".txt";
+            ImGui::TextColored(kWarningColour, "%s",
+                               (levelKeptAside ? file + " was read only in part; the file as it was is kept as " + file +
+                                                     ".broken"
+                                               : file + " was read only in part (see the console): the objects after "
+                                                        "the fault are missing. Saving over it keeps the file as " +
+                                                     file + ".broken")
+                                   .c_str());
         }
         ImGui::EndMainMenuBar();
     }
@@ -172,7 +206,7 @@ void Editor::DrawSaveSceneScreen()
         ImGui::OpenPopup("Save Scene Screen");
     if (ImGui::BeginPopupModal("Save Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         ImGui::Text("Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".");
-        ImGui::Text("Letters, digits, '_' and '-' only.");
+        ImGui::Text("No blanks, '/', '\\', \"..\" or \".txt\" in a name.");
         ImGui::Spacing();
         if (ImGui::IsWindowAppearing())
             ImGui::SetKeyboardFocusHere();
@@ -184,7 +218,7 @@ void Editor::DrawSaveSceneScreen()
             const std::string problem = NameRules::LevelNameProblem(name);
             if (!problem.empty()) {
                 saveMessage = problem;
-            } else if (std::find(levelNames.begin(), levelNames.end(), name) != levelNames.end()) {
+            } else if (SaveNeedsConfirm(name)) {
                 saveSceneScreen = false;
                 saveSceneConfirm = true;
                 ImGui::CloseCurrentPopup();
@@ -205,6 +239,9 @@ void Editor::DrawSaveSceneScreen()
         ImGui::OpenPopup("Save Scene Confirmation");
     if (ImGui::BeginPopupModal("Save Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", name.c_str());
+        if (SaveKeepsLevelAside(name))
+            ImGui::TextColored(kWarningColour, "It was read only in part: the file as it is will be kept as %s.txt.broken",
+                               name.c_str());
         if (ImGui::Button("Ok", kButtonSize)) {
             // A failed write goes back to the screen, which shows why.
             if (!SaveScene(name))

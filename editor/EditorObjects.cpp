@@ -1,5 +1,6 @@
 // What the editor does to objects: create, duplicate, delete, prefabs, attach and remove.
 #include <algorithm>
+#include <iostream>
 
 #include "editor/Editor.h"
 #include "editor/ObjectCopy.h"
@@ -11,6 +12,11 @@
 
 std::shared_ptr<GameObject> Editor::CreateObject()
 {
+    // A nameless object would have no row to click in the entity list.
+    if (newObjectName[0] == '\0') {
+        std::cout << "Editor: type a name for the new object\n";
+        return nullptr;
+    }
     auto object = std::make_shared<GameObject>(std::string(newObjectName), newObjectType, gObjectIdCounter);
     object->AddComponent(std::make_shared<Transform>(newObjectPosition[0], newObjectPosition[1], newObjectPosition[2],
                                                      newObjectScale[0], newObjectScale[1]),

@@ -18,7 +18,7 @@ void Read(std::istream& in, std::vector<std::string>& names)
             const bool known = std::find(names.begin(), names.end(), word) != names.end();
             if (word != kNoChoice && (!NameRules::IsSafeFileName(word) || known)) {
                 std::cout << "Level list: skipped \"" << word << "\" ("
-                          << (known ? "listed twice" : "a path, not a file name in the level folder") << ")\n";
+                          << (known ? "listed twice" : "not a file name in the level folder") << ")\n";
                 continue;
             }
             if (word == kNoChoice && known)

@@ -8,36 +8,32 @@ namespace NameRules {
 
 bool IsNameChar(unsigned int c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '-';
-}
-
-bool IsValidName(const std::string& name)
-{
-    if (name.empty())
-        return false;
-    for (char c : name)
-        if (!IsNameChar(static_cast<unsigned char>(c)))
-            return false;
-    return true;
+    return c > ' ' && c != 0x7f && c != '/' && c != '\\';
 }
 
 bool IsSafeFileName(const std::string& name)
 {
-    return !name.empty() && name.find_first_of("/\\") == std::string::npos && name.find("..") == std::string::npos;
+    if (name.empty() || name.find("..") != std::string::npos)
+        return false;
+    for (char c : name)
+        if (!IsNameChar(static_cast<unsigned char>(c)))
+            return false;
+    const std::string extension = ".txt";
+    return name.size() < extension.size() ||
+           name.compare(name.size() - extension.size(), extension.size(), extension) != 0;
 }
 
 bool IsReservedLevelName(const std::string& name)
 {
-    return name == "Empty" || name == "TxtName";
+    return name == "Empty" || name == "TxtName" || name == "-SelectScene-";
 }
 
 std::string LevelNameProblem(const std::string& name)
 {
     if (name.empty())
         return "Type a name first.";
-    if (!IsValidName(name))
-        return "Use only letters, digits, '_' and '-'.";
+    if (!IsSafeFileName(name))
+        return "No blanks, '/', '\\', \"..\" or \".txt\" in a name.";
     if (IsReservedLevelName(name))
         return "\"" + name + "\" is reserved.";
     return std::string();

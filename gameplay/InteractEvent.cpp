@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "editor/ValueFields.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/PlayerReach.h"
@@ -71,7 +72,7 @@ void InteractEvent::Inspector(int id)
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
     EditName("Filename", fileName);
     ImGui::InputInt("Text Counter", &textCounter);
-    ImGui::InputFloat("Interact Delay", &interactDelay);
+    ValueFields::InputFloat("Interact Delay", &interactDelay);
     EditName("Audio Name", audioName);
     ImGui::PopItemWidth();
     ImGui::Spacing();

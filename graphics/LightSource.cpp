@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/ValueFields.h"
 #include "objects/TextWriters.h"
 
 namespace
@@ -114,14 +115,14 @@ void LightSource::Inspector(int id)
     }
 
     float position[2] = {Position.x, Position.y};
-    if (ImGui::InputFloat2("Light Position", position, "%.2f")) {
+    if (ValueFields::InputFloat2("Light Position", position, "%.2f")) {
         Position.x = position[0];
         Position.y = position[1];
         gLightsDirty = true;
     }
 
     float colour[3] = {Colour.x * 255.0f, Colour.y * 255.0f, Colour.z * 255.0f};
-    if (ImGui::DragFloat3("Light Colour", colour, 1.0f, 0.0f, 255.0f)) {
+    if (ValueFields::DragFloat3("Light Colour", colour, 1.0f, 0.0f, 255.0f)) {
         Colour.x = colour[0] / 255.0f;
         Colour.y = colour[1] / 255.0f;
         Colour.z = colour[2] / 255.0f;
@@ -129,19 +130,19 @@ void LightSource::Inspector(int id)
     }
 
     float cutoff = CutoffDistance;
-    if (ImGui::DragFloat("CutOff distance", &cutoff, 10.0f, 0.0f, 0.0f, "%.3f")) {
+    if (ValueFields::DragFloat("CutOff distance", &cutoff, 10.0f, 0.0f, 0.0f, "%.3f")) {
         CutoffDistance = cutoff < 0.0f ? 0.0f : cutoff;
         gLightsDirty = true;
     }
 
     float hard = HardLightRatio * 100.0f;
-    if (ImGui::SliderFloat("Hard Light Ratio", &hard, 0.0f, 100.0f, "%.1f")) {
+    if (ValueFields::SliderFloat("Hard Light Ratio", &hard, 0.0f, 100.0f, "%.1f")) {
         HardLightRatio = (hard < 0.0f ? 0.0f : hard) / 100.0f;
         gLightsDirty = true;
     }
 
     float minimum = MinimumBrightness * 100.0f;
-    if (ImGui::SliderFloat("Minimum Brightness", &minimum, 0.0f, 100.0f, "%.1f")) {
+    if (ValueFields::SliderFloat("Minimum Brightness", &minimum, 0.0f, 100.0f, "%.1f")) {
         MinimumBrightness = (minimum < 0.0f ? 0.0f : minimum) / 100.0f;
         gLightsDirty = true;
     }
@@ -157,7 +158,7 @@ void LightSource::Inspector(int id)
         ImGui::Spacing();
         ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
         float degrees = HalfAngle * 180.0f / kPi;
-        if (ImGui::SliderFloat("Half Angle", &degrees, 0.0f, 180.0f, "%.1f")) {
+        if (ValueFields::SliderFloat("Half Angle", &degrees, 0.0f, 180.0f, "%.1f")) {
             HalfAngle = degrees > 0.0f ? degrees * kPi / 180.0f : 0.0f;
             gLightsDirty = true;
         }

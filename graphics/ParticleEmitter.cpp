@@ -7,6 +7,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/ValueFields.h"
 #include "engine/Random.h"
 #include "graphics/GLResource.h"
 #include "graphics/TextureSystem.h"
@@ -298,7 +299,7 @@ void ParticleEmitter::Inspector(int id)
     if (ImGui::InputInt("Particle Shape", &shape, 1, 20))
         shape = std::clamp(shape, 0, 3);
     if (shape == Circle)
-        ImGui::InputFloat("Circle Radius", &shapeCircleRadius, 0.1f, 1.0f, "%.1f");
+        ValueFields::InputFloat("Circle Radius", &shapeCircleRadius, 0.1f, 1.0f, "%.1f");
 
     ImGui::Text("Particle Sprite");
     ImGui::SameLine();
@@ -318,22 +319,22 @@ void ParticleEmitter::Inspector(int id)
     }
 
     float startColor[3] = {initColor.x, initColor.y, initColor.z};
-    if (ImGui::InputFloat3("Initial Color", startColor, "%.1f"))
+    if (ValueFields::InputFloat3("Initial Color", startColor, "%.1f"))
         initColor = Vector3(startColor[0], startColor[1], startColor[2]);
     float endColor[3] = {finalColor.x, finalColor.y, finalColor.z};
-    if (ImGui::InputFloat3("End Color", endColor, "%.1f"))
+    if (ValueFields::InputFloat3("End Color", endColor, "%.1f"))
         finalColor = Vector3(endColor[0], endColor[1], endColor[2]);
-    ImGui::DragFloat("Initial Alpha", &initAlpha, 0.01f, 0.0f, 1.0f, "%.2f");
-    ImGui::DragFloat("End Alpha", &finalAlpha, 0.01f, 0.0f, 1.0f, "%.2f");
+    ValueFields::DragFloat("Initial Alpha", &initAlpha, 0.01f, 0.0f, 1.0f, "%.2f");
+    ValueFields::DragFloat("End Alpha", &finalAlpha, 0.01f, 0.0f, 1.0f, "%.2f");
 
     ImGui::Text("Particle Transform");
     float velocity[2] = {initVelocity.x, initVelocity.y};
-    if (ImGui::InputFloat2("Initial Velocity", velocity, "%.2f")) {
+    if (ValueFields::InputFloat2("Initial Velocity", velocity, "%.2f")) {
         initVelocity.x = velocity[0];
         initVelocity.y = velocity[1];
     }
     float scale[2] = {initScale.x, initScale.y};
-    if (ImGui::InputFloat2("Initial Scale", scale, "%.2f")) {
+    if (ValueFields::InputFloat2("Initial Scale", scale, "%.2f")) {
         initScale.x = scale[0];
         initScale.y = scale[1];
     }
@@ -346,17 +347,17 @@ void ParticleEmitter::Inspector(int id)
         ResetParticles();
         maxParticle = ClampSlots(newMax);
     }
-    ImGui::InputFloat("Particle Max LifeTime", &initParticleLifetime, 0.1f, 1.0f, "%.1f");
+    ValueFields::InputFloat("Particle Max LifeTime", &initParticleLifetime, 0.1f, 1.0f, "%.1f");
 
     ImGui::Text("Properties Variance");
     float velocitySpread[2] = {velocityVar.x, velocityVar.y};
-    if (ImGui::InputFloat2("Velocity", velocitySpread, "%.2f"))
+    if (ValueFields::InputFloat2("Velocity", velocitySpread, "%.2f"))
         velocityVar = Vector2(velocitySpread[0], velocitySpread[1]);
     float scaleSpread[2] = {scaleVar.x, scaleVar.y};
-    if (ImGui::InputFloat2("Scale", scaleSpread, "%.2f"))
+    if (ValueFields::InputFloat2("Scale", scaleSpread, "%.2f"))
         scaleVar = Vector2(scaleSpread[0], scaleSpread[1]);
-    ImGui::InputFloat("Emission", &emissionVar, 0.0f, 0.0f, "%.1f");
-    ImGui::InputFloat("LifeTime", &lifetimeVar, 0.0f, 0.0f, "%.1f");
+    ValueFields::InputFloat("Emission", &emissionVar, 0.0f, 0.0f, "%.1f");
+    ValueFields::InputFloat("LifeTime", &lifetimeVar, 0.0f, 0.0f, "%.1f");
 
     ImGui::PopItemWidth();
     ImGui::Spacing();

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/ValueFields.h"
 #include "engine/LoggingSystem.h"
 #include "graphics/GLTexture.h"
 #include "graphics/Mesh.h"
@@ -284,14 +285,14 @@ void Sprite::Inspector(int id)
     ImGui::Checkbox("Animate ", &animateFlag);
     if (animateFlag) {
         float start = static_cast<float>(startFrame);
-        if (ImGui::DragFloat("Animation Start Frame ", &start, 1.0f, 0.0f, static_cast<float>(frameCount - 1),
+        if (ValueFields::DragFloat("Animation Start Frame ", &start, 1.0f, 0.0f, static_cast<float>(frameCount - 1),
                              "%.0f"))
             SetFrame(static_cast<int>(start));
         float count = static_cast<float>(animationCount);
-        if (ImGui::DragFloat("Animate Number Of Frame ", &count, 1.0f, 0.0f,
+        if (ValueFields::DragFloat("Animate Number Of Frame ", &count, 1.0f, 0.0f,
                              static_cast<float>(frameCount - startFrame - 1), "%.0f"))
             animationCount = static_cast<int>(count);
-        ImGui::DragFloat("Delay ", &animationDelay, 0.01f, 0.0f, 0.0f, "%.3f");
+        ValueFields::DragFloat("Delay ", &animationDelay, 0.01f, 0.0f, 0.0f, "%.3f");
     }
     ImGui::Checkbox("Is Affected By Light", &lightAffected);
     ImGui::PopItemWidth();

@@ -8,6 +8,7 @@
 
 #include <imgui.h>
 
+#include "editor/ValueFields.h"
 #include "engine/Vector4.h"
 #include "objects/GameObject.h"
 #include "objects/TextWriters.h"
@@ -237,14 +238,14 @@ void Transform::Inspector(int id)
     ImGui::Text("Transform ID #%d", id);
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
-    if (ImGui::InputFloat3("Position", pos, "%.2f"))
+    if (ValueFields::InputFloat3("Position", pos, "%.2f"))
     {
         SetPosition(Vector2(pos[0], pos[1]));
         position.z = pos[2];
     }
-    if (ImGui::InputFloat2("Scale", scl, "%.2f"))
+    if (ValueFields::InputFloat2("Scale", scl, "%.2f"))
         SetScale(Vector2(scl[0], scl[1]));
-    if (ImGui::InputFloat("Rotation in Deg", &angle, 2.0f, 32.0f, "%f"))
+    if (ValueFields::InputFloat("Rotation in Deg", &angle, 2.0f, 32.0f, "%f"))
         SetRotation(angle);
     ImGui::PopItemWidth();
     ImGui::Spacing();

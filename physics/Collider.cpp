@@ -5,6 +5,7 @@
 
 #include <imgui.h>
 
+#include "editor/ValueFields.h"
 #include "engine/LoggingSystem.h"
 #include "graphics/DebugDraw.h"
 #include "objects/GameObject.h"
@@ -113,17 +114,17 @@ void Collider::Inspector(int id)
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
     float size[2] = {scale.x, scale.y};
-    if (ImGui::InputFloat2("Collider Scale ", size, "%.1f"))
+    if (ValueFields::InputFloat2("Collider Scale ", size, "%.1f"))
     {
         scale.x = size[0];
         scale.y = size[1];
     }
     float shift[2] = {offset.x, offset.y};
-    if (ImGui::InputFloat2("Collider Offset ", shift, "%.1f"))
+    if (ValueFields::InputFloat2("Collider Offset ", shift, "%.1f"))
         offset = Vector3(shift[0], shift[1], 0.0f);
     ImGui::Checkbox("Show Debug Line", &showCollider);
     float color[3] = {lineColor.x, lineColor.y, lineColor.z};
-    if (ImGui::InputFloat3("Debug Lines Color", color, "%.1f"))
+    if (ValueFields::InputFloat3("Debug Lines Color", color, "%.1f"))
         lineColor = Vector3(color[0], color[1], color[2]);
     ImGui::Checkbox("Collider Active", &active);
     ImGui::PopItemWidth();

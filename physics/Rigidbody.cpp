@@ -5,6 +5,7 @@
 
 #include <imgui.h>
 
+#include "editor/ValueFields.h"
 #include "engine/FrameSteps.h"
 #include "engine/LoggingSystem.h"
 #include "objects/GameObject.h"
@@ -111,7 +112,7 @@ void Rigidbody::Inspector(int id)
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
     float editedMass = mass;
-    if (ImGui::InputFloat("Mass", &editedMass, 0.0f, 0.0f, "%.1f"))
+    if (ValueFields::InputFloat("Mass", &editedMass, 0.0f, 0.0f, "%.1f"))
         SetMass(editedMass);
     ImGui::Checkbox("Gravity", &gravity);
     ImGui::PopItemWidth();

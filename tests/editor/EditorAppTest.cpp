@@ -159,9 +159,8 @@ bool PressShown(GameProcess& game, int x, int y, int x0, int y0, int x1, int y1)
            InputShows(game, "mousedown 1", x0, y0, x1, y1);
 }
 
-// File > Save Scene, type the name, Ok; the level file's text once written and listed ("" when
-// it never is). The list is written after the level.
-std::string SaveScene(GameProcess& game, const std::string& name)
+// File > Save Scene, type the name, Ok (released); false when a step never showed.
+bool PressSaveOk(GameProcess& game, const std::string& name)
 {
     // The menu (open on the press), its item (lit on hover; the screen comes up, its field taking
     // the keys), the typed name, the button.
@@ -170,8 +169,17 @@ std::string SaveScene(GameProcess& game, const std::string& name)
         !InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 760, 520, 1160, 600) ||
         !InputShows(game, "type --delay 60 " + name, 780, 545, 1000, 567) ||
         !PressShown(game, 805, 580, 770, 570, 840, 590))
-        return "";
+        return false;
     Xdo("mouseup 1");
+    return true;
+}
+
+// File > Save Scene, type the name, Ok; the level file's text once written and listed ("" when
+// it never is). The list is written after the level.
+std::string SaveScene(GameProcess& game, const std::string& name)
+{
+    if (!PressSaveOk(game, name))
+        return "";
     for (int i = 0; i < 300 && game.Running(); ++i) {
         if (game.tree.ReadFile("resources/level/TxtName.txt").find("\n" + name + "\n") != std::string::npos)
             return game.tree.ReadFile("resources/level/" + name + ".txt");
@@ -288,6 +296,98 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     EXPECT_FLOAT_EQ(lamp.y, 25.5f);
     EXPECT_FLOAT_EQ(crate.x, -13.0f);
     EXPECT_FLOAT_EQ(crate.y, -1.0f);
+    Quit(game);
+}
+
+// A pixel of the editor's warning colour (a light red, not the grey and white of the panels) in
+// the rectangle.
+bool WarningBetween(const Screenshot& shot, int x0, int y0, int x1, int y1)
+{
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const size_t at = At(shot, x, y);
+            if (shot.rgb[at] > 180 && shot.rgb[at + 1] < 120 && shot.rgb[at + 2] < 120)
+                return true;
+        }
+    return false;
+}
+
+// The "Save Scene Confirmation" is up: its title bar, wider than the save screen's and lower,
+// crosses the column x = 1175.
+bool ConfirmationShown(const Screenshot& shot)
+{
+    for (int y = 480; y < 530; ++y) {
+        const size_t at = At(shot, 1175, y);
+        if (shot.rgb[at] == 41 && shot.rgb[at + 1] == 74 && shot.rgb[at + 2] == 122)
+            return true;
+    }
+    return false;
+}
+
+// Ok on the confirmation at (x, y), once it is up; the level file's text once it differs from
+// `before` ("" when either never happens).
+std::string ConfirmSave(GameProcess& game, const std::string& name, const std::string& before, int x, int y)
+{
+    const std::string path = "resources/level/" + name + ".txt";
+    if (!WaitUntilShown(game, ConfirmationShown) || !PressShown(game, x, y, x - 30, y - 8, x + 30, y + 8))
+        return "";
+    Xdo("mouseup 1");
+    for (int i = 0; i < 300 && game.Running(); ++i) {
+        const std::string text = game.tree.ReadFile(path);
+        if (text != before)
+            return text;
+        std::this_thread::sleep_for(100ms);
+    }
+    return "";
+}
+
+TEST(EditorApp, SavingOverALevelFileThatIsNotListedAsksFirst)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", kLevel);
+    const std::string menu = game.tree.ReadFile("resources/level/Main.txt");
+    ASSERT_FALSE(menu.empty());
+    ASSERT_EQ(game.tree.ReadFile("resources/level/TxtName.txt").find("\nMain\n"), std::string::npos);
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+
+    // The title menu's level is not in the list, but its file is there: Ok on the save screen
+    // brings the question, and nothing is written until it is answered.
+    ASSERT_TRUE(PressSaveOk(game, "Main")) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& shot) {
+        return ConfirmationShown(shot) || game.tree.ReadFile("resources/level/Main.txt") != menu;
+    })) << game.Output();
+    ASSERT_EQ(game.tree.ReadFile("resources/level/Main.txt"), menu) << "written over without asking";
+
+    const std::string saved = ConfirmSave(game, "Main", menu, 780, 557);
+    EXPECT_EQ(saved.rfind("Main\n", 0), 0u) << saved;
+    EXPECT_NE(saved.find("\nBox\n"), std::string::npos) << saved;
+    Quit(game);
+}
+
+TEST(EditorApp, ALevelReadInPartSaysSoAndSavingOverItKeepsTheFileAside)
+{
+    REQUIRE_DISPLAY();
+    // A record broken in the middle: the reader stops there, after the camera and the box.
+    std::string damaged = kLevel;
+    damaged.insert(damaged.find("/Level1"), "Shelf\n4\nNone\nTr#nsform\nPosition\n0 0 0\nEnd\n\n"
+                                            "Crate\n4\nNone\nEnd\n\n");
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", damaged);
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    // The menu bar says so in the frame that shows the panels.
+    EXPECT_TRUE(WarningBetween(GrabScreen(), 150, 0, 1900, 19)) << "nothing on screen says the level is not whole";
+
+    // Level1 is listed, so the question comes; the answer writes what the editor holds and keeps
+    // the file as it was beside it.
+    ASSERT_TRUE(PressSaveOk(game, "Level1")) << game.Output();
+    const std::string saved = ConfirmSave(game, "Level1", damaged, 725, 566);
+    EXPECT_NE(saved.find("\nBox\n"), std::string::npos) << saved;
+    EXPECT_EQ(game.tree.ReadFile("resources/level/Level1.txt.broken"), damaged) << game.Output();
     Quit(game);
 }
 

@@ -1,7 +1,10 @@
 // The Inspector under a real interface context, worked with the mouse through the input system.
 #include <imgui_internal.h>
 
+#include <sstream>
+
 #include "EditorTestSupport.h"
+#include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -54,6 +57,21 @@ protected:
         return ImVec2(window->DC.CursorStartPos.x + 4.0f, y);
     }
 
+    // A key of the interface's key map down for a frame, then up for one.
+    void TapInterfaceKey(int key)
+    {
+        ImGui::GetIO().KeysDown[key] = true;
+        Frame();
+        ImGui::GetIO().KeysDown[key] = false;
+        Frame();
+    }
+    void Type(const std::string& text)
+    {
+        for (char c : text)
+            ImGui::GetIO().AddInputCharacter(static_cast<unsigned char>(c));
+        Frame();
+    }
+
     Editor editor{5};
 };
 
@@ -82,6 +100,63 @@ TEST_F(EditorInspectorTest, AnObjectOfAnUnnamedTypeShowsAsUnknownAndCanBeGivenAK
     EXPECT_EQ(odd->objectType, 0);
     Frame();
     EXPECT_EQ(editor.TypeLabel(odd->objectType), "Player");
+}
+
+TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
+{
+    // An object's name cannot be emptied, in the inspector or when made.
+    auto crate = std::make_shared<GameObject>("Odd", 4, gObjectIdCounter);
+    crate->AddComponent(std::make_shared<Transform>(1.5f, 2.0f, 1.0f, 7.0f, 7.0f), Transform::kTypeId);
+    AddObject(crate);
+    editor.selectedObject = crate;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    testing::internal::CaptureStdout();
+    ClickAt(ItemAt(inspector, 1, 0, true));  // the name field
+    TapInterfaceKey(35);                     // End
+    for (int i = 0; i < 3; ++i)
+        TapInterfaceKey(8);  // Backspace
+    TapInterfaceKey(13);     // Enter
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("needs a name"), std::string::npos);
+    EXPECT_EQ(crate->name, "Odd");
+    editor.newObjectName[0] = '\0';
+    const size_t count = gGameObjects.size();
+    EXPECT_EQ(editor.CreateObject(), nullptr);
+    EXPECT_EQ(gGameObjects.size(), count);
+
+    // A number past a float's range is refused and the old value stays. The Transform's header
+    // (below the id, the name, the type, a spacing, the parent name and its button) opens it.
+    const float spacing = ImGui::GetStyle().ItemSpacing.y;
+    ImVec2 header = ItemAt(inspector, 1, 4, true);
+    header.y += spacing;
+    ClickAt(header);
+    ImVec2 position = ItemAt(inspector, 2, 5, true);  // under the header, a spacing, its id line and a spacing
+    position.y += 3.0f * spacing;
+    ClickAt(position);
+    Type("1" + std::string(39, '0'));  // 1e39: the field takes no exponent
+    TapInterfaceKey(13);
+    EXPECT_EQ(crate->GetComponent<Transform>()->position.x, 1.5f);
+    ClickAt(position);
+    Type("2");  // the field still takes numbers
+    EXPECT_EQ(crate->GetComponent<Transform>()->position.x, 2.0f);
+
+    // A listed level with a dot in its name can be typed and saved under that name: the save
+    // screen and the level list hold names to one rule.
+    editor.saveSceneScreen = true;
+    Frame();
+    Frame();
+    Type("Ward.v2");
+    EXPECT_STREQ(editor.saveSceneName, "Ward.v2");
+    for (const std::string name : {"Ward.v2", "Salle_\xc3\xa9t\xc3\xa9", "(old)", "a..b", "x.txt", "up\\x"}) {
+        std::vector<std::string> listed;
+        std::istringstream in("TxtName\n\n" + name + "\n\n/TxtName\n");
+        LevelNameList::Read(in, listed);
+        EXPECT_EQ(editor.SaveScene(name), listed.size() == 2u) << name << ": " << editor.saveMessage;
+    }
+    const std::string saved = tree.ReadFile("resources/level/Ward.v2.txt");
+    EXPECT_EQ(saved.rfind("Ward.v2\n", 0), 0u);
+    EXPECT_NE(saved.find("\n/Ward.v2"), std::string::npos);
 }
 
 }  // namespace
