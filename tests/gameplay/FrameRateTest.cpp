@@ -1,5 +1,6 @@
-// The same play at sixty and at twenty frames a second: walking, typing, a door and its fade end
-// the same, at the same time give or take a frame.
+// The same play at sixty and at twenty frames a second: walking, typing, a door and its fade, an
+// enemy's creep, the bear's flicker and sound fades end the same, at the same time give or take a
+// frame.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,8 +13,8 @@
 #include "audio/Audio.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
-#include "support/GameplayHarness.h"
 #include "objects/Transform.h"
+#include "support/GameplayHarness.h"
 #include "support/LevelBuilder.h"
 
 using namespace testsupport;
