@@ -87,7 +87,7 @@ void BasicAI::Dispatch()
         return;
     }
     if (const std::shared_ptr<BearAI> bear = owner->GetComponent<BearAI>()) {
-        bear->Behave();
+        bear->Behave(mDeltaTime);
         return;
     }
     switch (mState) {

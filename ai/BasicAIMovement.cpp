@@ -5,6 +5,7 @@
 #include "ai/BasicAI.h"
 #include "ai/PathFindingSystem.h"
 #include "ai/TorchBeam.h"
+#include "engine/FrameSteps.h"
 #include "gameplay/ObjectParts.h"
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
@@ -100,7 +101,8 @@ void BasicAI::Stalk()
     if (mInTorchLight) {
         mLightTimer += mDeltaTime;
         if (mLightTimer > 2.0f) {
-            mCreepSpeed += 0.1f;
+            // 0.1 a sixtieth of a second, whatever the frame rate.
+            mCreepSpeed += 0.1f * Framework::FramesWorth(mDeltaTime);
             if (mCreepSpeed > PaceSpeed * 0.5f)
                 mCreepSpeed = PaceSpeed * 0.5f;
         } else {

@@ -2,11 +2,13 @@
 
 #include <imgui.h>
 
+#include <cmath>
 #include <ostream>
 
 #include "ai/SavedField.h"
 #include "audio/Audio.h"
 #include "editor/ValueFields.h"
+#include "engine/FrameSteps.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/ObjectParts.h"
@@ -66,9 +68,11 @@ void BearAI::EnterBand(bool& band)
     band = true;
 }
 
-void BearAI::Behave()
+void BearAI::Behave(float dt)
 {
-    ++mFrameCounter;
+    // The pattern repeats every hundred; kept within it, the count never grows too large to step.
+    mFrameCounter = std::fmod(mFrameCounter + Framework::FramesWorth(dt), 100.0f);
+    const int frame = static_cast<int>(mFrameCounter);
     if (mAttacking || !mOwnerObject || !mPlayer || !mTeddyDetector)
         return;
     if (!Framework::Physics::CheckCollision(mPlayer, mTeddyDetector))
@@ -84,7 +88,7 @@ void BearAI::Behave()
     if (d2 <= mTriggerDistance3 * mTriggerDistance3) {
         if (!mInNearBand)
             EnterBand(mInNearBand);
-        if (mFrameCounter % 100 <= 70)
+        if (frame <= 70)
             Flicker(true, 0.4f, 0.8f);
         else
             Flicker(true, 0.5f, 0.3f);
@@ -97,7 +101,7 @@ void BearAI::Behave()
     } else if (d2 <= mTriggerDistance2 * mTriggerDistance2) {
         if (!mInMiddleBand)
             EnterBand(mInMiddleBand);
-        if (mFrameCounter % 100 <= 50)
+        if (frame <= 50)
             Flicker(true, 0.6f, 0.4f);
         else
             Flicker(true, 1.0f, 0.3f);

@@ -35,8 +35,8 @@ public:
     void Deserialize(std::istream& stream) override;
     void Inspector(int id) override;
 
-    // One frame of watching the player's distance.
-    void Behave();
+    // One frame of watching the player's distance; dt picks where the flicker pattern stands.
+    void Behave(float dt);
 
     GameObject* mOwnerObject = nullptr;
     std::shared_ptr<GameObject> mPlayer;
@@ -52,7 +52,9 @@ public:
     bool mInMiddleBand = false;
     bool mInNearBand = false;
     bool mKilled = false;
-    int mFrameCounter = 0;
+    // Sixtieths of a second watched, modulo 100: the flicker pattern follows time, not the
+    // frame rate.
+    float mFrameCounter = 0.0f;
 
 private:
     std::shared_ptr<GameController> Controller() const;

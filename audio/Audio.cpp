@@ -8,6 +8,7 @@
 
 #include "audio/AudioSystem.h"
 #include "editor/ValueFields.h"
+#include "engine/FrameSteps.h"
 #include "engine/LoggingSystem.h"
 #include "objects/TextWriters.h"
 
@@ -20,15 +21,22 @@ constexpr float kCrossFadeRise = 10.0f;
 // A ramp that has ended marks its step this way; any step <= 0 is worked out anew.
 constexpr float kRampDone = -1.0f;
 
-// Volume taken off per frame so that, at this frame's length, the volume reaches 0 when the
-// time runs out. A ramp with no time left (or none given) silences at once.
-float RampStep(float volume, float timeLeft, float dt)
+// Volume taken off per sixtieth of a second so that the volume reaches 0 when the time runs
+// out; each frame takes its frames' worth of it, so the ramp keeps time at any frame rate. A
+// ramp with no time left (or none given) silences at once.
+float RampStep(float volume, float timeLeft)
 {
     if (!(timeLeft > 0.0f))
         return std::numeric_limits<float>::infinity();
-    if (!(dt > 0.0f))
-        return 0.0f;  // a frame without time; worked out again on the next one
-    return volume / (timeLeft / dt);
+    return volume / (timeLeft * Framework::kRuleFramesPerSecond);
+}
+
+// What one frame of a ramp takes off: its frames' worth of steps, all of it for an instant ramp.
+float RampTake(float step, float dt)
+{
+    if (step == std::numeric_limits<float>::infinity())
+        return step;
+    return step * Framework::FramesWorth(dt);
 }
 
 // 1-based position of name in names; 0 ("None") when it is not there.
@@ -119,8 +127,8 @@ void Audio::Update(float dt)
     if (fadingOut)
     {
         if (!(fadeOutStep > 0.0f))
-            fadeOutStep = RampStep(volume, fadeOutTime, dt);
-        volume -= fadeOutStep;
+            fadeOutStep = RampStep(volume, fadeOutTime);
+        volume -= RampTake(fadeOutStep, dt);
         fadeOutTime -= dt;
         if (!(volume > 0.0f))
             volume = 0.0f;
@@ -135,14 +143,15 @@ void Audio::Update(float dt)
     if (crossFading)
     {
         if (!(crossFadeStep > 0.0f))
-            crossFadeStep = RampStep(volume, crossFadeTime, dt);
+            crossFadeStep = RampStep(volume, crossFadeTime);
+        const float take = RampTake(crossFadeStep, dt);
         crossFadeTime -= dt;
-        volume -= crossFadeStep;
+        volume -= take;
         if (!(volume > 0.0f))
             volume = 0.0f;
         if (crossFadeTarget)
         {
-            float raised = crossFadeTarget->volume + kCrossFadeRise * crossFadeStep;
+            float raised = crossFadeTarget->volume + kCrossFadeRise * take;
             if (!(raised < kCrossFadeCap))
                 raised = kCrossFadeCap;
             crossFadeTarget->volume = raised;

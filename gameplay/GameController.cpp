@@ -207,6 +207,9 @@ void GameController::UpdateTeleport(float dt)
         } else {
             if (playerTransform)
                 playerTransform->SetPosition(teleportTarget);
+            if (const std::shared_ptr<PlayerBehaviour> behaviour =
+                    player ? player->GetComponent<PlayerBehaviour>() : nullptr)
+                behaviour->LeaveWall();
             // The player follows the camera only once he is free again: without this the
             // screen would clear on the room he just left.
             if (cameraTransform)

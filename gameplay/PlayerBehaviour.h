@@ -53,6 +53,8 @@ public:
     void FaceTowards(Vector2 direction);
     void ToggleTorch();
     std::string StopAtWall(Vector3 obstacle);
+    // Forgets the wall that stopped him: a teleport takes him away from it.
+    void LeaveWall();
     // Fade-teleports, as a door does.
     void TeleportTo(Vector3 position);
     void TeleportToObject(const std::string& name);

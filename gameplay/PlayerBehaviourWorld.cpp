@@ -224,6 +224,15 @@ void PlayerBehaviour::ReleaseBlock()
     }
 }
 
+void PlayerBehaviour::LeaveWall()
+{
+    // Only another direction key lets go of a wall: kept past a teleport, the key he walked
+    // in with would stay dead in the new room. A wall there blocks him again on its own.
+    blocked = false;
+    blockedSide.clear();
+    lastWallSide.clear();
+}
+
 void PlayerBehaviour::UpdateAnimation(float dt)
 {
     animTime += dt;

@@ -1,6 +1,6 @@
 // The real game under the test run's X server, played as a person would: through the menus into
-// the ward, the nurse's talks, through a door, against a wall, a save at a checkpoint, the pause
-// menu, and out.
+// the ward, the nurse's talks, through a door, against a wall, a save at a checkpoint, through a
+// door grazing its wall and on with the same key, the pause menu, and out.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -200,8 +200,8 @@ struct DoorPass {
 // Holds the key until the window shows a step taken (or the screen darkening, so that no key is
 // down when the door lets him go, or nothing moving: he is held) and looks at the window as fast
 // as it can until it stands still: a door's fade lasts a second, and the frames of its clearing
-// from black are the ones to see.
-DoorPass WatchStep(GameProcess& game, const std::string& key)
+// from black are the ones to see. Without letGoOnStep the key is held through any steps.
+DoorPass WatchStep(GameProcess& game, const std::string& key, bool letGoOnStep = true)
 {
     DoorPass pass;
     pass.after = pass.before = game.Grab();
@@ -220,7 +220,7 @@ DoorPass WatchStep(GameProcess& game, const std::string& key)
         if (!pass.darkened && brightness < 0.75 * lit)
             pass.darkened = true;
         // A step is a tenth of the window's looks changed since the press: the room has scrolled.
-        const bool stepped = Changed(now, pressedOn) >= 0.1;
+        const bool stepped = letGoOnStep && Changed(now, pressedOn) >= 0.1;
         if (down && (pass.darkened || stepped || at - stillSince > 1200ms)) {
             game.KeyUp(key);
             down = false;
@@ -505,6 +505,46 @@ void GoThroughTheWardDoor(GameProcess& game, bool& caught)
                   << door.seconds << " s" << std::endl;
 }
 
+// Holds the key until the view moves, however slow the frames: a short step.
+void StepUntilMoved(GameProcess& game, const std::string& key)
+{
+    const WindowPicture from = game.Grab();
+    game.KeyDown(key);
+    game.WaitUntil([&] { return Changed(game.Grab(), from) >= 0.02; }, 10s);
+    game.KeyUp(key);
+}
+
+// From the corridor's top wall into the reception. The door's frame overlaps the last stone of
+// that wall: walked into a little way down from the wall, the stone stops him in the frame the
+// door takes him. In the reception the key he walked in with must walk him on.
+void ThroughTheReceptionDoor(GameProcess& game)
+{
+    // Along the wall to the stone at the corridor's end: nothing moves once it holds him.
+    game.KeyDown("d");
+    const bool stopped = WaitUntilStill(game);
+    game.KeyUp("d");
+    ASSERT_TRUE(stopped) << "the corridor's end never stopped him";
+    // Short steps down, each followed by a push against the stone, until the door takes him:
+    // the first push that reaches the door still grazes the stone.
+    DoorPass door;
+    int pushes = 0;
+    while (!door.darkened && pushes < 30 && game.Running()) {
+        StepUntilMoved(game, "s");
+        door = WatchStep(game, "d", false);
+        ++pushes;
+    }
+    ASSERT_TRUE(door.darkened) << "the reception's door never faded the screen in " << pushes << " pushes";
+    std::cout << "the reception's door took him on push " << pushes << std::endl;
+    ASSERT_TRUE(WaitUntilStill(game)) << "the reception never stood still";
+    const WindowPicture reception = game.Grab();
+    Keep(reception, "reception");
+    game.KeyDown("d");
+    const bool walked = game.WaitUntil([&] { return Changed(game.Grab(), reception) >= 0.1; }, 30s);
+    game.KeyUp("d");
+    EXPECT_TRUE(walked) << "the key he walked in with does nothing in the reception";
+    Keep(game.Grab(), "reception-walked");
+}
+
 // Every step waits for what the game shows or writes, never for a set time: a loaded machine
 // runs the same play at a few frames a second, and walks by frames.
 TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
@@ -560,8 +600,13 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
     EXPECT_GT(y, -20.2f) << "he walked up to the checkpoint";
     EXPECT_LT(y, -19.55f) << "the wall stopped him";
 
-    // Close the message, then the pause menu: its buttons, the confirmation, No.
+    // Close the message; on through the reception's door.
     ReadThrough(game);
+    ThroughTheReceptionDoor(game);
+    if (HasFatalFailure())
+        return;
+
+    // The pause menu: its buttons, the confirmation, No.
     WindowPicture paused;
     EXPECT_TRUE(PressUntil(game, "Escape", [&](const WindowPicture& now) {
         return (paused = now).LitShare(760, 350, 1160, 410) > 0.3;
