@@ -55,6 +55,9 @@ std::string Editor::LevelPath(const std::string& name) const
 
 void Editor::Load()
 {
+    // What the scene before left playing (the title music, a level's loops) ends on entry, as
+    // it does when the level is left.
+    StopSounds();
     ResetMissingReports();
     LoadLevel(levelName, LevelPath());
     LoadEditorSetting();
@@ -137,6 +140,12 @@ std::vector<std::shared_ptr<GameObject>> Editor::ObjectsInFileOrder()
     return objects;
 }
 
+void Editor::StopSounds()
+{
+    if (gAudioSystem)
+        gAudioSystem->StopAll();
+}
+
 void Editor::KeepOrRestoreEditedLevel()
 {
     if (playMode && !editedLevel) {
@@ -157,10 +166,7 @@ void Editor::RestoreEditedLevel()
     gizmoDragMode = GizmoMath::DragNone;
     gizmoDragging = false;
     // What the run started playing ends with it.
-    if (gAudioSystem) {
-        gAudioSystem->bgmGroup.Stop();
-        gAudioSystem->soundGroup.Stop();
-    }
+    StopSounds();
     DestroyAll();
     removedObjects.clear();
     ResetMissingReports();
@@ -265,6 +271,7 @@ void Editor::Unload()
 {
     if (gDebugDraw)
         gDebugDraw->Clear();
+    StopSounds();
     selectedObject.reset();
     selectedPrefab.reset();
     DestroyAll();

@@ -164,6 +164,7 @@ private:
     // the selection) is kept when play starts and put back when it stops.
     void KeepOrRestoreEditedLevel();
     void RestoreEditedLevel();
+    static void StopSounds();
     void RunEditingUpdates(float dt);
     void FeedInterface(float dt);
     void DrawEditingPanels(float dt);

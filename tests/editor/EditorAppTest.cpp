@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "objects/Transform.h"
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
+#include "support/SoundOutput.h"
 
 // Last: the X headers define macros (DestroyAll among them) that clash with engine names.
 #include <X11/Xlib.h>
@@ -139,13 +141,14 @@ bool InputShows(GameProcess& game, const std::string& actions, int x0, int y0, i
 }
 
 // Left Shift + F5 opens the editor on Level1; on a busy machine the first frames come late,
-// so the press is repeated until the "Heirarchy" panel shows (top left, not scene black).
-bool OpenEditor(GameProcess& game)
+// so the press is repeated until the "Heirarchy" panel shows (top left, not scene black), or
+// until what the caller waits for shows.
+bool OpenEditor(GameProcess& game, const std::function<bool(const Screenshot&)>& shown = {})
 {
     for (int attempt = 0; attempt < 20 && game.Running(); ++attempt) {
         Xdo("mousemove 960 540 keydown Shift_L sleep 0.3 keydown F5 sleep 0.3 keyup F5 keyup Shift_L sleep 1");
         const Screenshot probe = GrabScreen();
-        if (!probe.rgb.empty() && !Dark(probe, 150, 100))
+        if (!probe.rgb.empty() && (shown ? shown(probe) : !Dark(probe, 150, 100)))
             return true;
     }
     return false;
@@ -288,6 +291,25 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     EXPECT_FLOAT_EQ(lamp.y, 25.5f);
     EXPECT_FLOAT_EQ(crate.x, -13.0f);
     EXPECT_FLOAT_EQ(crate.y, -1.0f);
+    Quit(game);
+}
+
+TEST(EditorApp, EnteringFromTheTitleMenuEndsItsMusic)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.soundFile = (game.tree.Root() / "sound.raw").string();
+    game.tree.WriteFile("resources/level/Level1.txt", kLevel);  // nothing in it plays
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    // The splash is silent: sound comes out once the title menu's music plays.
+    ASSERT_TRUE(game.WaitUntil([&] { return testsupport::SoundOutputAudible(game.soundFile); })) << game.Output();
+    // The editor: its panel, and the empty scene's black where the menu has its pictures.
+    ASSERT_TRUE(OpenEditor(game, [](const Screenshot& s) {
+        return !Dark(s, 150, 100) && Dark(s, 960, 540) && Dark(s, 700, 300) && Dark(s, 1200, 700);
+    })) << game.Output();
+    EXPECT_TRUE(game.WaitUntil([&] { return testsupport::SoundOutputQuiet(game.soundFile); }, 30s))
+        << "the title menu's music plays on in the editor";
     Quit(game);
 }
 
