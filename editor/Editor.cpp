@@ -59,7 +59,11 @@ void Editor::Load()
     // it does when the level is left.
     StopSounds();
     ResetMissingReports();
-    LoadLevel(levelName, LevelPath());
+    if (resumeEditedLevel && editedLevel)
+        ReadEditedLevel();
+    else
+        LoadLevel(levelName, LevelPath());
+    resumeEditedLevel = false;
     LoadEditorSetting();
     LoadPrefabs();
     if (gPathFindingSystem)
@@ -146,22 +150,35 @@ void Editor::StopSounds()
         gAudioSystem->StopAll();
 }
 
+void Editor::KeepEditedLevel()
+{
+    const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
+    editedLevel = EditedLevelText(levelName, objects);
+    const auto at = std::find(objects.begin(), objects.end(), selectedObject);
+    editedSelection = selectedObject && at != objects.end() ? at - objects.begin() : -1;
+}
+
 void Editor::KeepOrRestoreEditedLevel()
 {
-    if (playMode && !editedLevel) {
-        const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
-        editedLevel = EditedLevelText(levelName, objects);
-        const auto at = std::find(objects.begin(), objects.end(), selectedObject);
-        editedSelection = selectedObject && at != objects.end() ? at - objects.begin() : -1;
-    } else if (!playMode && editedLevel) {
+    if (playMode && !editedLevel)
+        KeepEditedLevel();
+    else if (!playMode && editedLevel)
         RestoreEditedLevel();
-    }
+}
+
+void Editor::ReadEditedLevel()
+{
+    const std::string text = std::move(*editedLevel);
+    editedLevel.reset();
+    selectedObject.reset();
+    LoadLevelText(levelName, text);
+    // Read back in the order they were written.
+    if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
+        selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];
 }
 
 void Editor::RestoreEditedLevel()
 {
-    const std::string text = std::move(*editedLevel);
-    editedLevel.reset();
     selectedObject.reset();
     gizmoDragMode = GizmoMath::DragNone;
     gizmoDragging = false;
@@ -170,13 +187,10 @@ void Editor::RestoreEditedLevel()
     DestroyAll();
     removedObjects.clear();
     ResetMissingReports();
-    LoadLevelText(levelName, text);
+    ReadEditedLevel();
     if (gPathFindingSystem)
         gPathFindingSystem->Init();
     InitLevelObjects();
-    // Read back in the order they were written.
-    if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
-        selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];
 }
 
 void Editor::FeedInterface(float dt)
@@ -271,13 +285,18 @@ void Editor::Unload()
 {
     if (gDebugDraw)
         gDebugDraw->Clear();
+    // A run the game took out of the editor (a death, the ending, the menu) ends here, and the
+    // next visit opens the level as it was edited, in editing mode, not the file.
+    if (playMode && !editedLevel)
+        KeepEditedLevel();
+    resumeEditedLevel = editedLevel.has_value();
+    playMode = false;
     StopSounds();
     selectedObject.reset();
     selectedPrefab.reset();
     DestroyAll();
     removedObjects.clear();
     baseline.Clear();
-    editedLevel.reset();
     SaveEditorSetting();
     SavePrefabs();
     prefabs.clear();

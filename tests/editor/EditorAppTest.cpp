@@ -294,6 +294,66 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     Quit(game);
 }
 
+// A 10 x 10 box on the origin with a blue outline (its collider), and a game controller whose
+// cheat key 0 kills at once: with no red screen to fade, a death goes straight to game over.
+const char* kDeathLevel =
+    "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\nMouseTracking\n0\nEnd\n\n"
+    "Box\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\nMouseTracking\n0\n"
+    "Collider\nScale\n10 10 1\nOffset\n0 0 0\nShowCollider\n1\nLineColor\n0 0 255\nActive\n1\nEnd\n\n"
+    "GameController\n5\nNone\nGameController\nBearCounter\n0\nCheats\nEnd\n\n/Level1\n";
+
+// A pure blue pixel (the box's outline) in the column x between rows y0 and y1.
+bool BlueBetween(const Screenshot& shot, int x, int y0, int y1)
+{
+    for (int y = y0; y <= y1; ++y) {
+        const size_t at = At(shot, x, y);
+        if (shot.rgb[at] < 60 && shot.rgb[at + 1] < 60 && shot.rgb[at + 2] > 200)
+            return true;
+    }
+    return false;
+}
+
+TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", kDeathLevel);
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+
+    // Each key and button is held until the window shows what it did. The move tool and a click
+    // on the box away from the handles: its x handle shows right of its centre.
+    const auto handleAt = [](int centreX) {
+        return [centreX](const Screenshot& s) { return GreenBetween(s, centreX + 50, 536, 546); };
+    };
+    Xdo("mousemove 900 600 keydown w mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(960))) << game.Output();
+    Xdo("keyup w mouseup 1");
+    // Dragged by its centre 200 pixels (10 units) to the right: the handles hide during the
+    // drag, the outline follows, and the handles come back where the box was left.
+    Xdo("mousemove 962 541 mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !handleAt(960)(s); })) << game.Output();
+    Xdo("mousemove 1162 541");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return BlueBetween(s, 1260, 500, 580); }))
+        << game.Output();
+    Xdo("mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(1160))) << game.Output();
+
+    // F12 plays (the panels go), 0 kills, and the game-over scene takes the screen.
+    Xdo("keydown F12");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    Xdo("keyup F12");
+    const Screenshot playing = GrabScreen();
+    Xdo("keydown 0");
+    ASSERT_TRUE(WaitForChange(game, playing, 0, 40, 1920, 1080)) << game.Output();
+    Xdo("keyup 0");
+
+    // Back in the editor: the box where it was dragged, still selected, in editing mode.
+    EXPECT_TRUE(OpenEditor(game, handleAt(1160))) << "the edited level and its selection are gone";
+    Quit(game);
+}
+
 TEST(EditorApp, EnteringFromTheTitleMenuEndsItsMusic)
 {
     REQUIRE_DISPLAY();

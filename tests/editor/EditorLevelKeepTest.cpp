@@ -136,6 +136,21 @@ TEST_F(EditorLevelKeep, StoppingPlayBringsBackTheLevelAsEditedWithTheSelection)
     Frame(editor);
     editor.Unload();
     EXPECT_TRUE(gGameObjects.empty());
+
+    // The game took the run elsewhere: the next visit opens the level as edited, selection and
+    // all, in editing mode. A visit left while editing leaves nothing kept: the file opens.
+    editor.Load();
+    editor.Init();
+    EXPECT_FALSE(editor.playMode);
+    ASSERT_TRUE(editor.selectedObject);
+    EXPECT_EQ(editor.selectedObject, FindObjectByName("Torch"));
+    EXPECT_EQ(editor.selectedObject->GetComponent<Transform>()->position.x, 3.0f);
+    editor.Unload();
+    editor.Load();
+    editor.Init();
+    EXPECT_FALSE(editor.selectedObject);
+    EXPECT_NE(FindObjectByName("Torch")->GetComponent<Transform>()->position.x, 3.0f);
+    editor.Unload();
 }
 
 }  // namespace
