@@ -122,6 +122,7 @@ void Editor::InitLevelObjects()
 {
     baseline.RecordRead(gGameObjects);
     InitObjects();
+    openingFade.Hide(gGameObjects);  // a set-up change: saves keep the file's alpha
     baseline.RecordSetUp(gGameObjects);
 }
 
@@ -160,10 +161,12 @@ void Editor::KeepEditedLevel()
 
 void Editor::KeepOrRestoreEditedLevel()
 {
-    if (playMode && !editedLevel)
+    if (playMode && !editedLevel) {
         KeepEditedLevel();
-    else if (!playMode && editedLevel)
+        openingFade.Restore();
+    } else if (!playMode && editedLevel) {
         RestoreEditedLevel();
+    }
 }
 
 void Editor::ReadEditedLevel()

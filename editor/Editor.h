@@ -8,6 +8,7 @@
 #include "editor/EntityFilter.h"
 #include "editor/InterfaceRenderer.h"
 #include "editor/LevelBaseline.h"
+#include "editor/OpeningFade.h"
 #include "editor/PerformanceHistory.h"
 #include "editor/StyleFile.h"
 #include "engine/Scene.h"
@@ -177,6 +178,7 @@ private:
 
     InterfaceRenderer renderer;
     LevelBaseline baseline;
+    OpeningFade openingFade;
     std::optional<std::string> editedLevel;
     long editedSelection = -1;
     // The editor was left during a run: the next entry reads editedLevel, not the file.
