@@ -83,6 +83,12 @@ void AudioSystem::Update(float dt)
     timer.Measure();
 }
 
+void AudioSystem::StopAll()
+{
+    bgmGroup.Stop();
+    soundGroup.Stop();
+}
+
 std::string AudioSystem::GetName()
 {
     return "Audio System";

@@ -33,6 +33,8 @@ public:
     // name is not listed or its file did not load.
     Platform::SoundChannel PlaySound(const std::string& name, bool loop);
     Platform::SoundChannel PlayBGM(const std::string& name, bool loop);
+    // Stops both groups: whatever a scene left playing (music, loops, one-shots) ends.
+    void StopAll();
 
     // Every listed name, in byte order.
     std::vector<std::string> GetSoundNames() const;

@@ -56,10 +56,19 @@ std::string Editor::LevelPath(const std::string& name) const
 
 void Editor::Load()
 {
+    // What the scene before left playing (the title music, a level's loops) ends on entry, as
+    // it does when the level is left.
+    StopSounds();
     ResetMissingReports();
-    // A file that is missing holds nothing a save could lose; one read in part does.
-    levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
-    levelKeptAside = false;
+    if (resumeEditedLevel && editedLevel) {
+        // The kept level came from the opened file: what is known of that file still holds.
+        ReadEditedLevel();
+    } else {
+        // A file that is missing holds nothing a save could lose; one read in part does.
+        levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
+        levelKeptAside = false;
+    }
+    resumeEditedLevel = false;
     LoadEditorSetting();
     LoadPrefabs();
     if (gPathFindingSystem)
@@ -118,6 +127,7 @@ void Editor::InitLevelObjects()
 {
     baseline.RecordRead(gGameObjects);
     InitObjects();
+    openingFade.Hide(gGameObjects);  // a set-up change: saves keep the file's alpha
     baseline.RecordSetUp(gGameObjects);
 }
 
@@ -140,40 +150,55 @@ std::vector<std::shared_ptr<GameObject>> Editor::ObjectsInFileOrder()
     return objects;
 }
 
+void Editor::StopSounds()
+{
+    if (gAudioSystem)
+        gAudioSystem->StopAll();
+}
+
+void Editor::KeepEditedLevel()
+{
+    const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
+    editedLevel = EditedLevelText(levelName, objects);
+    const auto at = std::find(objects.begin(), objects.end(), selectedObject);
+    editedSelection = selectedObject && at != objects.end() ? at - objects.begin() : -1;
+}
+
 void Editor::KeepOrRestoreEditedLevel()
 {
     if (playMode && !editedLevel) {
-        const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
-        editedLevel = EditedLevelText(levelName, objects);
-        const auto at = std::find(objects.begin(), objects.end(), selectedObject);
-        editedSelection = selectedObject && at != objects.end() ? at - objects.begin() : -1;
+        KeepEditedLevel();
+        openingFade.Restore();
     } else if (!playMode && editedLevel) {
         RestoreEditedLevel();
     }
 }
 
-void Editor::RestoreEditedLevel()
+void Editor::ReadEditedLevel()
 {
     const std::string text = std::move(*editedLevel);
     editedLevel.reset();
     selectedObject.reset();
-    gizmoDragMode = GizmoMath::DragNone;
-    gizmoDragging = false;
-    // What the run started playing ends with it.
-    if (gAudioSystem) {
-        gAudioSystem->bgmGroup.Stop();
-        gAudioSystem->soundGroup.Stop();
-    }
-    DestroyAll();
-    removedObjects.clear();
-    ResetMissingReports();
     LoadLevelText(levelName, text);
-    if (gPathFindingSystem)
-        gPathFindingSystem->Init();
-    InitLevelObjects();
     // Read back in the order they were written.
     if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
         selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];
+}
+
+void Editor::RestoreEditedLevel()
+{
+    selectedObject.reset();
+    gizmoDragMode = GizmoMath::DragNone;
+    gizmoDragging = false;
+    // What the run started playing ends with it.
+    StopSounds();
+    DestroyAll();
+    removedObjects.clear();
+    ResetMissingReports();
+    ReadEditedLevel();
+    if (gPathFindingSystem)
+        gPathFindingSystem->Init();
+    InitLevelObjects();
 }
 
 void Editor::FeedInterface(float dt)
@@ -268,12 +293,18 @@ void Editor::Unload()
 {
     if (gDebugDraw)
         gDebugDraw->Clear();
+    // A run the game took out of the editor (a death, the ending, the menu) ends here, and the
+    // next visit opens the level as it was edited, in editing mode, not the file.
+    if (playMode && !editedLevel)
+        KeepEditedLevel();
+    resumeEditedLevel = editedLevel.has_value();
+    playMode = false;
+    StopSounds();
     selectedObject.reset();
     selectedPrefab.reset();
     DestroyAll();
     removedObjects.clear();
     baseline.Clear();
-    editedLevel.reset();
     SaveEditorSetting();
     SavePrefabs();
     prefabs.clear();

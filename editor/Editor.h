@@ -8,6 +8,7 @@
 #include "editor/EntityFilter.h"
 #include "editor/InterfaceRenderer.h"
 #include "editor/LevelBaseline.h"
+#include "editor/OpeningFade.h"
 #include "editor/PerformanceHistory.h"
 #include "editor/StyleFile.h"
 #include "engine/Scene.h"
@@ -172,9 +173,14 @@ private:
     // so): the scene sorts the list by depth every frame, and a save keeps the file's order.
     static std::vector<std::shared_ptr<GameObject>> ObjectsInFileOrder();
     // Play mode runs the scripts on the edited objects themselves: the level as edited (and
-    // the selection) is kept when play starts and put back when it stops.
+    // the selection) is kept when play starts and put back when it stops, or on the next visit
+    // when the game took the run out of the editor.
     void KeepOrRestoreEditedLevel();
+    void KeepEditedLevel();
     void RestoreEditedLevel();
+    // The kept level in place of the list, and its selection; Init is the caller's.
+    void ReadEditedLevel();
+    static void StopSounds();
     void RunEditingUpdates(float dt);
     void FeedInterface(float dt);
     void DrawEditingPanels(float dt);
@@ -183,8 +189,11 @@ private:
 
     InterfaceRenderer renderer;
     LevelBaseline baseline;
+    OpeningFade openingFade;
     std::optional<std::string> editedLevel;
     long editedSelection = -1;
+    // The editor was left during a run: the next entry reads editedLevel, not the file.
+    bool resumeEditedLevel = false;
     EntityFilter filter;
     float wheel = 0.0f;
     bool prefabsRead = false;

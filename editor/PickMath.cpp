@@ -1,5 +1,6 @@
 #include "editor/PickMath.h"
 
+#include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -20,12 +21,21 @@ bool RectangleHolds(const Vector3& p, const Vector3& s, const Vector2& point)
            point.y <= p.y + s.y * 0.5f;
 }
 
+bool ClickGoesThrough(const GameObject& object)
+{
+    constexpr int kHud = 17;
+    if (object.objectType != kHud)
+        return false;
+    const auto picture = object.GetComponent<Sprite>();
+    return picture && picture->transparency <= 0.0f;
+}
+
 std::shared_ptr<GameObject> Topmost(const std::vector<std::shared_ptr<GameObject>>& objects, const Vector2& point)
 {
     std::shared_ptr<GameObject> best;
     float bestDepth = 0.0f;
     for (const auto& object : objects) {
-        if (!object)
+        if (!object || ClickGoesThrough(*object))
             continue;
         const auto transform = object->GetComponent<Transform>();
         if (!transform || !RectangleHolds(transform->position, transform->scale, point))

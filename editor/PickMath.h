@@ -18,7 +18,12 @@ Vector2 ScreenToWorld(const Vector2& screen, float windowWidth, float windowHeig
 // The Transform rectangle (rotation ignored, edges included) holds the point.
 bool RectangleHolds(const Vector3& position, const Vector3& scale, const Vector2& point);
 
-// The object with the greatest depth whose rectangle holds the point; empty when none.
+// A screen picture (object type Hud: the fade, a dialogue box, a full-screen image) that is fully
+// transparent shows nothing: a click goes through it to what lies under it.
+bool ClickGoesThrough(const GameObject& object);
+
+// The object with the greatest depth whose rectangle holds the point, passing over those a click
+// goes through; empty when none.
 std::shared_ptr<GameObject> Topmost(const std::vector<std::shared_ptr<GameObject>>& objects, const Vector2& point);
 
 }  // namespace PickMath

@@ -30,10 +30,8 @@ void GameOver::Init()
     HideColliderOutlines();
     continueHover = restartHover = mainHover = PictureButton();
     // Whatever the level left playing ends here.
-    if (gAudioSystem) {
-        gAudioSystem->bgmGroup.Stop();
-        gAudioSystem->soundGroup.Stop();
-    }
+    if (gAudioSystem)
+        gAudioSystem->StopAll();
     PlayMenuSound(sound, "game_overPlaceHolder");
 }
 

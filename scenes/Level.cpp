@@ -82,10 +82,8 @@ void Level::Load()
 
 void Level::Unload()
 {
-    if (gAudioSystem) {
-        gAudioSystem->bgmGroup.Stop();
-        gAudioSystem->soundGroup.Stop();
-    }
+    if (gAudioSystem)
+        gAudioSystem->StopAll();
     Scene::Unload();
 }
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "objects/Transform.h"
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
+#include "support/SoundOutput.h"
 
 // Last: the X headers define macros (DestroyAll among them) that clash with engine names.
 #include <X11/Xlib.h>
@@ -139,13 +141,14 @@ bool InputShows(GameProcess& game, const std::string& actions, int x0, int y0, i
 }
 
 // Left Shift + F5 opens the editor on Level1; on a busy machine the first frames come late,
-// so the press is repeated until the "Heirarchy" panel shows (top left, not scene black).
-bool OpenEditor(GameProcess& game)
+// so the press is repeated until the "Heirarchy" panel shows (top left, not scene black), or
+// until what the caller waits for shows.
+bool OpenEditor(GameProcess& game, const std::function<bool(const Screenshot&)>& shown = {})
 {
     for (int attempt = 0; attempt < 20 && game.Running(); ++attempt) {
         Xdo("mousemove 960 540 keydown Shift_L sleep 0.3 keydown F5 sleep 0.3 keyup F5 keyup Shift_L sleep 1");
         const Screenshot probe = GrabScreen();
-        if (!probe.rgb.empty() && !Dark(probe, 150, 100))
+        if (!probe.rgb.empty() && (shown ? shown(probe) : !Dark(probe, 150, 100)))
             return true;
     }
     return false;
@@ -388,6 +391,85 @@ TEST(EditorApp, ALevelReadInPartSaysSoAndSavingOverItKeepsTheFileAside)
     const std::string saved = ConfirmSave(game, "Level1", damaged, 725, 566);
     EXPECT_NE(saved.find("\nBox\n"), std::string::npos) << saved;
     EXPECT_EQ(game.tree.ReadFile("resources/level/Level1.txt.broken"), damaged) << game.Output();
+    Quit(game);
+}
+
+// A 10 x 10 box on the origin with a blue outline (its collider), and a game controller whose
+// cheat key 0 kills at once: with no red screen to fade, a death goes straight to game over.
+const char* kDeathLevel =
+    "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\nMouseTracking\n0\nEnd\n\n"
+    "Box\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\nMouseTracking\n0\n"
+    "Collider\nScale\n10 10 1\nOffset\n0 0 0\nShowCollider\n1\nLineColor\n0 0 255\nActive\n1\nEnd\n\n"
+    "GameController\n5\nNone\nGameController\nBearCounter\n0\nCheats\nEnd\n\n/Level1\n";
+
+// A pure blue pixel (the box's outline) in the column x between rows y0 and y1.
+bool BlueBetween(const Screenshot& shot, int x, int y0, int y1)
+{
+    for (int y = y0; y <= y1; ++y) {
+        const size_t at = At(shot, x, y);
+        if (shot.rgb[at] < 60 && shot.rgb[at + 1] < 60 && shot.rgb[at + 2] > 200)
+            return true;
+    }
+    return false;
+}
+
+TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", kDeathLevel);
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+
+    // Each key and button is held until the window shows what it did. The move tool and a click
+    // on the box away from the handles: its x handle shows right of its centre.
+    const auto handleAt = [](int centreX) {
+        return [centreX](const Screenshot& s) { return GreenBetween(s, centreX + 50, 536, 546); };
+    };
+    Xdo("mousemove 900 600 keydown w mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(960))) << game.Output();
+    Xdo("keyup w mouseup 1");
+    // Dragged by its centre 200 pixels (10 units) to the right: the handles hide during the
+    // drag, the outline follows, and the handles come back where the box was left.
+    Xdo("mousemove 962 541 mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !handleAt(960)(s); })) << game.Output();
+    Xdo("mousemove 1162 541");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return BlueBetween(s, 1260, 500, 580); }))
+        << game.Output();
+    Xdo("mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(1160))) << game.Output();
+
+    // F12 plays (the panels go), 0 kills, and the game-over scene takes the screen.
+    Xdo("keydown F12");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    Xdo("keyup F12");
+    const Screenshot playing = GrabScreen();
+    Xdo("keydown 0");
+    ASSERT_TRUE(WaitForChange(game, playing, 0, 40, 1920, 1080)) << game.Output();
+    Xdo("keyup 0");
+
+    // Back in the editor: the box where it was dragged, still selected, in editing mode.
+    EXPECT_TRUE(OpenEditor(game, handleAt(1160))) << "the edited level and its selection are gone";
+    Quit(game);
+}
+
+TEST(EditorApp, EnteringFromTheTitleMenuEndsItsMusic)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.soundFile = (game.tree.Root() / "sound.raw").string();
+    game.tree.WriteFile("resources/level/Level1.txt", kLevel);  // nothing in it plays
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    // The splash is silent: sound comes out once the title menu's music plays.
+    ASSERT_TRUE(game.WaitUntil([&] { return testsupport::SoundOutputAudible(game.soundFile); })) << game.Output();
+    // The editor: its panel, and the empty scene's black where the menu has its pictures.
+    ASSERT_TRUE(OpenEditor(game, [](const Screenshot& s) {
+        return !Dark(s, 150, 100) && Dark(s, 960, 540) && Dark(s, 700, 300) && Dark(s, 1200, 700);
+    })) << game.Output();
+    EXPECT_TRUE(game.WaitUntil([&] { return testsupport::SoundOutputQuiet(game.soundFile); }, 30s))
+        << "the title menu's music plays on in the editor";
     Quit(game);
 }
 

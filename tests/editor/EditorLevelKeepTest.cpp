@@ -4,10 +4,12 @@
 #include <sstream>
 
 #include "EditorTestSupport.h"
+#include "engine/Camera.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneSystem.h"
 #include "objects/GameObject.h"
 #include "graphics/LightSource.h"
+#include "graphics/Sprite.h"
 #include "objects/LevelFile.h"
 #include "objects/Transform.h"
 
@@ -136,6 +138,51 @@ TEST_F(EditorLevelKeep, StoppingPlayBringsBackTheLevelAsEditedWithTheSelection)
     Frame(editor);
     editor.Unload();
     EXPECT_TRUE(gGameObjects.empty());
+
+    // The game took the run elsewhere: the next visit opens the level as edited, selection and
+    // all, in editing mode. A visit left while editing leaves nothing kept: the file opens.
+    editor.Load();
+    editor.Init();
+    EXPECT_FALSE(editor.playMode);
+    ASSERT_TRUE(editor.selectedObject);
+    EXPECT_EQ(editor.selectedObject, FindObjectByName("Torch"));
+    EXPECT_EQ(editor.selectedObject->GetComponent<Transform>()->position.x, 3.0f);
+    editor.Unload();
+    editor.Load();
+    editor.Init();
+    EXPECT_FALSE(editor.selectedObject);
+    EXPECT_NE(FindObjectByName("Torch")->GetComponent<Transform>()->position.x, 3.0f);
+    editor.Unload();
+}
+
+TEST_F(EditorLevelKeep, TheOpeningFadeShowsClearAndAClickOnThePlayerPicksHim)
+{
+    Editor editor(5);
+    Open(editor);
+    const auto fade = FindObjectByName("FadeScreen");
+    const auto player = FindObjectByName("Player");
+    ASSERT_TRUE(fade && fade->GetComponent<Sprite>() && player && gCamera);
+    const auto fadePicture = fade->GetComponent<Sprite>();
+    EXPECT_EQ(fadePicture->transparency, 0.0f);
+
+    // The player's centre in window pixels (y down) on the 1920 x 1080 window.
+    const Vector3 at = player->GetComponent<Transform>()->position;
+    gInputSystem->mouseX = static_cast<std::int16_t>(960.0f + gCamera->position.x + gCamera->size.x * at.x);
+    gInputSystem->mouseY = static_cast<std::int16_t>(540.0f - gCamera->position.y - gCamera->size.y * at.y);
+    Frame(editor);
+    Press(Framework::Keys::MouseLeft);
+    Frame(editor);
+    Release(Framework::Keys::MouseLeft);
+    Frame(editor);
+    ASSERT_TRUE(editor.selectedObject);
+    EXPECT_EQ(editor.selectedObject->name.rfind("Player", 0), 0u) << editor.selectedObject->name;
+
+    // The file keeps its black, and a run still opens with the fade.
+    ASSERT_TRUE(editor.SaveScene("Faded"));
+    const std::string saved = Level("Faded");
+    EXPECT_NE(saved.substr(saved.find("\nFadeScreen\n"), 300).find("Transparency\n1\n"), std::string::npos);
+    Tap(editor, Framework::Keys::F12);
+    EXPECT_GT(fadePicture->transparency, 0.9f);
 }
 
 }  // namespace

@@ -20,9 +20,11 @@
 
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
+#include "support/SoundOutput.h"
 
 using namespace std::chrono_literals;
 using testsupport::GameProcess;
+using testsupport::SoundOutputQuiet;
 using testsupport::WindowPicture;
 
 namespace {
@@ -373,26 +375,6 @@ std::string SilentWave()
     add(bytes, 4);
     wave.append(bytes, '\0');
     return wave;
-}
-
-// Whether the last quarter second the game wrote to its sound output is silence.
-bool SoundOutputQuiet(const std::string& path)
-{
-    constexpr std::streamoff kTail = 44100;  // a quarter second of 16-bit stereo
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
-    if (size < kTail)
-        return false;
-    file.seekg((size - kTail) / 4 * 4);
-    std::vector<char> bytes(static_cast<size_t>(kTail));
-    file.read(bytes.data(), kTail);
-    for (std::streamoff i = 0; i + 1 < file.gcount(); i += 2) {
-        const int sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
-                                                     (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
-        if (std::abs(sample) > 2)
-            return false;
-    }
-    return true;
 }
 
 // The Player record's position in a saved level.
