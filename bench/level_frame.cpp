@@ -176,7 +176,7 @@ int main()
         {
             // Where a load's time goes: reading the file and working out the routes (textures
             // and every component's start make up the rest).
-            const std::vector<std::shared_ptr<GameObject>> kept = gGameObjects;
+            const GameObjectList kept = gGameObjects;
             gGameObjects.clear();
             const auto t0 = std::chrono::steady_clock::now();
             LoadLevel("Level1", "../resources/level/Level1.txt");

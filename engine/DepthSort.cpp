@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "objects/GameObject.h"
+#include "objects/GameObjectList.h"
 #include "objects/ListPrefetch.h"
 #include "objects/ListSnapshot.h"
 #include "objects/Transform.h"
@@ -35,7 +36,7 @@ float DepthKey(const GameObject* object)
     return KeyOf(object ? object->FindComponent<Transform>() : nullptr);
 }
 
-void SortByDepth(std::vector<std::shared_ptr<GameObject>>& objects)
+void SortByDepth(GameObjectList& objects)
 {
     // Kept between frames so the sort allocates nothing once the list has reached its size, and
     // each object's Transform is not looked up again while the list and its components stay.
@@ -73,12 +74,14 @@ void SortByDepth(std::vector<std::shared_ptr<GameObject>>& objects)
     });
     reordered.resize(count);
     reorderedTransforms.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        reordered[i] = std::move(objects[entries[i].index]);
-        reorderedTransforms[i] = transforms[entries[i].index];
-    }
     for (std::size_t i = 0; i < count; ++i)
-        objects[i] = std::move(reordered[i]);
+        reorderedTransforms[i] = transforms[entries[i].index];
+    objects.Change([](GameObjectList::Entries& slots) {
+        for (std::size_t i = 0; i < slots.size(); ++i)
+            reordered[i] = std::move(slots[entries[i].index]);
+        // The old order's storage is kept for the next sort.
+        slots.swap(reordered);
+    });
     reordered.clear();
     transforms.swap(reorderedTransforms);
     transformsOf.Take(objects);

@@ -69,7 +69,7 @@ void UpdateList::Run(float dt)
             const std::shared_ptr<GameObject> object = gGameObjects[entry.objectIndex];
             const std::shared_ptr<Component> component = object->components[entry.slot];
             component->Update(dt);
-            if (!madeFrom.LooksSame(gGameObjects)) {
+            if (!madeFrom.Matches(gGameObjects)) {
                 FinishPlainWalk(dt, object, entry.objectIndex, entry.slot + 1);
                 return;
             }

@@ -13,9 +13,9 @@ class Transform;
 // The scene update's walk over every component of the object list, in list order. The
 // components are kept in one array between frames, so the walk does not look into every object
 // again; the engine's own parts (Transform, Sprite, Collider, Rigidbody), which never change the
-// list, are called straight from it. Any other component may add, remove or reorder things:
-// it is held while it runs, and if anything changed the frame ends as a plain walk of the list
-// would have gone on.
+// list, are called straight from it. Any other component may add, remove, replace or reorder
+// objects or components: it is held while it runs, and if the list or any object's components
+// changed in any way the frame ends as a plain walk of the list would have gone on.
 class UpdateList
 {
 public:

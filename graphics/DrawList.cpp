@@ -7,10 +7,11 @@
 #include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
+#include "objects/GameObjectList.h"
 #include "objects/ListPrefetch.h"
 #include "objects/Transform.h"
 
-bool DrawList::Refresh(const std::vector<std::shared_ptr<GameObject>>& objects)
+bool DrawList::Refresh(const GameObjectList& objects)
 {
     if (madeFrom.Matches(objects))
         return false;
@@ -18,7 +19,7 @@ bool DrawList::Refresh(const std::vector<std::shared_ptr<GameObject>>& objects)
     return true;
 }
 
-void DrawList::Rebuild(const std::vector<std::shared_ptr<GameObject>>& objects)
+void DrawList::Rebuild(const GameObjectList& objects)
 {
     entries.clear();
     for (std::size_t index = 0; index < objects.size(); ++index) {

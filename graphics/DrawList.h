@@ -8,6 +8,7 @@
 #include "objects/ListSnapshot.h"
 
 class GameObject;
+class GameObjectList;
 class LightSource;
 class ParticleEmitter;
 class Sprite;
@@ -42,7 +43,7 @@ public:
     };
 
     // Brings the entries up to date with the list; true when they had to be made again.
-    bool Refresh(const std::vector<std::shared_ptr<GameObject>>& objects);
+    bool Refresh(const GameObjectList& objects);
     const std::vector<Entry>& Entries() const { return entries; }
     std::vector<Entry>& Entries() { return entries; }
     // Whether the entry's sprite may touch the box (the queue makes the exact test): false only
@@ -50,7 +51,7 @@ public:
     static bool MayShow(Entry& entry, const ViewBox& view);
 
 private:
-    void Rebuild(const std::vector<std::shared_ptr<GameObject>>& objects);
+    void Rebuild(const GameObjectList& objects);
 
     std::vector<Entry> entries;
     ListSnapshot madeFrom;

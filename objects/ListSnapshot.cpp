@@ -1,29 +1,21 @@
 #include "objects/ListSnapshot.h"
 
 #include "objects/GameObject.h"
+#include "objects/GameObjectList.h"
 
-bool ListSnapshot::LooksSame(const List& list) const
+bool ListSnapshot::Matches(const GameObjectList& list) const
 {
-    return taken && componentChanges == ComponentList::Changes() && listed.size() == list.size() &&
-           storage == list.data();
+    // Every add, remove and reorder is counted, so equal counts mean equal entries; the
+    // storage tells this list from another.
+    return taken && listChanges == GameObjectList::Changes() && componentChanges == ComponentList::Changes() &&
+           size == list.size() && storage == list.data();
 }
 
-bool ListSnapshot::Matches(const List& list) const
+void ListSnapshot::Take(const GameObjectList& list)
 {
-    if (!taken || componentChanges != ComponentList::Changes() || listed.size() != list.size())
-        return false;
-    for (std::size_t i = 0; i < listed.size(); ++i)
-        if (listed[i] != list[i].get())
-            return false;
-    return true;
-}
-
-void ListSnapshot::Take(const List& list)
-{
-    listed.resize(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i)
-        listed[i] = list[i].get();
+    size = list.size();
     storage = list.data();
+    listChanges = GameObjectList::Changes();
     componentChanges = ComponentList::Changes();
     taken = true;
 }

@@ -1,30 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <vector>
 
-class GameObject;
+class GameObjectList;
 
-// What a cache kept between frames was made from: the object list in order and the count of
+// What a cache kept between frames was made from: the object list and the counts of list and
 // component changes. A cache that still matches may trust every component pointer it took.
 class ListSnapshot
 {
 public:
-    using List = std::vector<std::shared_ptr<GameObject>>;
-
-    // The same objects in the same order, and no object's components changed.
-    bool Matches(const List& list) const;
-    // The part of Matches that does not look at each entry: the list's size and storage and the
-    // component changes. Enough in the middle of a walk that nothing but scripts may change.
-    bool LooksSame(const List& list) const;
-    void Take(const List& list);
+    // The same list, and neither it nor any object's components changed. Cheap enough to ask
+    // after every script the update walk runs.
+    bool Matches(const GameObjectList& list) const;
+    void Take(const GameObjectList& list);
     void Forget() { taken = false; }
-    std::size_t Size() const { return listed.size(); }
+    std::size_t Size() const { return size; }
 
 private:
-    std::vector<const GameObject*> listed;
+    std::size_t size = 0;
     const void* storage = nullptr;
+    uint64_t listChanges = 0;
     uint64_t componentChanges = 0;
     bool taken = false;
 };

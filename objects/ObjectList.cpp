@@ -4,7 +4,7 @@
 
 #include "objects/GameObject.h"
 
-std::vector<std::shared_ptr<GameObject>> gGameObjects;
+GameObjectList gGameObjects;
 int32_t gObjectIdCounter = 0;
 
 namespace
@@ -99,7 +99,7 @@ void DestroyAll()
 {
     // Take the list out first: destructors that look objects up then find an empty list.
     std::vector<std::shared_ptr<GameObject>> released;
-    released.swap(gGameObjects);
+    gGameObjects.swap(released);
     for (const auto& object : released)
         DismantleTree(object.get());
     // Components link to each other's objects (the controller to the player, the player back to

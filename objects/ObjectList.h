@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "objects/GameObjectList.h"
+
 class GameObject;
 
 // The live objects of the current scene, in append order until the depth sort.
-extern std::vector<std::shared_ptr<GameObject>> gGameObjects;
+extern GameObjectList gGameObjects;
 // Hands out object ids: a new object takes its value, each append adds 1.
 extern int32_t gObjectIdCounter;
 

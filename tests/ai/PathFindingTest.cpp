@@ -165,7 +165,7 @@ TEST_F(PathFindingTest, TheObjectListOrderChangesNoRoute)
 
     std::mt19937 shuffle(7);
     for (int round = 0; round < 3; ++round) {
-        std::shuffle(gGameObjects.begin(), gGameObjects.end(), shuffle);
+        gGameObjects.Change([&](GameObjectList::Entries& slots) { std::shuffle(slots.begin(), slots.end(), shuffle); });
         paths.Init();
         EXPECT_EQ(AllRoutes(), before) << "round " << round;
     }

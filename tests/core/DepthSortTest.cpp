@@ -10,11 +10,13 @@
 #include "engine/DepthSort.h"
 #include "engine/SceneSystem.h"
 #include "objects/GameObject.h"
+#include "objects/GameObjectList.h"
 #include "objects/Transform.h"
 
 namespace {
 
-using ObjectList = std::vector<std::shared_ptr<GameObject>>;
+using ObjectList = GameObjectList;
+using Entries = GameObjectList::Entries;
 
 // Few distinct depths so ties are common, plus the awkward ones: NaN, -0, no Transform, null.
 ObjectList RandomList(std::mt19937& random, int count)
@@ -38,7 +40,7 @@ ObjectList RandomList(std::mt19937& random, int count)
 
 void ExpectStableOrder(ObjectList objects)
 {
-    ObjectList expected = objects;
+    Entries expected = objects;
     std::stable_sort(expected.begin(), expected.end(), &Framework::SceneSystem::CompareDepth);
     SortByDepth(objects);
     ASSERT_EQ(objects.size(), expected.size());
@@ -59,9 +61,9 @@ TEST(DepthSort, ASortedListStaysPutAndAMovedObjectFindsItsPlace)
     std::mt19937 random(7);
     ObjectList objects = RandomList(random, 200);
     SortByDepth(objects);
-    const ObjectList sorted = objects;
+    const Entries sorted = objects;
     SortByDepth(objects);
-    EXPECT_EQ(objects, sorted);
+    EXPECT_EQ(Entries(objects), sorted);
 
     // Frame to frame one object moves; its key is read afresh, not remembered.
     for (auto& object : objects)

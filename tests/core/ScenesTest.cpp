@@ -245,7 +245,7 @@ TEST_F(ScenesTest, ComponentWalkFollowsWhatScriptsChangeDuringIt)
         gone.reset();
         thirdObject.components.push_back(given);
         given->SetOwner(&thirdObject);
-        std::swap(gGameObjects[1], gGameObjects[2]);
+        gGameObjects.Change([](GameObjectList::Entries& slots) { std::swap(slots[1], slots[2]); });
         first->onUpdate = nullptr;
     };
     scene.Update(0.016f);
