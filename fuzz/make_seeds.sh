@@ -19,11 +19,12 @@ done
 src="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 lookups="$build/fuzz-seeds/lookups.txt"
 components=""
-for header in $(grep -rlE 'GetTypeName\(\) *\{ *return "' --include=*.h "$src"/{ai,audio,events,gameplay,graphics,objects,physics}); do
+while IFS= read -r header; do
   type="$(grep -ohE 'GetTypeName\(\) *\{ *return "[A-Za-z]+"' "$header" | sed -E 's/.*"(.*)"/\1/')"
   components="$components $type"
   grep -ohE '"[A-Za-z0-9_ -]+"' "${header%.h}".h "${header%.h}"*.cpp | tr -d '"' | sort -u | sed "s/^/$type /"
-done > "$lookups"
+done < <(grep -rlE 'GetTypeName\(\) *\{ *return "' --include=*.h "$src"/{ai,audio,events,gameplay,graphics,objects,physics}) \
+  > "$lookups"
 large=Level1
 for level in "$res"/level/*.txt; do
   [ "$(basename "$level" .txt)" = "$large" ] && continue
