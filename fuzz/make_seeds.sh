@@ -13,10 +13,47 @@ for target in "$@"; do
   mkdir -p "$out/$target" "$build/fuzz-corpus/$target" "$build/fuzz-artifacts/$target"
 done
 
+# Levels: the small shipped ones whole; the large one cut into a level for each of its scripts
+# (room_seeds.awk), so that inputs stay a few kilobytes and a run tries hundreds of them a second.
+# The cuts look for what each component's code looks for by name: the quoted words of its files.
+src="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+lookups="$build/fuzz-seeds/lookups.txt"
+components=""
+while IFS= read -r header; do
+  type="$(grep -ohE 'GetTypeName\(\) *\{ *return "[A-Za-z]+"' "$header" | sed -E 's/.*"(.*)"/\1/')"
+  components="$components $type"
+  grep -ohE '"[A-Za-z0-9_ -]+"' "${header%.h}".h "${header%.h}"*.cpp | tr -d '"' | sort -u | sed "s/^/$type /"
+done < <(grep -rlE 'GetTypeName\(\) *\{ *return "' --include=*.h "$src"/{ai,audio,events,gameplay,graphics,objects,physics}) \
+  > "$lookups"
+large=Level1
 for level in "$res"/level/*.txt; do
+  [ "$(basename "$level" .txt)" = "$large" ] && continue
   cp "$level" "$out/level_roundtrip/"
   cp "$level" "$out/level_scene/"
 done
+rooms="$build/fuzz-seeds/rooms"
+mkdir -p "$rooms"
+held="$(awk -v out="$rooms" -v components="$components" -v lookups="$lookups" -f "$src/fuzz/room_seeds.awk" \
+            "$res/level/$large.txt")"
+# The component types no shipped level holds, on one object of a level of their own.
+{
+  printf '%s\n\n' "$large"
+  awk 'BEGIN { RS = ""; FS = "\n" } $1 == "Camera" { print $0 "\n"; exit }' "$res/level/$large.txt"
+  printf 'Spares\n4\nNone\nTransform\nPosition\n1 2 0.5\nRotate\n0\nScale\n3 3 1\nMouseTracking\n0\n'
+  printf 'Renderer\nCasts Shadow\n1\nCheats\n'
+  printf 'ParticleEmitter\nPlayState\n1\nShape\n3\nShapeCircleRadius\n7.5\nInitVelocity\n0.25 -1.5 0\n'
+  printf 'InitScale\n8 8 0\nRandomRotate\n1\nParticleTextureName\nDust_1x4.png\nInitColor\n200 100 50\n'
+  printf 'FinalColor\n0 0 0\nInitAlpha\n1\nFinalAlpha\n0.125\nEmissionRate\n10\nMaxParticle\n250\n'
+  printf 'InitParticleLifetime\n5\nVelocityVar\n0.5 0.25\nScaleVar\n0 0\nEmissionVar\n0\nLifetimeVar\n0.5\n'
+  printf 'End\n\n/%s\n' "$large"
+} > "$rooms/Spares"
+for type in $components; do
+  if ! grep -qx "$type" <<< "$held" && ! grep -qx "$type" "$rooms/Spares"; then
+    echo "make_seeds.sh: no level seed holds a $type component" >&2
+  fi
+done
+cp "$rooms"/* "$out/level_roundtrip/"
+cp "$rooms"/* "$out/level_scene/"
 { cat "$res/SerializedKeys.txt"; printf '\0'; cat "$res/KeyboardActionMap.txt"; } > "$out/key_files/shipped"
 cp "$res/init.ini" "$out/init_ini/"
 { cat "$res/sfx/sfx.txt"; printf '\0'; cat "$res/bgm/bgm.txt"; } > "$out/sound_lists/shipped"
@@ -62,12 +99,14 @@ printf 'PrefabName\n\n%s\n/PrefabName\n' "$unnamed_type" > "$out/editor_prefabs/
 cp "$res/level/TxtName.txt" "$out/editor_level_names/shipped"
 printf 'TxtName\n\nLevel1\n-SelectScene-\nLevel1\nbad/name\nRoom-2\n\n/TxtName\n' > "$out/editor_level_names/mixed"
 
-# Saves are levels under the name "SaveData": each shipped level as one (those without a player
-# start a new game instead), and a save holding the player beside an object of a nameless type.
-for level in "$res"/level/*.txt; do
+# Saves are levels under the name "SaveData": each small shipped level and each cut as one (those
+# without a player start a new game instead), and a save holding the player beside an object of
+# a nameless type.
+for level in "$res"/level/*.txt "$rooms"/*; do
   name="$(basename "$level" .txt)"
-  [ "$name" = TxtName ] && continue
-  sed -e "1s/^$name\$/SaveData/" -e "s/^\\/$name\$/\\/SaveData/" "$level" > "$out/level_continue/$name"
+  [ "$name" = TxtName ] || [ "$name" = "$large" ] && continue
+  scene="$(head -n 1 "$level")"
+  sed -e "1s/^$scene\$/SaveData/" -e "s/^\\/$scene\$/\\/SaveData/" "$level" > "$out/level_continue/$name"
 done
 player="$(awk '/^Player$/ { getline type; if (type == "0") { print "Player"; print type; keep = 1; next } }
                keep { print } keep && /^End$/ { exit }' "$res/level/Level1.txt")"

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "graphics/PngDecoder.h"
 
 namespace {
 // Room over a picture's own bytes for what the driver adds to its copy.
@@ -31,6 +34,11 @@ DecodeBatch::DecodeBatch(std::vector<std::string> files)
     storage.resize(paths.size());
     for (std::size_t i = 0; i < paths.size(); ++i) {
         if (bytes[i] == 0 || bytes[i] > kMaxReservedBytes)
+            continue;
+        // Nor for a header that claims more than the file's data could inflate to.
+        std::error_code error;
+        const std::uintmax_t fileBytes = std::filesystem::file_size(paths[i], error);
+        if (error || fileBytes * kMostInflatedPerByte < bytes[i])
             continue;
         try {
             storage[i].reserve(static_cast<std::size_t>(bytes[i]) + kReserveSlack);

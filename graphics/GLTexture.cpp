@@ -24,6 +24,9 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsign
     decoded.error = lodepng::load_file(file, path);
     if (decoded.error == 0 && !DecodePlainRgbaPng(file, decoded.pixels, decoded.width, decoded.height))
         decoded.error = lodepng::decode(decoded.pixels, decoded.width, decoded.height, file, LCT_RGBA, 8);
+    // A picture that failed keeps no memory while the rest of the load goes on.
+    if (decoded.error != 0)
+        std::vector<unsigned char>().swap(decoded.pixels);
     decoded.opaque = decoded.error == 0 && !decoded.pixels.empty();
     for (std::size_t alpha = 3; decoded.opaque && alpha < decoded.pixels.size(); alpha += 4)
         decoded.opaque = decoded.pixels[alpha] == 255;

@@ -3,6 +3,7 @@
 #include <emmintrin.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,15 @@ constexpr unsigned char kSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
 constexpr std::size_t kBytesPerPixel = 4;
 // Larger pictures are left to lodepng, as are sizes whose byte count would not fit.
 constexpr std::uint64_t kMaxPixelBytes = std::uint64_t(1) << 30;
+// The rows set aside first; the rest double as they come.
+constexpr std::size_t kFirstBytes = 64 * 1024;
+
+// A refused picture gives its memory back at once, not when the vector is next reused.
+bool Release(std::vector<unsigned char>& pixels)
+{
+    std::vector<unsigned char>().swap(pixels);
+    return false;
+}
 
 std::uint32_t ReadBig32(const unsigned char* p)
 {
@@ -220,6 +230,13 @@ bool DecodePlainRgbaPng(const std::vector<unsigned char>& file, std::vector<unsi
     }
     if (offset != file.size())
         return false;
+    // A header may claim any size: data too short to inflate to it is refused before any
+    // memory is taken for the picture.
+    std::uint64_t compressed = 0;
+    for (const Chunk& chunk : data)
+        compressed += chunk.length;
+    if (compressed * kMostInflatedPerByte < (rowBytes + 1) * h)
+        return false;
 
     const std::size_t stride = static_cast<std::size_t>(rowBytes);
     RowInflater inflater;
@@ -228,20 +245,24 @@ bool DecodePlainRgbaPng(const std::vector<unsigned char>& file, std::vector<unsi
     inflater.chunks = data.data();
     inflater.count = data.size();
     std::vector<unsigned char> zeros(stride, 0);
-    pixels.assign(stride * h, 0);
+    // The rows grow as they inflate (into whatever the vector had reserved), so data that
+    // ends early never costs the whole claimed picture.
+    pixels.clear();
+    const std::size_t firstRows = std::max<std::size_t>(1, kFirstBytes / stride);
+    std::size_t rowsHeld = 0;
     for (std::uint32_t y = 0; y < h; ++y) {
+        if (y == rowsHeld) {
+            rowsHeld = std::min<std::size_t>(h, std::max(firstRows, rowsHeld * 2));
+            pixels.resize(stride * rowsHeld);
+        }
         unsigned char filter = 0;
         unsigned char* row = pixels.data() + stride * y;
         if (!inflater.Fill(&filter, 1) || !inflater.Fill(row, stride) ||
-            !Unfilter(filter, row, y == 0 ? zeros.data() : row - stride, stride)) {
-            pixels.clear();
-            return false;
-        }
+            !Unfilter(filter, row, y == 0 ? zeros.data() : row - stride, stride))
+            return Release(pixels);
     }
-    if (!inflater.FinishedExactly()) {
-        pixels.clear();
-        return false;
-    }
+    if (!inflater.FinishedExactly())
+        return Release(pixels);
     width = w;
     height = h;
     return true;
