@@ -8,10 +8,11 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libglew-dev libimgui-dev
-          liblodepng-dev zlib1g-dev libfreetype-dev libx11-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
+          liblodepng-dev zlib1g-dev libfreetype-dev libx11-dev fonts-dejavu-core
           libgl1-mesa-dri libglx-mesa0)
-# Tests also build the fuzz targets with clang and its sanitizer and libFuzzer runtimes.
-[ "$mode" = test ] && packages+=(xvfb xauth xdotool x11-apps clang libclang-rt-14-dev)
+# Tests also build the benchmarks, and the fuzz targets with clang and its sanitizer and
+# libFuzzer runtimes.
+[ "$mode" = test ] && packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps clang libclang-rt-14-dev)
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
@@ -26,7 +27,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j "$(nproc)"
+# Playing builds the game and its content tools only; testing builds everything (tests, benchmarks).
+if [ "$mode" = play ]; then
+  cmake --build "$build" -j "$(nproc)" --target game
+else
+  cmake --build "$build" -j "$(nproc)"
+fi
 bash "$root/tools/make_content.sh" "$build"
 
 case "$mode" in
@@ -41,14 +47,14 @@ case "$mode" in
           -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
     cmake --build "$fuzz_build" -j "$(nproc)"
     fuzz_status=0
-    (cd "$fuzz_build" && ctest --output-on-failure -j "$(nproc)") || fuzz_status=$?
+    (cd "$fuzz_build" && ctest --output-on-failure --no-tests=error -j "$(nproc)") || fuzz_status=$?
 
     cd "$build"
     export SDL_AUDIODRIVER=dummy
     # -noreset: the server would otherwise reset when a test closes the last window, refusing
     # the next test's connection for a moment.
     test_status=0
-    xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure -j "$(nproc)" || test_status=$?
+    xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure --no-tests=error -j "$(nproc)" || test_status=$?
     if [ "$fuzz_status" -ne 0 ]; then
       echo "The fuzz runs failed (see their output above; the inputs are in $fuzz_build/fuzz-artifacts)." >&2
       exit "$fuzz_status"

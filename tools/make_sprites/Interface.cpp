@@ -284,7 +284,8 @@ void drawAreYouSure(Canvas& c, int) {
 void drawCredits(Canvas& c, int) {
     float w = W(c);
     float h = H(c);
-    panel(c, 2, 2, w - 2, h - 2, 0.96f, palette::kPanelEdge, 111);
+    // Opaque: the title and the buttons lie under it.
+    panel(c, 2, 2, w - 2, h - 2, 1.0f, palette::kPanelEdge, 111);
     TextStyle title = style(w / 160.0f, rgb(170, 40, 34), 112);
     BitmapFont::drawCentered(c, "CREDITS", w / 2, h * 0.08f, title);
     std::vector<std::string> lines = {
@@ -314,7 +315,8 @@ namespace {
 void howToPlayPanel(Canvas& c, const char* escapeLine) {
     float w = W(c);
     float h = H(c);
-    panel(c, 2, 2, w - 2, h - 2, 0.96f, palette::kPanelEdge, 121);
+    // Opaque: on the title menu the title and the buttons lie under it.
+    panel(c, 2, 2, w - 2, h - 2, 1.0f, palette::kPanelEdge, 121);
     TextStyle title = style(w / 160.0f, rgb(170, 40, 34), 122);
     BitmapFont::drawCentered(c, "HOW TO PLAY", w / 2, h * 0.08f, title);
     struct Row {

@@ -64,8 +64,10 @@ void iconPlate(Canvas& c) {
 void doorPicture(Canvas& c, float open, Color paint, const std::string& label, bool chained, unsigned seed) {
     float w = W(c);
     float h = H(c);
-    float x0 = w * 0.14f, x1 = w * 0.86f, y0 = h * 0.06f, y1 = h * 0.98f;
-    c.fill(box(x0 - 7, y0 - 7, x1 + 7, y1), metal(w / 2, h / 2, w * 0.7f, palette::kMetalDark, seed));
+    // The frame fills the whole picture: a see-through rim would show the dark beyond the wall as
+    // slits beside the door.
+    float x0 = 7.0f, x1 = w - 7.0f, y0 = h * 0.06f, y1 = h * 0.98f;
+    c.fill(box(-2, -2, w + 2, h + 2), metal(w / 2, h / 2, w * 0.7f, palette::kMetalDark, seed));
     // The dark room behind.
     c.fill(box(x0, y0, x1, y1), vertical(y0, rgb(8, 8, 10), y1, rgb(20, 20, 22)));
     float leaf = (x1 - x0) * (1.0f - open * 0.82f);

@@ -11,6 +11,38 @@ namespace sprites {
 
 namespace {
 
+// Value noise whose lattice repeats every `period` cells. A floor picture spanning exactly
+// `period` cells continues across its own edges, so the tiles of a room meet without a seam.
+float wrappingNoise(float x, float y, int period, uint32_t seed) {
+    float fx = std::floor(x);
+    float fy = std::floor(y);
+    int ix = static_cast<int>(fx);
+    int iy = static_cast<int>(fy);
+    auto at = [=](int i, int j) { return hashUnit(((i % period) + period) % period, ((j % period) + period) % period, seed); };
+    auto smooth = [](float t) { return t * t * (3.0f - 2.0f * t); };
+    float tx = smooth(x - fx);
+    float ty = smooth(y - fy);
+    float top = at(ix, iy) + (at(ix + 1, iy) - at(ix, iy)) * tx;
+    float bottom = at(ix, iy + 1) + (at(ix + 1, iy + 1) - at(ix, iy + 1)) * tx;
+    return top + (bottom - top) * ty;
+}
+
+// Octaves of wrapping noise, normalised to [0, 1]; each octave doubles the period with the detail.
+float wrappingFractal(float x, float y, int period, uint32_t seed, int octaves) {
+    float sum = 0.0f;
+    float amplitude = 1.0f;
+    float total = 0.0f;
+    for (int i = 0; i < octaves; ++i) {
+        sum += wrappingNoise(x, y, period, seed + static_cast<uint32_t>(i) * 101u) * amplitude;
+        total += amplitude;
+        amplitude *= 0.5f;
+        x *= 2.0f;
+        y *= 2.0f;
+        period *= 2;
+    }
+    return sum / total;
+}
+
 // Grime gathers in the grout and near the edges of the picture.
 float grime(float x, float y, unsigned seed) { return fractalNoise(x / 48.0f, y / 48.0f, seed, 4); }
 
@@ -176,26 +208,36 @@ void drawFloorWood(Canvas& frame, int) {
 }
 
 void drawFloorCarpet(Canvas& frame, int) {
-    frame.paintAll([](float x, float y) {
-        // Faded nursery carpet: diamonds in dusty rose and grey-blue.
+    float size = static_cast<float>(frame.width());
+    frame.paintAll([=](float x, float y) {
+        // Faded nursery carpet: diamonds in dusty rose and grey-blue, 64 pixels apart so that
+        // the picture holds a whole number of them.
         float u = std::fmod(x + y, 64.0f) - 32.0f;
-        float v = std::fmod(x - y + 512.0f, 64.0f) - 32.0f;
+        float v = std::fmod(x - y + size, 64.0f) - 32.0f;
         bool diamond = std::fabs(u) + std::fabs(v) < 26.0f;
         Color base = diamond ? rgb(112, 84, 88) : rgb(78, 84, 96);
         float fibre = hashUnit(static_cast<int>(x), static_cast<int>(y), 901);
-        float wear = fractalNoise(x / 70.0f, y / 70.0f, 902, 4);
+        float wear = wrappingFractal(x / size * 7.0f, y / size * 7.0f, 7, 902, 4);
         return mix(scaled(base, 0.85f + 0.25f * fibre), rgb(70, 66, 60), std::clamp((wear - 0.45f) * 1.6f, 0.0f, 0.8f));
     });
 }
 
 void drawFloorConcrete(Canvas& frame, int) {
-    frame.paintAll([](float x, float y) {
-        float n = fractalNoise(x / 40.0f, y / 40.0f, 1001, 5);
+    float size = static_cast<float>(frame.width());
+    frame.paintAll([=](float x, float y) {
+        float n = wrappingFractal(x / size * 13.0f, y / size * 13.0f, 13, 1001, 5);
         float fine = hashUnit(static_cast<int>(x), static_cast<int>(y), 1002);
         return scaled(rgb(92, 92, 88), 0.7f + 0.4f * n + 0.08f * fine);
     });
+    // A crack running off one edge comes back in at the opposite one.
     Random r(1003);
-    for (int i = 0; i < 6; ++i) crack(frame, r.range(0, 512), r.range(0, 512), r.range(50, 110), 1010 + i);
+    for (int i = 0; i < 6; ++i) {
+        float x = r.range(0, size);
+        float y = r.range(0, size);
+        float length = r.range(50, 110);
+        for (float dx : {-size, 0.0f, size})
+            for (float dy : {-size, 0.0f, size}) crack(frame, x + dx, y + dy, length, 1010 + i);
+    }
     // A drain in the middle.
     frame.fill(circle(256, 256, 26), rgb(36, 36, 36));
     for (int i = -3; i <= 3; ++i) frame.fill(box(232, 256 + i * 6 - 1.5f, 280, 256 + i * 6 + 1.5f), rgb(20, 20, 20));
