@@ -49,15 +49,15 @@ void AddDefaultCamera()
 }
 
 // Reads the records of an open stream, calling between after each one. Returns after the end
-// marker or on bad input.
-void ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
+// marker (true) or on bad input (false).
+bool ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
                  const std::function<void()>& between = nullptr)
 {
     std::string header;
     if (!(in >> header))
     {
         std::cout << "Level file \"" << path << "\" is empty\n";
-        return;
+        return false;
     }
 
     while (true)
@@ -67,10 +67,10 @@ void ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
         {
             std::cout << "Level file \"" << path << "\" has no end line \"" << endMarker
                       << "\"; kept the objects read before it\n";
-            return;
+            return false;
         }
         if (objectName == endMarker)
-            return;
+            return true;
 
         int objectType = 0;
         std::string parentName;
@@ -78,13 +78,13 @@ void ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
         {
             std::cout << "Level file \"" << path << "\": record \"" << objectName
                       << "\" is cut short; stopped reading\n";
-            return;
+            return false;
         }
 
         auto object = std::make_shared<GameObject>(FromToken(objectName), objectType, gObjectIdCounter);
         object->parentName = parentName;
         if (!ReadComponentBlocks(in, *object, path))
-            return; // the unfinished record is dropped
+            return false; // the unfinished record is dropped
 
         if (objectType == kCameraObjectType)
             cameraSeen = true;
@@ -168,15 +168,16 @@ const LevelPreparer& CurrentLevelPreparer()
     return Preparer();
 }
 
-void LoadLevel(const std::string& name, const std::string& path)
+bool LoadLevel(const std::string& name, const std::string& path)
 {
     // Copied: a call in the middle of the read may set another preparer.
     const LevelPreparer preparer = Preparer();
     if (preparer.begin)
         preparer.begin(path);
     bool cameraSeen = false;
+    bool whole = false;
     if (OpenLevelStream(path))
-        ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
+        whole = ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
     else
         std::cout << "Could not open level file \"" << path << "\"\n";
     CloseLevelStream();
@@ -185,6 +186,7 @@ void LoadLevel(const std::string& name, const std::string& path)
 
     if (!cameraSeen)
         AddDefaultCamera();
+    return whole;
 }
 
 void LoadLevelText(const std::string& name, const std::string& text)

@@ -31,8 +31,9 @@ const LevelPreparer& CurrentLevelPreparer();
 
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input
 // stops the read with a console message; the objects read before it stay. A default
-// "Camera" object is appended when no record has object type 10.
-void LoadLevel(const std::string& name, const std::string& path);
+// "Camera" object is appended when no record has object type 10. True when the file was read
+// up to its end line.
+bool LoadLevel(const std::string& name, const std::string& path);
 // The same from text held in memory (a level the editor keeps aside).
 void LoadLevelText(const std::string& name, const std::string& text);
 
