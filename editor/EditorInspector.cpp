@@ -60,7 +60,11 @@ void Editor::DrawInspector()
         if (!components[i])
             continue;
         ImGui::PushID(static_cast<int>(i));
+        // What the designer changes here is saved as set, even a value put back to what the
+        // scripts' set-up left.
+        const std::string before = LevelBaseline::BlockText(*components[i]);
         components[i]->Inspector(object->id);
+        baseline.NoteEdits(components[i], before);
         ImGui::PopID();
     }
     ImGui::PopItemWidth();

@@ -1,5 +1,6 @@
 #include "editor/LevelBaseline.h"
 
+#include <algorithm>
 #include <locale>
 #include <ostream>
 #include <sstream>
@@ -8,14 +9,6 @@
 #include "objects/GameObject.h"
 
 namespace {
-
-std::string BlockText(const Component& component)
-{
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    component.Serialize(text);
-    return text.str();
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -27,6 +20,14 @@ std::vector<std::string> Lines(const std::string& text)
 }
 
 }  // namespace
+
+std::string LevelBaseline::BlockText(const Component& component)
+{
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    component.Serialize(text);
+    return text.str();
+}
 
 void LevelBaseline::Clear()
 {
@@ -63,7 +64,8 @@ void LevelBaseline::Write(std::ostream& stream, const std::shared_ptr<Component>
         return;
     }
     const Texts& recorded = found->second;
-    if (now == recorded.setUp) {
+    const bool edited = std::find(recorded.edited.begin(), recorded.edited.end(), true) != recorded.edited.end();
+    if (now == recorded.setUp && !edited) {
         stream << recorded.read;
         return;
     }
@@ -74,6 +76,26 @@ void LevelBaseline::Write(std::ostream& stream, const std::shared_ptr<Component>
         stream << now;
         return;
     }
-    for (size_t i = 0; i < current.size(); ++i)
-        stream << (current[i] == setUp[i] ? read[i] : current[i]) << '\n';
+    for (size_t i = 0; i < current.size(); ++i) {
+        const bool designers = (i < recorded.edited.size() && recorded.edited[i]) || current[i] != setUp[i];
+        stream << (designers ? current[i] : read[i]) << '\n';
+    }
+}
+
+void LevelBaseline::NoteEdits(const std::shared_ptr<Component>& component, const std::string& before)
+{
+    const auto found = component ? texts.find(component) : texts.end();
+    if (found == texts.end())
+        return;
+    const std::string after = BlockText(*component);
+    if (after == before)
+        return;
+    const std::vector<std::string> was = Lines(before);
+    const std::vector<std::string> now = Lines(after);
+    std::vector<bool>& edited = found->second.edited;
+    if (edited.size() < now.size())
+        edited.resize(now.size(), false);
+    for (size_t i = 0; i < now.size(); ++i)
+        if (i >= was.size() || was[i] != now[i])
+            edited[i] = true;
 }

@@ -1,12 +1,20 @@
+#include <cstdio>
+
 #include "engine/Core.h"
 #include "engine/FrameLoop.h"
 #include "platform/AtomicFile.h"
 
 int main()
 {
-    // A save stopped between writing and renaming leaves its temporary file; the next save of
-    // that file also removes it, but one that is never saved again would stay for good.
-    Platform::RemoveTemporaryLeftovers("../resources/save");
+    // Each console line goes out whole as it is written, to a terminal or not: a game that is
+    // killed keeps its last messages.
+    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+    // A file write stopped between writing and renaming leaves its temporary file; the next
+    // write of that file also removes it, but one that is never written again would keep it for
+    // good. These are the folders the game and its editor write into.
+    for (const char* folder : {"../resources", "../resources/level", "../resources/level/Editor", "../resources/prefab",
+                               "../resources/save"})
+        Platform::RemoveTemporaryLeftovers(folder);
     gCore->Initialize();
     FrameServices services = MakeGameFrameServices();
     return RunEngine(*gCore, services, gFullscreen);

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "engine/UpdateList.h"
+#include "engine/LoggingSystem.h"
 #include "objects/GameObject.h"
+#include "objects/LevelFile.h"
 #include "objects/ListPrefetch.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
@@ -27,6 +29,14 @@ void Scene::Shutdown() {}
 void Scene::Unload()
 {
     DestroyAll();
+}
+
+void Scene::ReadLevel(const std::string& name, const std::string& path)
+{
+    if (LoadLevel(name, path))
+        return;
+    unreadLevel = path;
+    Framework::ReportError("The level file " + path + " could not be read; Left Ctrl+Escape quits");
 }
 
 namespace {

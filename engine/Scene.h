@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/Matrix4.h"
 
 // Base of every scene. A scene fills the global object list in Load, sets its objects up in
@@ -20,7 +22,16 @@ public:
 
     int GetId() const { return sceneId; }
 
+    // The level file this visit could not read whole ("" when it was read): the scene system
+    // says so on screen and lets Left Ctrl+Escape quit, whatever the scene does with Escape.
+    const std::string& UnreadLevel() const { return unreadLevel; }
+    // Called before each Load.
+    void ForgetUnreadLevel() { unreadLevel.clear(); }
+
 protected:
+    // LoadLevel, noting a file that could not be read whole.
+    void ReadLevel(const std::string& name, const std::string& path);
+
     // The start of every scene's Init: each listed object's components get their Init, in
     // order, then the object is linked to its parent by name (the level reader does neither).
     static void InitObjects();
@@ -35,4 +46,7 @@ protected:
 
     bool constructed = false;
     int sceneId = 0;
+
+private:
+    std::string unreadLevel;
 };

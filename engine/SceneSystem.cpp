@@ -12,6 +12,7 @@
 #include "engine/LoggingSystem.h"
 #include "engine/Scene.h"
 #include "engine/SceneRequests.h"
+#include "engine/UnreadLevelNotice.h"
 #include "engine/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include "objects/GameObject.h"
@@ -131,8 +132,10 @@ void SceneSystem::Update(float dt)
             if (currentScene == SceneId::Previous) {
                 currentScene = previousScene;
             } else {
-                if (auto scene = GetCurrentScene())
+                if (auto scene = GetCurrentScene()) {
+                    scene->ForgetUnreadLevel();
                     scene->Load();
+                }
                 previousScene = currentScene;
             }
             nextScene = currentScene;
@@ -141,11 +144,20 @@ void SceneSystem::Update(float dt)
         }
 
         if (currentScene == nextScene) {
-            if (auto scene = GetCurrentScene())
+            const auto scene = GetCurrentScene();
+            const std::string unread = scene ? scene->UnreadLevel() : std::string();
+            // Taken before the scene can use the Escape up: its level is missing or broken, and
+            // it may offer no other way out.
+            if (!unread.empty() && gInputSystem && gInputSystem->IsKeyDown(Keys::LeftCtrl) &&
+                gInputSystem->IsKeyTriggered(Keys::Escape) && gWindowSystem)
+                gWindowSystem->quit = true;
+            if (scene)
                 scene->Update(paused ? 0.0f : dt);
             SortObjectsByDepth();
             if (gGraphicsSystem)
                 gGraphicsSystem->BeginFrame();
+            if (!unread.empty())
+                DrawUnreadLevelNotice(unread);
             PollRequests();
         }
 

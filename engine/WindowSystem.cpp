@@ -57,11 +57,6 @@ void EnsureImGuiContext()
     io.GetClipboardTextFn = GetClipboardForImGui;
 }
 
-bool AnyDown(int leftVirtualKey, int rightVirtualKey)
-{
-    return Platform::IsVirtualKeyDown(leftVirtualKey) || Platform::IsVirtualKeyDown(rightVirtualKey);
-}
-
 }  // namespace
 
 WindowSystem::WindowSystem() = default;
@@ -148,21 +143,18 @@ void WindowSystem::PumpEvents()
     ImGuiIO* io = ImGui::GetCurrentContext() ? &ImGui::GetIO() : nullptr;
     Platform::Event event;
     Platform::BeginKeyPump();
-    interfaceKeys.BeginPump();
     while (Platform::PollEvent(event)) {
         switch (event.type) {
         case Platform::EventType::KeyDown:
         case Platform::EventType::KeyUp:
             if (event.type == Platform::EventType::KeyDown) {
-                interfaceKeys.Press(event.virtualKey);
+                interfaceInput.Press(event.virtualKey);
             } else {
-                interfaceKeys.Release(event.virtualKey);
+                interfaceInput.Release(event.virtualKey);
             }
             break;
         case Platform::EventType::Text:
-            if (io) {
-                io->AddInputCharactersUTF8(event.text.c_str());
-            }
+            interfaceInput.Type(event.text);
             break;
         case Platform::EventType::MouseMove:
             if (gInputSystem) {
@@ -177,7 +169,7 @@ void WindowSystem::PumpEvents()
             break;
         case Platform::EventType::FocusLost:
             // The releases now go to another window: nothing may stay held in the interface.
-            interfaceKeys.ReleaseAll();
+            interfaceInput.ReleaseAll();
             break;
         case Platform::EventType::Quit:
             CloseRequested();
@@ -191,15 +183,25 @@ void WindowSystem::PumpEvents()
             break;
         }
     }
+    // The interface takes keys and characters in typed order, as much as a frame can take.
+    const auto actsOn = [io](int key) {
+        for (const int mapped : io->KeyMap)
+            if (mapped == key)
+                return true;
+        return false;
+    };
+    const std::string characters = io ? interfaceInput.Deliver(actsOn) : interfaceInput.Deliver(nullptr);
     if (io) {
-        // The shared codes for either Shift, Ctrl or Alt, and the interface's own modifier state.
+        io->AddInputCharactersUTF8(characters.c_str());
+        // The shared codes for either Shift, Ctrl or Alt, and the interface's own modifier state,
+        // as far as the keys have reached it.
         using namespace Platform;
-        for (int key = 0; key < InterfaceKeyLatch::kKeyCount; ++key) {
-            io->KeysDown[key] = interfaceKeys.IsDown(key);
+        for (int key = 0; key < InterfaceInputQueue::kKeyCount; ++key) {
+            io->KeysDown[key] = interfaceInput.IsDown(key);
         }
-        const bool shift = AnyDown(VK_LSHIFT, VK_RSHIFT);
-        const bool ctrl = AnyDown(VK_LCONTROL, VK_RCONTROL);
-        const bool alt = AnyDown(VK_LMENU, VK_RMENU);
+        const bool shift = interfaceInput.IsDown(VK_LSHIFT) || interfaceInput.IsDown(VK_RSHIFT);
+        const bool ctrl = interfaceInput.IsDown(VK_LCONTROL) || interfaceInput.IsDown(VK_RCONTROL);
+        const bool alt = interfaceInput.IsDown(VK_LMENU) || interfaceInput.IsDown(VK_RMENU);
         io->KeysDown[VK_SHIFT] = shift;
         io->KeysDown[VK_CONTROL] = ctrl;
         io->KeysDown[VK_MENU] = alt;

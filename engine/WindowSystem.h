@@ -2,7 +2,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/InterfaceKeyLatch.h"
+#include "engine/InterfaceInputQueue.h"
 #include "engine/System.h"
 #include "platform/PlatformWindow.h"
 
@@ -62,7 +62,7 @@ private:
     // Set when the display refused fullscreen, so the request made every frame is not retried
     // until windowed mode has been asked for again.
     bool fullscreenRefused = false;
-    InterfaceKeyLatch interfaceKeys;
+    InterfaceInputQueue interfaceInput;
 };
 
 }  // namespace Framework

@@ -28,7 +28,7 @@ Cutscene::~Cutscene() = default;
 
 void Cutscene::Load()
 {
-    LoadLevel("Cutscene", "../resources/level/Cutscene.txt");
+    ReadLevel("Cutscene", "../resources/level/Cutscene.txt");
 }
 
 void Cutscene::Init()

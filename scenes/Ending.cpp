@@ -32,7 +32,7 @@ Ending::~Ending() = default;
 
 void Ending::Load()
 {
-    LoadLevel("Ending", "../resources/level/Ending.txt");
+    ReadLevel("Ending", "../resources/level/Ending.txt");
 }
 
 void Ending::Init()

@@ -15,7 +15,7 @@ GameOver::~GameOver() = default;
 
 void GameOver::Load()
 {
-    LoadLevel("GameOver", "../resources/level/GameOver.txt");
+    ReadLevel("GameOver", "../resources/level/GameOver.txt");
 }
 
 void GameOver::Init()

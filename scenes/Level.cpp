@@ -69,13 +69,13 @@ void Level::Load()
 
     if (gNewGame) {
         gNewGame = false;
-        LoadLevel("Level1", levelPath);
+        ReadLevel("Level1", levelPath);
     } else if (gContinueGame) {
         gContinueGame = false;
         if (!LoadSave())
-            LoadLevel("Level1", levelPath);
+            ReadLevel("Level1", levelPath);
     } else {
-        LoadLevel("Level1", levelPath);
+        ReadLevel("Level1", levelPath);
     }
     gPathFindingSystem->Init();
 }

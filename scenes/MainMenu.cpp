@@ -24,7 +24,7 @@ MainMenu::~MainMenu() = default;
 
 void MainMenu::Load()
 {
-    LoadLevel("Main", "../resources/level/Main.txt");
+    ReadLevel("Main", "../resources/level/Main.txt");
 }
 
 void MainMenu::Init()

@@ -15,7 +15,7 @@ SplashScene::~SplashScene() = default;
 
 void SplashScene::Load()
 {
-    LoadLevel("SplashScreen", "../resources/level/SplashScreen.txt");
+    ReadLevel("SplashScreen", "../resources/level/SplashScreen.txt");
 }
 
 void SplashScene::Init()

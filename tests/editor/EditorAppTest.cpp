@@ -473,4 +473,50 @@ TEST(EditorApp, EnteringFromTheTitleMenuEndsItsMusic)
     Quit(game);
 }
 
+// A box on the world origin, under the middle of the screen, with a ten-letter name.
+const char* kLampLevel =
+    "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\nMouseTracking\n0\nEnd\n\n"
+    "LampOnDesk\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\nMouseTracking\n0\nEnd\n\n"
+    "/Level1\n";
+
+// The name a rename gives when its keys come `delay` milliseconds apart: the box is picked, its
+// name field in the inspector clicked, the keys typed and the level saved.
+std::string RenameTypedAt(int delay)
+{
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", kLampLevel);
+    game.Start();
+    if (game.WaitForWindow().empty() || !OpenEditor(game))
+        return "(no editor) " + game.Output();
+    // The inspector shows the picked box; its name field takes the keys once clicked.
+    if (!InputShows(game, "mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 20, 1915, 120) ||
+        !InputShows(game, "mousemove 1650 73 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 60, 1915, 90))
+        return "(no name field) " + game.Output();
+    // Ten BackSpaces clear the old name; the typed one is changed inside and committed with
+    // Enter, which the entity list shows.
+    const std::string keys = "BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace "
+                             "BackSpace BackSpace R o o m 1 L a m p Left Left Z End BackSpace X Return";
+    if (!InputShows(game, "key --delay " + std::to_string(delay) + " " + keys, 0, 380, 400, 840))
+        return "(never committed) " + game.Output();
+    const std::string level = SaveScene(game, "Renamed");
+    Quit(game);
+    DestroyAll();
+    LoadLevelText("Renamed", level);
+    std::string names;
+    for (const auto& object : gGameObjects)
+        if (object && object->name != "Camera")
+            names += object->name;
+    DestroyAll();
+    return names;
+}
+
+// Keys and typed characters reach the text field in the order they were typed, none lost, however
+// quickly they come.
+TEST(EditorApp, QuickAndSlowTypingGiveTheSameName)
+{
+    REQUIRE_DISPLAY();
+    EXPECT_EQ(RenameTypedAt(10), "Room1LaZmX");
+    EXPECT_EQ(RenameTypedAt(40), "Room1LaZmX");
+}
+
 }  // namespace

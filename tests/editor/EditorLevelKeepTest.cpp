@@ -1,5 +1,7 @@
 // What the editor writes is the level as the designer left it: not what the editor shows on
 // top of it, not what the scripts did when the editor set them up, not what a play run did.
+#include <imgui_internal.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -183,6 +185,45 @@ TEST_F(EditorLevelKeep, TheOpeningFadeShowsClearAndAClickOnThePlayerPicksHim)
     EXPECT_NE(saved.substr(saved.find("\nFadeScreen\n"), 300).find("Transparency\n1\n"), std::string::npos);
     Tap(editor, Framework::Keys::F12);
     EXPECT_GT(fadePicture->transparency, 0.9f);
+}
+
+// The designer's own edit is saved as set, even when it puts back what a script's set-up left.
+TEST_F(EditorLevelKeep, AnInspectorEditBackToTheSetUpValueIsSavedAsSet)
+{
+    Editor editor(5);
+    Open(editor);
+    const auto spotlight = FindObjectByName("Spotlight1");
+    const auto light = spotlight ? spotlight->GetComponent<LightSource>() : nullptr;
+    ASSERT_TRUE(light);
+    ASSERT_FALSE(light->Enabled) << "the reception script switches it off at set-up";
+    editor.selectedObject = spotlight;
+    Frame(editor);
+
+    // The light's panel opened, and its "Enabled" box found under the pointer.
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    const auto at = std::find(spotlight->components.begin(), spotlight->components.end(), light);
+    const int index = static_cast<int>(at - spotlight->components.begin());
+    const ImGuiID panel = ImHashData(&index, sizeof index, inspector->ID);
+    inspector->StateStorage.SetInt(ImHashStr("LightSource", 0, panel), 1);
+    const ImGuiID box = ImHashStr("Enabled ", 0, panel);
+    const float x = inspector->DC.CursorStartPos.x + 6.0f;
+    float y = inspector->Pos.y;
+    for (; y < inspector->Pos.y + inspector->Size.y && ImGui::GetCurrentContext()->HoveredId != box; y += 3.0f) {
+        gInputSystem->mouseX = static_cast<std::int16_t>(x);
+        gInputSystem->mouseY = static_cast<std::int16_t>(y);
+        Frame(editor);
+    }
+    ASSERT_EQ(ImGui::GetCurrentContext()->HoveredId, box) << "no Enabled box in the inspector";
+
+    Tap(editor, Framework::Keys::MouseLeft);
+    EXPECT_TRUE(light->Enabled);
+    Tap(editor, Framework::Keys::MouseLeft);
+    EXPECT_FALSE(light->Enabled);
+    ASSERT_TRUE(editor.SaveScene("Level1Off"));
+    const std::string saved = Level("Level1Off");
+    const std::string block = saved.substr(saved.find("\nSpotlight1\n"), 300);
+    EXPECT_NE(block.find("Enabled\n0\n"), std::string::npos) << block;
 }
 
 }  // namespace

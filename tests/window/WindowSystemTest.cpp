@@ -429,6 +429,54 @@ TEST_F(WindowTest, TheInterfaceSeesEveryQuickTap)
     EXPECT_FALSE(io.KeysDown[Platform::VK_BACK]) << "a plain release is not held back";
 }
 
+// Everything typed within one slow frame still reaches a text field in the order typed: the
+// field takes a frame's characters before its key presses, and one key press a frame.
+TEST_F(WindowTest, KeysAndCharactersReachTheInterfaceInTypedOrder)
+{
+    Start();
+    ImGuiIO& io = ImGui::GetIO();
+    unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    io.Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
+    io.KeyMap[ImGuiKey_LeftArrow] = 0x25;  // the Left arrow's Windows code
+    io.KeyMap[ImGuiKey_Backspace] = Platform::VK_BACK;
+    char field[64] = "";
+    auto frames = [&](int count, bool focus) {
+        for (int i = 0; i < count; ++i) {
+            Frame();
+            ImGui::NewFrame();
+            ImGui::Begin("Typing");
+            if (focus && i == 0)
+                ImGui::SetKeyboardFocusHere();
+            ImGui::InputText("##field", field, sizeof field);
+            ImGui::End();
+            ImGui::EndFrame();
+        }
+    };
+    auto type = [&](const char* text) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        event.text.windowID = gWindowSystem->window.Id();
+        std::snprintf(event.text.text, sizeof(event.text.text), "%s", text);
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    };
+    auto tap = [&](SDL_Scancode key) {
+        PushKey(key, true);
+        PushKey(key, false);
+    };
+    frames(2, true);
+    type("Lamp");
+    tap(SDL_SCANCODE_LEFT);
+    tap(SDL_SCANCODE_LEFT);
+    type("Z");
+    tap(SDL_SCANCODE_BACKSPACE);
+    tap(SDL_SCANCODE_BACKSPACE);
+    type("e");
+    frames(12, false);
+    EXPECT_STREQ(field, "Lemp");
+}
+
 // Keys held when the window loses focus are released elsewhere: nothing may stay held.
 TEST_F(WindowTest, FocusLossReleasesEveryKey)
 {
