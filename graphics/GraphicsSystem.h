@@ -95,6 +95,8 @@ public:
     int lightCapacity = kLightCapacity;
     // Lights packed by the last draw (sent as "activeLights").
     int activeLightCount = 0;
+    // Enabled lights of the last draw, whether they reached the view or not.
+    int lightsOnCount = 0;
 
     // Up to this many lights, the lit variant hands each light from the vertex stage to the
     // fragment stage (see ShadowFrag_new.txt); Init sets what the driver's varyings can carry.
@@ -135,8 +137,11 @@ private:
     void QueueParticles(ParticleEmitter& emitter);
     // Sets the texture that the draw list's entries before index leave bound.
     void NoteTextureBefore(std::size_t index);
-    // Draws the runs with the frame's programs (lit quads draw plain when lightsOn is false).
-    void DrawQueuedQuads(bool lightsOn);
+    // Draws the runs with the frame's programs. Lit quads draw plain when lightsOn is false,
+    // at the ambient level when inTheDark is also true.
+    void DrawQueuedQuads(bool lightsOn, bool inTheDark);
+    // Scales the tint of the quads by the ambient level: what the lit program shows without light.
+    void DimToAmbient(uint32_t firstQuad, uint32_t quadCount);
     // Notes in the lit quad's vertices the frame's lights whose reach touches it and returns
     // their count; -1 when more reach it than a quad carries (it then takes all of the frame's).
     int NoteQuadLights(std::size_t quad);
