@@ -31,7 +31,8 @@ namespace Framework {
 // Owns the OpenGL context and draws the world. The view is the fixed look-at matrix times the
 // camera matrix that BeginFrame takes each frame; the projection is orthographic in pixels.
 // Each Update draws, in list order, every object's sprite (through the lit program when a
-// light is on and the sprite is light-affected, else the plain one) and then its particles;
+// light is on and the sprite is light-affected, else the plain one; a light-affected sprite
+// that no light reaches shows the ambient level) and then its particles;
 // the lights are packed into "LightBlock" first, rewritten in full every frame. The quads are
 // placed in the world on the CPU and sent in one buffer; neighbours in the list that share
 // program and texture go to the driver as one draw call.

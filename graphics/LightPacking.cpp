@@ -221,7 +221,10 @@ int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer
         light->Angle = DegreesToRadians(transform->rotation);
         const LightParams params = light->GetParams();
         full = !pack(model, params);
-        if (!full && light->GlowRadius > 0.0f)
+        // A spot whose cone has closed gives no light, and so no glow: story scripts put the
+        // torch out that way.
+        const bool shines = !(params.position[2] > 0.5f && !(params.halfAngle > 0.0f));
+        if (!full && light->GlowRadius > 0.0f && shines)
             full = !pack(model, GlowOfLight(params, light->GlowRadius, light->GlowLevel));
     }
     gLightsDirty = false;

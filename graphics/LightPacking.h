@@ -118,7 +118,8 @@ struct FoundLight
 
 // PackLights for lights already gathered by a walk of the list, in list order. Given reaches,
 // it is filled with the reach of each packed entry, in entry order. A light with a glow
-// (LightSource::GlowRadius) is followed by a second entry, GlowOfLight's. Given lightsOn, it is
+// (LightSource::GlowRadius) is followed by a second entry, GlowOfLight's, unless it is a spot
+// whose cone has closed (a half angle of 0 gives no light at all). Given lightsOn, it is
 // set to the count of enabled lights that give light, whether they reach the view or not.
 int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
                     int capacity = kLightCapacity, const ViewBox* view = nullptr,

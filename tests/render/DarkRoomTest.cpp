@@ -65,7 +65,11 @@ TEST_F(DarkRoomTest, ATorchsGlowLightsItsHolderAndNotTheRoom)
     EXPECT_LT(Brightness(PixelAt(0.0f, 60.0f)), 10) << "past its small circle the room stays dark";
     EXPECT_LT(Brightness(PixelAt(-60.0f, 0.0f)), 10);
 
-    // Switched off, the torch's glow goes with it.
+    // Put out, by its switch or by closing its cone, the torch's glow goes with it.
+    LightOf("Torch")->HalfAngle = 0.0f;
+    DrawFrame();
+    EXPECT_LT(Brightness(PixelAt(0.0f, 15.0f)), 10);
+    LightOf("Torch")->HalfAngle = 0.5f;
     LightOf("Torch")->Enabled = false;
     DrawFrame();
     EXPECT_LT(Brightness(PixelAt(0.0f, 15.0f)), 10);
