@@ -24,6 +24,10 @@
 
 namespace {
 const char* const kWho = "PlayerBehaviour";
+// The torch's beam leaves the one holding it in the dark: a dim circle round it shows him
+// (and whatever clings to him) wherever he stands, and little of the floor.
+constexpr float kTorchGlowRadius = 2.4f;
+constexpr float kTorchGlowLevel = 0.45f;
 
 std::shared_ptr<Collider> ZoneCollider(const char* name)
 {
@@ -46,6 +50,10 @@ void PlayerBehaviour::Init()
     if (const std::shared_ptr<GameObject> torch = FindRequired(kWho, "Torch")) {
         torchLight = torch->GetComponent<LightSource>();
         torchTransform = torch->GetComponent<Transform>();
+        if (torchLight) {
+            torchLight->GlowRadius = kTorchGlowRadius;
+            torchLight->GlowLevel = kTorchGlowLevel;
+        }
     }
     gameController = FindRequired(kWho, "GameController");
     camera = FindRequired(kWho, "Camera");

@@ -272,7 +272,7 @@ int GraphicsSystem::PackAndUploadLights()
 {
     // Only lights that reach the part of the world on screen go to the lit program.
     const int count = PackFoundLights(frameLights, lightStaging.data(), lightStaging.size(), lightCapacity,
-                                      frameViewKnown ? &frameView : nullptr, &frameReaches);
+                                      frameViewKnown ? &frameView : nullptr, &frameReaches, &lightsOnCount);
     if (lightBuffer == 0)
         return 0;
     glBindBuffer(GL_UNIFORM_BUFFER, lightBuffer);
@@ -326,10 +326,14 @@ void GraphicsSystem::Update(float /*dt*/)
         shading.hiddenQuads += static_cast<long>(hidden);
     activeLightCount = PackAndUploadLights();
     const bool lightsOn = activeLightCount > 0 && programs[1]->IsLinked();
+    // Lights on but none reaching the view (a room without a lamp while the torch is out): lit
+    // quads show the ambient level, as they would under the lit program. Only a level with no
+    // light on at all shows them as they are.
+    const bool inTheDark = !lightsOn && lightsOnCount > 0 && lightCapacity > 0 && programs[1]->IsLinked();
     // With each quad's own lights, the frame's lit program only draws quads that more lights
     // reach than one carries: the general one does, so no variant is built in the middle of play.
     frameLit = lightsOn && !PerQuadLitProgram(1) ? &LitProgramFor(activeLightCount) : programs[1].get();
-    DrawQueuedQuads(lightsOn);
+    DrawQueuedQuads(lightsOn, inTheDark);
 
     // Text is printed fixed-function after this: no program or vertex array may stay in use.
     glBindVertexArray(0);
@@ -430,7 +434,20 @@ int GraphicsSystem::NoteQuadLights(std::size_t quad)
     return used;
 }
 
-void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
+void GraphicsSystem::DimToAmbient(uint32_t firstQuad, uint32_t quadCount)
+{
+    const float ambient = std::min(gAmbientLight, 1.0f);
+    for (uint32_t quad = firstQuad; quad < firstQuad + quadCount; ++quad) {
+        QuadVertex* corners = quads.Quad(quad);
+        for (int corner = 0; corner < 4; ++corner) {
+            corners[corner].r *= ambient;
+            corners[corner].g *= ambient;
+            corners[corner].b *= ambient;
+        }
+    }
+}
+
+void GraphicsSystem::DrawQueuedQuads(bool lightsOn, bool inTheDark)
 {
     const Matrix4 projectionView = projection * view;
     SetFrameUniforms(*programs[0], false, projectionView);
@@ -468,8 +485,12 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
         else
             draws.push_back(QuadDraw{program, texture, first, count});
     };
-    const float ambient = std::min(gAmbientLight, 1.0f);
     for (const QuadRun& run : quads.Runs()) {
+        if (run.program == kLitQuad && inTheDark && plain) {
+            DimToAmbient(run.firstQuad, run.quadCount);
+            addDraw(plain, run.texture, run.firstQuad, run.quadCount);
+            continue;
+        }
         if (run.program != kLitQuad || !perQuad) {
             addDraw(run.program == kLitQuad ? lit : plain, run.texture, run.firstQuad, run.quadCount);
             continue;
@@ -498,14 +519,8 @@ void GraphicsSystem::DrawQueuedQuads(bool lightsOn)
         }
         for (uint32_t i = 0; i < run.quadCount; ++i) {
             const int lights = whole ? most : runLights[i];
-            if (lights == 0) {
-                QuadVertex* corners = quads.Quad(run.firstQuad + i);
-                for (int corner = 0; corner < 4; ++corner) {
-                    corners[corner].r *= ambient;
-                    corners[corner].g *= ambient;
-                    corners[corner].b *= ambient;
-                }
-            }
+            if (lights == 0)
+                DimToAmbient(run.firstQuad + i, 1);
             addDraw(lights < 0 ? lit : lights == 0 ? plain : PerQuadLitProgram(lights), run.texture,
                     run.firstQuad + i, 1);
         }
@@ -645,6 +660,7 @@ void GraphicsSystem::Shutdown()
     frameReaches.clear();
     draws.clear();
     activeLightCount = 0;
+    lightsOnCount = 0;
     currentProgram = 0;
     textureKnown = false;
     if (gWindowSystem)

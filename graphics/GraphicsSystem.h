@@ -31,7 +31,8 @@ namespace Framework {
 // Owns the OpenGL context and draws the world. The view is the fixed look-at matrix times the
 // camera matrix that BeginFrame takes each frame; the projection is orthographic in pixels.
 // Each Update draws, in list order, every object's sprite (through the lit program when a
-// light is on and the sprite is light-affected, else the plain one) and then its particles;
+// light is on and the sprite is light-affected, else the plain one; a light-affected sprite
+// that no light reaches shows the ambient level) and then its particles;
 // the lights are packed into "LightBlock" first, rewritten in full every frame. The quads are
 // placed in the world on the CPU and sent in one buffer; neighbours in the list that share
 // program and texture go to the driver as one draw call.
@@ -95,6 +96,8 @@ public:
     int lightCapacity = kLightCapacity;
     // Lights packed by the last draw (sent as "activeLights").
     int activeLightCount = 0;
+    // Enabled lights of the last draw, whether they reached the view or not.
+    int lightsOnCount = 0;
 
     // Up to this many lights, the lit variant hands each light from the vertex stage to the
     // fragment stage (see ShadowFrag_new.txt); Init sets what the driver's varyings can carry.
@@ -135,8 +138,11 @@ private:
     void QueueParticles(ParticleEmitter& emitter);
     // Sets the texture that the draw list's entries before index leave bound.
     void NoteTextureBefore(std::size_t index);
-    // Draws the runs with the frame's programs (lit quads draw plain when lightsOn is false).
-    void DrawQueuedQuads(bool lightsOn);
+    // Draws the runs with the frame's programs. Lit quads draw plain when lightsOn is false,
+    // at the ambient level when inTheDark is also true.
+    void DrawQueuedQuads(bool lightsOn, bool inTheDark);
+    // Scales the tint of the quads by the ambient level: what the lit program shows without light.
+    void DimToAmbient(uint32_t firstQuad, uint32_t quadCount);
     // Notes in the lit quad's vertices the frame's lights whose reach touches it and returns
     // their count; -1 when more reach it than a quad carries (it then takes all of the frame's).
     int NoteQuadLights(std::size_t quad);

@@ -151,25 +151,58 @@ int PackLights(const std::vector<std::shared_ptr<GameObject>>& objects, unsigned
     return PackFoundLights(lights, buffer, bufferSize, capacity, view);
 }
 
+LightParams GlowOfLight(const LightParams& params, float radius, float level)
+{
+    // A point light at the light's own place that fades from the centre out to the radius.
+    LightParams glow;
+    glow.angle = params.angle;
+    glow.cutoffDistance = radius;
+    glow.halfAngle = params.halfAngle;
+    glow.hardLightRatio = 0.3f;
+    for (int i = 0; i < 3; ++i)
+        glow.colour[i] = params.colour[i] * std::clamp(level, 0.0f, 1.0f);
+    glow.colour[3] = params.colour[3];
+    glow.position[0] = params.position[0];
+    glow.position[1] = params.position[1];
+    glow.position[2] = 0.0f;
+    glow.minimumBrightness = 0.0f;
+    return glow;
+}
+
 int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
-                    int capacity, const ViewBox* view, std::vector<LightReach>* reaches)
+                    int capacity, const ViewBox* view, std::vector<LightReach>* reaches, int* lightsOn)
 {
     if (reaches)
         reaches->clear();
+    if (lightsOn)
+        *lightsOn = 0;
     static bool reportedOverflow = false;
     int count = 0;
-    for (const FoundLight& found : lights) {
-        LightSource* light = found.light;
-        if (!light || !found.object || !light->Enabled)
-            continue;
+    bool full = false;
+    // False once the block is full or the buffer ends.
+    const auto pack = [&](const Matrix4& model, const LightParams& params) {
+        const LightReach reach = ReachOfLight(model, params);
+        if (view && !reach.Touches(*view))
+            return true;
         if (count >= capacity) {
             if (!reportedOverflow) {
                 Framework::ReportError("More than " + std::to_string(capacity) +
                                        " lights are on; the rest are not drawn");
                 reportedOverflow = true;
             }
-            break;
+            return false;
         }
+        if (!PackLightEntry(buffer, bufferSize, count, model, params))
+            return false;
+        if (reaches)
+            reaches->push_back(reach);
+        ++count;
+        return true;
+    };
+    for (const FoundLight& found : lights) {
+        LightSource* light = found.light;
+        if (!light || !found.object || !light->Enabled)
+            continue;
         const GameObject* owner = light->GetOwner() ? light->GetOwner() : found.object;
         const Transform* transform = owner->FindComponent<Transform>();
         if (!transform) {
@@ -179,17 +212,20 @@ int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer
             }
             continue;
         }
+        if (lightsOn)
+            ++*lightsOn;
+        if (full)
+            continue;
         const Matrix4 model = ObjectModelMatrix(transform->position.x, transform->position.y, transform->position.z,
                                                 transform->rotation, transform->scale.x, transform->scale.y);
         light->Angle = DegreesToRadians(transform->rotation);
-        const LightReach reach = ReachOfLight(model, light->GetParams());
-        if (view && !reach.Touches(*view))
-            continue;
-        if (!PackLightEntry(buffer, bufferSize, count, model, light->GetParams()))
-            break;
-        if (reaches)
-            reaches->push_back(reach);
-        ++count;
+        const LightParams params = light->GetParams();
+        full = !pack(model, params);
+        // A spot whose cone has closed gives no light, and so no glow: story scripts put the
+        // torch out that way.
+        const bool shines = !(params.position[2] > 0.5f && !(params.halfAngle > 0.0f));
+        if (!full && light->GlowRadius > 0.0f && shines)
+            full = !pack(model, GlowOfLight(params, light->GlowRadius, light->GlowLevel));
     }
     gLightsDirty = false;
     return count;

@@ -117,10 +117,17 @@ struct FoundLight
 };
 
 // PackLights for lights already gathered by a walk of the list, in list order. Given reaches,
-// it is filled with the reach of each packed entry, in entry order.
+// it is filled with the reach of each packed entry, in entry order. A light with a glow
+// (LightSource::GlowRadius) is followed by a second entry, GlowOfLight's, unless it is a spot
+// whose cone has closed (a half angle of 0 gives no light at all). Given lightsOn, it is
+// set to the count of enabled lights that give light, whether they reach the view or not.
 int PackFoundLights(const std::vector<FoundLight>& lights, unsigned char* buffer, std::size_t bufferSize,
                     int capacity = kLightCapacity, const ViewBox* view = nullptr,
-                    std::vector<LightReach>* reaches = nullptr);
+                    std::vector<LightReach>* reaches = nullptr, int* lightsOn = nullptr);
+
+// The point light of a light's glow: at the light's place, out to the radius, in the light's
+// colour scaled by the level (0..1).
+LightParams GlowOfLight(const LightParams& params, float radius, float level);
 
 // Set by anything that changes a light's parameters; the draw clears it after packing.
 extern bool gLightsDirty;

@@ -45,6 +45,12 @@ public:
     float MinimumBrightness = 0.1f;
     bool Enabled = true;
 
+    // A dim circle of light round the light itself, whichever way its cone points: a torch
+    // shows the one who holds it. Radius in the light's units (0: none) and its level at the
+    // centre as a share of Colour. Set by gameplay code; not saved.
+    float GlowRadius = 0.0f;
+    float GlowLevel = 0.0f;
+
     // Set once the draw has reported that this light's object has no Transform.
     bool reportedMissingTransform = false;
 };

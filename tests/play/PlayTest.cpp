@@ -21,9 +21,11 @@
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
 #include "support/SoundOutput.h"
+#include "support/TitleMenu.h"
 
 using namespace std::chrono_literals;
 using testsupport::GameProcess;
+using testsupport::ShowsTitleMenu;
 using testsupport::SoundOutputQuiet;
 using testsupport::WindowPicture;
 
@@ -56,18 +58,6 @@ int BrightPixels(const WindowPicture& picture, int x0, int y0, int x1, int y1, i
 double Lit(const WindowPicture& picture, int x0, int y0, int x1, int y1, int threshold)
 {
     return picture.LitShare(x0, y0, x1, y1, threshold);
-}
-
-// The title menu: its red title over the lit picture (the splash's logos have no red).
-bool ShowsTitleMenu(const WindowPicture& picture)
-{
-    int red = 0;
-    for (int y = 80; y < 260 && y < picture.height; ++y)
-        for (int x = 480; x < 1440 && x < picture.width; ++x) {
-            const std::uint8_t* p = &picture.rgb[(static_cast<size_t>(y) * picture.width + x) * 3];
-            red += p[0] > 110 && p[0] > 3 * p[1] && p[0] > 3 * p[2];
-        }
-    return WholeLit(picture) > 0.2 && red > 5000;
 }
 
 // The ward at the start: a dim room in the middle of a black screen, no caption under it (the
