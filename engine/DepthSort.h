@@ -1,7 +1,6 @@
 #pragma once
 
-class GameObject;
-class GameObjectList;
+#include "objects/GameObjectList.h"
 
 // The depth an object is drawn at: its Transform's z, or 0 for an empty entry, an object
 // without a Transform or a NaN z (a NaN would break the sort's ordering).

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "graphics/ViewBox.h"
+#include "objects/GameObjectList.h"
 #include "objects/ListSnapshot.h"
 
 class GameObject;
-class GameObjectList;
 class LightSource;
 class ParticleEmitter;
 class Sprite;

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-class GameObjectList;
+#include "objects/GameObjectList.h"
 
 // What a cache kept between frames was made from: the object list and the counts of list and
 // component changes. A cache that still matches may trust every component pointer it took.
