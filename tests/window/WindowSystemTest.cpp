@@ -56,6 +56,18 @@ protected:
         }
     }
 
+    // Start, with the interface's font built so that its frames can run.
+    ImGuiIO& StartInterface()
+    {
+        Start();
+        ImGuiIO& io = ImGui::GetIO();
+        unsigned char* pixels = nullptr;
+        int width = 0;
+        int height = 0;
+        io.Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
+        return io;
+    }
+
     void Frame()
     {
         gWindowSystem->Update(0.016f);
@@ -387,12 +399,7 @@ TEST_F(WindowTest, TapWithinOneSlowFrameIsNotLost)
 // as a press, in later frames if need be.
 TEST_F(WindowTest, TheInterfaceSeesEveryQuickTap)
 {
-    Start();
-    ImGuiIO& io = ImGui::GetIO();
-    unsigned char* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    io.Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
+    ImGuiIO& io = StartInterface();
     io.KeyMap[ImGuiKey_Backspace] = Platform::VK_BACK;
     io.KeyMap[ImGuiKey_Enter] = Platform::VK_RETURN;
     auto pressesOver = [&](int frames, int key) {
@@ -433,12 +440,7 @@ TEST_F(WindowTest, TheInterfaceSeesEveryQuickTap)
 // field takes a frame's characters before its key presses, and one key press a frame.
 TEST_F(WindowTest, KeysAndCharactersReachTheInterfaceInTypedOrder)
 {
-    Start();
-    ImGuiIO& io = ImGui::GetIO();
-    unsigned char* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    io.Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
+    ImGuiIO& io = StartInterface();
     io.KeyMap[ImGuiKey_LeftArrow] = 0x25;  // the Left arrow's Windows code
     io.KeyMap[ImGuiKey_Backspace] = Platform::VK_BACK;
     char field[64] = "";
