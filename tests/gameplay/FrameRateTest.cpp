@@ -1,6 +1,5 @@
-// The same play at sixty and at twenty frames a second: walking, typing, a door and its fade, an
-// enemy's creep, the bear's flicker and sound fades end the same, at the same time give or take a
-// frame.
+// The same play at sixty and at twenty frames a second (walking, typing, a door, an enemy's creep,
+// the bear's flicker, a cross-fade) ends the same, at the same time give or take a frame.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -108,106 +107,69 @@ TEST_F(FrameRateTest, TwentyFramesASecondPlayLikeSixty)
     EXPECT_NEAR(twenty.throughAt, sixty.throughAt, frame);
 }
 
-// The enemy in the torch light creeps ever faster, the bear's flicker follows a pattern, a
-// sound fades: each keeps time at twenty frames a second as at sixty.
-struct TimedRules {
-    float creepSpeed = 0.0f;              // 2.25 s into the torch light
-    std::vector<float> flickerSwitches;   // when the bear's handed-over dark spell changed
-    float fadeLeft = 0.0f;                // volume when a fade-out's time ran out
-    float crossFadeLeft = 0.0f;           // and a cross-fade's
-    float crossTargetFullAt = 0.0f;       // when the cross-fade's target reached its cap
-};
+// The enemy in the torch light creeps ever faster and the bear's flicker follows its pattern, by
+// time: at twenty frames a second as at sixty.
+TEST_F(FrameRateTest, CreepAndFlickerKeepTimeAtTwentyFramesASecond)
+{
+    BuildPlayerRig();
+    AddFloor("Ward", {"........"}, -2.0f, 0.0f);
+    Attach(AddEnemy("Stalker", 12.0f, 0.0f), std::make_shared<BasicAI>());
+    // The bear watches only once its zone is brought over the player.
+    GameObject& zone = AddLevelObject("TeddyDetector", 3);
+    GiveTransform(zone, 200.0f, 0.0f);
+    GiveBox(zone, 4.0f, 4.0f);
+    GameObject& bear = AddEnemy("Bear", 0.0f, -4.0f);
+    Attach(bear, std::make_shared<BasicAI>());
+    Attach(bear, std::make_shared<BearAI>());
+    StartBuiltLevel();
 
-class FrameRateRulesTest : public FrameRateTest {
-protected:
-    TimedRules Play(float dt)
-    {
-        if (!built) {
-            BuildPlayerRig();
-            AddFloor("Ward", {"........"}, -2.0f, 0.0f);
-            GameObject& stalker = AddEnemy("Stalker", 12.0f, 0.0f);
-            auto ai = Attach(stalker, std::make_shared<BasicAI>());
-            ai->StartPosition = Vector2(12.0f, 0.0f);
-            ai->PaceSpeed = 5.0f;
-            ai->mDefaultState = EnemyPatrol;
-            // The bear watches only once its zone is brought over the player.
-            GameObject& zone = AddLevelObject("TeddyDetector", 3);
-            GiveTransform(zone, 200.0f, 0.0f);
-            GiveBox(zone, 4.0f, 4.0f);
-            GameObject& bear = AddLevelObject("Bear", 5);
-            GiveTransform(bear, 0.0f, -4.0f, 1.0f, 2.0f, 2.0f);
-            GiveBox(bear, 1.0f, 1.0f);
-            GiveSprite(bear, "Teddy_3x3.png", 3, 3);
-            Attach(bear, std::make_shared<BasicAI>());
-            Attach(bear, std::make_shared<BearAI>());
-            StartBuiltLevel();
-            built = true;
-        } else {
-            EnterLevel(false);
-        }
+    float creep[2] = {};
+    std::vector<float> switches[2];  // when the bear's dark spell changed
+    for (int run = 0; run < 2; ++run) {
+        const float dt = run == 0 ? 1.0f / 60.0f : 1.0f / 20.0f;
+        EnterLevel(false);
         Transform& torch = TransformOf("Torch");
         torch.mouseTracking = false;
         torch.rotation = 90.0f;  // along +x, onto the stalker
-        TimedRules rules;
-        for (int i = 0; i < static_cast<int>(std::lround(2.25f / dt)); ++i)
+        for (int i = 0; i < std::lround(2.25f / dt); ++i)
             StepWith(dt);
-        BasicAI& stalker = *Object("Stalker")->GetComponent<BasicAI>();
-        EXPECT_TRUE(stalker.mInTorchLight);
-        rules.creepSpeed = stalker.mSpeed;
-        stalker.PaceSpeed = 0.0f;  // stands from here on
+        creep[run] = Object("Stalker")->GetComponent<BasicAI>()->mSpeed;
 
         TransformOf("TeddyDetector").SetPosition(Vector2(0.0f, 0.0f));
         float dark = -1.0f;
-        for (int i = 1; i <= static_cast<int>(std::lround(1.8f / dt)); ++i) {
+        for (int i = 1; i <= std::lround(1.8f / dt); ++i) {
             StepWith(dt);
             if (dark >= 0.0f && Controller().flickerOffTime != dark)
-                rules.flickerSwitches.push_back(i * dt);
+                switches[run].push_back(i * dt);
             dark = Controller().flickerOffTime;
         }
-
-        // The fades start on a sixtieth of a second, then go on at dt.
-        Audio fade;
-        fade.fadeOutTime = 2.0f;
-        fade.fadingOut = true;
-        Audio cross;
-        cross.volume = 0.7f;
-        auto target = std::make_shared<Audio>();
-        target->volume = 0.0f;
-        cross.CrossFadeTo(target, 1.0f);
-        float seconds = 1.0f / 60.0f;
-        fade.Update(seconds);
-        cross.Update(seconds);
-        while ((fade.fadingOut || cross.crossFading) && seconds < 5.0f) {
-            fade.Update(dt);
-            cross.Update(dt);
-            seconds += dt;
-            if (rules.crossTargetFullAt == 0.0f && target->volume >= 0.7f)
-                rules.crossTargetFullAt = seconds;
-        }
-        rules.fadeLeft = fade.volume;
-        rules.crossFadeLeft = cross.volume;
-        return rules;
     }
-};
+    EXPECT_NEAR(creep[0], 1.5f, 0.11f) << "0.1 a sixtieth of a second after two seconds";
+    EXPECT_NEAR(creep[1], creep[0], 3.0f * 0.1f + 0.01f) << "within a frame's rise";
+    ASSERT_GE(switches[0].size(), 2u);
+    switches[1].resize(2, -1.0f);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_NEAR(switches[1][i], switches[0][i], 1.0f / 20.0f) << "switch " << i << " of the bear's flicker";
+}
 
-TEST_F(FrameRateRulesTest, CreepFlickerAndFadesKeepTimeAtTwentyFramesASecond)
+// A cross-fade begun at sixty frames a second and carried on at twenty ends on time, its target
+// at the cap a tenth of a second in.
+TEST_F(FrameRateTest, ACrossFadeKeepsTimeWhenTheFrameRateDrops)
 {
-    const TimedRules sixty = Play(1.0f / 60.0f);
-    const TimedRules twenty = Play(1.0f / 20.0f);
-    const float frame = 1.0f / 20.0f;
-
-    EXPECT_NEAR(sixty.creepSpeed, 1.5f, 0.11f) << "0.1 a sixtieth of a second after two seconds";
-    EXPECT_NEAR(twenty.creepSpeed, sixty.creepSpeed, 3.0f * 0.1f + 0.01f) << "within a frame's rise";
-    ASSERT_GE(sixty.flickerSwitches.size(), 2u);
-    for (size_t i = 0; i < 2; ++i) {
-        const float at = i < twenty.flickerSwitches.size() ? twenty.flickerSwitches[i] : -1.0f;
-        EXPECT_NEAR(at, sixty.flickerSwitches[i], frame) << "switch " << i << " of the bear's flicker";
+    Audio cross;
+    cross.volume = 0.7f;
+    auto target = std::make_shared<Audio>();
+    target->volume = 0.0f;
+    cross.CrossFadeTo(target, 1.0f);
+    float fullAt = -1.0f;
+    for (float seconds = 0.0f, dt = 1.0f / 60.0f; cross.crossFading && seconds < 5.0f; dt = 1.0f / 20.0f) {
+        cross.Update(dt);
+        seconds += dt;
+        if (fullAt < 0.0f && target->volume >= 0.7f)
+            fullAt = seconds;
     }
-    EXPECT_NEAR(sixty.fadeLeft, 0.0f, 1e-3f);
-    EXPECT_NEAR(twenty.fadeLeft, sixty.fadeLeft, 3.0f / 120.0f);
-    EXPECT_NEAR(sixty.crossFadeLeft, 0.0f, 1e-3f);
-    EXPECT_NEAR(twenty.crossFadeLeft, sixty.crossFadeLeft, 3.0f * 0.7f / 60.0f);
-    EXPECT_NEAR(twenty.crossTargetFullAt, sixty.crossTargetFullAt, frame);
+    EXPECT_NEAR(cross.volume, 0.0f, 0.7f / 20.0f);
+    EXPECT_NEAR(fullAt, 0.1f, 1.0f / 20.0f);
 }
 
 // A slower typing pace (a character every three sixtieths) keeps its pace at any frame rate.
