@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "support/DisplayRequired.h"
@@ -60,12 +61,10 @@ protected:
     ImGuiIO& StartInterface()
     {
         Start();
-        ImGuiIO& io = ImGui::GetIO();
         unsigned char* pixels = nullptr;
-        int width = 0;
-        int height = 0;
-        io.Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
-        return io;
+        int width = 0, height = 0;
+        ImGui::GetIO().Fonts->GetTexDataAsAlpha8(&pixels, &width, &height);
+        return ImGui::GetIO();
     }
 
     void Frame()
@@ -444,38 +443,34 @@ TEST_F(WindowTest, KeysAndCharactersReachTheInterfaceInTypedOrder)
     io.KeyMap[ImGuiKey_LeftArrow] = 0x25;  // the Left arrow's Windows code
     io.KeyMap[ImGuiKey_Backspace] = Platform::VK_BACK;
     char field[64] = "";
-    auto frames = [&](int count, bool focus) {
+    bool focus = true;
+    auto frames = [&](int count) {
         for (int i = 0; i < count; ++i) {
             Frame();
             ImGui::NewFrame();
             ImGui::Begin("Typing");
-            if (focus && i == 0)
+            if (std::exchange(focus, false))
                 ImGui::SetKeyboardFocusHere();
             ImGui::InputText("##field", field, sizeof field);
             ImGui::End();
             ImGui::EndFrame();
         }
     };
-    auto type = [&](const char* text) {
+    frames(2);
+    // "Lamp", Left twice, "Z", BackSpace twice, "e": all before the next frame.
+    for (const char* typed : {"Lamp", "<", "<", "Z", "\b", "\b", "e"}) {
+        if (typed[0] == '<' || typed[0] == '\b') {
+            for (bool down : {true, false})
+                PushKey(typed[0] == '<' ? SDL_SCANCODE_LEFT : SDL_SCANCODE_BACKSPACE, down);
+            continue;
+        }
         SDL_Event event{};
         event.type = SDL_TEXTINPUT;
         event.text.windowID = gWindowSystem->window.Id();
-        std::snprintf(event.text.text, sizeof(event.text.text), "%s", text);
+        std::snprintf(event.text.text, sizeof(event.text.text), "%s", typed);
         ASSERT_EQ(SDL_PushEvent(&event), 1);
-    };
-    auto tap = [&](SDL_Scancode key) {
-        PushKey(key, true);
-        PushKey(key, false);
-    };
-    frames(2, true);
-    type("Lamp");
-    tap(SDL_SCANCODE_LEFT);
-    tap(SDL_SCANCODE_LEFT);
-    type("Z");
-    tap(SDL_SCANCODE_BACKSPACE);
-    tap(SDL_SCANCODE_BACKSPACE);
-    type("e");
-    frames(12, false);
+    }
+    frames(12);
     EXPECT_STREQ(field, "Lemp");
 }
 
