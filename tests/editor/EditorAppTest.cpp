@@ -388,4 +388,85 @@ TEST(EditorApp, EnteringFromTheTitleMenuEndsItsMusic)
     Quit(game);
 }
 
+
+// A box with a blue outline (its collider) on the origin, and a game controller whose cheat key 0
+// kills at once.
+const char* kDeathLevel =
+    "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\nMouseTracking\n0\nEnd\n\n"
+    "Box\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\nMouseTracking\n0\n"
+    "Collider\nScale\n10 10 1\nOffset\n0 0 0\nShowCollider\n1\nLineColor\n0 0 255\nActive\n1\nEnd\n\n"
+    "GameController\n5\nNone\nGameController\nBearCounter\n0\nCheats\nEnd\n\n/Level1\n";
+
+TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt", kDeathLevel);
+    game.Start();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    // The move tool picks the box (its x handle right of its centre), which is dragged 200 pixels
+    // right; each step waits for what it shows.
+    const auto handleAt = [](int x) { return [x](const Screenshot& s) { return GreenBetween(s, x + 50, 536, 546); }; };
+    Xdo("mousemove 900 600 keydown w mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(960))) << game.Output();
+    Xdo("keyup w mouseup 1 mousemove 962 541 mousedown 1");
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !handleAt(960)(s); })) << game.Output();
+    Xdo("mousemove 1162 541");
+    const auto blue = [](int r, int g, int b) { return r < 60 && g < 60 && b > 200; };
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 1260, 500, 1260, 580, blue); }));
+    Xdo("mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(1160))) << game.Output();
+
+    // F12 plays (the panels go), 0 kills and the game-over scene takes the screen; back in the
+    // editor, the box stands where it was dragged, still selected.
+    Xdo("keydown F12");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    Xdo("keyup F12");
+    const Screenshot playing = GrabScreen();
+    Xdo("keydown 0");
+    ASSERT_TRUE(WaitForChange(game, playing, 0, 40, 1920, 1080)) << game.Output();
+    Xdo("keyup 0");
+    EXPECT_TRUE(OpenEditor(game, handleAt(1160))) << "the edited level and its selection are gone";
+    Quit(game);
+}
+
+// The name a rename gives when its keys come `delay` milliseconds apart: the box is picked, its
+// name field clicked, the keys typed (Enter commits, which the entity list shows) and the level
+// saved.
+std::string RenameTypedAt(int delay)
+{
+    GameProcess game(1920, 1080);
+    game.tree.WriteFile("resources/level/Level1.txt",
+                        "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\n"
+                        "MouseTracking\n0\nEnd\n\nLampOnDesk\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\n"
+                        "MouseTracking\n0\nEnd\n\n/Level1\n");
+    game.Start();
+    if (game.WaitForWindow().empty() || !OpenEditor(game) ||
+        !InputShows(game, "mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 20, 1915, 120) ||
+        !InputShows(game, "mousemove 1650 73 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 60, 1915, 90))
+        return "(no name field) " + game.Output();
+    std::string keys;
+    for (int i = 0; i < 10; ++i)
+        keys += "BackSpace ";
+    keys += "R o o m 1 L a m p Left Left Z End BackSpace X Return";
+    if (!InputShows(game, "key --delay " + std::to_string(delay) + " " + keys, 0, 380, 400, 840))
+        return "(never committed) " + game.Output();
+    const std::string level = SaveScene(game, "Renamed");
+    Quit(game);
+    DestroyAll();
+    LoadLevelText("Renamed", level);
+    const auto box = gGameObjects.size() == 2 ? gGameObjects[1] : nullptr;
+    const std::string name = box ? box->name : "(not saved) " + level;
+    DestroyAll();
+    return name;
+}
+
+TEST(EditorApp, QuickAndSlowTypingGiveTheSameName)
+{
+    REQUIRE_DISPLAY();
+    EXPECT_EQ(RenameTypedAt(10), "Room1LaZmX");
+    EXPECT_EQ(RenameTypedAt(40), "Room1LaZmX");
+}
+
 }  // namespace
