@@ -477,44 +477,30 @@ void GoThroughTheWardDoor(GameProcess& game, bool& caught)
                   << door.seconds << " s" << std::endl;
 }
 
-// Holds the key until the view moves, however slow the frames: a short step.
-void StepUntilMoved(GameProcess& game, const std::string& key)
-{
-    const WindowPicture from = game.Grab();
-    game.KeyDown(key);
-    game.WaitUntil([&] { return Changed(game.Grab(), from) >= 0.02; }, 10s);
-    game.KeyUp(key);
-}
-
-// From the corridor's top wall into the reception. The door's frame overlaps the last stone of
-// that wall: walked into a little way down from the wall, the stone stops him in the frame the
-// door takes him. In the reception the key he walked in with must walk him on.
+// From the corridor's top wall into the reception, whose door frame overlaps the wall's last
+// stone: short steps down, each with a push right, until the door takes him while the stone
+// still stops him. The key he walked in with must walk him on in the reception.
 void ThroughTheReceptionDoor(GameProcess& game)
 {
-    // Along the wall to the stone at the corridor's end: nothing moves once it holds him.
     game.KeyDown("d");
     const bool stopped = WaitUntilStill(game);
     game.KeyUp("d");
     ASSERT_TRUE(stopped) << "the corridor's end never stopped him";
-    // Short steps down, each followed by a push against the stone, until the door takes him:
-    // the first push that reaches the door still grazes the stone.
     DoorPass door;
-    int pushes = 0;
-    while (!door.darkened && pushes < 30 && game.Running()) {
-        StepUntilMoved(game, "s");
+    for (int pushes = 0; !door.darkened && pushes < 30 && game.Running(); ++pushes) {
+        const WindowPicture from = game.Grab();
+        game.KeyDown("s");
+        game.WaitUntil([&] { return Changed(game.Grab(), from) >= 0.02; }, 10s);
+        game.KeyUp("s");
         door = WatchStep(game, "d", false);
-        ++pushes;
     }
-    ASSERT_TRUE(door.darkened) << "the reception's door never faded the screen in " << pushes << " pushes";
-    std::cout << "the reception's door took him on push " << pushes << std::endl;
+    ASSERT_TRUE(door.darkened) << "the reception's door never faded the screen";
     ASSERT_TRUE(WaitUntilStill(game)) << "the reception never stood still";
     const WindowPicture reception = game.Grab();
-    Keep(reception, "reception");
     game.KeyDown("d");
     const bool walked = game.WaitUntil([&] { return Changed(game.Grab(), reception) >= 0.1; }, 30s);
     game.KeyUp("d");
     EXPECT_TRUE(walked) << "the key he walked in with does nothing in the reception";
-    Keep(game.Grab(), "reception-walked");
 }
 
 // Every step waits for what the game shows or writes, never for a set time: a loaded machine

@@ -18,27 +18,17 @@ int TailSilent(const std::string& path)
     if (size < kTail)
         return -1;
     file.seekg((size - kTail) / 4 * 4);
-    std::vector<char> bytes(static_cast<size_t>(kTail));
-    file.read(bytes.data(), kTail);
-    for (std::streamoff i = 0; i + 1 < file.gcount(); i += 2) {
-        const int sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
-                                                     (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
+    std::vector<std::int16_t> samples(static_cast<size_t>(kTail / 2));
+    file.read(reinterpret_cast<char*>(samples.data()), kTail);
+    for (const std::int16_t sample : samples)
         if (std::abs(sample) > 2)
             return 0;
-    }
     return 1;
 }
 
 }  // namespace
 
-bool SoundOutputQuiet(const std::string& path)
-{
-    return TailSilent(path) == 1;
-}
-
-bool SoundOutputAudible(const std::string& path)
-{
-    return TailSilent(path) == 0;
-}
+bool SoundOutputQuiet(const std::string& path) { return TailSilent(path) == 1; }
+bool SoundOutputAudible(const std::string& path) { return TailSilent(path) == 0; }
 
 }  // namespace testsupport

@@ -27,16 +27,12 @@ double WindowPicture::LitShare(int x0, int y0, int x1, int y1, int threshold) co
 
 double WindowPicture::MeanLevel(int x0, int y0, int x1, int y1, int step) const
 {
-    x0 = std::max(0, x0);
-    y0 = std::max(0, y0);
-    x1 = std::min(width, x1);
-    y1 = std::min(height, y1);
     step = std::max(1, step);
     double sum = 0.0;
     long count = 0;
-    for (int y = y0; y < y1; y += step)
-        for (int x = x0; x < x1; x += step, ++count) {
-            const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
+    for (int y = std::max(0, y0); y < std::min(height, y1); y += step)
+        for (int x = std::max(0, x0); x < std::min(width, x1); x += step, ++count) {
+            const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x) * 3];
             sum += std::max({p[0], p[1], p[2]});
         }
     return count > 0 ? sum / static_cast<double>(count) : 0.0;
