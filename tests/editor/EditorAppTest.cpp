@@ -154,6 +154,14 @@ bool OpenEditor(GameProcess& game, const std::function<bool(const Screenshot&)>&
     return false;
 }
 
+// Starts the game on `level` as Level1 and opens the editor on it.
+bool StartInEditor(GameProcess& game, const std::string& level)
+{
+    game.tree.WriteFile("resources/level/Level1.txt", level);
+    game.Start();
+    return !game.WaitForWindow().empty() && OpenEditor(game);
+}
+
 // Moves onto a control and presses it, each step once the rectangle shows the one before (the
 // hover, then the press), so that press and release never fall into one frame.
 bool PressShown(GameProcess& game, int x, int y, int x0, int y0, int x1, int y1)
@@ -213,11 +221,7 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
 {
     REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
-    game.tree.WriteFile("resources/level/Level1.txt", kLevel);
-    game.Start();
-    const std::string window = game.WaitForWindow();
-    ASSERT_FALSE(window.empty()) << game.Output();
-    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
     // A click on the box selects it; W takes the move tool; a drag from its centre moves it
     // 200 pixels (10 units) to the right.
     Xdo("mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1 sleep 0.3 key w sleep 0.3");
@@ -260,10 +264,7 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
 {
     REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
-    game.tree.WriteFile("resources/level/Level1.txt", kPanelLevel);
-    game.Start();
-    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
-    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    ASSERT_TRUE(StartInEditor(game, kPanelLevel)) << game.Output();
 
     // The move tool, then a press on the lamp's end, held until its handle's x line shows beside
     // the window.
@@ -355,10 +356,7 @@ TEST(EditorApp, ALevelReadInPartSaysSoAndSavingOverItKeepsTheFileAside)
     damaged.insert(damaged.find("/Level1"),
                    "Shelf\n4\nNone\nTr#nsform\nPosition\n0 0 0\nEnd\n\nCrate\n4\nNone\nEnd\n\n");
     GameProcess game(1920, 1080);
-    game.tree.WriteFile("resources/level/Level1.txt", damaged);
-    game.Start();
-    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
-    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    ASSERT_TRUE(StartInEditor(game, damaged)) << game.Output();
     // A light red in the menu bar, in the frame that shows the panels.
     const auto warning = [](int r, int g, int b) { return r > 180 && g < 120 && b < 120; };
     EXPECT_TRUE(AnyPixel(GrabScreen(), 150, 0, 1899, 18, warning)) << "nothing on screen says the level is not whole";
@@ -401,10 +399,7 @@ TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
 {
     REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
-    game.tree.WriteFile("resources/level/Level1.txt", kDeathLevel);
-    game.Start();
-    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
-    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    ASSERT_TRUE(StartInEditor(game, kDeathLevel)) << game.Output();
     // The move tool picks the box (its x handle right of its centre), which is dragged 200 pixels
     // right; each step waits for what it shows.
     const auto handleAt = [](int x) { return [x](const Screenshot& s) { return GreenBetween(s, x + 50, 536, 546); }; };
@@ -437,12 +432,10 @@ TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
 std::string RenameTypedAt(int delay)
 {
     GameProcess game(1920, 1080);
-    game.tree.WriteFile("resources/level/Level1.txt",
-                        "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\n"
-                        "MouseTracking\n0\nEnd\n\nLampOnDesk\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\n"
-                        "MouseTracking\n0\nEnd\n\n/Level1\n");
-    game.Start();
-    if (game.WaitForWindow().empty() || !OpenEditor(game) ||
+    if (!StartInEditor(game,
+                       "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\n"
+                       "MouseTracking\n0\nEnd\n\nLampOnDesk\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\n"
+                       "MouseTracking\n0\nEnd\n\n/Level1\n") ||
         !InputShows(game, "mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 20, 1915, 120) ||
         !InputShows(game, "mousemove 1650 73 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 60, 1915, 90))
         return "(no name field) " + game.Output();
