@@ -436,9 +436,10 @@ std::string RenameTypedAt(int delay)
                        "Level1\n\nCamera\n10\nNone\nTransform\nPosition\n0 0 0\nRotate\n0\nScale\n20 20 1\n"
                        "MouseTracking\n0\nEnd\n\nLampOnDesk\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\nScale\n10 10 1\n"
                        "MouseTracking\n0\nEnd\n\n/Level1\n") ||
-        !InputShows(game, "mousemove 960 540 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 20, 1915, 120) ||
-        !InputShows(game, "mousemove 1650 73 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1", 1515, 60, 1915, 90))
+        !InputShows(game, "mousemove 960 540 mousedown 1", 1515, 20, 1915, 120) || (Xdo("mouseup 1"), false) ||
+        !InputShows(game, "mousemove 1650 73 mousedown 1", 1515, 60, 1915, 90))
         return "(no name field) " + game.Output();
+    Xdo("mouseup 1");
     std::string keys;
     for (int i = 0; i < 10; ++i)
         keys += "BackSpace ";
