@@ -26,6 +26,7 @@ using Framework::Keys::F1;
 using Framework::Keys::F11;
 using Framework::Keys::F12;
 using Framework::Keys::MouseLeft;
+using Framework::Keys::MouseMiddle;
 using Framework::Keys::MouseRight;
 
 Editor::Editor(int id) : Scene(id)
@@ -208,15 +209,24 @@ void Editor::FeedInterface(float dt)
     const float width = gWindowSystem ? static_cast<float>(gWindowSystem->width) : 1920.0f;
     const float height = gWindowSystem ? static_cast<float>(gWindowSystem->height) : 1080.0f;
     io.DisplaySize = ImVec2(width, height);
-    wheel = 0.0f;
-    if (gInputSystem) {
+    // The window system gives the interface the mouse in order with the keys and text; with no
+    // window open (headless) the input system's mouse stands in.
+    if ((!gWindowSystem || !gWindowSystem->window.IsOpen()) && gInputSystem) {
         io.MousePos = ImVec2(gInputSystem->mouseX, gInputSystem->mouseY);
         io.MouseDown[0] = gInputSystem->IsKeyDown(MouseLeft);
         io.MouseDown[1] = gInputSystem->IsKeyDown(MouseRight);
-        wheel = gInputSystem->inputEnabled ? gInputSystem->mouseWheel : 0.0f;
-        gInputSystem->mouseWheel = 0.0f;
+        io.MouseDown[2] = gInputSystem->IsKeyDown(MouseMiddle);
+        io.MouseWheel = gInputSystem->mouseWheel;
     }
-    io.MouseWheel = wheel;
+    if (gInputSystem) {
+        gInputSystem->mouseWheel = 0.0f;
+        if (!gInputSystem->inputEnabled) {
+            for (bool& down : io.MouseDown)
+                down = false;
+            io.MouseWheel = 0.0f;
+        }
+    }
+    wheel = io.MouseWheel;
 }
 
 void Editor::RunEditingUpdates(float dt)

@@ -142,6 +142,9 @@ public:
     float newObjectScale[2] = {7.0f, 7.0f};
     int newObjectType = 999;
     bool gizmoDragging = false;
+    // The selection whose handle was drawn under the mouse with the button up last frame: only
+    // that handle can be grabbed, so the click that selects an object never moves it.
+    std::weak_ptr<GameObject> gizmoArmedOn;
     int gizmoTool = 99;
     int gizmoDragMode = 99;
     Vector2 dragOffset;

@@ -7,8 +7,6 @@
 #include "editor/Editor.h"
 #include "editor/PickMath.h"
 #include "engine/Camera.h"
-#include "engine/InputSystem.h"
-#include "engine/KeyTable.h"
 #include "engine/WindowSystem.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
@@ -49,15 +47,16 @@ void Editor::FocusCameraOn(const GameObject& object)
 
 void Editor::UpdateCameraPanZoom()
 {
-    if (!gCamera || !gInputSystem)
+    if (!gCamera || !ImGui::GetCurrentContext())
         return;
+    const ImGuiIO& io = ImGui::GetIO();
     Framework::Camera& camera = *gCamera;
     const Vector2 offset(camera.position.x - mouseScreenPos.x, camera.position.y - mouseScreenPos.y);
-    mouseScreenPos = Vector2(gInputSystem->mouseX, WindowHeight() - gInputSystem->mouseY);
+    mouseScreenPos = Vector2(io.MousePos.x, WindowHeight() - io.MousePos.y);
     if (InterfaceHasMouse())
         return;
 
-    if (gInputSystem->IsKeyDown(Framework::Keys::MouseMiddle)) {
+    if (io.MouseDown[2]) {
         camera.position.x = mouseScreenPos.x + offset.x;
         camera.position.y = mouseScreenPos.y + offset.y;
     }
@@ -82,7 +81,7 @@ void Editor::PickObject()
         return;
     mouseWorldPos = PickMath::ScreenToWorld(mouseScreenPos, WindowWidth(), WindowHeight(), gCamera->position,
                                             gCamera->size);
-    if (InterfaceHasMouse() || !gInputSystem || !gInputSystem->IsKeyDown(Framework::Keys::MouseLeft))
+    if (InterfaceHasMouse() || !ImGui::GetCurrentContext() || !ImGui::GetIO().MouseDown[0])
         return;
     const std::shared_ptr<GameObject> hit = PickMath::Topmost(gGameObjects, mouseWorldPos);
     if (!hit || gizmoDragging)

@@ -3,11 +3,10 @@
 
 #include "editor/Editor.h"
 #include "editor/GizmoMath.h"
-#include "engine/InputSystem.h"
-#include "engine/KeyTable.h"
 #include "graphics/DebugDraw.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "platform/KeyCodes.h"
 
 using namespace GizmoMath;
 
@@ -45,30 +44,30 @@ void DrawAxis(const Vector3& p, bool xAxis, bool withEndBox, bool hot)
 
 void Editor::HandleShortcuts()
 {
-    if (!gInputSystem)
+    if (!ImGui::GetCurrentContext())
         return;
-    // Letters typed into a text field are text, not tools.
-    if (ImGui::GetCurrentContext() && ImGui::GetIO().WantTextInput)
+    // The keys as the interface sees them, in order with its text and clicks. Letters typed into
+    // a text field are text, not tools.
+    if (ImGui::GetIO().WantTextInput)
         return;
-    using namespace Framework::Keys;
-    if (gInputSystem->IsKeyTriggered(A + ('Q' - 'A')))
+    // Letters' virtual codes are their capitals.
+    if (ImGui::IsKeyPressed('Q', false))
         gizmoTool = ToolNone;
-    if (gInputSystem->IsKeyTriggered(A + ('W' - 'A')))
+    if (ImGui::IsKeyPressed('W', false))
         gizmoTool = ToolMove;
-    if (gInputSystem->IsKeyTriggered(A + ('E' - 'A')))
+    if (ImGui::IsKeyPressed('E', false))
         gizmoTool = ToolScale;
-    if (gInputSystem->IsKeyTriggered(A + ('R' - 'A')))
+    if (ImGui::IsKeyPressed('R', false))
         gizmoTool = ToolRotate;
-    if (gInputSystem->IsKeyTriggered(Delete))
+    if (ImGui::IsKeyPressed(Platform::VK_DELETE, false))
         DeleteSelected();
 }
 
 void Editor::DrawGizmo()
 {
-    const bool left = gInputSystem && gInputSystem->IsKeyDown(Framework::Keys::MouseLeft);
-    const bool shiftDown = gInputSystem && gInputSystem->IsKeyDown(Framework::Keys::LeftShift);
-    const bool shiftPressed = gInputSystem && gInputSystem->IsKeyTriggered(Framework::Keys::LeftShift);
-    StepGizmo(left, shiftDown, shiftPressed, InterfaceHasMouse());
+    const ImGuiIO& io = ImGui::GetIO();
+    StepGizmo(io.MouseDown[0], io.KeysDown[Platform::VK_LSHIFT], ImGui::IsKeyPressed(Platform::VK_LSHIFT, false),
+              InterfaceHasMouse());
 }
 
 void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed, bool interfaceHasMouse)
@@ -135,10 +134,16 @@ void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed, bool in
     } else if (gizmoTool == ToolRotate) {
         gDebugDraw->DrawCircle(p, 1.0f, hit == DragRotate ? kYellow : kGreen);
     }
+    const bool armed = gizmoArmedOn.lock() == selectedObject;
+    gizmoArmedOn.reset();
     if (hit == DragNone)
         return;
     gizmoDragging = true;
-    if (!leftDown)
+    if (!leftDown) {
+        gizmoArmedOn = selectedObject;
+        return;
+    }
+    if (!armed)
         return;
 
     dragStartScale = Vector2(s.x, s.y);

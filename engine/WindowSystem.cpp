@@ -161,10 +161,22 @@ void WindowSystem::PumpEvents()
                 gInputSystem->mouseX = static_cast<std::int16_t>(event.x);
                 gInputSystem->mouseY = static_cast<std::int16_t>(event.y);
             }
+            interfaceInput.MoveMouse(event.x, event.y);
             break;
         case Platform::EventType::MouseWheel:
             if (gInputSystem) {
                 gInputSystem->mouseWheel += static_cast<float>(event.wheel);
+            }
+            interfaceInput.Wheel(static_cast<float>(event.wheel));
+            break;
+        case Platform::EventType::MouseButtonDown:
+        case Platform::EventType::MouseButtonUp:
+            // Where it was pressed, whatever the pointer did since.
+            interfaceInput.MoveMouse(event.x, event.y);
+            if (event.type == Platform::EventType::MouseButtonDown) {
+                interfaceInput.Press(event.virtualKey);
+            } else {
+                interfaceInput.Release(event.virtualKey);
             }
             break;
         case Platform::EventType::FocusLost:
@@ -183,7 +195,8 @@ void WindowSystem::PumpEvents()
             break;
         }
     }
-    // The interface takes keys and characters in typed order, as much as a frame can take.
+    // The interface takes keys, characters and the mouse in the order they came, as much as a
+    // frame can take.
     const auto actsOn = [io](int key) {
         for (const int mapped : io->KeyMap)
             if (mapped == key)
@@ -208,6 +221,11 @@ void WindowSystem::PumpEvents()
         io->KeyShift = shift;
         io->KeyCtrl = ctrl;
         io->KeyAlt = alt;
+        io->MousePos = ImVec2(static_cast<float>(interfaceInput.MouseX()), static_cast<float>(interfaceInput.MouseY()));
+        io->MouseDown[0] = interfaceInput.IsDown(VK_LBUTTON);
+        io->MouseDown[1] = interfaceInput.IsDown(VK_RBUTTON);
+        io->MouseDown[2] = interfaceInput.IsDown(VK_MBUTTON);
+        io->MouseWheel = interfaceInput.WheelSteps();
     }
 }
 

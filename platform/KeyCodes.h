@@ -14,6 +14,7 @@ enum VirtualKey : int {
     VK_CONTROL = 0x11,
     VK_MENU = 0x12,
     VK_ESCAPE = 0x1B,
+    VK_DELETE = 0x2E,
     VK_LSHIFT = 0xA0,
     VK_RSHIFT = 0xA1,
     VK_LCONTROL = 0xA2,

@@ -170,15 +170,22 @@ bool PressShown(GameProcess& game, int x, int y, int x0, int y0, int x1, int y1)
            InputShows(game, "mousedown 1", x0, y0, x1, y1);
 }
 
-// File > Save Scene, type the name, Ok (released); false when a step never showed.
-bool PressSaveOk(GameProcess& game, const std::string& name)
+// File > Save Scene, type the name, Ok (released); false when a step never showed. `atOnce`
+// types the name with no pause and clicks Ok right after it, without waiting for the screen.
+bool PressSaveOk(GameProcess& game, const std::string& name, bool atOnce = false)
 {
     // The menu (open on the press), its item (lit on hover; the screen comes up, its field taking
     // the keys), the typed name, the button.
     if (!PressShown(game, 25, 9, 0, 0, 150, 90) || (Xdo("mouseup 1"), false) ||
         !InputShows(game, "mousemove 45 71", 0, 60, 150, 85) ||
-        !InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 760, 520, 1160, 600) ||
-        !InputShows(game, "type --delay 60 " + name, 780, 545, 1000, 567) ||
+        !InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 760, 520, 1160, 600))
+        return false;
+    if (atOnce) {
+        Xdo("type --delay 0 " + name);
+        Xdo("mousemove 805 580 click 1");
+        return true;
+    }
+    if (!InputShows(game, "type --delay 60 " + name, 780, 545, 1000, 567) ||
         !PressShown(game, 805, 580, 770, 570, 840, 590))
         return false;
     Xdo("mouseup 1");
@@ -187,9 +194,9 @@ bool PressSaveOk(GameProcess& game, const std::string& name)
 
 // File > Save Scene, type the name, Ok; the level file's text once written and listed ("" when
 // it never is). The list is written after the level.
-std::string SaveScene(GameProcess& game, const std::string& name)
+std::string SaveScene(GameProcess& game, const std::string& name, bool atOnce = false)
 {
-    if (!PressSaveOk(game, name))
+    if (!PressSaveOk(game, name, atOnce))
         return "";
     for (int i = 0; i < 300 && game.Running(); ++i) {
         if (game.tree.ReadFile("resources/level/TxtName.txt").find("\n" + name + "\n") != std::string::npos)
@@ -199,16 +206,22 @@ std::string SaveScene(GameProcess& game, const std::string& name)
     return "";
 }
 
-// The position the game's own reader finds for the named object of a saved level.
-Vector3 SavedPosition(GameProcess& game, const std::string& level, const std::string& object)
+// The transform the game's own reader finds for the named object of a saved level (far away
+// when there is none).
+Transform SavedTransform(GameProcess& game, const std::string& level, const std::string& object)
 {
     DestroyAll();
     LoadLevel(level, (game.tree.Resources() / ("level/" + level + ".txt")).string());
     const auto found = FindObjectByName(object);
     const auto transform = found ? found->GetComponent<Transform>() : nullptr;
-    const Vector3 position = transform ? transform->position : Vector3(1e6f, 1e6f, 1e6f);
+    const Transform saved = transform ? *transform : Transform(1e6f, 1e6f, 1e6f, 1.0f, 1.0f);
     DestroyAll();
-    return position;
+    return saved;
+}
+
+Vector3 SavedPosition(GameProcess& game, const std::string& level, const std::string& object)
+{
+    return SavedTransform(game, level, object).position;
 }
 
 void Quit(GameProcess& game)
@@ -249,6 +262,21 @@ TEST(EditorApp, OpensPicksDragsAndSavesALevelTheGameLoads)
     EXPECT_NEAR(box.x, 9.9f, 0.5f);
     EXPECT_NEAR(box.y, 0.0f, 0.2f);
     EXPECT_FLOAT_EQ(box.z, 1.0f);
+    Quit(game);
+}
+
+// With the rotate tool, the click that picks the box (inside its ring, at 45 degrees) turns
+// nothing; then a name typed with no pause and Ok clicked at once saves under the whole name.
+TEST(EditorApp, ThePickingClickTurnsNothingAndOkTakesTheWholeTypedName)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
+    Xdo("key r mousemove 970 530");
+    ASSERT_TRUE(InputShows(game, "mousedown 1", 1515, 20, 1915, 120)) << "the inspector never showed the box";
+    Xdo("sleep 0.3 mouseup 1");
+    ASSERT_FALSE(SaveScene(game, "quickname", true).empty()) << game.Output();
+    EXPECT_EQ(SavedTransform(game, "quickname", "Box").rotation, 0.0f);
     Quit(game);
 }
 

@@ -101,6 +101,7 @@ TEST_F(EditorTest, GizmoDragsMoveScaleAndRotateWithoutEverWritingNaN)
     editor.gizmoTool = ToolMove;
     editor.autoSnap = true;
     editor.mouseWorldPos = Vector2(1.0f, 0.0f);
+    editor.StepGizmo(false, false, false);  // a handle is grabbed only once it shows under the mouse
     editor.StepGizmo(true, false, false);
     ASSERT_EQ(editor.gizmoDragMode, DragMoveX);
     editor.mouseWorldPos = Vector2(21.0f, 0.0f);  // target 20

@@ -436,25 +436,43 @@ TEST_F(WindowTest, TheInterfaceSeesEveryQuickTap)
 }
 
 // Everything typed within one slow frame still reaches a text field in the order typed: the
-// field takes a frame's characters before its key presses, and one key press a frame.
-TEST_F(WindowTest, KeysAndCharactersReachTheInterfaceInTypedOrder)
+// field takes a frame's characters before its key presses, and one key press a frame. A click
+// that follows the typing at once acts on all of it, and letters do not take a frame each.
+TEST_F(WindowTest, KeysCharactersAndClicksReachTheInterfaceInTypedOrder)
 {
     ImGuiIO& io = StartInterface();
     io.KeyMap[ImGuiKey_LeftArrow] = 0x25;  // the Left arrow's Windows code
     io.KeyMap[ImGuiKey_Backspace] = Platform::VK_BACK;
-    char field[64] = "";
-    bool focus = true;
+    char fields[2][64] = {"", ""};
+    int focus = 0;  // the field to take the keyboard next frame, -1 none
+    std::string okSaw;
+    ImVec2 ok;
+    int frameCount = 0;
     auto frames = [&](int count) {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count && okSaw.empty(); ++i, ++frameCount) {
             Frame();
             ImGui::NewFrame();
+            ImGui::SetNextWindowPos(ImVec2(0.0f, 0.0f));
             ImGui::Begin("Typing");
-            if (std::exchange(focus, false))
-                ImGui::SetKeyboardFocusHere();
-            ImGui::InputText("##field", field, sizeof field);
+            for (int f = 0; f < 2; ++f) {
+                if (focus == f)
+                    ImGui::SetKeyboardFocusHere();
+                ImGui::InputText(f == 0 ? "##first" : "##second", fields[f], sizeof fields[f]);
+            }
+            focus = -1;
+            if (ImGui::Button("Ok"))
+                okSaw = fields[1];
+            ok = ImGui::GetItemRectMin();
             ImGui::End();
             ImGui::EndFrame();
         }
+    };
+    auto type = [&](const std::string& text) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        event.text.windowID = gWindowSystem->window.Id();
+        std::snprintf(event.text.text, sizeof(event.text.text), "%s", text.c_str());
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
     };
     frames(2);
     // "Lamp", Left twice, "Z", BackSpace twice, "e": all before the next frame.
@@ -464,14 +482,40 @@ TEST_F(WindowTest, KeysAndCharactersReachTheInterfaceInTypedOrder)
                 PushKey(typed[0] == '<' ? SDL_SCANCODE_LEFT : SDL_SCANCODE_BACKSPACE, down);
             continue;
         }
-        SDL_Event event{};
-        event.type = SDL_TEXTINPUT;
-        event.text.windowID = gWindowSystem->window.Id();
-        std::snprintf(event.text.text, sizeof(event.text.text), "%s", typed);
-        ASSERT_EQ(SDL_PushEvent(&event), 1);
+        type(typed);
     }
     frames(12);
-    EXPECT_STREQ(field, "Lemp");
+    EXPECT_STREQ(fields[0], "Lemp");
+
+    // In the second field "quickname" key by key, then a click on Ok, all before the next frame.
+    focus = 1;
+    frames(2);
+    for (const char* letter = "quickname"; *letter; ++letter) {
+        const auto scancode = static_cast<SDL_Scancode>(SDL_SCANCODE_A + (*letter - 'a'));
+        PushKey(scancode, true);
+        type(std::string(1, *letter));
+        PushKey(scancode, false);
+    }
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.windowID = gWindowSystem->window.Id();
+    move.motion.x = static_cast<int>(ok.x) + 4;
+    move.motion.y = static_cast<int>(ok.y) + 4;
+    ASSERT_EQ(SDL_PushEvent(&move), 1);
+    for (const bool down : {true, false}) {
+        SDL_Event click{};
+        click.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        click.button.windowID = gWindowSystem->window.Id();
+        click.button.button = SDL_BUTTON_LEFT;
+        click.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        click.button.x = move.motion.x;
+        click.button.y = move.motion.y;
+        ASSERT_EQ(SDL_PushEvent(&click), 1);
+    }
+    frameCount = 0;
+    frames(12);
+    EXPECT_EQ(okSaw, "quickname");
+    EXPECT_LE(frameCount, 4) << "letters typed in a row each waited for a frame";
 }
 
 // Keys held when the window loses focus are released elsewhere: nothing may stay held.
