@@ -22,8 +22,8 @@ constexpr float kCrossFadeRise = 10.0f;
 constexpr float kRampDone = -1.0f;
 
 // Volume taken off per sixtieth of a second so that the volume reaches 0 when the time runs
-// out; each frame takes its frames' worth of it, so the ramp keeps time at any frame rate. A
-// ramp with no time left (or none given) silences at once.
+// out; each frame takes dt x 60 of it, so the ramp keeps time at any frame rate. A ramp with no
+// time left (or none given) silences at once.
 float RampStep(float volume, float timeLeft)
 {
     if (!(timeLeft > 0.0f))
@@ -31,12 +31,13 @@ float RampStep(float volume, float timeLeft)
     return volume / (timeLeft * Framework::kRuleFramesPerSecond);
 }
 
-// What one frame of a ramp takes off: its frames' worth of steps, all of it for an instant ramp.
+// What one frame of a ramp takes off: its steps for the whole frame, all of it for an instant
+// ramp. Not capped like a move: the ramp ends on its timer and must not lag behind it.
 float RampTake(float step, float dt)
 {
     if (step == std::numeric_limits<float>::infinity())
         return step;
-    return step * Framework::FramesWorth(dt);
+    return dt > 0.0f ? step * (dt * Framework::kRuleFramesPerSecond) : 0.0f;
 }
 
 // 1-based position of name in names; 0 ("None") when it is not there.
@@ -134,6 +135,8 @@ void Audio::Update(float dt)
             volume = 0.0f;
         if (fadeOutTime <= 0.0f)
         {
+            // Silent when the time is up, whatever the rounding left.
+            volume = 0.0f;
             fadeOutTime = 0.0f;
             fadingOut = false;
             fadeOutStep = kRampDone;
@@ -144,8 +147,13 @@ void Audio::Update(float dt)
     {
         if (!(crossFadeStep > 0.0f))
             crossFadeStep = RampStep(volume, crossFadeTime);
-        const float take = RampTake(crossFadeStep, dt);
+        float take = RampTake(crossFadeStep, dt);
         crossFadeTime -= dt;
+        // Never more than is left, and all of it once the time is up: the target rises by ten
+        // times what this one lost, whatever the frames.
+        const float left = volume > 0.0f ? volume : 0.0f;
+        if (crossFadeTime <= 0.0f || take > left)
+            take = left;
         volume -= take;
         if (!(volume > 0.0f))
             volume = 0.0f;

@@ -73,10 +73,11 @@ void Ending::Update(float dt)
     const std::shared_ptr<GameObject> last = chain.Picture(kLast);
     const std::shared_ptr<Transform> transform = last ? last->GetComponent<Transform>() : nullptr;
     float* alpha = chain.Alpha(kLast);
-    // A tenth of a unit for each sixtieth of a second, however long the frames are.
-    if (alpha && transform && *alpha >= 1.0f && transform->position.y <= kMarkY)
-        transform->SetPosition(
-            Vector2(transform->position.x, transform->position.y + kRisePerFrame * Framework::FramesWorth(dt)));
+    // A tenth of a unit for each sixtieth of a second, however long the frames are; uncapped, as
+    // nothing stands in its way, so that the rise is over long before the watchdog's time.
+    if (alpha && transform && *alpha >= 1.0f && transform->position.y <= kMarkY && dt > 0.0f)
+        transform->SetPosition(Vector2(transform->position.x,
+                                       transform->position.y + kRisePerFrame * (dt * Framework::kRuleFramesPerSecond)));
     if (transform && transform->position.y >= kMarkY && !finalFade)
         StartFinalFade();
 

@@ -195,9 +195,30 @@ TEST_F(AudioFixture, DegenerateFadesSilenceAtOnceWithoutNaN)
     audio->Update(0.0f);
     EXPECT_EQ(audio->volume, 0.6f);
     EXPECT_TRUE(audio->fadingOut);
-    // A long frame counts for a few sixtieths at most.
+    // A long frame takes its whole share: half the time, half the volume, then silence.
     audio->Update(0.5f);
-    EXPECT_FLOAT_EQ(audio->volume, 0.6f - 4.0f * 0.01f);
+    EXPECT_FLOAT_EQ(audio->volume, 0.3f);
+    audio->Update(0.5f);
+    EXPECT_EQ(audio->volume, 0.0f);
+    EXPECT_FALSE(audio->fadingOut);
+}
+
+TEST_F(AudioFixture, FadesEndAtTheirLevelsWhenTheirTimeRunsOutAtAnyFrameRate)
+{
+    StartAudio();
+    for (const float slow : {0.1f, 1.0f / 12.0f, 0.3f}) {  // 10 and 12 a second; 30 with one 0.3 s frame
+        auto faded = MakeAudio("hall", false, true, 0.6f);
+        auto from = MakeAudio("hall", false, true, 0.05f);
+        auto to = MakeAudio("girl", false, true, 0.0f);
+        faded->fadeOutTime = 1.0f;
+        faded->fadingOut = true;
+        from->CrossFadeTo(to, 1.0f);
+        for (int frame = 0; frame < 40 && from->crossFading; ++frame)
+            for (Audio* audio : {faded.get(), from.get()})
+                audio->Update(slow != 0.3f || frame == 5 ? slow : 1.0f / 30.0f);
+        EXPECT_EQ(faded->volume + from->volume, 0.0f) << slow;
+        EXPECT_FLOAT_EQ(to->volume, 0.5f) << "ten times what its source lost, frames of " << slow;
+    }
 }
 
 TEST_F(AudioFixture, CrossFadeRaisesTheTargetTenTimesFasterUpToItsCap)

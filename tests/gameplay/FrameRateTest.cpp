@@ -10,9 +10,11 @@
 #include "ai/BearAI.h"
 #include "ai/EnemyRig.h"
 #include "audio/Audio.h"
+#include "engine/SceneSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
 #include "objects/Transform.h"
+#include "scenes/Ending.h"
 #include "support/GameplayHarness.h"
 #include "support/LevelBuilder.h"
 
@@ -170,6 +172,16 @@ TEST_F(FrameRateTest, ACrossFadeKeepsTimeWhenTheFrameRateDrops)
     }
     EXPECT_NEAR(cross.volume, 0.0f, 0.7f / 20.0f);
     EXPECT_NEAR(fullAt, 0.1f, 1.0f / 20.0f);
+}
+
+// At two frames a second the ending's last picture too reaches its mark before its final fade.
+TEST_F(FrameRateTest, TheEndingsPictureReachesItsMarkAtTwoFramesASecond)
+{
+    UseShippedLevelFile("Ending");
+    EnterScene(SceneId::Ending);
+    const auto ending = std::dynamic_pointer_cast<Ending>(gSceneSystem->GetCurrentScene());
+    ASSERT_GT(SecondsUntil(0.5f, [&] { return ending && ending->finalFade; }, 100.0f), 0.0f);
+    EXPECT_GE(TransformOf("Frame14").position.y, Ending::kMarkY);
 }
 
 // A slower typing pace (a character every three sixtieths) keeps its pace at any frame rate.
