@@ -172,7 +172,7 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
     ASSERT_EQ(Message(), kSaved);
     const std::string whole = SavedText();
     const std::string kept[] = {"resources/save/SaveData.txt.broken", "resources/save/SaveData.txt.broken2"};
-    // Both cut after the player's record (the fade screen comes last).
+    // Both cut after the player's record; the fade screen comes last.
     const std::string cuts[] = {whole.substr(0, whole.find("\nTorch\n")), whole.substr(0, whole.find("\nChatBox\n"))};
     for (int i = 0; i < 2; ++i) {
         tree->WriteFile("resources/save/SaveData.txt", cuts[i]);

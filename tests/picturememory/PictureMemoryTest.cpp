@@ -8,22 +8,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
 #include "graphics/GLTexture.h"
 #include "graphics/PngDecoder.h"
 #include "support/FileText.h"
-
-extern "C" {
-void* __libc_malloc(std::size_t);
-void* __libc_calloc(std::size_t, std::size_t);
-void* __libc_realloc(void*, std::size_t);
-void __libc_free(void*);
-}
 
 namespace {
 std::int64_t liveBytes = 0;
@@ -35,27 +28,23 @@ void* Counted(void* p)
     peakBytes = std::max(peakBytes, liveBytes);
     return p;
 }
+
+void Uncount(void* p)
+{
+    liveBytes -= static_cast<std::int64_t>(malloc_usable_size(p));
+}
 }  // namespace
 
+// Over glibc's own allocator.
 extern "C" {
-void* malloc(std::size_t size)
-{
-    return Counted(__libc_malloc(size));
-}
-void* calloc(std::size_t count, std::size_t size)
-{
-    return Counted(__libc_calloc(count, size));
-}
-void* realloc(void* p, std::size_t size)
-{
-    liveBytes -= static_cast<std::int64_t>(malloc_usable_size(p));
-    return Counted(__libc_realloc(p, size));
-}
-void free(void* p)
-{
-    liveBytes -= static_cast<std::int64_t>(malloc_usable_size(p));
-    __libc_free(p);
-}
+void* __libc_malloc(std::size_t);
+void* __libc_calloc(std::size_t, std::size_t);
+void* __libc_realloc(void*, std::size_t);
+void __libc_free(void*);
+void* malloc(std::size_t size) { return Counted(__libc_malloc(size)); }
+void* calloc(std::size_t count, std::size_t size) { return Counted(__libc_calloc(count, size)); }
+void* realloc(void* p, std::size_t size) { Uncount(p); return Counted(__libc_realloc(p, size)); }
+void free(void* p) { Uncount(p); __libc_free(p); }
 }
 
 namespace {
