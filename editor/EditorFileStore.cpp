@@ -1,23 +1,16 @@
 #include "editor/EditorFileStore.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "platform/AtomicFile.h"
+#include "platform/BrokenCopy.h"
 
 namespace EditorFileStore {
 
 bool ReadWhole(const std::string& path, std::string& text)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
+    return Platform::ReadWholeFile(path, text);
 }
 
 bool Exists(const std::string& path)
@@ -29,19 +22,14 @@ bool Exists(const std::string& path)
 bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy)
 {
     std::string error;
-    std::string old;
-    const bool present = keepBrokenCopy && ReadWhole(path, old);
-    if (keepBrokenCopy && !present && Exists(path)) {
-        std::cout << "Editor: \"" << path << "\" was broken and cannot be read to copy it aside; left as it is\n";
-        return false;
-    }
-    if (present) {
-        if (!Platform::WriteFileAtomically(path + ".broken", old, error)) {
+    if (keepBrokenCopy && Exists(path)) {
+        std::string keptAs;
+        if (!Platform::KeepBrokenCopy(path, false, keptAs, error)) {
             std::cout << "Editor: \"" << path << "\" was broken and could not be copied aside (" << error
                       << "); left as it is\n";
             return false;
         }
-        std::cout << "Editor: the broken \"" << path << "\" was kept as \"" << path << ".broken\"\n";
+        std::cout << "Editor: the broken \"" << path << "\" was kept as \"" << keptAs << "\"\n";
     }
     if (!Platform::WriteFileAtomically(path, text, error)) {
         std::cout << "Editor: could not write \"" << path << "\": " << error << "\n";

@@ -1,5 +1,6 @@
 #include "engine/InputSystem.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -104,14 +105,15 @@ bool InputSystem::IsKeyUp(int key)
 int InputSystem::ActionKeyIndex(const std::string& action) const
 {
     const auto binding = gActionToKeyName.find(action);
-    if (binding == gActionToKeyName.end()) {
-        return -1;
+    if (binding != gActionToKeyName.end()) {
+        const auto key = gKeyNameToIndex.find(binding->second);
+        if (key != gKeyNameToIndex.end() && ValidIndex(key->second)) {
+            return key->second;
+        }
     }
-    const auto key = gKeyNameToIndex.find(binding->second);
-    if (key == gKeyNameToIndex.end() || !ValidIndex(key->second)) {
-        return -1;
-    }
-    return key->second;
+    // Unbound, or bound to a name no key has: the shipped key, whatever the name file says.
+    const auto shipped = DefaultActionKeys().find(action);
+    return shipped == DefaultActionKeys().end() ? -1 : BuiltInKeyIndex(shipped->second);
 }
 
 bool InputSystem::IsActionDown(const std::string& action)
@@ -140,52 +142,81 @@ bool InputSystem::LoadKeyMaps()
     bool complete = true;
     gKeyNameToIndex.clear();
     gActionToKeyName.clear();
+    actionMapWhole = true;
 
     std::ifstream names(keyNamePath);
-    if (!names) {
-        std::cerr << "Input: cannot read " << keyNamePath << "; keys have no names\n";
+    int index = 0;
+    std::string word;
+    while (index < kKeyCount && names >> word) {
+        gKeyNameToIndex[word] = index;  // a repeated name keeps its later index
+        ++index;
+    }
+    if (index < kKeyCount) {
+        if (!names.is_open()) {
+            std::cerr << "Input: cannot read " << keyNamePath << "; every key keeps its built-in name\n";
+        } else {
+            std::cerr << "Input: " << keyNamePath << " names " << index << " keys of " << kKeyCount
+                      << "; the rest keep their built-in names\n";
+        }
+        for (; index < kKeyCount; ++index) {
+            // A name the file gave another key stays that key's.
+            gKeyNameToIndex.emplace(BuiltInKeyNames()[static_cast<std::size_t>(index)], index);
+        }
         complete = false;
-    } else {
-        int index = 0;
-        std::string word;
-        while (index < kKeyCount && names >> word) {
-            gKeyNameToIndex[word] = index;  // a repeated name keeps its later index
-            ++index;
-        }
-        if (index < kKeyCount) {
-            std::cerr << "Input: " << keyNamePath << " names " << index << " keys of "
-                      << kKeyCount << "; the rest have no name\n";
-            complete = false;
-        }
     }
 
     std::ifstream actions(actionMapPath);
     if (!actions) {
-        std::cerr << "Input: cannot read " << actionMapPath << "; no action is bound\n";
-        return false;
+        std::error_code error;
+        // A file that is there but cannot be read is never written over; a missing one is
+        // written anew with the shipped bindings.
+        actionMapWhole = !std::filesystem::exists(actionMapPath, error) && !error;
+        std::cerr << "Input: cannot read " << actionMapPath << "\n";
+        complete = false;
     }
     std::string action;
     while (actions >> action) {
         std::string keyName;
         if (!(actions >> keyName)) {
-            std::cerr << "Input: " << actionMapPath << " ends with " << action
-                      << " but no key; it stays unbound\n";
-            complete = false;
+            std::cerr << "Input: " << actionMapPath << " ends with " << action << " but no key\n";
+            actionMapWhole = complete = false;
             break;
         }
         gActionToKeyName[action] = keyName;  // a repeated action keeps its later key
     }
-    for (const auto& [name, keyName] : gActionToKeyName) {
-        if (gKeyNameToIndex.find(keyName) == gKeyNameToIndex.end()) {
-            std::cerr << "Input: " << name << " is bound to the unknown key \"" << keyName
-                      << "\"; it will not respond\n";
+    if (actions.bad()) {
+        actionMapWhole = complete = false;
+    }
+    for (const auto& [name, keyName] : DefaultActionKeys()) {
+        if (gActionToKeyName.emplace(name, keyName).second) {
+            std::cerr << "Input: " << actionMapPath << " does not bind " << name << "; it keeps its default key "
+                      << keyName << "\n";
         }
+    }
+    for (const auto& [name, keyName] : gActionToKeyName) {
+        if (gKeyNameToIndex.find(keyName) != gKeyNameToIndex.end()) {
+            continue;
+        }
+        const auto shipped = DefaultActionKeys().find(name);
+        if (shipped != DefaultActionKeys().end() && shipped->second == keyName) {
+            continue;  // found by its built-in name all the same
+        }
+        std::cerr << "Input: " << name << " is bound to the unknown key \"" << keyName << "\" in " << actionMapPath
+                  << (shipped == DefaultActionKeys().end() ? "; it will not respond"
+                                                           : "; it uses its default key " + shipped->second)
+                  << "\n";
     }
     return complete;
 }
 
 bool InputSystem::SaveActionMap()
 {
+    // What could not be read stays in the file for whoever mends it; an empty map is never written.
+    if (!actionMapWhole || gActionToKeyName.empty()) {
+        std::cerr << "Input: " << actionMapPath << (actionMapWhole ? " has no bindings to write" : " was not read whole")
+                  << "; it is left as it is\n";
+        return true;
+    }
     std::ostringstream out;
     for (const auto& [action, keyName] : gActionToKeyName) {
         // Only pairs that read back as the same pair.

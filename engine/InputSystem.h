@@ -20,8 +20,9 @@ public:
     std::string GetName() override;
     void Shutdown() override;                       // SaveActionMap
 
-    // All answer false while input is disabled. An index outside the table and an action that
-    // is unbound (or bound to an unknown key name) behave like a key that is never pressed.
+    // All answer false while input is disabled. An index outside the table behaves like a key
+    // that is never pressed, as does an unbound action (or one bound to an unknown key name)
+    // unless it is one of the shipped actions, which then answers for its shipped key.
     bool IsKeyDown(int key);
     bool IsKeyTriggered(int key);
     bool IsKeyUp(int key);
@@ -33,10 +34,13 @@ public:
     int ActionKeyIndex(const std::string& action) const;
 
     // Reads the key names and the action bindings; missing or short files are reported on the
-    // console and leave what could be read. Returns false when a file could not be read whole.
+    // console and leave what could be read, keys the name file does not name keep their built-in
+    // names and shipped actions it does not bind their shipped keys. Returns false when a file
+    // could not be read whole.
     bool LoadKeyMaps();
     // Rewrites the action file through a temporary file and a rename; on failure the old file
-    // stays and false is returned with a console message.
+    // stays and false is returned with a console message. An action file that is there but was
+    // not read whole is left as it is (true: nothing is lost).
     bool SaveActionMap();
 
     std::int16_t mouseX = 0;
@@ -46,6 +50,10 @@ public:
 
     std::string keyNamePath = "../resources/SerializedKeys.txt";
     std::string actionMapPath = "../resources/KeyboardActionMap.txt";
+
+private:
+    // The action file was read to its end, or is not there: writing it loses nothing.
+    bool actionMapWhole = true;
 };
 
 }  // namespace Framework

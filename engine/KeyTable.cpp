@@ -39,6 +39,43 @@ KeyTable MakeDefaultKeyTable()
     return table;
 }
 
+const std::array<const char*, kKeyCount>& BuiltInKeyNames()
+{
+    static const std::array<const char*, kKeyCount> names = {
+        "Backspace", "Space", "Tab", "Enter", "LeftShift", "RightShift", "LeftCtrl", "RightCtrl", "LeftAlt",
+        "RightAlt", "PrintScreen", "ScrollLock", "Pause", "CapsLock", "Escape", "Up", "Down", "Left", "Right",
+        "Home", "PageUp", "PageDown", "End", "Insert", "Delete",
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+        "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U",
+        "V", "W", "X", "Y", "Z",
+        "Numpad0", "Numpad1", "Numpad2", "Numpad3", "Numpad4", "Numpad5", "Numpad6", "Numpad7", "Numpad8", "Numpad9",
+        "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
+        "Semicolon", "Slash", "Grave", "LeftBracket", "Backslash", "RightBracket", "Apostrophe", "Equals", "Minus",
+        "Period", "Comma", "NumpadMultiply", "NumpadAdd", "NumpadSubtract", "NumpadDecimal", "NumpadDivide", "NumLock",
+        "MouseLeft", "MouseRight", "MouseMiddle"};
+    return names;
+}
+
+int BuiltInKeyIndex(const std::string& name)
+{
+    static const std::map<std::string, int> indices = [] {
+        std::map<std::string, int> byName;
+        for (int index = 0; index < kKeyCount; ++index)
+            byName[BuiltInKeyNames()[static_cast<std::size_t>(index)]] = index;
+        return byName;
+    }();
+    const auto found = indices.find(name);
+    return found == indices.end() ? -1 : found->second;
+}
+
+const std::map<std::string, std::string>& DefaultActionKeys()
+{
+    static const std::map<std::string, std::string> keys = {
+        {"ACTION_DOWN", "S"}, {"ACTION_INTERACT", "E"}, {"ACTION_LEFT", "A"},
+        {"ACTION_RIGHT", "D"}, {"ACTION_RUN", "LeftShift"}, {"ACTION_UP", "W"}};
+    return keys;
+}
+
 namespace {
 
 KeyStateSource& Source()

@@ -51,6 +51,15 @@ using KeyTable = std::array<KeyTableEntry, kKeyCount>;
 // The table as the program starts: every latch armed.
 KeyTable MakeDefaultKeyTable();
 
+// The key names by index, as the shipped SerializedKeys.txt lists them: the names of keys the
+// name file does not name.
+const std::array<const char*, kKeyCount>& BuiltInKeyNames();
+// Index of a built-in key name, or -1.
+int BuiltInKeyIndex(const std::string& name);
+// The actions and their keys as the shipped KeyboardActionMap.txt binds them (W/A/S/D walk and
+// choose, Left Shift runs, E interacts): what an action keeps when its binding cannot be read.
+const std::map<std::string, std::string>& DefaultActionKeys();
+
 // Where "is this virtual key held" is answered. Defaults to the platform layer; tests put their
 // own in and reset it with an empty function.
 using KeyStateSource = std::function<bool(int virtualKey)>;

@@ -3,10 +3,50 @@
 #include <GL/glew.h>
 #include <lodepng.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/LoggingSystem.h"
 #include "graphics/PngDecoder.h"
+
+namespace {
+
+// lodepng's code for image data that inflates to less than the header's size.
+constexpr unsigned kDataShorterThanPicture = 91;
+
+// Whether the file's image data, however well it inflated, could not fill the rows its header
+// claims. lodepng sets the whole claimed size aside before it finds that out, so such a file is
+// refused here, whichever decoder its format would go to. A file lodepng stops at before it
+// inflates (a header or chunk it cannot read) is left to it, to be reported with its own code.
+bool ClaimsMoreThanItsDataHolds(const std::vector<unsigned char>& file)
+{
+    unsigned width = 0;
+    unsigned height = 0;
+    lodepng::State state;
+    if (lodepng_inspect(&width, &height, &state, file.data(), file.size()) != 0)
+        return false;
+    std::uint64_t compressed = 0;
+    const unsigned char* end = file.data() + file.size();
+    for (const unsigned char* chunk = file.data() + 33;; chunk = lodepng_chunk_next_const(chunk, end)) {
+        if (end - chunk < 12 || lodepng_chunk_length(chunk) > std::uint64_t(end - chunk) - 12 ||
+            lodepng_chunk_check_crc(chunk) != 0)
+            return false;
+        if (lodepng_chunk_type_equals(chunk, "IEND"))
+            break;
+        if (lodepng_chunk_type_equals(chunk, "IDAT"))
+            compressed += lodepng_chunk_length(chunk);
+        else if (!lodepng_chunk_ancillary(chunk) && !lodepng_chunk_type_equals(chunk, "PLTE"))
+            return false;
+    }
+    const std::uint64_t bits = lodepng_get_bpp(&state.info_png.color);
+    // Each row and its filter byte; interlaced passes hold at least every pixel's bits.
+    const std::uint64_t least = state.info_png.interlace_method == 0
+                                    ? std::uint64_t(height) * (1 + (std::uint64_t(width) * bits + 7) / 8)
+                                    : std::uint64_t(width) * height * bits / 8;
+    return compressed * kMostInflatedPerByte < least;
+}
+
+}  // namespace
 
 GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
@@ -22,6 +62,8 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsign
     // path does not take, lodepng decodes or reports.
     std::vector<unsigned char> file;
     decoded.error = lodepng::load_file(file, path);
+    if (decoded.error == 0 && ClaimsMoreThanItsDataHolds(file))
+        decoded.error = kDataShorterThanPicture;
     if (decoded.error == 0 && !DecodePlainRgbaPng(file, decoded.pixels, decoded.width, decoded.height))
         decoded.error = lodepng::decode(decoded.pixels, decoded.width, decoded.height, file, LCT_RGBA, 8);
     // A picture that failed keeps no memory while the rest of the load goes on.

@@ -12,7 +12,8 @@ constexpr std::uint64_t kMostInflatedPerByte = 1032;
 // with SIMD, about twice as fast as lodepng on the level's pictures. It answers false for any
 // file it does not take or finds the least fault in (other formats, extra chunks, a bad CRC or
 // checksum, a wrong data length...): the caller then decodes the file with lodepng, so every
-// broken file still gets lodepng's own error code. The pixels are written into the vector's
+// broken file still gets lodepng's own error code (the texture decode refuses a file whose data
+// is too short for its size before either decoder sees it). The pixels are written into the vector's
 // own storage (whatever it reserved is used) as they inflate; refused, it is left empty, and
 // without its storage once pixels were written.
 bool DecodePlainRgbaPng(const std::vector<unsigned char>& file, std::vector<unsigned char>& pixels, unsigned& width,

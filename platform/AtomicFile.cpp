@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -59,6 +61,17 @@ int RemoveLeftovers(const fs::path& folder, const std::string& target)
 }
 
 }  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
 
 int RemoveTemporaryLeftovers(const std::string& folder)
 {

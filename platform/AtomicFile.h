@@ -3,6 +3,9 @@
 
 namespace Platform {
 
+// The whole file as bytes; false when it cannot be opened.
+bool ReadWholeFile(const std::string& path, std::string& text);
+
 // Writes the whole file through a temporary file in the same folder, flushed to disk and then
 // renamed over the old one, so a failure at any point leaves the old file as it was.
 // Returns false with a message on failure (the temporary file is removed).

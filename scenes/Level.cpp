@@ -19,6 +19,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
+#include "platform/BrokenCopy.h"
 
 namespace {
 // Shown menu objects stand at depth 4 and opaque, hidden ones at depth 0 and clear.
@@ -50,12 +51,19 @@ bool Level::LoadSave()
         Framework::ReportError("No save file at " + savePath + "; starting a new game");
         return false;
     }
-    LoadLevel("SaveData", savePath);
-    if (FindObjectByName("Player"))
+    if (LoadLevel("SaveData", savePath) && FindObjectByName("Player"))
         return true;
-    // A save that could not be read (or holds no player) would be an empty scene.
+    // A save read only in part (or holding no player) would be half a world, which the next
+    // checkpoint would write over the save: a new game starts, and the save is kept aside first.
     Framework::ReportError("The save file " + savePath + " could not be read; starting a new game");
     DestroyAll();
+    std::string keptAs;
+    std::string error;
+    if (Platform::KeepBrokenCopy(savePath, true, keptAs, error))
+        Framework::ReportError("The save file as it was is kept as " + keptAs);
+    else
+        Framework::ReportError("The save file could not be kept aside (" + error +
+                               "); the next checkpoint will write over it");
     return false;
 }
 

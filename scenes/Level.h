@@ -18,7 +18,8 @@ public:
 
     void Init() override;
     void Update(float dt) override;
-    // Level1 for a new game or a plain start, the save file to continue; then the path-finding
+    // Level1 for a new game or a plain start, the save file to continue (Level1 again when the
+    // save cannot be read whole, the save then kept aside as ".broken"); then the path-finding
     // tables are rebuilt for what was read.
     void Load() override;
     // Whatever the level left playing (its music, looping machines and themes) ends with it,

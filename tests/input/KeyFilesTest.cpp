@@ -14,6 +14,16 @@ const char* kSorted =
     "ACTION_DOWN\nS\n\nACTION_INTERACT\nE\n\nACTION_LEFT\nA\n\nACTION_RIGHT\nD\n\n"
     "ACTION_RUN\nLeftShift\n\nACTION_UP\nW\n\n";
 
+// The six shipped actions answer for the README's keys.
+void ExpectShippedKeys(const InputSystem& input, const std::string& what)
+{
+    const std::pair<const char*, int> keys[] = {{"ACTION_UP", Keys::A + 22},     {"ACTION_DOWN", Keys::A + 18},
+                                                {"ACTION_LEFT", Keys::A},         {"ACTION_RIGHT", Keys::A + 3},
+                                                {"ACTION_RUN", Keys::LeftShift}, {"ACTION_INTERACT", Keys::A + 4}};
+    for (const auto& [action, key] : keys)
+        EXPECT_EQ(input.ActionKeyIndex(action), key) << action << ", " << what;
+}
+
 class KeyFilesTest : public KeyStateTest {
 protected:
     void SetUp() override
@@ -47,13 +57,10 @@ TEST_F(KeyStateTest, ShippedKeyFilesBindTheSixActions)
     EXPECT_EQ(gKeyNameToIndex.at("F10"), Keys::F10);
     EXPECT_EQ(gKeyNameToIndex.at("MouseMiddle"), Keys::MouseMiddle);
 
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_UP"), Keys::A + 22);
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_DOWN"), Keys::A + 18);
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_LEFT"), Keys::A);
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_RIGHT"), Keys::A + 3);
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_RUN"), Keys::LeftShift);
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_INTERACT"), Keys::A + 4);
+    ExpectShippedKeys(input, "shipped files");
     EXPECT_EQ(ReadFile(input.actionMapPath), kSorted) << "shipped in the form the game writes";
+    for (int index = 0; index < kKeyCount; ++index)
+        EXPECT_EQ(gKeyNameToIndex.at(BuiltInKeyNames()[static_cast<std::size_t>(index)]), index) << "built in as shipped";
 }
 
 TEST_F(KeyFilesTest, ActionMapRoundTripsSortedWithTheLaterOfTwoBindings)
@@ -81,37 +88,36 @@ TEST_F(KeyFilesTest, ActionMapRoundTripsSortedWithTheLaterOfTwoBindings)
 
 TEST_F(KeyFilesTest, BadKeyFilesLeaveUnknownNamesOutOfTheMapsAndTheFileWhole)
 {
-    // Short name file: three names, nothing carried over to later indices.
+    // Short name file: three names, the later keys keep their built-in names.
     WriteFile(input.keyNamePath, "Backspace Space\nTab");
     // Odd word count; an unknown key name; a repeated action.
-    WriteFile(input.actionMapPath,
-              "ACTION_UP Bogus\n\nACTION_RUN Space\nACTION_UP Space\nACTION_INTERACT NotAKey\n"
-              "ACTION_LEFT");
+    const std::string actions = "ACTION_UP Bogus\n\nACTION_RUN Space\nACTION_UP Space\nACTION_INTERACT NotAKey\n"
+                                "ACTION_LEFT";
+    WriteFile(input.actionMapPath, actions);
     EXPECT_FALSE(input.LoadKeyMaps());
 
-    EXPECT_EQ(gKeyNameToIndex.size(), 3u);
+    EXPECT_EQ(gKeyNameToIndex.size(), 103u);
     EXPECT_EQ(gKeyNameToIndex.at("Tab"), 2);
     EXPECT_EQ(gKeyNameToIndex.count(""), 0u);
     EXPECT_EQ(gKeyNameToIndex.count("NotAKey"), 0u);
-    EXPECT_EQ(gActionToKeyName.count("ACTION_LEFT"), 0u) << "the action without a key";
+    EXPECT_EQ(input.ActionKeyIndex("ACTION_LEFT"), Keys::A) << "the action without a key: its shipped key";
     EXPECT_EQ(input.ActionKeyIndex("ACTION_UP"), Keys::Space);
-    EXPECT_EQ(input.ActionKeyIndex("ACTION_INTERACT"), -1);
+    EXPECT_EQ(input.ActionKeyIndex("ACTION_INTERACT"), Keys::A + 4) << "the unknown name: the shipped key";
 
     Press(Keys::Backspace);
     EXPECT_FALSE(input.IsActionDown("ACTION_INTERACT")) << "unknown key name is not Backspace";
     EXPECT_FALSE(input.IsActionTriggered("ACTION_MISSING"));
-    EXPECT_EQ(gActionToKeyName.size(), 3u);
-    EXPECT_EQ(gKeyNameToIndex.size(), 3u);
+    EXPECT_EQ(gActionToKeyName.size(), 6u);
+    EXPECT_EQ(gKeyNameToIndex.size(), 103u);
 
-    // Written back as complete pairs; the unknown binding is kept for a fixed name file.
+    // Not read whole: left as it is for whoever mends it.
     ASSERT_TRUE(input.SaveActionMap());
-    EXPECT_EQ(ReadFile(input.actionMapPath),
-              "ACTION_INTERACT\nNotAKey\n\nACTION_RUN\nSpace\n\nACTION_UP\nSpace\n\n");
+    EXPECT_EQ(ReadFile(input.actionMapPath), actions);
     EXPECT_FALSE(input.LoadKeyMaps());  // the name file is still short
-    EXPECT_EQ(gActionToKeyName.size(), 3u);
+    EXPECT_EQ(gActionToKeyName.size(), 6u);
 }
 
-TEST_F(KeyFilesTest, ExtraNamesAreIgnoredAndMissingOrEmptyFilesBindNothing)
+TEST_F(KeyFilesTest, ExtraNamesAreIgnoredAndARepeatedNameKeepsItsLaterIndex)
 {
     std::string names;
     for (int i = 0; i < 110; ++i) {
@@ -123,19 +129,37 @@ TEST_F(KeyFilesTest, ExtraNamesAreIgnoredAndMissingOrEmptyFilesBindNothing)
     EXPECT_EQ(gKeyNameToIndex.size(), 103u);
     EXPECT_EQ(gKeyNameToIndex.at("K102"), 102);
     EXPECT_EQ(gKeyNameToIndex.count("K103"), 0u);
-    EXPECT_TRUE(gActionToKeyName.empty());
-
-    std::filesystem::remove(input.keyNamePath);
-    std::filesystem::remove(input.actionMapPath);
-    EXPECT_FALSE(input.LoadKeyMaps());
-    EXPECT_TRUE(gKeyNameToIndex.empty());
-    EXPECT_TRUE(gActionToKeyName.empty());
-    EXPECT_FALSE(input.IsActionDown("ACTION_UP"));
 
     // Duplicate names: the later index wins.
     WriteFile(input.keyNamePath, "A B A");
     input.LoadKeyMaps();
     EXPECT_EQ(gKeyNameToIndex.at("A"), 2);
+}
+
+// Garbage names, a missing, empty or cut action file: each shipped action keeps its shipped key,
+// said with the file's name; a missing or empty file is written anew at exit, a cut one is not.
+TEST_F(KeyFilesTest, DamagedOrMissingKeyFilesKeepTheShippedKeys)
+{
+    std::string garbage;
+    for (int i = 0; i < 200; ++i)
+        garbage += "\x89PNG\r\n\x1a\x01\xff ";
+    WriteFile(input.keyNamePath, garbage);
+    const std::string cut = "ACTION_UP\nW\n\nACTION_RUN";
+    for (const std::string& actions : {std::string(kSorted), std::string("none"), std::string(), cut}) {
+        std::filesystem::remove(input.actionMapPath);
+        if (actions != "none")
+            WriteFile(input.actionMapPath, actions);
+        testing::internal::CaptureStderr();
+        input.LoadKeyMaps();
+        const std::string console = testing::internal::GetCapturedStderr();
+        ExpectShippedKeys(input, "action file \"" + actions + "\"");
+        if (actions != kSorted) {
+            EXPECT_NE(console.find(input.actionMapPath + " does not bind ACTION_DOWN; it keeps its default key S"),
+                      std::string::npos) << console;
+        }
+        input.Shutdown();
+        EXPECT_EQ(ReadFile(input.actionMapPath), actions == cut ? cut : kSorted);
+    }
 }
 
 TEST_F(KeyFilesTest, FailedRewriteKeepsTheOldFileAndReportsIt)

@@ -1,6 +1,6 @@
 // What decoding a picture whose header claims more than its data holds takes from the heap. This
-// program counts every operator new of its own (the array forms come here too), so it lives in a
-// folder alone.
+// program counts every malloc of its own (operator new and lodepng come through it too), so it
+// lives in a folder alone.
 #include <gtest/gtest.h>
 #include <lodepng.h>
 #include <malloc.h>
@@ -9,51 +9,55 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <new>
+#include <filesystem>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "graphics/GLTexture.h"
 #include "graphics/PngDecoder.h"
+#include "support/FileText.h"
 
 namespace {
 std::int64_t liveBytes = 0;
 std::int64_t peakBytes = 0;
-}  // namespace
 
-void* operator new(std::size_t size)
+void* Counted(void* p)
 {
-    void* p = std::malloc(size == 0 ? 1 : size);
-    if (!p)
-        throw std::bad_alloc();
     liveBytes += static_cast<std::int64_t>(malloc_usable_size(p));
     peakBytes = std::max(peakBytes, liveBytes);
     return p;
 }
 
-void operator delete(void* p) noexcept
+void Uncount(void* p)
 {
     liveBytes -= static_cast<std::int64_t>(malloc_usable_size(p));
-    std::free(p);
 }
+}  // namespace
 
-// The default would come to the one above too, but the compiler asks for it by name.
-void operator delete(void* p, std::size_t) noexcept
-{
-    operator delete(p);
+// Over glibc's own allocator.
+extern "C" {
+void* __libc_malloc(std::size_t);
+void* __libc_calloc(std::size_t, std::size_t);
+void* __libc_realloc(void*, std::size_t);
+void __libc_free(void*);
+void* malloc(std::size_t size) { return Counted(__libc_malloc(size)); }
+void* calloc(std::size_t count, std::size_t size) { return Counted(__libc_calloc(count, size)); }
+void* realloc(void* p, std::size_t size) { Uncount(p); return Counted(__libc_realloc(p, size)); }
+void free(void* p) { Uncount(p); __libc_free(p); }
 }
 
 namespace {
 
-// An 8-bit RGBA file that claims width x height and holds only the first rows, of noise that
-// deflate hardly shrinks.
-std::vector<unsigned char> NoisePng(unsigned width, unsigned height, unsigned rows)
+// An 8-bit RGBA (or RGB) file that claims width x height and holds only the first rows, of noise
+// that deflate hardly shrinks.
+std::vector<unsigned char> NoisePng(unsigned width, unsigned height, unsigned rows, LodePNGColorType type = LCT_RGBA)
 {
-    std::vector<unsigned char> pixels(std::size_t(width) * rows * 4);
+    std::vector<unsigned char> pixels(std::size_t(width) * rows * (type == LCT_RGB ? 3 : 4));
     for (unsigned char& b : pixels)
         b = static_cast<unsigned char>(std::rand() >> 8);
     std::vector<unsigned char> file;
-    EXPECT_EQ(lodepng::encode(file, pixels, width, rows), 0u);
+    EXPECT_EQ(lodepng::encode(file, pixels, width, rows, type), 0u);
     const auto put32 = [&](std::size_t at, std::uint32_t value) {
         for (int i = 0; i < 4; ++i)
             file[at + i] = static_cast<unsigned char>(value >> (24 - 8 * i));
@@ -77,6 +81,22 @@ TEST(PictureMemory, AClaimedSizeTheDataCannotHoldTakesLittleMemory)
         EXPECT_LT(peakBytes - before, 4 << 20) << "a " << file.size() << "-byte file";
         EXPECT_EQ(pixels.capacity(), 0u) << "a " << file.size() << "-byte file";
     }
+}
+
+// The texture decode refuses such a picture too, on the quick path's format and on lodepng's
+// (RGB), without setting the claimed gigabyte aside.
+TEST(PictureMemory, ATextureClaimingMoreThanItsDataTakesLittleMemory)
+{
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vesperine-claims-a-gigabyte.png";
+    for (const LodePNGColorType type : {LCT_RGBA, LCT_RGB}) {
+        const std::vector<unsigned char> file = NoisePng(16384, 16384, 1, type);
+        testsupport::WriteFile(path, std::string(file.begin(), file.end()));
+        const std::int64_t before = liveBytes;
+        peakBytes = before;
+        EXPECT_NE(GLTexture::Decode(path.string()).error, 0u) << "colour type " << type;
+        EXPECT_LT(peakBytes - before, 4 << 20) << "colour type " << type;
+    }
+    std::filesystem::remove(path);
 }
 
 // The texture decode gives back the storage it was handed for a picture that failed.
