@@ -25,6 +25,7 @@
 
 using namespace std::chrono_literals;
 using testsupport::GameProcess;
+using testsupport::ShowsPauseMenu;
 using testsupport::ShowsTitleMenu;
 using testsupport::SoundOutputQuiet;
 using testsupport::WindowPicture;
@@ -566,9 +567,8 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 
     // The pause menu: its buttons, the confirmation, No.
     WindowPicture paused;
-    EXPECT_TRUE(PressUntil(game, "Escape", [&](const WindowPicture& now) {
-        return (paused = now).LitShare(760, 350, 1160, 410) > 0.3;
-    })) << "the resume button is shown";
+    EXPECT_TRUE(PressUntil(game, "Escape", [&](const WindowPicture& now) { return ShowsPauseMenu(paused = now); }))
+        << "the resume button is shown";
     Keep(paused, "paused");
     WindowPicture confirm;
     EXPECT_TRUE(ClickUntil(game, 960, 700, [&](const WindowPicture& now) {  // Quit

@@ -44,7 +44,8 @@ void button(Canvas& c, const std::string& label, bool highlighted, unsigned seed
     float w = W(c);
     float h = H(c);
     Color edge = highlighted ? palette::kHighlight : palette::kPanelEdge;
-    panel(c, 4, 4, w - 4, h - 4, highlighted ? 0.92f : 0.8f, edge, seed);
+    // Opaque: the pause menu's buttons stand over the level, his thoughts and prompts.
+    panel(c, 4, 4, w - 4, h - 4, 1.0f, edge, seed);
     if (highlighted) {
         c.fill(box(10, 10, w - 10, h - 10, 8), radial(w / 2, h / 2, w * 0.5f, withAlpha(palette::kHighlight, 0.35f), withAlpha(palette::kHighlight, 0.0f)));
         // Marker arrows either side of the word.
@@ -273,7 +274,8 @@ void drawTitle(Canvas& c, int) {
 void drawAreYouSure(Canvas& c, int) {
     float w = W(c);
     float h = H(c);
-    panel(c, 2, 2, w - 2, h - 2, 0.94f, palette::kPanelEdge, 101);
+    // Opaque: it stands over the level, his thoughts and prompts.
+    panel(c, 2, 2, w - 2, h - 2, 1.0f, palette::kPanelEdge, 101);
     const std::string question = "Are you sure you want to quit?";
     TextStyle s = style(BitmapFont::fitScale(question, w * 0.88f, w / 150.0f), palette::kText, 102);
     BitmapFont::drawCentered(c, question, w / 2, h * 0.22f, s);
