@@ -257,6 +257,21 @@ TEST_F(MakeSpritesTest, ButtonsLookDifferentWhenHighlighted) {
     }
 }
 
+TEST_F(MakeSpritesTest, PauseAndQuitPanelsHideWhatLiesUnderThem) {
+    // Inside their rims, both frames: no level, thought or prompt may show through.
+    for (const char* name : {"ButtonResume_1x2.png", "ButtonHTP_1x2.png", "ButtonQuit_1x2.png", "ButtonYes_1x2.png",
+                             "ButtonNo_1x2.png", "AreYouSure.png"}) {
+        SCOPED_TRACE(name);
+        Image image = load(name);
+        const unsigned inset = image.height / 8, frame = image.width / gridOf(name).columns;
+        for (unsigned y = inset; y < image.height - inset; ++y)
+            for (unsigned x = 0; x < image.width; ++x) {
+                if (x % frame < inset || x % frame >= frame - inset) continue;
+                ASSERT_EQ(image.alpha(x, y), 255u) << x << "," << y;
+            }
+    }
+}
+
 TEST_F(MakeSpritesTest, ConcreteAndCarpetFloorsMeetTheNextTileWithoutASeam) {
     // A room lays its floor picture edge to edge: across its own edges (right into left, bottom
     // into top) the picture steps no more than across lines inside it.
