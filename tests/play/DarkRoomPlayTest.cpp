@@ -9,14 +9,11 @@
 #include <thread>
 
 #include "support/DisplayRequired.h"
-#include "support/FileText.h"
 #include "support/GameProcess.h"
 #include "support/TitleMenu.h"
 
 using namespace std::chrono_literals;
 using testsupport::GameProcess;
-using testsupport::PlayFromTheTitleMenu;
-using testsupport::SetLineAfter;
 using testsupport::WindowPicture;
 
 namespace {
@@ -32,6 +29,15 @@ double FatherLevel(const WindowPicture& picture)
     return picture.MeanLevel(940, 470, 980, 530);
 }
 
+// Sets the line after the record that starts with `head` (its first lines) to `value`.
+void SetAfter(std::string& level, const std::string& head, const std::string& value)
+{
+    const std::size_t at = level.find("\n" + head + "\n");
+    ASSERT_NE(at, std::string::npos) << head;
+    const std::size_t line = at + head.size() + 2;
+    level.replace(line, level.find('\n', line) - line, value);
+}
+
 TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
 {
     REQUIRE_DISPLAY();
@@ -39,15 +45,30 @@ TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
     // The game's own level with the nurse's opening done and the father on the playroom's floor
     // below the bear, in its far band where the torch burns steady.
     std::string level = game.tree.ReadFile("resources/level/Level1.txt");
-    ASSERT_TRUE(SetLineAfter(level, "Player\n0\nNone\nTransform\nPosition", "-130 200.5 1") &&
-                SetLineAfter(level, "PlayerSprite\n0\nPlayer\nTransform\nPosition", "-130 201 1") &&
-                SetLineAfter(level, "Torch\n1\nNone\nTransform\nPosition", "-130.7 200 1.05") &&
-                SetLineAfter(level, "NurseEvent\nCompleted", "1"));
+    SetAfter(level, "Player\n0\nNone\nTransform\nPosition", "-130 200.5 1");
+    SetAfter(level, "PlayerSprite\n0\nPlayer\nTransform\nPosition", "-130 201 1");
+    SetAfter(level, "Torch\n1\nNone\nTransform\nPosition", "-130.7 200 1.05");
+    SetAfter(level, "NurseEvent\nCompleted", "1");
+    if (HasFatalFailure())
+        return;
     game.tree.WriteFile("resources/level/Level1.txt", level);
     game.Start();
     ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
-    // Past the intro, the beam turned to the left.
-    ASSERT_TRUE(PlayFromTheTitleMenu(game)) << game.Output();
+    ASSERT_TRUE(game.WaitUntil([&] {
+        game.TapKey("Escape");
+        return testsupport::ShowsTitleMenu(game.Grab());
+    })) << game.Output();
+    // Start (clicked until the intro shows), past the intro, the beam turned to the left.
+    ASSERT_TRUE(game.WaitUntil([&] {
+        game.MoveMouse(960, 440);
+        game.Click();
+        return game.WaitUntil([&] {
+            const WindowPicture now = game.Grab();
+            return !testsupport::ShowsTitleMenu(now) && now.LitShare(0, 0, now.width, now.height) > 0.05;
+        }, 30s);
+    })) << "the intro never showed";
+    game.MoveMouse(0, 540);
+    game.TapKey("Escape");
     // The room round him with nothing beyond its walls, and his beam lighting the floor to the left.
     ASSERT_TRUE(game.WaitUntil([&] {
         const WindowPicture now = game.Grab();

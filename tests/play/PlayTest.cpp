@@ -25,7 +25,6 @@
 
 using namespace std::chrono_literals;
 using testsupport::GameProcess;
-using testsupport::ShowsPauseMenu;
 using testsupport::ShowsTitleMenu;
 using testsupport::SoundOutputQuiet;
 using testsupport::WindowPicture;
@@ -567,8 +566,10 @@ TEST(PlayTest, FromTheMenusIntoTheLevelThroughADoorToASaveAndOut)
 
     // The pause menu: its buttons, the confirmation, No.
     WindowPicture paused;
-    EXPECT_TRUE(PressUntil(game, "Escape", [&](const WindowPicture& now) { return ShowsPauseMenu(paused = now); }))
-        << "the resume button is shown";
+    EXPECT_TRUE(PressUntil(game, "Escape", [&](const WindowPicture& now) {
+        // The light letters of "Resume" on its dark plate.
+        return (paused = now).LitShare(760, 350, 1160, 410, 150) > 0.18;
+    })) << "the resume button is shown";
     Keep(paused, "paused");
     WindowPicture confirm;
     EXPECT_TRUE(ClickUntil(game, 960, 700, [&](const WindowPicture& now) {  // Quit

@@ -22,16 +22,4 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
     out << text;
 }
 
-// In a level's text, sets the line after the record that starts with `head` (its first lines)
-// to `value`; false when no record starts so.
-inline bool SetLineAfter(std::string& level, const std::string& head, const std::string& value)
-{
-    const std::size_t at = level.find("\n" + head + "\n");
-    if (at == std::string::npos)
-        return false;
-    const std::size_t line = at + head.size() + 2;
-    level.replace(line, level.find('\n', line) - line, value);
-    return true;
-}
-
 }  // namespace testsupport
