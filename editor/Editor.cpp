@@ -68,6 +68,7 @@ void Editor::Load()
         // A file that is missing holds nothing a save could lose; one read in part does.
         levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
         levelKeptAside = false;
+        savedLevel.reset();  // taken once the objects are set up
     }
     resumeEditedLevel = false;
     LoadEditorSetting();
@@ -130,6 +131,8 @@ void Editor::InitLevelObjects()
     InitObjects();
     openingFade.Hide(gGameObjects);  // a set-up change: saves keep the file's alpha
     baseline.RecordSetUp(gGameObjects);
+    if (!savedLevel)
+        savedLevel = EditedLevelText(levelName, ObjectsInFileOrder());
 }
 
 std::string Editor::EditedLevelText(const std::string& name,
@@ -303,12 +306,14 @@ void Editor::Unload()
 {
     if (gDebugDraw)
         gDebugDraw->Clear();
-    // A run the game took out of the editor (a death, the ending, the menu) ends here, and the
-    // next visit opens the level as it was edited, in editing mode, not the file.
-    if (playMode && !editedLevel)
+    // Whatever left the editor (Left Shift+F6, or in a run a death, the ending, the menu), the
+    // next visit opens the level as it was edited, with its selection, in editing mode, not the
+    // file. A run ends here.
+    if (!editedLevel)
         KeepEditedLevel();
-    resumeEditedLevel = editedLevel.has_value();
+    resumeEditedLevel = true;
     playMode = false;
+    quitQuestion = false;
     StopSounds();
     selectedObject.reset();
     selectedPrefab.reset();

@@ -30,6 +30,10 @@ public:
     void Update(float dt) override;
     void Load() override;
     void Unload() override;
+    // Holding edits not yet saved, the quit chord opens the quit question (EditorMenu.cpp).
+    bool AskBeforeQuit() override;
+    // The level differs from what was last read from its file or saved.
+    bool HoldsUnsavedEdits() const;
 
     std::string LevelPath() const;
     std::string LevelPath(const std::string& name) const;
@@ -109,6 +113,7 @@ public:
     std::vector<std::string> levelNames;
     bool playMode = false;
     bool newSceneRequested = false;
+    bool quitQuestion = false;
     bool showCreateMenu = false;
     bool cameraFocusSelected = false;
     bool autoSnap = false;
@@ -177,7 +182,7 @@ private:
     static std::vector<std::shared_ptr<GameObject>> ObjectsInFileOrder();
     // Play mode runs the scripts on the edited objects themselves: the level as edited (and
     // the selection) is kept when play starts and put back when it stops, or on the next visit
-    // when the game took the run out of the editor.
+    // when the editor was left (until a level is opened or made).
     void KeepOrRestoreEditedLevel();
     void KeepEditedLevel();
     void RestoreEditedLevel();
@@ -195,7 +200,9 @@ private:
     OpeningFade openingFade;
     std::optional<std::string> editedLevel;
     long editedSelection = -1;
-    // The editor was left during a run: the next entry reads editedLevel, not the file.
+    // The level as a save would write it, when last read from its file or saved.
+    std::optional<std::string> savedLevel;
+    // The editor was left: the next entry reads editedLevel, not the file.
     bool resumeEditedLevel = false;
     EntityFilter filter;
     float wheel = 0.0f;

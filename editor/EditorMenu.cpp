@@ -7,6 +7,7 @@
 #include "editor/EditorFileStore.h"
 #include "editor/LevelNameList.h"
 #include "editor/NameRules.h"
+#include "engine/WindowSystem.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
@@ -16,7 +17,32 @@
 namespace {
 const ImVec2 kButtonSize(70.0f, 0.0f);
 const ImVec4 kWarningColour(1.0f, 0.35f, 0.3f, 1.0f);
+
+enum class Answer { None, Ok, Cancel };
+
+// The modal `title` ("All unsaved data will be lost. <what>?"), opened while `asked` holds; Ok
+// or Cancel closes it and clears `asked`.
+Answer AskToLoseUnsaved(const char* title, const char* what, bool& asked)
+{
+    if (asked)
+        ImGui::OpenPopup(title);
+    Answer answer = Answer::None;
+    if (ImGui::BeginPopupModal(title, nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        ImGui::Text("All unsaved data will be lost. %s?", what);
+        if (ImGui::Button("Ok", kButtonSize))
+            answer = Answer::Ok;
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", kButtonSize))
+            answer = Answer::Cancel;
+        if (answer != Answer::None) {
+            asked = false;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+    }
+    return answer;
 }
+}  // namespace
 
 void Editor::NewScene()
 {
@@ -69,6 +95,7 @@ bool Editor::SaveScene(const std::string& name)
     }
     if (keepAside)
         levelKeptAside = true;
+    savedLevel = EditedLevelText(levelName, ObjectsInFileOrder());
     if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
         levelNames.push_back(name);
     saveMessage = "Saved " + name + ".txt";
@@ -131,22 +158,24 @@ void Editor::DrawMainMenuBar()
                     sprite->ApplyTexture(chosen);
     }
 
-    if (newSceneRequested)
-        ImGui::OpenPopup("New Scene Confirmation");
-    if (ImGui::BeginPopupModal("New Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
-        ImGui::Text("All unsaved data will be lost. New Scene?");
-        if (ImGui::Button("Ok", kButtonSize)) {
-            NewScene();
-            newSceneRequested = false;
-            ImGui::CloseCurrentPopup();
-        }
-        ImGui::SameLine();
-        if (ImGui::Button("Cancel", kButtonSize)) {
-            newSceneRequested = false;
-            ImGui::CloseCurrentPopup();
-        }
-        ImGui::EndPopup();
-    }
+    if (AskToLoseUnsaved("New Scene Confirmation", "New Scene", newSceneRequested) == Answer::Ok)
+        NewScene();
+    // Drawn in both modes: the chord may come while playing.
+    if (AskToLoseUnsaved("Quit Confirmation", "Quit", quitQuestion) == Answer::Ok && gWindowSystem)
+        gWindowSystem->quit = true;
+}
+
+bool Editor::HoldsUnsavedEdits() const
+{
+    // While playing, the edits are the level kept when the run started.
+    return savedLevel && (editedLevel ? *editedLevel : EditedLevelText(levelName, ObjectsInFileOrder())) != *savedLevel;
+}
+
+bool Editor::AskBeforeQuit()
+{
+    if (ImGui::GetCurrentContext() && HoldsUnsavedEdits())
+        quitQuestion = true;
+    return quitQuestion;
 }
 
 void Editor::DrawOpenSceneScreen()
@@ -179,24 +208,11 @@ void Editor::DrawOpenSceneScreen()
         ImGui::EndPopup();
     }
 
-    if (openSceneConfirm)
-        ImGui::OpenPopup("Open Scene Confirmation");
-    if (ImGui::BeginPopupModal("Open Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
-        ImGui::Text("All unsaved data will be lost. Open Scene?");
-        if (ImGui::Button("Ok", kButtonSize)) {
-            if (realChoice)
-                OpenScene(levelNames[static_cast<size_t>(openSceneIndex)]);
-            openSceneConfirm = false;
-            ImGui::CloseCurrentPopup();
-        }
-        ImGui::SameLine();
-        if (ImGui::Button("Cancel", kButtonSize)) {
-            openSceneScreen = true;
-            openSceneConfirm = false;
-            ImGui::CloseCurrentPopup();
-        }
-        ImGui::EndPopup();
-    }
+    const Answer answer = AskToLoseUnsaved("Open Scene Confirmation", "Open Scene", openSceneConfirm);
+    if (answer == Answer::Ok && realChoice)
+        OpenScene(levelNames[static_cast<size_t>(openSceneIndex)]);
+    else if (answer == Answer::Cancel)
+        openSceneScreen = true;
 }
 
 void Editor::DrawSaveSceneScreen()

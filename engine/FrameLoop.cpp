@@ -7,6 +7,8 @@
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
+#include "engine/Scene.h"
+#include "engine/SceneSystem.h"
 #include "engine/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 
@@ -19,6 +21,8 @@ bool HandleFrameKeys(FrameServices& services, bool& fullscreenWanted)
     // Escape's latch is only consulted while Left Ctrl is held, so Escape alone stays with the
     // scenes, and a press a scene already took this frame does not quit.
     if (services.isKeyDown(Framework::Keys::LeftCtrl) && services.isKeyTriggered(Framework::Keys::Escape)) {
+        if (services.sceneAsksBeforeQuit && services.sceneAsksBeforeQuit())
+            return false;
         services.setFullscreen(false);
         return true;
     }
@@ -86,5 +90,9 @@ FrameServices MakeGameFrameServices()
     services.isKeyTriggered = [](int key) { return gInputSystem->IsKeyTriggered(key); };
     services.setFullscreen = [](bool wanted) { gWindowSystem->SetFullscreen(wanted); };
     services.quitRequested = [] { return gWindowSystem->quit; };
+    services.sceneAsksBeforeQuit = [] {
+        const auto scene = gSceneSystem ? gSceneSystem->GetEnteredScene() : nullptr;
+        return scene && scene->AskBeforeQuit();
+    };
     return services;
 }

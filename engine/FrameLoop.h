@@ -15,6 +15,9 @@ struct FrameServices {
     std::function<bool(int key)> isKeyTriggered;
     std::function<void(bool fullscreen)> setFullscreen;
     std::function<bool()> quitRequested;  // the window system's quit flag
+    // The quit chord came: true when the scene asks first (and quits itself on yes). May be
+    // empty: the chord then quits at once.
+    std::function<bool()> sceneAsksBeforeQuit;
 };
 
 // Many quantities move per frame, so frames are never shorter than this, whatever vsync does.
@@ -25,7 +28,7 @@ extern bool gFullscreen;
 
 // End-of-frame keys: F10 flips `fullscreenWanted` once per press and the mode is asked for;
 // Left Ctrl with Escape (a press no scene took this frame) asks for windowed mode and returns
-// true, meaning: leave the loop now.
+// true, meaning: leave the loop now, unless the scene asks first.
 bool HandleFrameKeys(FrameServices& services, bool& fullscreenWanted);
 
 // One frame: clock, clear, every system's Update, swap, frame limiter, end-of-frame keys.

@@ -31,6 +31,11 @@ void Scene::Unload()
     DestroyAll();
 }
 
+bool Scene::AskBeforeQuit()
+{
+    return false;
+}
+
 void Scene::ReadLevel(const std::string& name, const std::string& path)
 {
     if (LoadLevel(name, path))

@@ -19,6 +19,9 @@ public:
     virtual void Shutdown();
     // Empties the global object list.
     virtual void Unload();
+    // Left Ctrl+Escape came: true when the scene asks first, as it holds work that quitting
+    // would lose, and ends the run itself on yes; false lets the chord quit at once.
+    virtual bool AskBeforeQuit();
 
     int GetId() const { return sceneId; }
 

@@ -213,11 +213,9 @@ std::string SceneSystem::GetName()
     return "Scene System";
 }
 
-void SceneSystem::Shutdown()
+std::shared_ptr<Scene> SceneSystem::GetEnteredScene() const
 {
-    // Only a scene that was entered holds objects: during a switch the old scene has been
-    // unloaded already and the new one never loaded (unloading it could write its files
-    // from empty lists).
+    // During a switch the old scene has been unloaded already and the new one not loaded yet.
     int loaded = SceneId::None;
     if (currentScene == SceneId::Previous)
         loaded = previousScene;
@@ -225,9 +223,16 @@ void SceneSystem::Shutdown()
         loaded = currentScene;
 
     const auto it = scenes.find(loaded);
-    if (it != scenes.end() && it->second) {
-        it->second->Unload();
-        it->second->Shutdown();
+    return it == scenes.end() ? nullptr : it->second;
+}
+
+void SceneSystem::Shutdown()
+{
+    // Only a scene that was entered holds objects: unloading one that never loaded could write
+    // its files from empty lists.
+    if (const auto scene = GetEnteredScene()) {
+        scene->Unload();
+        scene->Shutdown();
     }
 }
 

@@ -45,6 +45,9 @@ public:
 
     // The scene under currentScene, or empty (ids 6 and 7, or no scenes yet).
     std::shared_ptr<Scene> GetCurrentScene() const;
+    // The scene that holds the objects now: empty between a scene's Unload and the next one's
+    // Load.
+    std::shared_ptr<Scene> GetEnteredScene() const;
 
     // Depth order: a's Transform z below b's; an object without a Transform (or with a NaN z)
     // counts as z 0.

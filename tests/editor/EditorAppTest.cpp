@@ -418,7 +418,9 @@ const char* kDeathLevel =
     "Collider\nScale\n10 10 1\nOffset\n0 0 0\nShowCollider\n1\nLineColor\n0 0 255\nActive\n1\nEnd\n\n"
     "GameController\n5\nNone\nGameController\nBearCounter\n0\nCheats\nEnd\n\n/Level1\n";
 
-TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
+// Left Shift+F6 to the title menu, or a death in play, and back with Left Shift+F5: the level
+// as edited, its selection too. Left Ctrl+Escape with the drag unsaved asks first; Ok quits.
+TEST(EditorApp, LeavingComesBackToTheLevelAsEditedAndQuittingWithItUnsavedAsksFirst)
 {
     REQUIRE_DISPLAY();
     GameProcess game(1920, 1080);
@@ -436,6 +438,13 @@ TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
     Xdo("mouseup 1");
     ASSERT_TRUE(WaitUntilShown(game, handleAt(1160))) << game.Output();
 
+    // The title menu shows its pictures where the editor shows the scene's black.
+    Xdo("keydown Shift_L keydown F6");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 960, 540) || !Dark(s, 700, 300); }))
+        << game.Output();
+    Xdo("keyup F6 keyup Shift_L");
+    ASSERT_TRUE(OpenEditor(game, handleAt(1160))) << "left by Left Shift+F6, the edited level is gone";
+
     // F12 plays (the panels go), 0 kills and the game-over scene takes the screen; back in the
     // editor, the box stands where it was dragged, still selected.
     Xdo("keydown F12");
@@ -446,7 +455,17 @@ TEST(EditorApp, ADeathInPlayComesBackToTheLevelAsEditedAndItsSelection)
     ASSERT_TRUE(WaitForChange(game, playing, 0, 40, 1920, 1080)) << game.Output();
     Xdo("keyup 0");
     EXPECT_TRUE(OpenEditor(game, handleAt(1160))) << "the edited level and its selection are gone";
-    Quit(game);
+
+    // The question's title bar crosses the middle of the screen.
+    Xdo("keydown Control_L sleep 0.3 keydown Escape");
+    const auto asked = [](const Screenshot& s) {
+        return AnyPixel(s, 960, 480, 960, 540, [](int r, int g, int b) { return r == 41 && g == 74 && b == 122; });
+    };
+    ASSERT_TRUE(WaitUntilShown(game, asked)) << "quit without a word: " << game.Output();
+    Xdo("keyup Escape keyup Control_L");
+    ASSERT_TRUE(PressShown(game, 868, 557, 840, 550, 896, 564)) << game.Output();
+    Xdo("mouseup 1");
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
 }
 
 // The name a rename gives when its keys come `delay` milliseconds apart: the box is picked, its

@@ -92,6 +92,7 @@ TEST_F(EditorLevelKeep, AnUntouchedLevelIsSavedAsItWasRead)
     Open(editor);
     Tap(editor, Framework::Keys::F1);  // outlines off and on again: still nothing to save
     Tap(editor, Framework::Keys::F1);
+    EXPECT_FALSE(editor.HoldsUnsavedEdits()) << "quitting would ask for nothing";
     ASSERT_TRUE(editor.SaveScene("Level1Copy"));
     const std::string copy = Level("Level1Copy");
     EXPECT_EQ(copy.rfind("Level1Copy\n", 0), 0u);
@@ -104,7 +105,9 @@ TEST_F(EditorLevelKeep, AnUntouchedLevelIsSavedAsItWasRead)
     ASSERT_TRUE(light);
     ASSERT_FALSE(light->Enabled);
     light->CutoffDistance = 9.0f;
+    EXPECT_TRUE(editor.HoldsUnsavedEdits());
     ASSERT_TRUE(editor.SaveScene("Level1Edited"));
+    EXPECT_FALSE(editor.HoldsUnsavedEdits());
     const std::string edited = Level("Level1Edited");
     const std::string block = edited.substr(edited.find("\nSpotlight1\n"), 300);
     EXPECT_NE(block.find("Enabled\n1\n"), std::string::npos) << block;
