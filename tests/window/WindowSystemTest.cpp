@@ -94,21 +94,6 @@ protected:
         ASSERT_EQ(SDL_PushEvent(&event), 1);
     }
 
-    // The left button's press or release, or a move, a few pixels into `at`.
-    void PushMouse(Uint32 type, const ImVec2& at)
-    {
-        SDL_Event event{};
-        event.type = type;
-        if (type == SDL_MOUSEMOTION) {
-            event.motion = {type, 0, gWindowSystem->window.Id(), 0, 0, int(at.x) + 4, int(at.y) + 4, 0, 0};
-        } else {
-            event.button = {type, 0, gWindowSystem->window.Id(), 0, SDL_BUTTON_LEFT,
-                            Uint8(type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED), 1, 0,
-                            int(at.x) + 4, int(at.y) + 4};
-        }
-        ASSERT_EQ(SDL_PushEvent(&event), 1);
-    }
-
     GameTree tree;
 };
 
@@ -505,9 +490,13 @@ TEST_F(WindowTest, KeysCharactersAndClicksReachTheInterfaceInTypedOrder)
         type(letter);
         PushKey(static_cast<SDL_Scancode>(SDL_SCANCODE_A + (letter[0] - 'a')), false);
     }
-    PushMouse(SDL_MOUSEMOTION, ok);
-    PushMouse(SDL_MOUSEBUTTONDOWN, ok);
-    PushMouse(SDL_MOUSEBUTTONUP, ok);
+    for (const Uint32 kind : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event event{};
+        event.button = {kind, 0, gWindowSystem->window.Id(), 0, SDL_BUTTON_LEFT, 0, 1, 0, int(ok.x) + 4, int(ok.y) + 4};
+        if (kind == SDL_MOUSEMOTION)
+            event.motion = {kind, 0, gWindowSystem->window.Id(), 0, 0, int(ok.x) + 4, int(ok.y) + 4, 0, 0};
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    }
     frameCount = 0;
     frames(12);
     EXPECT_EQ(okSaw, "Lequickmp");
