@@ -2,25 +2,13 @@
 
 #include <GL/glew.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "engine/LoggingSystem.h"
+#include "platform/AtomicFile.h"
 
 namespace
 {
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream out;
-    out << in.rdbuf();
-    text = out.str();
-    return true;
-}
-
 // The lines go right after the "#version" line, which must stay first.
 std::string WithDefines(const std::string& source, const std::string& defines)
 {
@@ -97,12 +85,12 @@ void ShaderObject::Load(std::string vertexPath, std::string fragmentPath, const 
     fragmentShader = glCreateShader(GL_FRAGMENT_SHADER);
 
     std::string vertexSource;
-    if (!ReadWholeFile(vertexPath, vertexSource)) {
+    if (!Platform::ReadWholeFile(vertexPath, vertexSource)) {
         Fail("Shader file missing: \"" + vertexPath + "\"");
         return;
     }
     std::string fragmentSource;
-    if (!ReadWholeFile(fragmentPath, fragmentSource)) {
+    if (!Platform::ReadWholeFile(fragmentPath, fragmentSource)) {
         Fail("Shader file missing: \"" + fragmentPath + "\"");
         return;
     }
