@@ -268,7 +268,7 @@ TEST(EditorApp, ThePickingClickTurnsNothingAndOkTakesTheWholeTypedName)
     ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
     Xdo("key r mousemove 970 530");
     ASSERT_TRUE(InputShows(game, "mousedown 1", 1515, 20, 1915, 120)) << "the inspector never showed the box";
-    Xdo("sleep 0.3 mouseup 1");
+    Xdo("mouseup 1");
     const std::string saved = SaveScene(game, "quickname", true);
     ASSERT_FALSE(saved.empty()) << game.Output();
     EXPECT_NE(saved.find("Box\n4\nNone\nTransform\nPosition\n0 0 1\nRotate\n0\n"), std::string::npos) << saved;
