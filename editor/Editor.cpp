@@ -21,6 +21,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
+#include "platform/KeyCodes.h"
 
 using Framework::Keys::F1;
 using Framework::Keys::F11;
@@ -220,6 +221,8 @@ void Editor::FeedInterface(float dt)
         io.MouseDown[1] = gInputSystem->IsKeyDown(MouseRight);
         io.MouseDown[2] = gInputSystem->IsKeyDown(MouseMiddle);
         io.MouseWheel = gInputSystem->mouseWheel;
+        for (const int key : {F1, F11, F12})
+            io.KeysDown[gKeyTable[static_cast<size_t>(key)].virtualKey] = gInputSystem->IsKeyDown(key);
     }
     if (gInputSystem) {
         gInputSystem->mouseWheel = 0.0f;
@@ -232,9 +235,18 @@ void Editor::FeedInterface(float dt)
     wheel = io.MouseWheel;
 }
 
+void Editor::ReadFunctionKeys()
+{
+    // As the interface sees them, so that neither overtakes what was typed before it.
+    if (ImGui::IsKeyPressed(Platform::VK_F1, false))
+        showColliders = !showColliders;
+    if (ImGui::IsKeyPressed(Platform::VK_F12, false))
+        playMode = !playMode;
+}
+
 void Editor::RunEditingUpdates(float dt)
 {
-    if (gInputSystem && gInputSystem->IsKeyDown(F11))
+    if (ImGui::GetIO().KeysDown[Platform::VK_F11])
         UpdateObjects(dt);
     // By index, each object held: an update may change the list.
     for (size_t i = 0; i < gGameObjects.size(); ++i) {
@@ -266,8 +278,6 @@ void Editor::DrawEditingPanels(float dt)
 
 void Editor::Update(float dt)
 {
-    if (gInputSystem && gInputSystem->IsKeyTriggered(F1))
-        showColliders = !showColliders;
     for (const auto& object : gGameObjects)
         if (object)
             if (const auto collider = object->GetComponent<Collider>())
@@ -278,9 +288,8 @@ void Editor::Update(float dt)
     renderer.Ensure();
     FeedInterface(dt);
 
-    if (gInputSystem && gInputSystem->IsKeyTriggered(F12))
-        playMode = !playMode;
-    // The menu switches modes while it is drawn: the switch is seen here on the next frame.
+    // F12 and the menu switch modes while the interface runs: the switch is seen here on the
+    // next frame.
     KeepOrRestoreEditedLevel();
 
     // The editor moves the camera record itself; rebuild its matrix from the fields.
@@ -290,12 +299,14 @@ void Editor::Update(float dt)
     if (!playMode) {
         RunEditingUpdates(dt);
         ImGui::NewFrame();
+        ReadFunctionKeys();
         UpdateCameraPanZoom();
         PickObject();
         DrawEditingPanels(dt);
     } else {
         UpdateObjects(dt);
         ImGui::NewFrame();
+        ReadFunctionKeys();
         DrawMainMenuBar();
     }
     ImGui::Render();

@@ -100,6 +100,7 @@ public:
     void DrawSpriteChange();
     void DrawEntityList();
     void DrawInspector();
+    void ReadFunctionKeys();  // F1 outlines, F12 play mode
     void HandleShortcuts();
     void DrawGizmo();
     void DrawPrefabWindow();
