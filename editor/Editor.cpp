@@ -237,11 +237,15 @@ void Editor::FeedInterface(float dt)
 
 void Editor::ReadFunctionKeys()
 {
-    // As the interface sees them, so that neither overtakes what was typed before it.
-    if (ImGui::IsKeyPressed(Platform::VK_F1, false))
+    // As the interface sees them, so that neither overtakes what was typed before it; each
+    // acts once a press.
+    const ImGuiIO& io = ImGui::GetIO();
+    if (io.KeysDown[Platform::VK_F1] && !f1Down)
         showColliders = !showColliders;
-    if (ImGui::IsKeyPressed(Platform::VK_F12, false))
+    if (io.KeysDown[Platform::VK_F12] && !f12Down)
         playMode = !playMode;
+    f1Down = io.KeysDown[Platform::VK_F1];
+    f12Down = io.KeysDown[Platform::VK_F12];
 }
 
 void Editor::RunEditingUpdates(float dt)
@@ -288,8 +292,8 @@ void Editor::Update(float dt)
     renderer.Ensure();
     FeedInterface(dt);
 
-    // F12 and the menu switch modes while the interface runs: the switch is seen here on the
-    // next frame.
+    ReadFunctionKeys();
+    // The menu switches modes while it is drawn: the switch is seen here on the next frame.
     KeepOrRestoreEditedLevel();
 
     // The editor moves the camera record itself; rebuild its matrix from the fields.
@@ -299,14 +303,12 @@ void Editor::Update(float dt)
     if (!playMode) {
         RunEditingUpdates(dt);
         ImGui::NewFrame();
-        ReadFunctionKeys();
         UpdateCameraPanZoom();
         PickObject();
         DrawEditingPanels(dt);
     } else {
         UpdateObjects(dt);
         ImGui::NewFrame();
-        ReadFunctionKeys();
         DrawMainMenuBar();
     }
     ImGui::Render();
@@ -324,6 +326,7 @@ void Editor::Unload()
         KeepEditedLevel();
     resumeEditedLevel = true;
     playMode = false;
+    f1Down = f12Down = false;
     quitQuestion = false;
     StopSounds();
     selectedObject.reset();

@@ -148,6 +148,8 @@ public:
     float newObjectScale[2] = {7.0f, 7.0f};
     int newObjectType = 999;
     bool gizmoDragging = false;
+    bool f1Down = false;
+    bool f12Down = false;
     // The selection whose handle was drawn under the mouse with the button up last frame: only
     // that handle can be grabbed, so the click that selects an object never moves it.
     std::weak_ptr<GameObject> gizmoArmedOn;
