@@ -1,6 +1,7 @@
 #include "editor/Editor.h"
 
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include <algorithm>
 
@@ -269,8 +270,6 @@ void Editor::RunEditingUpdates(float dt)
 void Editor::DrawEditingPanels(float dt)
 {
     DrawMainMenuBar();
-    DrawOpenSceneScreen();
-    DrawSaveSceneScreen();
     DrawHierarchy();
     DrawEntityList();
     DrawInspector();
@@ -278,6 +277,24 @@ void Editor::DrawEditingPanels(float dt)
     DrawGizmo();
     DrawPrefabWindow();
     DrawPerformanceVisualizer(dt);
+    // After the panels: a panel coming back (play mode ended) must find no screen the library
+    // has not seen drawn, or it aborts.
+    DrawScreens();
+}
+
+void Editor::CloseUndrawnPopups()
+{
+    // A popup left open through a frame that did not draw it (play mode hides the screens,
+    // another scene ran) would block every click and make the library abort when the panels
+    // come back: it is closed, and the screens' flags open it again where it is drawn.
+    const ImGuiContext& context = *ImGui::GetCurrentContext();
+    for (int level = 0; level < context.OpenPopupStack.Size; ++level) {
+        const ImGuiWindow* window = context.OpenPopupStack[level].Window;
+        if (!window || !window->WasActive) {
+            ImGui::ClosePopupToLevel(level, true);
+            return;
+        }
+    }
 }
 
 void Editor::Update(float dt)
@@ -303,13 +320,16 @@ void Editor::Update(float dt)
     if (!playMode) {
         RunEditingUpdates(dt);
         ImGui::NewFrame();
+        CloseUndrawnPopups();
         UpdateCameraPanZoom();
         PickObject();
         DrawEditingPanels(dt);
     } else {
         UpdateObjects(dt);
         ImGui::NewFrame();
+        CloseUndrawnPopups();
         DrawMainMenuBar();
+        DrawScreens();
     }
     ImGui::Render();
     renderer.RenderDrawData();

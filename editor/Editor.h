@@ -93,8 +93,15 @@ public:
 
     // Panels, in frame order.
     void DrawMainMenuBar();
+    // The modal screens and questions, in both modes (the open and save screens only while
+    // editing), after the panels; the quit question stands over whichever is open.
+    void DrawScreens();
     void DrawOpenSceneScreen();
     void DrawSaveSceneScreen();
+    void DrawQuitQuestion();
+    // Drops every screen asked for before (one shows at a time) and asks for `screen` (none
+    // for the texture picker).
+    void AskForScreen(bool* screen);
     void DrawHierarchy();
     void DrawCreateGameObject();
     void DrawSpriteChange();
@@ -197,6 +204,7 @@ private:
     void DrawEditingPanels(float dt);
     void DrawStyleSettings();
     bool TypeListPopup(const char* popupName, int& type);
+    static void CloseUndrawnPopups();
 
     InterfaceRenderer renderer;
     LevelBaseline baseline;
@@ -212,7 +220,7 @@ private:
     bool prefabsRead = false;
     bool settingBroken = false;
     bool prefabsBroken = false;
-    bool textureDialogOpen = false;
+    bool quitQuestionDrawn = false;
 };
 
 // Every type name of the component type table, in the table's (byte) order.

@@ -2,6 +2,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "editor/Editor.h"
 #include "editor/EditorFileStore.h"
@@ -21,13 +22,15 @@ const ImVec4 kWarningColour(1.0f, 0.35f, 0.3f, 1.0f);
 enum class Answer { None, Ok, Cancel };
 
 // The modal `title` ("All unsaved data will be lost. <what>?"), opened while `asked` holds; Ok
-// or Cancel closes it and clears `asked`.
-Answer AskToLoseUnsaved(const char* title, const char* what, bool& asked)
+// or Cancel closes it and clears `asked`. `over` draws what may stand over it.
+Answer AskToLoseUnsaved(const char* title, const char* what, bool& asked, const std::function<void()>& over = {})
 {
     if (asked)
         ImGui::OpenPopup(title);
     Answer answer = Answer::None;
     if (ImGui::BeginPopupModal(title, nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        if (over)
+            over();
         ImGui::Text("All unsaved data will be lost. %s?", what);
         if (ImGui::Button("Ok", kButtonSize))
             answer = Answer::Ok;
@@ -111,17 +114,19 @@ void Editor::DrawMainMenuBar()
     if (ImGui::BeginMainMenuBar()) {
         if (ImGui::BeginMenu("File")) {
             if (ImGui::MenuItem("New Scene"))
-                newSceneRequested = true;
+                AskForScreen(&newSceneRequested);
             ImGui::Separator();
             if (ImGui::MenuItem("Open Scene"))
-                openSceneScreen = true;
+                AskForScreen(&openSceneScreen);
             if (ImGui::MenuItem("Save Scene")) {
-                saveSceneScreen = true;
+                AskForScreen(&saveSceneScreen);
                 saveMessage.clear();
             }
             ImGui::Separator();
-            if (ImGui::MenuItem("Open and Load Texture") && gTextureSystem)
+            if (ImGui::MenuItem("Open and Load Texture") && gTextureSystem) {
+                AskForScreen(nullptr);
                 gTextureSystem->OpenTextureDialog();
+            }
             ImGui::EndMenu();
         }
         if (ImGui::BeginMenu("Editor")) {
@@ -144,12 +149,28 @@ void Editor::DrawMainMenuBar()
         }
         ImGui::EndMainMenuBar();
     }
+}
+
+void Editor::AskForScreen(bool* screen)
+{
+    // One screen at a time: in play mode the menu still asks for screens that show only when
+    // editing returns, and two asked for there would close each other.
+    for (bool* flag : {&newSceneRequested, &openSceneScreen, &openSceneConfirm, &saveSceneScreen, &saveSceneConfirm})
+        *flag = false;
+    if (screen)
+        *screen = true;
+}
+
+void Editor::DrawScreens()
+{
+    quitQuestionDrawn = false;
+    const std::function<void()> over = [this] { DrawQuitQuestion(); };
 
     // The in-program picker stands where a file dialog would: the chosen sheet and every
     // listed one join the cache, so the sprite panels can offer them; a sprite panel that
     // asked for the pick takes the chosen sheet.
     std::string chosen;
-    if (gTextureSystem && gTextureSystem->DrawTextureDialog(&chosen)) {
+    if (gTextureSystem && gTextureSystem->DrawTextureDialog(&chosen, over)) {
         for (const std::string& name : gTextureSystem->spriteNames)
             gTextureSystem->GetTexture(name);
         if (selectedObject)
@@ -158,9 +179,23 @@ void Editor::DrawMainMenuBar()
                     sprite->ApplyTexture(chosen);
     }
 
-    if (AskToLoseUnsaved("New Scene Confirmation", "New Scene", newSceneRequested) == Answer::Ok)
+    if (AskToLoseUnsaved("New Scene Confirmation", "New Scene", newSceneRequested, over) == Answer::Ok)
         NewScene();
-    // Drawn in both modes: the chord may come while playing.
+    if (!playMode) {
+        DrawOpenSceneScreen();
+        DrawSaveSceneScreen();
+    }
+    // Over no screen, the quit question stands alone.
+    DrawQuitQuestion();
+}
+
+void Editor::DrawQuitQuestion()
+{
+    // Drawn inside the screen that is open, so that it stands over it and its Cancel gives the
+    // screen back: two questions opened side by side close each other.
+    if (quitQuestionDrawn)
+        return;
+    quitQuestionDrawn = true;
     if (AskToLoseUnsaved("Quit Confirmation", "Quit", quitQuestion) == Answer::Ok && gWindowSystem)
         gWindowSystem->quit = true;
 }
@@ -189,6 +224,7 @@ void Editor::DrawOpenSceneScreen()
     if (openSceneScreen)
         ImGui::OpenPopup("Open Scene Screen");
     if (ImGui::BeginPopupModal("Open Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        DrawQuitQuestion();
         if (ImGui::BeginCombo("##OpenScene", chosen.c_str())) {
             for (int i = 0; i < static_cast<int>(levelNames.size()); ++i)
                 if (ImGui::Selectable(levelNames[static_cast<size_t>(i)].c_str(), i == openSceneIndex))
@@ -208,7 +244,8 @@ void Editor::DrawOpenSceneScreen()
         ImGui::EndPopup();
     }
 
-    const Answer answer = AskToLoseUnsaved("Open Scene Confirmation", "Open Scene", openSceneConfirm);
+    const Answer answer =
+        AskToLoseUnsaved("Open Scene Confirmation", "Open Scene", openSceneConfirm, [this] { DrawQuitQuestion(); });
     if (answer == Answer::Ok && realChoice)
         OpenScene(levelNames[static_cast<size_t>(openSceneIndex)]);
     else if (answer == Answer::Cancel)
@@ -221,6 +258,7 @@ void Editor::DrawSaveSceneScreen()
     if (saveSceneScreen)
         ImGui::OpenPopup("Save Scene Screen");
     if (ImGui::BeginPopupModal("Save Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        DrawQuitQuestion();
         ImGui::Text("Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".");
         ImGui::Text("No blanks, '/', '\\', \"..\" or \".txt\" in a name.");
         ImGui::Spacing();
@@ -254,6 +292,7 @@ void Editor::DrawSaveSceneScreen()
     if (saveSceneConfirm)
         ImGui::OpenPopup("Save Scene Confirmation");
     if (ImGui::BeginPopupModal("Save Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        DrawQuitQuestion();
         ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", name.c_str());
         if (SaveKeepsLevelAside(name))
             ImGui::TextColored(kWarningColour, "It was read only in part: the file as it is will be kept as %s.txt.broken",

@@ -42,25 +42,23 @@ void TexturePicker::Open(const std::string& folderPath)
     folder = folderPath;
     names = ListPngNames(folder);
     filter[0] = '\0';
-    openRequested = true;
+    open = true;
 }
 
-bool TexturePicker::Draw(std::string& chosen)
+bool TexturePicker::Draw(std::string& chosen, const std::function<void()>& over)
 {
-    if (!ImGui::GetCurrentContext())
+    if (!ImGui::GetCurrentContext() || !open)
         return false;
-    if (openRequested) {
-        ImGui::OpenPopup(kPopupName);
-        openRequested = false;
-        open = true;
-    }
-    if (!open)
-        return false;
+    // Asked for every frame it stays: a popup closed from outside (a frame that did not draw
+    // it) comes back.
+    ImGui::OpenPopup(kPopupName);
 
     bool picked = false;
     bool keepOpen = true;
     ImGui::SetNextWindowSize(ImVec2(420.0f, 480.0f), ImGuiCond_Appearing);
     if (ImGui::BeginPopupModal(kPopupName, &keepOpen)) {
+        if (over)
+            over();
         ImGui::Text("%s", folder.c_str());
         ImGui::InputText("Filter", filter, sizeof filter);
         ImGui::BeginChild("Sprite files", ImVec2(0.0f, -ImGui::GetFrameHeightWithSpacing()), true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,17 +15,17 @@ public:
 
     // Lists the folder and asks for the popup; it shows from the next Draw on.
     void Open(const std::string& folder);
-    bool IsOpen() const { return openRequested || open; }
-    // Draws the popup while it is open (call once per interface frame). Returns true, with
-    // the chosen name, on the frame a name is picked; the popup then closes.
-    bool Draw(std::string& chosen);
+    bool IsOpen() const { return open; }
+    // Draws the popup while it is open (call once per interface frame), and `over` inside it:
+    // what stands over it. Returns true, with the chosen name, on the frame a name is picked;
+    // the popup then closes.
+    bool Draw(std::string& chosen, const std::function<void()>& over = {});
 
     const std::vector<std::string>& Names() const { return names; }
 
 private:
     std::vector<std::string> names;
     std::string folder;
-    bool openRequested = false;
     bool open = false;
     char filter[64] = {};
 };

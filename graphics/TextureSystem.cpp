@@ -229,10 +229,10 @@ void TextureSystem::OpenTextureDialog()
     picker.Open(spriteFolder);
 }
 
-bool TextureSystem::DrawTextureDialog(std::string* chosen)
+bool TextureSystem::DrawTextureDialog(std::string* chosen, const std::function<void()>& over)
 {
     std::string name;
-    if (!picker.Draw(name))
+    if (!picker.Draw(name, over))
         return false;
     // Only a listed sprite loads; the result is not kept, the call fills the cache.
     GetTexture(name);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,7 +58,8 @@ public:
     // folder. The editor calls DrawTextureDialog once per interface frame; the frame a file is
     // picked it loads that name (when listed) and returns true with the bare file name.
     void OpenTextureDialog();
-    bool DrawTextureDialog(std::string* chosen = nullptr);
+    // `over` is drawn inside the picker: what stands over it.
+    bool DrawTextureDialog(std::string* chosen = nullptr, const std::function<void()>& over = {});
 
     std::map<std::string, std::shared_ptr<GLTexture>> cache;
     std::vector<std::string> spriteNames;

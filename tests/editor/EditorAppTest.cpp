@@ -506,3 +506,71 @@ TEST(EditorApp, QuickAndSlowTypingGiveTheSameName)
 }
 
 }  // namespace
+
+// Screens hidden by play mode come back as they were, the one asked for while playing too; the
+// quit question stands over whatever screen is open, and its Cancel gives that screen back.
+TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
+    // A window's title bar is lit in the column x when it is the one on top: the save screen's
+    // crosses x = 770, the New Scene question's x = 815, the narrower quit question's only x = 900.
+    const auto lit = [](int x) {
+        return [x](const Screenshot& s) {
+            return AnyPixel(s, x, 480, x, 525, [](int r, int g, int b) { return r == 41 && g == 74 && b == 122; });
+        };
+    };
+    const auto quitOver = [&](int x) { return [&, x](const Screenshot& s) { return !lit(x)(s) && lit(900)(s); }; };
+    const auto chord = [&](int under) {
+        Xdo("keydown Control_L sleep 0.3 keydown Escape");
+        const bool asked = WaitUntilShown(game, quitOver(under));
+        Xdo("keyup Escape keyup Control_L");
+        return asked;
+    };
+
+    // An edit (the box picked and deleted), File > New Scene, the chord; Cancel.
+    ASSERT_TRUE(InputShows(game, "mousemove 960 540 mousedown 1", 1515, 20, 1915, 120)) << game.Output();
+    Xdo("mouseup 1");
+    ASSERT_TRUE(InputShows(game, "key Delete", 1515, 20, 1915, 120)) << game.Output();
+    ASSERT_TRUE(PressShown(game, 25, 9, 0, 0, 150, 90)) << game.Output();
+    Xdo("mouseup 1 mousemove 45 30 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, lit(815))) << game.Output();
+    ASSERT_TRUE(chord(815)) << "no quit question over the New Scene question: " << game.Output();
+    ASSERT_TRUE(PressShown(game, 946, 557, 912, 548, 981, 566)) << game.Output();
+    Xdo("mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, lit(815))) << "Cancel lost the New Scene question: " << game.Output();
+    // Its Cancel lies under the quit question's, already hovered.
+    ASSERT_TRUE(InputShows(game, "mousemove 929 557 mousedown 1", 894, 548, 963, 566)) << game.Output();
+    Xdo("mouseup 1");
+
+    // Play mode; File > Save Scene there shows nothing until editing returns.
+    Xdo("key F12");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    ASSERT_TRUE(PressShown(game, 25, 9, 0, 0, 150, 90)) << game.Output();
+    Xdo("mouseup 1");
+    ASSERT_TRUE(InputShows(game, "mousemove 45 71", 0, 60, 150, 85)) << game.Output();
+    ASSERT_TRUE(InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 0, 20, 150, 90)) << game.Output();
+    Xdo("key F12");
+    ASSERT_TRUE(WaitUntilShown(game, lit(770))) << "no save screen after play mode: " << game.Output();
+
+    // A name typed, then play mode and back: the screen is hidden, then shows again as it was.
+    ASSERT_TRUE(InputShows(game, "type --delay 60 keepme", 780, 545, 1000, 567)) << game.Output();
+    Xdo("key F12");
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !lit(770)(s) && Dark(s, 150, 100); }))
+        << game.Output();
+    Xdo("key F12");
+    ASSERT_TRUE(WaitUntilShown(game, lit(770))) << game.Output();
+
+    // The chord over the save screen; Cancel gives it back; Ok saves under the name typed.
+    ASSERT_TRUE(chord(770)) << "no quit question over the save screen: " << game.Output();
+    ASSERT_TRUE(PressShown(game, 946, 557, 912, 548, 981, 566)) << game.Output();
+    Xdo("mouseup 1");
+    ASSERT_TRUE(WaitUntilShown(game, lit(770))) << "Cancel lost the save screen: " << game.Output();
+    ASSERT_TRUE(PressShown(game, 805, 580, 770, 570, 840, 590)) << game.Output();
+    Xdo("mouseup 1");
+    EXPECT_TRUE(game.WaitUntil([&] {
+        return game.tree.ReadFile("resources/level/TxtName.txt").find("\nkeepme\n") != std::string::npos;
+    })) << game.Output();
+    Quit(game);
+}
