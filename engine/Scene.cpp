@@ -44,6 +44,14 @@ void Scene::ReadLevel(const std::string& name, const std::string& path)
     Framework::ReportError("The level file " + path + " could not be read; Left Ctrl+Escape quits");
 }
 
+std::string Scene::Notice() const
+{
+    // An unread level comes first: the scene may offer nothing else, not even a way out.
+    if (!unreadLevel.empty())
+        return "Could not read the level file\n" + unreadLevel + "\nLeft Ctrl+Escape quits.";
+    return notice;
+}
+
 namespace {
 
 // Walks the objects listed when the walk starts (components may append more, and those have

@@ -26,14 +26,23 @@ public:
     int GetId() const { return sceneId; }
 
     // The level file this visit could not read whole ("" when it was read): the scene system
-    // says so on screen and lets Left Ctrl+Escape quit, whatever the scene does with Escape.
+    // lets Left Ctrl+Escape quit, whatever the scene does with Escape.
     const std::string& UnreadLevel() const { return unreadLevel; }
+    // What the scene system prints over the scene ("" for nothing): that the level file could
+    // not be read, or else what the scene itself has to tell the player.
+    std::string Notice() const;
     // Called before each Load.
-    void ForgetUnreadLevel() { unreadLevel.clear(); }
+    void ForgetNotices()
+    {
+        unreadLevel.clear();
+        notice.clear();
+    }
 
 protected:
     // LoadLevel, noting a file that could not be read whole.
     void ReadLevel(const std::string& name, const std::string& path);
+    // Printed over the scene until replaced or cleared with "".
+    void ShowNotice(const std::string& text) { notice = text; }
 
     // The start of every scene's Init: each listed object's components get their Init, in
     // order, then the object is linked to its parent by name (the level reader does neither).
@@ -52,4 +61,5 @@ protected:
 
 private:
     std::string unreadLevel;
+    std::string notice;
 };

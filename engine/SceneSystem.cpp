@@ -12,7 +12,7 @@
 #include "engine/LoggingSystem.h"
 #include "engine/Scene.h"
 #include "engine/SceneRequests.h"
-#include "engine/UnreadLevelNotice.h"
+#include "engine/ScreenNotice.h"
 #include "engine/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include "objects/GameObject.h"
@@ -133,7 +133,7 @@ void SceneSystem::Update(float dt)
                 currentScene = previousScene;
             } else {
                 if (auto scene = GetCurrentScene()) {
-                    scene->ForgetUnreadLevel();
+                    scene->ForgetNotices();
                     scene->Load();
                 }
                 previousScene = currentScene;
@@ -145,10 +145,10 @@ void SceneSystem::Update(float dt)
 
         if (currentScene == nextScene) {
             const auto scene = GetCurrentScene();
-            const std::string unread = scene ? scene->UnreadLevel() : std::string();
+            const bool unread = scene && !scene->UnreadLevel().empty();
             // Taken before the scene can use the Escape up: its level is missing or broken, and
             // it may offer no other way out.
-            if (!unread.empty() && gInputSystem && gInputSystem->IsKeyDown(Keys::LeftCtrl) &&
+            if (unread && gInputSystem && gInputSystem->IsKeyDown(Keys::LeftCtrl) &&
                 gInputSystem->IsKeyTriggered(Keys::Escape) && gWindowSystem)
                 gWindowSystem->quit = true;
             if (scene)
@@ -156,8 +156,9 @@ void SceneSystem::Update(float dt)
             SortObjectsByDepth();
             if (gGraphicsSystem)
                 gGraphicsSystem->BeginFrame();
-            if (!unread.empty())
-                DrawUnreadLevelNotice(unread);
+            const std::string notice = scene ? scene->Notice() : std::string();
+            if (!notice.empty())
+                DrawScreenNotice(notice);
             PollRequests();
         }
 

@@ -7,6 +7,7 @@
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
 #include "engine/Camera.h"
+#include "engine/FrameSteps.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
@@ -22,6 +23,10 @@
 #include "platform/BrokenCopy.h"
 
 namespace {
+// Ten seconds at sixty frames a second: time to read it twice, then it leaves the play alone.
+// Counted in frames' worth, so the stall of loading the level does not use it up.
+constexpr float kSaveNoticeFrames = 600.0f;
+
 // Shown menu objects stand at depth 4 and opaque, hidden ones at depth 0 and clear.
 void Show(const std::shared_ptr<GameObject>& object, bool shown)
 {
@@ -59,12 +64,22 @@ bool Level::LoadSave()
     DestroyAll();
     std::string keptAs;
     std::string error;
-    if (Platform::KeepBrokenCopy(savePath, true, keptAs, error))
+    const bool kept = Platform::KeepBrokenCopy(savePath, true, keptAs, error);
+    if (kept)
         Framework::ReportError("The save file as it was is kept as " + keptAs);
     else
         Framework::ReportError("The save file could not be kept aside (" + error +
                                "); the next checkpoint will write over it");
+    ShowUnreadSave(kept, keptAs);
     return false;
+}
+
+void Level::ShowUnreadSave(bool kept, const std::string& keptAs)
+{
+    ShowNotice("Could not read the save file\n" + savePath + "\nA new game began; " +
+               (kept ? "the save is kept as\n" + keptAs
+                     : std::string("the save could not be kept aside\nand the next checkpoint will write over it.")));
+    saveNoticeFrames = kSaveNoticeFrames;
 }
 
 void Level::Load()
@@ -74,6 +89,7 @@ void Level::Load()
     gAmbientLight = 0.0f;
     gLightsDirty = true;
     ResetMissingReports();
+    saveNoticeFrames = 0.0f;
 
     if (gNewGame) {
         gNewGame = false;
@@ -132,6 +148,11 @@ void Level::Update(float dt)
         if (const std::shared_ptr<Audio> music = gameController ? gameController->GetComponent<Audio>() : nullptr)
             music->Play();
         musicStarted = true;
+    }
+    if (saveNoticeFrames > 0.0f) {
+        saveNoticeFrames -= Framework::FramesWorth(dt);
+        if (saveNoticeFrames <= 0.0f)
+            ShowNotice("");
     }
 
     if (!paused) {

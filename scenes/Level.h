@@ -19,8 +19,8 @@ public:
     void Init() override;
     void Update(float dt) override;
     // Level1 for a new game or a plain start, the save file to continue (Level1 again when the
-    // save cannot be read whole, the save then kept aside as ".broken"); then the path-finding
-    // tables are rebuilt for what was read.
+    // save cannot be read whole, the save then kept aside as ".broken" and the player told on
+    // screen for a while); then the path-finding tables are rebuilt for what was read.
     void Load() override;
     // Whatever the level left playing (its music, looping machines and themes) ends with it,
     // whichever way the player leaves.
@@ -52,8 +52,13 @@ public:
 
 private:
     bool LoadSave();
+    // Tells the player why Continue began a new game, and where the save went.
+    void ShowUnreadSave(bool kept, const std::string& keptAs);
     void HideMenu();
     void ShowMenu();
     void UpdateButtons();
     void HandleKeys();
+
+    // Frames' worth left of the notice that the save could not be read.
+    float saveNoticeFrames = 0.0f;
 };

@@ -3,6 +3,7 @@
 
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
+#include "engine/Scene.h"
 #include "engine/SceneRequests.h"
 #include "engine/SceneSystem.h"
 #include "graphics/Sprite.h"
@@ -173,6 +174,30 @@ TEST_F(MenuScenesTest, ContinueWithoutAUsableSaveStartsTheFirstLevel)
         EXPECT_TRUE(Object("FirstRoom")) << "save: \"" << save << "\"";
         EXPECT_FALSE(Object("Broken"));
     }
+}
+
+TEST_F(MenuScenesTest, ContinueFromAnUnreadableSaveSaysSoInTheLevelNamingTheKeptCopy)
+{
+    tree->WriteFile("resources/level/Level1.txt", "Level1\n\nCamera\n10\nNone\nEnd\n\n/Level1\n");
+    const auto notice = [] { return gSceneSystem->GetCurrentScene()->Notice(); };
+    const auto continueGame = [&] {
+        EnterScene(SceneId::GameOver);
+        PointMouseAtWorld(-560.0f, -380.0f);
+        Step();
+        Click();
+        return notice();
+    };
+    EXPECT_EQ(continueGame(), "") << "no save: nothing new to say";
+    tree->WriteFile("resources/save/SaveData.txt.broken", "an earlier break");
+    tree->WriteFile("resources/save/SaveData.txt", "SaveData\n\nBroken\n4\nNone\nNotAComponent\n");
+    const std::string told = continueGame();
+    EXPECT_NE(told.find("new game"), std::string::npos) << told;
+    EXPECT_NE(told.find("kept as\n../resources/save/SaveData.txt.broken2"), std::string::npos) << told;
+    StepSeconds(8.0f);
+    EXPECT_EQ(notice(), told) << "time to read it";
+    EXPECT_TRUE(StepUntil([&] { return notice().empty(); }, 5.0f)) << "then it leaves the play alone";
+    EnterLevel(false);
+    EXPECT_EQ(notice(), "") << "a new game says nothing";
 }
 
 TEST_F(MenuScenesTest, TheEndingFinishesEvenWhenItsLastPictureCannotRise)

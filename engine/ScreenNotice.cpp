@@ -1,4 +1,4 @@
-#include "engine/UnreadLevelNotice.h"
+#include "engine/ScreenNotice.h"
 
 #include <GL/glew.h>
 
@@ -6,12 +6,11 @@
 #include "graphics/FontText.h"
 #include "graphics/GraphicsSystem.h"
 
-void DrawUnreadLevelNotice(const std::string& path)
+void DrawScreenNotice(const std::string& text)
 {
     if (!gGraphicsSystem || !gGraphicsSystem->HasContext() || !gGraphicsSystem->font.IsReady())
         return;
     const float height = gWindowSystem ? static_cast<float>(gWindowSystem->height) : 1080.0f;
-    const std::string text = "Could not read the level file\n" + path + "\nLeft Ctrl+Escape quits.";
     glColor4ub(255, 255, 255, 255);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
