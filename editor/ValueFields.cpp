@@ -28,6 +28,11 @@ bool Guarded(const char* label, float* values, Field field)
     return !std::equal(values, values + N, before);
 }
 
+// The interface's one-number field reads what is typed with this (exponents: "1e39", "2.5e-3");
+// its fields of several numbers read each with the same reader but, left alone, filter out the
+// "e" first and would take "1e39" for 139.
+constexpr ImGuiInputTextFlags kReadsExponents = ImGuiInputTextFlags_CharsScientific;
+
 }  // namespace
 
 bool InputFloat(const char* label, float* v, float step, float stepFast, const char* format, ImGuiInputTextFlags flags)
@@ -37,17 +42,17 @@ bool InputFloat(const char* label, float* v, float step, float stepFast, const c
 
 bool InputFloat2(const char* label, float v[2], const char* format, ImGuiInputTextFlags flags)
 {
-    return Guarded<2>(label, v, [&] { return ImGui::InputFloat2(label, v, format, flags); });
+    return Guarded<2>(label, v, [&] { return ImGui::InputFloat2(label, v, format, flags | kReadsExponents); });
 }
 
 bool InputFloat3(const char* label, float v[3], const char* format, ImGuiInputTextFlags flags)
 {
-    return Guarded<3>(label, v, [&] { return ImGui::InputFloat3(label, v, format, flags); });
+    return Guarded<3>(label, v, [&] { return ImGui::InputFloat3(label, v, format, flags | kReadsExponents); });
 }
 
 bool InputFloat4(const char* label, float v[4], const char* format, ImGuiInputTextFlags flags)
 {
-    return Guarded<4>(label, v, [&] { return ImGui::InputFloat4(label, v, format, flags); });
+    return Guarded<4>(label, v, [&] { return ImGui::InputFloat4(label, v, format, flags | kReadsExponents); });
 }
 
 bool DragFloat(const char* label, float* v, float speed, float min, float max, const char* format,

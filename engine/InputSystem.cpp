@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/AtomicFile.h"
+#include "platform/BrokenCopy.h"
 
 namespace Framework {
 
@@ -137,33 +138,45 @@ bool InputSystem::IsActionUp(const std::string& action)
     return key < 0 || IsKeyUp(key);  // an unbound action is never held
 }
 
-bool InputSystem::LoadKeyMaps()
+bool InputSystem::LoadKeyNames()
 {
-    bool complete = true;
     gKeyNameToIndex.clear();
-    gActionToKeyName.clear();
-    actionMapWhole = true;
-
     std::ifstream names(keyNamePath);
     int index = 0;
     std::string word;
+    std::string misplaced;  // the first built-in name read at another key's place
     while (index < kKeyCount && names >> word) {
+        const int own = BuiltInKeyIndex(word);
+        if (own >= 0 && own != index && misplaced.empty())
+            misplaced = word + " as key " + std::to_string(index) + ", not " + std::to_string(own);
         gKeyNameToIndex[word] = index;  // a repeated name keeps its later index
         ++index;
     }
-    if (index < kKeyCount) {
-        if (!names.is_open()) {
-            std::cerr << "Input: cannot read " << keyNamePath << "; every key keeps its built-in name\n";
-        } else {
-            std::cerr << "Input: " << keyNamePath << " names " << index << " keys of " << kKeyCount
-                      << "; the rest keep their built-in names\n";
-        }
-        for (; index < kKeyCount; ++index) {
-            // A name the file gave another key stays that key's.
-            gKeyNameToIndex.emplace(BuiltInKeyNames()[static_cast<std::size_t>(index)], index);
-        }
-        complete = false;
+    if (index == kKeyCount && misplaced.empty())
+        return true;
+    if (!misplaced.empty()) {
+        // A line lost or doubled moves every name after it onto another key.
+        std::cerr << "Input: " << keyNamePath << " is damaged (it names " << misplaced
+                  << "); every key keeps its built-in name\n";
+        gKeyNameToIndex.clear();
+        index = 0;
+    } else if (!names.is_open()) {
+        std::cerr << "Input: cannot read " << keyNamePath << "; every key keeps its built-in name\n";
+    } else {
+        std::cerr << "Input: " << keyNamePath << " names " << index << " keys of " << kKeyCount
+                  << "; the rest keep their built-in names\n";
     }
+    for (; index < kKeyCount; ++index)
+        gKeyNameToIndex.emplace(BuiltInKeyNames()[static_cast<std::size_t>(index)], index);
+    return false;
+}
+
+bool InputSystem::LoadKeyMaps()
+{
+    bool complete = LoadKeyNames();
+    gActionToKeyName.clear();
+    actionMapWhole = true;
+    actionMapDamaged = false;
 
     std::ifstream actions(actionMapPath);
     if (!actions) {
@@ -201,6 +214,7 @@ bool InputSystem::LoadKeyMaps()
         if (shipped != DefaultActionKeys().end() && shipped->second == keyName) {
             continue;  // found by its built-in name all the same
         }
+        actionMapDamaged = true;
         std::cerr << "Input: " << name << " is bound to the unknown key \"" << keyName << "\" in " << actionMapPath
                   << (shipped == DefaultActionKeys().end() ? "; it will not respond"
                                                            : "; it uses its default key " + shipped->second)
@@ -228,6 +242,18 @@ bool InputSystem::SaveActionMap()
         out << action << '\n' << keyName << "\n\n";
     }
     std::string error;
+    // What was there is kept as it was, unless it reads as what is written now (the game's own
+    // writing at an earlier exit).
+    std::string before;
+    if (actionMapDamaged && (!Platform::ReadWholeFile(actionMapPath, before) || before != out.str())) {
+        std::string keptAs;
+        if (!Platform::KeepBrokenCopy(actionMapPath, true, keptAs, error)) {
+            std::cerr << "Input: " << actionMapPath << " binds unknown keys and could not be copied aside (" << error
+                      << "); it is left as it is\n";
+            return false;
+        }
+        std::cerr << "Input: " << actionMapPath << " binds unknown keys; the file as it was is kept as " << keptAs << "\n";
+    }
     if (!Platform::WriteFileAtomically(actionMapPath, out.str(), error)) {
         std::cerr << "Input: key bindings not saved (" << error << "); " << actionMapPath
                   << " is unchanged\n";

@@ -35,12 +35,14 @@ public:
 
     // Reads the key names and the action bindings; missing or short files are reported on the
     // console and leave what could be read, keys the name file does not name keep their built-in
-    // names and shipped actions it does not bind their shipped keys. Returns false when a file
-    // could not be read whole.
+    // names and shipped actions it does not bind their shipped keys. A name file that gives a
+    // built-in name to another key (a line lost or doubled) is damaged: every key keeps its
+    // built-in name. Returns false when a file could not be read whole or was damaged.
     bool LoadKeyMaps();
     // Rewrites the action file through a temporary file and a rename; on failure the old file
     // stays and false is returned with a console message. An action file that is there but was
-    // not read whole is left as it is (true: nothing is lost).
+    // not read whole is left as it is (true: nothing is lost); one that bound unknown keys is
+    // first kept beside it as ".broken" (false, and no write, when that fails).
     bool SaveActionMap();
 
     std::int16_t mouseX = 0;
@@ -52,8 +54,13 @@ public:
     std::string actionMapPath = "../resources/KeyboardActionMap.txt";
 
 private:
+    // The name part of LoadKeyMaps: false when the file was short, missing or damaged.
+    bool LoadKeyNames();
+
     // The action file was read to its end, or is not there: writing it loses nothing.
     bool actionMapWhole = true;
+    // The action file bound a key name no key has: kept aside before it is rewritten.
+    bool actionMapDamaged = false;
 };
 
 }  // namespace Framework

@@ -52,7 +52,7 @@ using KeyTable = std::array<KeyTableEntry, kKeyCount>;
 KeyTable MakeDefaultKeyTable();
 
 // The key names by index, as the shipped SerializedKeys.txt lists them: the names of keys the
-// name file does not name.
+// name file does not name, and of every key when it is damaged.
 const std::array<const char*, kKeyCount>& BuiltInKeyNames();
 // Index of a built-in key name, or -1.
 int BuiltInKeyIndex(const std::string& name);

@@ -1,5 +1,5 @@
 // The key-name file and the action file (separated by a NUL byte): read, queried, written back,
-// and read again into the same bindings.
+// and read again into the same bindings; an action file kept aside is kept byte for byte.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const auto [names, actions] = SplitAtNul(data, size);
     workspace->Write("resources/SerializedKeys.txt", names);
-    workspace->Write("resources/KeyboardActionMap.txt", actions);
+    workspace->WriteInput("resources/KeyboardActionMap.txt", actions);
 
     Framework::InputSystem input;
     input.keyNamePath = workspace->Path("resources/SerializedKeys.txt");
@@ -50,6 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::map<std::string, std::string> read = gActionToKeyName;
     if (!input.SaveActionMap())
         FuzzFailure("the action file could not be written", "", "");
+    const std::string kept = workspace->Read("resources/KeyboardActionMap.txt.broken");
+    if (!kept.empty() && kept != actions)
+        FuzzFailure("the action file kept aside differs from the file read", actions, kept);
     input.LoadKeyMaps();
     if (gActionToKeyName != read)
         FuzzFailure("written bindings read back differently", Describe(read), Describe(gActionToKeyName));

@@ -118,19 +118,24 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
     editor.newObjectName[0] = '\0';
     EXPECT_EQ(editor.CreateObject(), nullptr);
 
-    // A number past a float's range (the field takes no exponent) is refused. The Transform's
-    // header lies below the id, the name, the type, a spacing, the parent name and its button;
-    // the position under the header, a spacing, its id line and a spacing.
+    // A number past a float's range is refused, typed out or with an exponent, as is what is
+    // no number; a field of several numbers reads exponents as a field of one does. The
+    // Transform's header lies below the id, the name, the type, a spacing, the parent name and
+    // its button; the position under the header, a spacing, its id line and a spacing.
     const float spacing = ImGui::GetStyle().ItemSpacing.y;
     ImVec2 header = ItemAt(inspector, 1, 4, true);
     header.y += spacing;
     ClickAt(header);
     ImVec2 position = ItemAt(inspector, 2, 5, true);
     position.y += 3.0f * spacing;
-    ClickAt(position);
-    Type("1" + std::string(39, '0'));
-    TapInterfaceKey(13);
-    EXPECT_EQ(crate->GetComponent<Transform>()->position.x, 1.5f);
+    const Vector3& at = crate->GetComponent<Transform>()->position;
+    for (const std::string& typed : {"1" + std::string(39, '0'), std::string("1e39"), std::string("e"),
+                                     std::string("-2.5E-1")}) {
+        ClickAt(position);
+        Type(typed);
+        TapInterfaceKey(13);
+        EXPECT_EQ(at.x, typed == "-2.5E-1" ? -0.25f : 1.5f) << typed;
+    }
 
     // The save screen and the level list hold names to one rule: a listed "Ward.v2" can be typed
     // and saved under its own name.

@@ -131,9 +131,9 @@ TEST_F(KeyFilesTest, ExtraNamesAreIgnoredAndARepeatedNameKeepsItsLaterIndex)
     EXPECT_EQ(gKeyNameToIndex.count("K103"), 0u);
 
     // Duplicate names: the later index wins.
-    WriteFile(input.keyNamePath, "A B A");
+    WriteFile(input.keyNamePath, "K0 K1 K0");
     input.LoadKeyMaps();
-    EXPECT_EQ(gKeyNameToIndex.at("A"), 2);
+    EXPECT_EQ(gKeyNameToIndex.at("K0"), 2);
 }
 
 // Garbage names, a missing, empty or cut action file: each shipped action keeps its shipped key,
@@ -160,6 +160,36 @@ TEST_F(KeyFilesTest, DamagedOrMissingKeyFilesKeepTheShippedKeys)
         input.Shutdown();
         EXPECT_EQ(ReadFile(input.actionMapPath), actions == cut ? cut : kSorted);
     }
+}
+
+// A name file with a line lost or doubled names keys at others' places: every key keeps its
+// built-in name. An action file that binds keys no key has is kept aside before it is rewritten.
+TEST_F(KeyFilesTest, ShiftedKeyNamesAndJunkBindingsAreTakenForDamage)
+{
+    const std::string shipped = ReadFile(std::string(VESPERINE_SOURCE_DIR) + "/resources/SerializedKeys.txt");
+    const std::size_t tab = shipped.find("\nTab\n") + 1;
+    WriteFile(input.actionMapPath, kSorted);
+    for (const std::string& names :
+         {shipped.substr(0, tab) + shipped.substr(tab + 4), shipped.substr(0, tab) + "Tab\n" + shipped.substr(tab)}) {
+        WriteFile(input.keyNamePath, names);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(input.LoadKeyMaps());
+        const std::string console = testing::internal::GetCapturedStderr();
+        EXPECT_NE(console.find(input.keyNamePath + " is damaged"), std::string::npos) << console;
+        ExpectShippedKeys(input, console);
+    }
+
+    const std::string junk = "\x89PNG\r\n\x1a\n\x01\xff \xd8\xff\xe0 JFIF \x7f\n";  // six words
+    const std::string broken = input.actionMapPath + ".broken";
+    WriteFile(input.actionMapPath, junk);
+    for (int run = 0; run < 2; ++run) {  // the second reads the game's own writing: nothing more to keep
+        testing::internal::CaptureStderr();
+        input.LoadKeyMaps();
+        input.Shutdown();
+        EXPECT_EQ(testing::internal::GetCapturedStderr().find("kept as " + broken) != std::string::npos, run == 0);
+        EXPECT_EQ(ReadFile(broken), junk);
+    }
+    EXPECT_FALSE(std::filesystem::exists(broken + "2"));
 }
 
 TEST_F(KeyFilesTest, FailedRewriteKeepsTheOldFileAndReportsIt)
