@@ -49,8 +49,8 @@ void ElevatorPuzzle::Init()
     generatorStartedLines = {DialogueLine("Used Generator Handle.", false, 0),
                              DialogueLine("It's turned on... !!?", true, 0),
                              DialogueLine("There's something in the room!", true, 0)};
-    handleMissingLines = {DialogueLine(
-        "The generator's handle is missing... Maybe there's a substitute I can find around here.", true, 0)};
+    handleMissingLines = {DialogueLine("The generator's handle is missing...", true, 0),
+                          DialogueLine("Maybe there's a substitute I can find around here.", true, 0)};
 }
 
 void ElevatorPuzzle::ReadWorld()

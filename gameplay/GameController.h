@@ -120,6 +120,9 @@ public:
     bool flickerDark = false;
 
     Vector3 textPosition{440.0f, 230.0f, 0.0f};
+    // The dialogue text's scale on screen.
+    static constexpr float kTextScaleX = 1.0f;
+    static constexpr float kTextScaleY = 1.1f;
     bool dialogueActive = false;
     std::vector<DialogueLine> dialogueLines;
     std::string shownText;

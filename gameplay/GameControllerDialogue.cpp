@@ -61,7 +61,7 @@ void GameController::UpdateDialogue(float dt)
 
     const int lineCount = static_cast<int>(dialogueLines.size());
     if (lineIndex < lineCount) {
-        DrawText(shownText, x, y, textPosition.z, 1.0f, 1.1f, 255);
+        DrawText(shownText, x, y, textPosition.z, kTextScaleX, kTextScaleY, 255);
         const DialogueLine& line = dialogueLines[static_cast<std::size_t>(lineIndex)];
         const int length = static_cast<int>(line.text.size());
         const int typed = charIndex < length ? CharactersToType(dt) : 0;
@@ -167,7 +167,7 @@ void GameController::ShowChoice()
 
 void GameController::UpdateChoice()
 {
-    DrawText(shownText, textPosition.x, textPosition.y, textPosition.z, 1.0f, 1.1f, 255);
+    DrawText(shownText, textPosition.x, textPosition.y, textPosition.z, kTextScaleX, kTextScaleY, 255);
     if (choiceArmed && ActionPressed(interactAction)) {
         askQuestion = false;
         SetAlpha(yesSelect, 0.0f);

@@ -39,7 +39,7 @@ bool FontText::Init(const char* unusedFile, unsigned int unusedHeight)
     (void)unusedFile;
     (void)unusedHeight;
     Release();
-    height = 30.0f;
+    height = kHeight;
     if (!GLReady()) {
         Framework::ReportError("FontText: no OpenGL context; text is off");
         return false;
@@ -59,8 +59,7 @@ bool FontText::Init(const char* unusedFile, unsigned int unusedHeight)
         return false;
     }
 
-    // 30 points in 26.6 fixed point at 96 dpi.
-    FT_Set_Char_Size(face, static_cast<FT_F26Dot6>(height) << 6, static_cast<FT_F26Dot6>(height) << 6, 96, 96);
+    FT_Set_Char_Size(face, CharSize(), CharSize(), kDpi, kDpi);
 
     GLuint base = glGenLists(kGlyphCount);
     if (base == 0) {

@@ -11,6 +11,11 @@ class FontText : public GLResource {
 public:
     static constexpr int kGlyphCount = 128;
     static const char* const kFontPath;  // "../resources/fonts/roman_antique/RomanAntique.ttf"
+    // The glyphs are made at kHeight points and kDpi dots an inch (FontMetrics measures the same).
+    static constexpr float kHeight = 30.0f;
+    static constexpr unsigned kDpi = 96;
+    // kHeight in FreeType's 26.6 fixed point.
+    static constexpr long CharSize() { return static_cast<long>(kHeight) << 6; }
 
     FontText() = default;
     // No GL call here: the context may already be gone. The owner calls Release (or
@@ -42,7 +47,7 @@ public:
     // The lines Print draws for a text (split at every '\n'; the last may be empty).
     static std::vector<std::string> SplitLines(const std::string& text);
 
-    float height = 30.0f;
+    float height = kHeight;
     std::vector<unsigned int> textures;  // texture name per character code, empty until Init
     unsigned int listBase = 0;           // first of the 128 lists; 0 while not built
 

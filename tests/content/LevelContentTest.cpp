@@ -241,10 +241,25 @@ TEST_F(LevelContentTest, LevelBoxesThatMustOverlapCanAndThePlayerStartsClear)
     ASSERT_TRUE(player);
     const Box start = BoxOf(*player);
     for (const Object& object : gGameObjects) {
-        if (object != player && Has(*object, "Collider") && Has(*object, "Rigidbody") && Has(*object, "Transform")) {
+        // He wakes on the opening's first trigger (the test below).
+        if (object != player && object->name != "StartingTrigger" && Has(*object, "Collider") &&
+            Has(*object, "Rigidbody") && Has(*object, "Transform")) {
             EXPECT_FALSE(start.Overlaps(BoxOf(*object))) << "the player starts on " << object->name;
         }
     }
+}
+
+TEST_F(LevelContentTest, LevelPlayerStartsOnTheTriggerThatWakesHim)
+{
+    Load("Level1");
+    const Object player = Find("Player");
+    const Object trigger = Find("StartingTrigger");
+    ASSERT_TRUE(player && trigger);
+    // Off it, he lies in the dark ward after the intro and nothing happens until he steps.
+    const Box start = BoxOf(*player);
+    const Box wake = BoxOf(*trigger);
+    EXPECT_TRUE(start.Overlaps(wake)) << "he starts at x " << start.minX << " to " << start.maxX
+                                      << ", the waking trigger stands at x " << wake.minX << " to " << wake.maxX;
 }
 
 TEST_F(LevelContentTest, LevelDoorsLeadToLinksClearOfEveryDoor)

@@ -26,7 +26,7 @@ protected:
     }
     void Start()
     {
-        StartShippedLevel();
+        StartShippedLevelAwake();
         SkipOpening();
         StepSeconds(1.1f);
     }

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         GameplayHarness::SetUp();
-        StartShippedLevel();
+        StartShippedLevelAwake();
         Step(2);
     }
     Route& R() { return *this; }

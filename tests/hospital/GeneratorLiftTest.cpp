@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         GameplayHarness::SetUp();
-        StartShippedLevel();
+        StartShippedLevelAwake();
         StepSeconds(1.1f);
         const Vector3 at = TransformOf("ElevatorRoomEntrylink").position;
         Put(*this, at.x, at.y);

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         GameplayHarness::SetUp();
-        StartShippedLevel();
+        StartShippedLevelAwake();
         StepSeconds(1.1f);
     }
     // Where the neighbouring wing's door sets the player down.

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         GameplayHarness::SetUp();
-        StartShippedLevel();
+        StartShippedLevelAwake();
         StepSeconds(1.1f);
         const Vector3 at = TransformOf("LiftTele").position;
         Put(*this, at.x, at.y);

@@ -22,7 +22,7 @@ protected:
     }
     void ArriveAt(const std::string& link)
     {
-        StartShippedLevel();
+        StartShippedLevelAwake();
         SkipOpening();
         PutPlayer(link);
     }

@@ -60,15 +60,6 @@ double Lit(const WindowPicture& picture, int x0, int y0, int x1, int y1, int thr
     return picture.LitShare(x0, y0, x1, y1, threshold);
 }
 
-// The ward at the start: a dim room in the middle of a black screen, no caption under it (the
-// intro's pictures fill the screen and carry one).
-bool ShowsWard(const WindowPicture& picture)
-{
-    return !picture.Empty() && Lit(picture, 0, 0, 400, picture.height, 12) < 0.01 &&
-           Lit(picture, 1520, 0, picture.width, picture.height, 12) < 0.01 &&
-           Lit(picture, 400, 0, 1520, picture.height, 12) > 0.05 && BrightPixels(picture, 100, 820, 1820, 920) < 50;
-}
-
 bool ShowsText(const WindowPicture& picture)
 {
     return BrightPixels(picture, 430, 780, 1500, 880) > 200;
@@ -90,6 +81,14 @@ bool ShowsBox(const WindowPicture& picture)
         panel += p[0] >= 10 && p[0] <= 26 && std::abs(p[0] - p[2]) <= 4;
     }
     return edge > looks * 8 / 10 && panel > looks * 8 / 10;
+}
+
+// The ward at the start, where he wakes: a dim room in the middle of a black screen above the
+// dialogue box (the intro's pictures fill the screen and carry no such box).
+bool ShowsWardAwake(const WindowPicture& picture)
+{
+    return ShowsBox(picture) && Lit(picture, 0, 0, 400, 740, 12) < 0.01 &&
+           Lit(picture, 1520, 0, picture.width, 740, 12) < 0.01 && Lit(picture, 400, 0, 1520, 740, 12) > 0.05;
 }
 
 // The interact prompt above the player's head.
@@ -406,19 +405,16 @@ void PlayToTheWardDoor(GameProcess& game)
     })) << "the intro never showed";
     Keep(intro, "intro");
     game.TapKey("Escape");
+    // He wakes where he lies, no key pressed: his thoughts fill the dialogue box.
     WindowPicture level;
     ASSERT_TRUE(game.WaitUntil([&] {
-        if (!ShowsWard(level = game.Grab()))
+        if (!ShowsWardAwake(level = game.Grab()))
             return false;
         std::this_thread::sleep_for(300ms);
-        return ShowsWard(level = game.Grab());
-    })) << "the ward never showed";
+        return ShowsWardAwake(level = game.Grab());
+    })) << "the ward never showed with him awake";
     Keep(level, "level");
-
-    // Out of bed: he wakes, and his thoughts fill the dialogue box.
-    WindowPicture woke;
-    ASSERT_TRUE(WalkUntil(game, "d", ShowsBox, "a")) << "he never woke";
-    woke = WaitForText(game);
+    const WindowPicture woke = WaitForText(game);
     Keep(woke, "woke");
     EXPECT_TRUE(ShowsText(woke)) << "the first thought is printed in the box";
     ReadThrough(game);

@@ -168,7 +168,7 @@ class ShippedLeverRoomTest : public StoryRig {};
 
 TEST_F(ShippedLeverRoomTest, TheRoomPastTheHoleLeadsToTheLeverWhoseTrapDoorLeadsOn)
 {
-    StartShippedLevel();
+    StartShippedLevelAwake();
     StepSeconds(1.1f);
     PutPlayer(262.0f, -367.0f);
     ASSERT_TRUE(StepUntil([&] { return PlayerPosition().x < 110.0f && !Controller().playerLocked; }, 3.0f));

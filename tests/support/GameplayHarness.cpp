@@ -109,6 +109,14 @@ void GameplayHarness::StartShippedLevel()
     StartLevel(text.str());
 }
 
+void GameplayHarness::StartShippedLevelAwake()
+{
+    StartShippedLevel();
+    for (int guard = 0; guard < 10 && DialogueOpen(); ++guard)
+        AdvanceDialogue();
+    ASSERT_FALSE(DialogueOpen()) << "his waking thoughts never closed";
+}
+
 void GameplayHarness::UseShippedLevelFile(const std::string& name)
 {
     std::ifstream shipped(std::string(VESPERINE_SOURCE_DIR) + "/resources/level/" + name + ".txt");

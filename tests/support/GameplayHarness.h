@@ -33,6 +33,9 @@ public:
     void StartBuiltLevel();
     // Enters the level scene on the shipped Level1.
     void StartShippedLevel();
+    // The same, with his waking thoughts (they open where he lies) read through: for tests
+    // that begin elsewhere in the hospital.
+    void StartShippedLevelAwake();
     // Copies a shipped level file ("Main", "GameOver" ...) into the temporary tree.
     void UseShippedLevelFile(const std::string& name);
     // Switches the scene system to a scene as a request would, and runs its first frame.

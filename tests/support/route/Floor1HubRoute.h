@@ -112,10 +112,12 @@ inline void TalkOnTheWay(GameplayHarness& h, const std::string& firstLine)
     ReadAll(h);
 }
 
-// The first step out of bed wakes him: his first thoughts.
+// He wakes where he lies, with no key held: his first thoughts.
 inline void WakeUp(GameplayHarness& h)
 {
-    TalkOnTheWay(h, "Ugh...");
+    ASSERT_TRUE(h.StepUntil([&] { return h.DialogueOpen(); }, 2.0f)) << "he lies in the dark and never wakes";
+    EXPECT_EQ(h.Controller().dialogueLines.front().text, "Ugh...");
+    ReadAll(h);
 }
 
 // Awake, left of the nurse: her three talks and walks, the world change, the torch, out.
