@@ -1,5 +1,7 @@
 #include "editor/EntityFilter.h"
 
+#include <re2/re2.h>
+
 #include "objects/GameObject.h"
 
 void EntityFilter::Set(int newMode, const std::string& newPattern, int newType)
@@ -11,26 +13,25 @@ void EntityFilter::Set(int newMode, const std::string& newPattern, int newType)
     pattern = newPattern;
     compiled = true;
     valid = true;
+    expression.reset();
     if (pattern.empty())
         return;
-    try {
-        expression = std::regex(pattern, std::regex::ECMAScript);
-    } catch (const std::regex_error&) {
-        valid = false;
-    }
+    // Byte for byte, as names are stored; the window reports a bad pattern, so RE2 stays quiet.
+    RE2::Options options;
+    options.set_encoding(RE2::Options::EncodingLatin1);
+    options.set_log_errors(false);
+    auto candidate = std::make_shared<const RE2>(pattern, options);
+    valid = candidate->ok();
+    if (valid)
+        expression = std::move(candidate);
 }
 
 bool EntityFilter::Matches(const GameObject& object) const
 {
     if (mode == ByType)
         return object.objectType == objectType;
-    if (pattern.empty() || !valid)
+    if (!expression)
         return true;
     const std::string text = mode == ById ? std::to_string(object.id) : object.name;
-    try {
-        return std::regex_search(text, expression);
-    } catch (const std::regex_error&) {
-        // A pattern too complex for the matcher behaves like an invalid one.
-        return true;
-    }
+    return RE2::PartialMatch(text, *expression);
 }

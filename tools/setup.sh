@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libglew-dev libimgui-dev
-          liblodepng-dev zlib1g-dev libfreetype-dev libx11-dev fonts-dejavu-core
+          liblodepng-dev zlib1g-dev libfreetype-dev libx11-dev libre2-dev fonts-dejavu-core
           libgl1-mesa-dri libglx-mesa0)
 # Tests also build the benchmarks, and the fuzz targets with clang and its sanitizer and
 # libFuzzer runtimes.

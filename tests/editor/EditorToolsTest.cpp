@@ -138,4 +138,15 @@ TEST(EntityFilterTest, SearchesNameIdAndTypeAndListsEverythingForABadPattern)
     EXPECT_FALSE(filter.Matches(door));
 }
 
+TEST(EntityFilterTest, NestedRepeatsOverThousandsOfLongNamesFinish)
+{
+    // A backtracking matcher needs years for this pattern over names this long.
+    EntityFilter filter;
+    filter.Set(EntityFilter::ByName, "(.*)*z", 999);
+    int matched = 0;
+    for (int id = 0; id < 4000; ++id)
+        matched += filter.Matches(GameObject(std::string(40, 'a') + std::to_string(id) + (id == 7 ? "z" : ""), 4, id));
+    EXPECT_EQ(matched, 1);
+}
+
 }  // namespace
