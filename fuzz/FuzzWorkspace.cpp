@@ -118,3 +118,10 @@ void FuzzWorkspace::WriteInput(const std::string& relative, const std::string& b
     Write(relative, bytes);
     Remove(relative + ".broken");
 }
+
+void FuzzWorkspace::EmptyFolder(const std::string& relative) const
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(Path(relative), ec), end; !ec && it != end; it.increment(ec))
+        fs::remove_all(it->path(), ec);
+}

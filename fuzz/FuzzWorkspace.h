@@ -29,6 +29,9 @@ public:
     void Remove(const std::string& relative) const;
     // Write, with no ".broken" copy left beside it by an earlier input that was set aside.
     void WriteInput(const std::string& relative, const std::string& bytes) const;
+    // Removes everything inside the folder (which stays), so that no input reads, or pays for,
+    // what an earlier one left there.
+    void EmptyFolder(const std::string& relative) const;
 
 private:
     // A process outside this one's family that removes the folder once this process is gone.

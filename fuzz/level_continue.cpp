@@ -32,6 +32,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string save = AsText(data, size);
+    // Each damaged save is kept aside beside it, and the level writes nowhere else: left there,
+    // the copies would pile up, every later input reading them all.
+    workspace->EmptyFolder("resources/save");
     workspace->Write(kSave, save);
     RunLevelScene(true);
 

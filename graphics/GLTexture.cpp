@@ -14,10 +14,20 @@ namespace {
 // lodepng's code for image data that inflates to less than the header's size.
 constexpr unsigned kDataShorterThanPicture = 91;
 
+// a * b, or the largest value when the product would not fit: a claimed size never wraps to a
+// small one.
+std::uint64_t Times(std::uint64_t a, std::uint64_t b)
+{
+    std::uint64_t product = 0;
+    return __builtin_mul_overflow(a, b, &product) ? UINT64_MAX : product;
+}
+
 // Whether the file's image data, however well it inflated, could not fill the rows its header
 // claims. lodepng sets the whole claimed size aside before it finds that out, so such a file is
-// refused here, whichever decoder its format would go to. A file lodepng stops at before it
-// inflates (a header or chunk it cannot read) is left to it, to be reported with its own code.
+// refused here, whichever decoder its format would go to. The chunks are followed as lodepng
+// follows them: a chunk it does not know is skipped whatever its CRC, and one it reads goes
+// through its own chunk reader. A file lodepng stops at before it inflates (a header or chunk it
+// cannot read, a CRC it checks) is left to it, to be reported with its own code.
 bool ClaimsMoreThanItsDataHolds(const std::vector<unsigned char>& file)
 {
     unsigned width = 0;
@@ -28,21 +38,28 @@ bool ClaimsMoreThanItsDataHolds(const std::vector<unsigned char>& file)
     std::uint64_t compressed = 0;
     const unsigned char* end = file.data() + file.size();
     for (const unsigned char* chunk = file.data() + 33;; chunk = lodepng_chunk_next_const(chunk, end)) {
-        if (end - chunk < 12 || lodepng_chunk_length(chunk) > std::uint64_t(end - chunk) - 12 ||
-            lodepng_chunk_check_crc(chunk) != 0)
+        if (end - chunk < 12 || lodepng_chunk_length(chunk) > std::uint64_t(end - chunk) - 12)
             return false;
-        if (lodepng_chunk_type_equals(chunk, "IEND"))
+        const bool data = lodepng_chunk_type_equals(chunk, "IDAT");
+        const bool last = lodepng_chunk_type_equals(chunk, "IEND");
+        if ((data || last) && lodepng_chunk_check_crc(chunk) != 0)
+            return false;
+        // A critical chunk lodepng does not know stops it; its reader checks the CRC of the
+        // other chunks it knows and passes over the rest unread.
+        if (!data && !last &&
+            ((!lodepng_chunk_ancillary(chunk) && !lodepng_chunk_type_equals(chunk, "PLTE")) ||
+             lodepng_inspect_chunk(&state, std::size_t(chunk - file.data()), file.data(), file.size()) != 0))
+            return false;
+        if (last)
             break;
-        if (lodepng_chunk_type_equals(chunk, "IDAT"))
+        if (data)
             compressed += lodepng_chunk_length(chunk);
-        else if (!lodepng_chunk_ancillary(chunk) && !lodepng_chunk_type_equals(chunk, "PLTE"))
-            return false;
     }
     const std::uint64_t bits = lodepng_get_bpp(&state.info_png.color);
     // Each row and its filter byte; interlaced passes hold at least every pixel's bits.
     const std::uint64_t least = state.info_png.interlace_method == 0
-                                    ? std::uint64_t(height) * (1 + (std::uint64_t(width) * bits + 7) / 8)
-                                    : std::uint64_t(width) * height * bits / 8;
+                                    ? Times(height, 1 + (std::uint64_t(width) * bits + 7) / 8)
+                                    : Times(Times(width, height), bits) / 8;
     return compressed * kMostInflatedPerByte < least;
 }
 

@@ -22,10 +22,14 @@ namespace {
 std::int64_t liveBytes = 0;
 std::int64_t peakBytes = 0;
 
-void* Counted(void* p)
+// A request the heap refuses counts too: asking for the claimed size is the fault, whether or not
+// the heap can give it.
+void* Counted(void* p, std::size_t asked)
 {
-    liveBytes += static_cast<std::int64_t>(malloc_usable_size(p));
-    peakBytes = std::max(peakBytes, liveBytes);
+    const std::int64_t taken = p ? static_cast<std::int64_t>(malloc_usable_size(p))
+                                 : static_cast<std::int64_t>(std::min<std::size_t>(asked, std::size_t(1) << 62));
+    peakBytes = std::max(peakBytes, liveBytes + taken);
+    liveBytes += p ? taken : 0;
     return p;
 }
 
@@ -41,13 +45,29 @@ void* __libc_malloc(std::size_t);
 void* __libc_calloc(std::size_t, std::size_t);
 void* __libc_realloc(void*, std::size_t);
 void __libc_free(void*);
-void* malloc(std::size_t size) { return Counted(__libc_malloc(size)); }
-void* calloc(std::size_t count, std::size_t size) { return Counted(__libc_calloc(count, size)); }
-void* realloc(void* p, std::size_t size) { Uncount(p); return Counted(__libc_realloc(p, size)); }
+void* malloc(std::size_t size) { return Counted(__libc_malloc(size), size); }
+void* calloc(std::size_t count, std::size_t size) { return Counted(__libc_calloc(count, size), count * size); }
+void* realloc(void* p, std::size_t size) { Uncount(p); return Counted(__libc_realloc(p, size), size); }
 void free(void* p) { Uncount(p); __libc_free(p); }
 }
 
 namespace {
+
+// The file with its header claiming width x height, with bits a channel and interlacing as given.
+std::vector<unsigned char> Claiming(std::vector<unsigned char> file, unsigned width, unsigned height,
+                                    unsigned char depth = 8, unsigned char interlace = 0)
+{
+    const auto put32 = [&](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            file[at + i] = static_cast<unsigned char>(value >> (24 - 8 * i));
+    };
+    put32(16, width);
+    put32(20, height);
+    file[24] = depth;
+    file[28] = interlace;
+    put32(29, static_cast<std::uint32_t>(crc32(0L, file.data() + 12, 17)));  // the header's
+    return file;
+}
 
 // An 8-bit RGBA (or RGB) file that claims width x height and holds only the first rows, of noise
 // that deflate hardly shrinks.
@@ -58,12 +78,14 @@ std::vector<unsigned char> NoisePng(unsigned width, unsigned height, unsigned ro
         b = static_cast<unsigned char>(std::rand() >> 8);
     std::vector<unsigned char> file;
     EXPECT_EQ(lodepng::encode(file, pixels, width, rows, type), 0u);
-    const auto put32 = [&](std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            file[at + i] = static_cast<unsigned char>(value >> (24 - 8 * i));
-    };
-    put32(20, height);
-    put32(29, static_cast<std::uint32_t>(crc32(0L, file.data() + 12, 17)));  // the header's
+    return Claiming(file, width, height);
+}
+
+// The file with a chunk of a kind no decoder knows, its CRC wrong, after the header.
+std::vector<unsigned char> WithBadUnknownChunk(std::vector<unsigned char> file)
+{
+    const unsigned char chunk[] = {0, 0, 0, 1, 'p', 'r', 'V', 't', 0, 1, 2, 3, 4};
+    file.insert(file.begin() + 33, std::begin(chunk), std::end(chunk));
     return file;
 }
 
@@ -84,17 +106,23 @@ TEST(PictureMemory, AClaimedSizeTheDataCannotHoldTakesLittleMemory)
 }
 
 // The texture decode refuses such a picture too, on the quick path's format and on lodepng's
-// (RGB), without setting the claimed gigabyte aside.
+// (RGB), after a chunk lodepng skips whatever its CRC, and when the claimed size would not fit in
+// 64 bits, without asking for the claimed size.
 TEST(PictureMemory, ATextureClaimingMoreThanItsDataTakesLittleMemory)
 {
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "vesperine-claims-a-gigabyte.png";
-    for (const LodePNGColorType type : {LCT_RGBA, LCT_RGB}) {
-        const std::vector<unsigned char> file = NoisePng(16384, 16384, 1, type);
+    const std::pair<const char*, std::vector<unsigned char>> files[] = {
+        {"RGBA", NoisePng(16384, 16384, 1)},
+        {"RGB", NoisePng(16384, 16384, 1, LCT_RGB)},
+        {"RGBA after an unknown chunk with a wrong CRC", WithBadUnknownChunk(NoisePng(16384, 16384, 1))},
+        {"16-bit RGBA interlaced, 2^29 a side", Claiming(NoisePng(8, 8, 8), 1u << 29, 1u << 29, 16, 1)},
+    };
+    for (const auto& [name, file] : files) {
         testsupport::WriteFile(path, std::string(file.begin(), file.end()));
         const std::int64_t before = liveBytes;
         peakBytes = before;
-        EXPECT_NE(GLTexture::Decode(path.string()).error, 0u) << "colour type " << type;
-        EXPECT_LT(peakBytes - before, 4 << 20) << "colour type " << type;
+        EXPECT_NE(GLTexture::Decode(path.string()).error, 0u) << name;
+        EXPECT_LT(peakBytes - before, 4 << 20) << name;
     }
     std::filesystem::remove(path);
 }
