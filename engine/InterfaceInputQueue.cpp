@@ -81,7 +81,7 @@ std::string InterfaceInputQueue::Deliver(const std::function<bool(int key)>& act
             break;
         case Entry::Scroll:
             wheel += entry.steps;
-            endsShare = true;
+            endsShare = waiting.size() < 2 || waiting[1].kind != Entry::Scroll;
             break;
         case Entry::Down:
         case Entry::Up: {
