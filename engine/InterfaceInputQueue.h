@@ -39,6 +39,8 @@ public:
     int MouseY() const { return mouseY; }
     float WheelSteps() const { return wheel; }
     bool Empty() const { return waiting.empty(); }
+    // Something typed or clicked, not only pointer moves, still waits.
+    bool HoldsInput() const;
 
 private:
     struct Entry {
