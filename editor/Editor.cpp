@@ -233,6 +233,7 @@ void Editor::FeedInterface(float dt)
         }
     }
     wheel = io.MouseWheel;
+    typeAhead.BeforeFrame(io);
 }
 
 void Editor::ReadFunctionKeys()
@@ -311,6 +312,7 @@ void Editor::Update(float dt)
         ImGui::NewFrame();
         DrawMainMenuBar();
     }
+    typeAhead.AfterFrame();
     ImGui::Render();
     renderer.RenderDrawData();
 }
