@@ -234,6 +234,7 @@ void Editor::FeedInterface(float dt)
         }
     }
     wheel = io.MouseWheel;
+    typeAhead.BeforeFrame(io);
 }
 
 void Editor::ReadFunctionKeys()
@@ -331,6 +332,7 @@ void Editor::Update(float dt)
         DrawMainMenuBar();
         DrawScreens();
     }
+    typeAhead.AfterFrame();
     ImGui::Render();
     renderer.RenderDrawData();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/EntityFilter.h"
+#include "editor/FocusTypeAhead.h"
 #include "editor/InterfaceRenderer.h"
 #include "editor/LevelBaseline.h"
 #include "editor/OpeningFade.h"
@@ -216,6 +217,7 @@ private:
     // The editor was left: the next entry reads editedLevel, not the file.
     bool resumeEditedLevel = false;
     EntityFilter filter;
+    FocusTypeAhead typeAhead;
     float wheel = 0.0f;
     bool prefabsRead = false;
     bool settingBroken = false;

@@ -1,5 +1,6 @@
 #include "engine/InterfaceInputQueue.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -81,7 +82,7 @@ std::string InterfaceInputQueue::Deliver(const std::function<bool(int key)>& act
             break;
         case Entry::Scroll:
             wheel += entry.steps;
-            endsShare = true;
+            endsShare = waiting.size() < 2 || waiting[1].kind != Entry::Scroll;
             break;
         case Entry::Down:
         case Entry::Up: {
@@ -116,4 +117,9 @@ std::string InterfaceInputQueue::Deliver(const std::function<bool(int key)>& act
 bool InterfaceInputQueue::IsDown(int key) const
 {
     return InRange(key) && shown[key];
+}
+
+bool InterfaceInputQueue::HoldsInput() const
+{
+    return std::any_of(waiting.begin(), waiting.end(), [](const Entry& entry) { return entry.kind != Entry::Move; });
 }

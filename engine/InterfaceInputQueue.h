@@ -10,7 +10,8 @@
 // a change of order or a lost press:
 // - a press of a key the interface acts on ends the frame's share (what follows it waits);
 // - a mouse button's press or release has a frame of its own, seen where the pointer then was;
-// - a wheel step ends the share, so it scrolls where the pointer then was;
+// - a wheel step ends the share, so it scrolls where the pointer then was (steps in a row, with
+//   nothing between them, go together);
 // - any key is seen down for at least one frame; one it does not act on may be let go in the
 //   frame it went down (it reads as down for that frame and up from the next), so typing
 //   letters in a row does not cost a frame a letter; a press acted on waits until such a key
@@ -38,6 +39,8 @@ public:
     int MouseY() const { return mouseY; }
     float WheelSteps() const { return wheel; }
     bool Empty() const { return waiting.empty(); }
+    // Something typed or clicked, not only pointer moves, still waits.
+    bool HoldsInput() const;
 
 private:
     struct Entry {

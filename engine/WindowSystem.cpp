@@ -9,6 +9,7 @@
 
 #include "engine/Core.h"
 #include "engine/InputSystem.h"
+#include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
 #include "platform/AtomicFile.h"
@@ -44,6 +45,23 @@ const char* GetClipboardForImGui(void*)
     static std::string text;
     text = Platform::GetClipboardText();
     return text.c_str();
+}
+
+// A press of a key that switches the editor's mode (F1, F11, F12) or the scene (Left Shift with
+// F5 or F6, Left Ctrl with Escape to quit).
+bool SwitchesModes(const Platform::Event& event)
+{
+    if (event.type != Platform::EventType::KeyDown || event.repeat) {
+        return false;
+    }
+    const auto code = [](int key) { return gKeyTable[static_cast<std::size_t>(key)].virtualKey; };
+    using namespace Keys;
+    for (const int key : {F1, F5, F6, F11, F12}) {
+        if (event.virtualKey == code(key)) {
+            return true;
+        }
+    }
+    return event.virtualKey == code(Escape) && IsVirtualKeyDown(code(LeftCtrl));
 }
 
 void EnsureImGuiContext()
@@ -143,7 +161,15 @@ void WindowSystem::PumpEvents()
     ImGuiIO* io = ImGui::GetCurrentContext() ? &ImGui::GetIO() : nullptr;
     Platform::Event event;
     Platform::BeginKeyPump();
-    while (Platform::PollEvent(event)) {
+    // A key that switches modes waits, with all that came after it, while what came before it has
+    // still to reach the interface; taken, it ends the pump, so that the keys held with it (Left
+    // Shift, Left Ctrl) still read as held in this frame whatever their releases behind it.
+    const auto waits = [this](const Platform::Event& next) {
+        return SwitchesModes(next) && interfaceInput.HoldsInput();
+    };
+    bool switched = false;
+    while (!switched && Platform::PollEvent(event, waits)) {
+        switched = SwitchesModes(event);
         switch (event.type) {
         case Platform::EventType::KeyDown:
         case Platform::EventType::KeyUp:

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <optional>
+
 #include "platform/DisplayConnection.h"
 #include "platform/KeyCodes.h"
 
@@ -27,7 +29,6 @@ bool Translate(const SDL_Event& in, Event& out)
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         const bool down = in.type == SDL_KEYDOWN;
-        SetScancodeDown(in.key.keysym.scancode, down);
         out.type = down ? EventType::KeyDown : EventType::KeyUp;
         out.virtualKey = VirtualKeyFromScancode(in.key.keysym.scancode);
         out.repeat = in.key.repeat != 0;
@@ -62,7 +63,6 @@ bool Translate(const SDL_Event& in, Event& out)
             return false;
         }
         const bool down = in.type == SDL_MOUSEBUTTONDOWN;
-        SetVirtualKeyDown(vk, down);
         out.type = down ? EventType::MouseButtonDown : EventType::MouseButtonUp;
         out.virtualKey = vk;
         out.x = in.button.x;
@@ -84,8 +84,6 @@ bool Translate(const SDL_Event& in, Event& out)
             out.type = EventType::Hidden;
             return true;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            // Releases that happen elsewhere never reach us: start clean.
-            ReleaseAllVirtualKeys();
             out.type = EventType::FocusLost;
             return true;
         default:
@@ -96,7 +94,30 @@ bool Translate(const SDL_Event& in, Event& out)
     }
 }
 
+// The key state as of a translated event, once it is taken.
+void FollowKeyState(const Event& event, const SDL_Event& in)
+{
+    switch (event.type) {
+    case EventType::KeyDown:
+    case EventType::KeyUp:
+        SetScancodeDown(in.key.keysym.scancode, event.type == EventType::KeyDown);
+        break;
+    case EventType::MouseButtonDown:
+    case EventType::MouseButtonUp:
+        SetVirtualKeyDown(event.virtualKey, event.type == EventType::MouseButtonDown);
+        break;
+    case EventType::FocusLost:
+        // Releases that happen elsewhere never reach us: start clean.
+        ReleaseAllVirtualKeys();
+        break;
+    default:
+        break;
+    }
+}
+
 bool gLossReported = false;
+// Taken from SDL and held back by the caller; it comes before anything SDL still has.
+std::optional<SDL_Event> gHeld;
 
 // The loss once, as the last event there will be.
 bool ReportLoss(Event& event)
@@ -112,7 +133,7 @@ bool ReportLoss(Event& event)
 
 }  // namespace
 
-bool PollEvent(Event& event)
+bool PollEvent(Event& event, const std::function<bool(const Event&)>& waits)
 {
     if (!SDL_WasInit(SDL_INIT_EVENTS)) {
         return false;
@@ -121,13 +142,30 @@ bool PollEvent(Event& event)
         return ReportLoss(event);
     }
     SDL_Event sdlEvent;
-    while (SDL_PollEvent(&sdlEvent)) {
-        if (Translate(sdlEvent, event)) {
-            return true;
+    for (;;) {
+        if (gHeld) {
+            sdlEvent = *gHeld;
+            gHeld.reset();
+        } else if (!SDL_PollEvent(&sdlEvent)) {
+            break;
         }
+        if (!Translate(sdlEvent, event)) {
+            continue;
+        }
+        if (waits && waits(event)) {
+            gHeld = sdlEvent;
+            return false;
+        }
+        FollowKeyState(event, sdlEvent);
+        return true;
     }
     // The pump itself may be what found the connection broken.
     return DisplayLost() && ReportLoss(event);
+}
+
+void ForgetHeldEvent()
+{
+    gHeld.reset();
 }
 
 }  // namespace Platform

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace Platform {
@@ -31,6 +32,10 @@ struct Event {
 
 // Takes the next pending event without waiting; false when the queue is empty.
 // The virtual-key state (platform/KeyCodes.h) follows the events as they are taken.
-bool PollEvent(Event& event);
+// An event `waits` answers true for is not taken: false is returned, and it stays first in
+// line, before everything that came after it, for a later call.
+bool PollEvent(Event& event, const std::function<bool(const Event&)>& waits = nullptr);
+// Drops an event held back by PollEvent (the video system is stopping).
+void ForgetHeldEvent();
 
 }  // namespace Platform

@@ -4,6 +4,7 @@
 
 #include "platform/DisplayConnection.h"
 #include "platform/GLContext.h"
+#include "platform/PlatformEvents.h"
 
 namespace Platform {
 
@@ -33,6 +34,7 @@ void QuitVideo()
     if (!gVideoStarted) {
         return;
     }
+    ForgetHeldEvent();
     // Closing SDL's connections would wait on a dead server; the process ends anyway.
     if (DisplayLost()) {
         gVideoStarted = false;

@@ -498,6 +498,30 @@ std::string RenameTypedAt(int delay)
     return name;
 }
 
+// Keys typed with no pause into Position X (the box stands at x -4) and into the name, each
+// followed at once by F12 or Left Shift+F6: the switch comes after what was typed.
+TEST(EditorApp, ModeAndSceneKeysComeAfterWhatWasTypedBeforeThem)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    std::string level = kLevel;
+    ASSERT_TRUE(StartInEditor(game, level.replace(level.find("0 0 1"), 5, "-4 0 1"))) << game.Output();
+    ASSERT_TRUE(InputShows(game, "mousemove 880 540 click 1", 1515, 20, 1915, 120)) << "the box is not picked";
+    ASSERT_TRUE(InputShows(game, "mousemove 1600 170 click 1", 1515, 205, 1915, 230)) << "no Transform panel";
+    ASSERT_TRUE(InputShows(game, "mousemove 1565 217 click 1", 1515, 205, 1615, 230)) << "Position X is not edited";
+    Xdo("key --delay 0 Home 9 F12");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    Xdo("key F12");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 150, 100); })) << game.Output();
+    ASSERT_TRUE(InputShows(game, "mousemove 1650 73 click 1", 1515, 60, 1915, 90)) << "no name field";
+    Xdo("key --delay 0 Home x Return shift+F6");
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 960, 540) || !Dark(s, 700, 300); }));
+    ASSERT_TRUE(OpenEditor(game)) << game.Output();
+    const std::string saved = SaveScene(game, "Typed");
+    EXPECT_NE(saved.find("xBox\n4\nNone\nTransform\nPosition\n9 0 1\n"), std::string::npos) << saved << game.Output();
+    Quit(game);
+}
+
 TEST(EditorApp, QuickAndSlowTypingGiveTheSameName)
 {
     REQUIRE_DISPLAY();

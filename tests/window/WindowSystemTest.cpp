@@ -503,6 +503,24 @@ TEST_F(WindowTest, KeysCharactersAndClicksReachTheInterfaceInTypedOrder)
     EXPECT_LE(frameCount, 4) << "letters typed in a row each waited for a frame";
 }
 
+// Wheel steps in a row reach the interface in one frame; a pointer move between them splits them.
+TEST_F(WindowTest, WheelStepsInARowScrollTogether)
+{
+    Start();
+    for (int i = 0; i < 30; ++i)
+        PushWheel(-1);
+    SDL_Event motion{};
+    motion.motion = {SDL_MOUSEMOTION, 0, gWindowSystem->window.Id(), 0, 0, 300, 200, 0, 0};
+    ASSERT_EQ(SDL_PushEvent(&motion), 1);
+    PushWheel(1);
+    PushWheel(1);
+    Frame();
+    EXPECT_FLOAT_EQ(ImGui::GetIO().MouseWheel, -30.0f);
+    Frame();
+    EXPECT_FLOAT_EQ(ImGui::GetIO().MouseWheel, 2.0f);
+    EXPECT_FLOAT_EQ(ImGui::GetIO().MousePos.x, 300.0f);
+}
+
 // Keys held when the window loses focus are released elsewhere: nothing may stay held.
 TEST_F(WindowTest, FocusLossReleasesEveryKey)
 {
