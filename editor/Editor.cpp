@@ -73,6 +73,10 @@ void Editor::Load()
         savedLevel.reset();  // taken once the objects are set up
     }
     resumeEditedLevel = false;
+    // The scenes before run no interface frame: what was typed there piled up for a field
+    // left open here, and was not meant for it.
+    if (ImGui::GetCurrentContext())
+        ImGui::GetIO().InputQueueCharacters.resize(0);
     LoadEditorSetting();
     LoadPrefabs();
     if (gPathFindingSystem)

@@ -241,6 +241,10 @@ void WindowSystem::PumpEvents()
         const bool shift = interfaceInput.IsDown(VK_LSHIFT) || interfaceInput.IsDown(VK_RSHIFT);
         const bool ctrl = interfaceInput.IsDown(VK_LCONTROL) || interfaceInput.IsDown(VK_RCONTROL);
         const bool alt = interfaceInput.IsDown(VK_LMENU) || interfaceInput.IsDown(VK_RMENU);
+        // Left Ctrl+Escape is the quit chord: to a text field, Escape would take back its edit.
+        if (interfaceInput.IsDown(VK_LCONTROL)) {
+            io->KeysDown[VK_ESCAPE] = false;
+        }
         io->KeysDown[VK_SHIFT] = shift;
         io->KeysDown[VK_CONTROL] = ctrl;
         io->KeysDown[VK_MENU] = alt;

@@ -578,13 +578,22 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
     Xdo("key F12");
     ASSERT_TRUE(WaitUntilShown(game, lit(770))) << "no save screen after play mode: " << game.Output();
 
-    // A name typed, then play mode and back: the screen is hidden, then shows again as it was.
-    ASSERT_TRUE(InputShows(game, "type --delay 60 keepme", 780, 545, 1000, 567)) << game.Output();
+    // Half a name typed, then play mode and back: the screen is hidden, then shows again as it
+    // was, its field taking the rest.
+    ASSERT_TRUE(InputShows(game, "type --delay 60 keep", 780, 545, 1000, 567)) << game.Output();
     Xdo("key F12");
     ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !lit(770)(s) && Dark(s, 150, 100); }))
         << game.Output();
     Xdo("key F12");
     ASSERT_TRUE(WaitUntilShown(game, lit(770))) << game.Output();
+    ASSERT_TRUE(InputShows(game, "type --delay 60 me", 780, 545, 1000, 567)) << game.Output();
+    // Left and entered again: what was typed in the title menu meanwhile stays out of the name.
+    Xdo("keydown Shift_L keydown F6 sleep 0.3 keyup F6 keyup Shift_L");
+    const auto red = [](int r, int g, int b) { return r > 120 && g < 40 && b < 40; };
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 700, 150, 1200, 200, red); }))
+        << "no title menu: " << game.Output();
+    Xdo("type --delay 60 www");
+    ASSERT_TRUE(OpenEditor(game, lit(770))) << game.Output();
 
     // The chord over the save screen; Cancel gives it back; Ok saves under the name typed.
     ASSERT_TRUE(chord(770)) << "no quit question over the save screen: " << game.Output();
@@ -595,6 +604,6 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
     Xdo("mouseup 1");
     EXPECT_TRUE(game.WaitUntil([&] {
         return game.tree.ReadFile("resources/level/TxtName.txt").find("\nkeepme\n") != std::string::npos;
-    })) << game.Output();
+    })) << game.Output() << game.tree.ReadFile("resources/level/TxtName.txt");
     Quit(game);
 }
