@@ -545,25 +545,25 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
             return AnyPixel(s, x, 480, x, 525, [](int r, int g, int b) { return r == 41 && g == 74 && b == 122; });
         };
     };
-    const auto quitOver = [&](int x) { return [&, x](const Screenshot& s) { return !lit(x)(s) && lit(900)(s); }; };
-    const auto chord = [&](int under) {
+    // The chord asks over the screen whose title bar crosses x, and Cancel gives that screen back.
+    const auto askAndCancel = [&](int x) {
         Xdo("keydown Control_L sleep 0.3 keydown Escape");
-        const bool asked = WaitUntilShown(game, quitOver(under));
+        const bool asked = WaitUntilShown(game, [&](const Screenshot& s) { return !lit(x)(s) && lit(900)(s); });
         Xdo("keyup Escape keyup Control_L");
-        return asked;
+        if (!asked || !PressShown(game, 946, 557, 912, 548, 981, 566))
+            return false;
+        Xdo("mouseup 1");
+        return WaitUntilShown(game, lit(x));
     };
 
-    // An edit (the box picked and deleted), File > New Scene, the chord; Cancel.
+    // An edit (the box picked and deleted), File > New Scene, the chord.
     ASSERT_TRUE(InputShows(game, "mousemove 960 540 mousedown 1", 1515, 20, 1915, 120)) << game.Output();
     Xdo("mouseup 1");
     ASSERT_TRUE(InputShows(game, "key Delete", 1515, 20, 1915, 120)) << game.Output();
     ASSERT_TRUE(PressShown(game, 25, 9, 0, 0, 150, 90)) << game.Output();
     Xdo("mouseup 1 mousemove 45 30 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1");
     ASSERT_TRUE(WaitUntilShown(game, lit(815))) << game.Output();
-    ASSERT_TRUE(chord(815)) << "no quit question over the New Scene question: " << game.Output();
-    ASSERT_TRUE(PressShown(game, 946, 557, 912, 548, 981, 566)) << game.Output();
-    Xdo("mouseup 1");
-    ASSERT_TRUE(WaitUntilShown(game, lit(815))) << "Cancel lost the New Scene question: " << game.Output();
+    ASSERT_TRUE(askAndCancel(815)) << "no quit question over the New Scene question: " << game.Output();
     // Its Cancel lies under the quit question's, already hovered.
     ASSERT_TRUE(InputShows(game, "mousemove 929 557 mousedown 1", 894, 548, 963, 566)) << game.Output();
     Xdo("mouseup 1");
@@ -595,11 +595,8 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
     Xdo("type --delay 60 www");
     ASSERT_TRUE(OpenEditor(game, lit(770))) << game.Output();
 
-    // The chord over the save screen; Cancel gives it back; Ok saves under the name typed.
-    ASSERT_TRUE(chord(770)) << "no quit question over the save screen: " << game.Output();
-    ASSERT_TRUE(PressShown(game, 946, 557, 912, 548, 981, 566)) << game.Output();
-    Xdo("mouseup 1");
-    ASSERT_TRUE(WaitUntilShown(game, lit(770))) << "Cancel lost the save screen: " << game.Output();
+    // The chord over the save screen; Ok saves under the name typed.
+    ASSERT_TRUE(askAndCancel(770)) << "no quit question over the save screen: " << game.Output();
     ASSERT_TRUE(PressShown(game, 805, 580, 770, 570, 840, 590)) << game.Output();
     Xdo("mouseup 1");
     EXPECT_TRUE(game.WaitUntil([&] {
