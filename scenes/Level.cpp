@@ -1,5 +1,6 @@
 #include "scenes/Level.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -7,7 +8,6 @@
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
 #include "engine/Camera.h"
-#include "engine/FrameSteps.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
@@ -23,9 +23,10 @@
 #include "platform/BrokenCopy.h"
 
 namespace {
-// Ten seconds at sixty frames a second: time to read it twice, then it leaves the play alone.
-// Counted in frames' worth, so the stall of loading the level does not use it up.
-constexpr float kSaveNoticeFrames = 600.0f;
+// Time to read it twice, then it leaves the play alone. Counted in seconds at any frame rate;
+// a frame longer than half a second (the stall of loading the level) counts for half a second.
+constexpr float kSaveNoticeSeconds = 10.0f;
+constexpr float kLongestCountedFrame = 0.5f;
 
 // Shown menu objects stand at depth 4 and opaque, hidden ones at depth 0 and clear.
 void Show(const std::shared_ptr<GameObject>& object, bool shown)
@@ -79,7 +80,7 @@ void Level::ShowUnreadSave(bool kept, const std::string& keptAs)
     ShowNotice("Could not read the save file\n" + savePath + "\nA new game began; " +
                (kept ? "the save is kept as\n" + keptAs
                      : std::string("the save could not be kept aside\nand the next checkpoint will write over it.")));
-    saveNoticeFrames = kSaveNoticeFrames;
+    saveNoticeSeconds = kSaveNoticeSeconds;
 }
 
 void Level::Load()
@@ -89,7 +90,7 @@ void Level::Load()
     gAmbientLight = 0.0f;
     gLightsDirty = true;
     ResetMissingReports();
-    saveNoticeFrames = 0.0f;
+    saveNoticeSeconds = 0.0f;
 
     if (gNewGame) {
         gNewGame = false;
@@ -149,9 +150,9 @@ void Level::Update(float dt)
             music->Play();
         musicStarted = true;
     }
-    if (saveNoticeFrames > 0.0f) {
-        saveNoticeFrames -= Framework::FramesWorth(dt);
-        if (saveNoticeFrames <= 0.0f)
+    if (saveNoticeSeconds > 0.0f) {
+        saveNoticeSeconds -= std::min(dt, kLongestCountedFrame);
+        if (saveNoticeSeconds <= 0.0f)
             ShowNotice("");
     }
 

@@ -59,6 +59,6 @@ private:
     void UpdateButtons();
     void HandleKeys();
 
-    // Frames' worth left of the notice that the save could not be read.
-    float saveNoticeFrames = 0.0f;
+    // Seconds left of the notice that the save could not be read.
+    float saveNoticeSeconds = 0.0f;
 };
