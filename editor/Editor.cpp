@@ -77,6 +77,7 @@ void Editor::Load()
     // left open here, and was not meant for it.
     if (ImGui::GetCurrentContext())
         ImGui::GetIO().InputQueueCharacters.resize(0);
+    typeAhead = FocusTypeAhead();
     LoadEditorSetting();
     LoadPrefabs();
     if (gPathFindingSystem)
