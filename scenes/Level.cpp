@@ -12,6 +12,7 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
+#include "gameplay/Checkpoint.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
@@ -102,6 +103,9 @@ void Level::Load()
     } else {
         ReadLevel("Level1", levelPath);
     }
+    // A save from half a world would write over a whole one (a cut save never gets here: it
+    // starts a new game instead).
+    gLevelReadInPart = !UnreadLevel().empty();
     gPathFindingSystem->Init();
 }
 
@@ -109,6 +113,7 @@ void Level::Unload()
 {
     if (gAudioSystem)
         gAudioSystem->StopAll();
+    gLevelReadInPart = false;
     Scene::Unload();
 }
 
