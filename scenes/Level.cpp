@@ -141,6 +141,17 @@ void Level::Init()
     resume = howToPlay = quit = yes = no = PictureButton();
 }
 
+void Level::CountSaveNotice(float dt)
+{
+    if (saveNoticeSeconds <= 0.0f)
+        return;
+    // A frame of no known length (not a number, or backwards) counts nothing.
+    if (dt > 0.0f)
+        saveNoticeSeconds -= std::min(dt, kLongestCountedFrame);
+    if (saveNoticeSeconds <= 0.0f)
+        ShowNotice("");
+}
+
 void Level::HideMenu()
 {
     for (const auto* object : {&resumeButton, &howToPlayButton, &quitButton, &howToPlayPicture, &yesButton,
@@ -155,13 +166,8 @@ void Level::Update(float dt)
             music->Play();
         musicStarted = true;
     }
-    if (saveNoticeSeconds > 0.0f) {
-        saveNoticeSeconds -= std::min(dt, kLongestCountedFrame);
-        if (saveNoticeSeconds <= 0.0f)
-            ShowNotice("");
-    }
-
     if (!paused) {
+        CountSaveNotice(dt);
         HideMenu();
         howToPlayOpen = false;
         quitConfirmationOpen = false;

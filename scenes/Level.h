@@ -55,6 +55,8 @@ private:
     bool LoadSave();
     // Tells the player why Continue began a new game, and where the save went.
     void ShowUnreadSave(bool kept, const std::string& keptAs);
+    // Only while the game runs: the player reads it over the play, not over the pause menu.
+    void CountSaveNotice(float dt);
     void HideMenu();
     void ShowMenu();
     void UpdateButtons();
