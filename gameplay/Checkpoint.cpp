@@ -11,6 +11,8 @@
 #include "objects/LevelFile.h"
 #include "objects/TextWriters.h"
 
+bool gLevelReadInPart = false;
+
 Checkpoint::Checkpoint() : Component(kTypeId)
 {
 }
@@ -39,12 +41,24 @@ void Checkpoint::Update(float dt)
     }
 }
 
+bool Checkpoint::WriteSave() const
+{
+    if (gLevelReadInPart) {
+        Framework::ReportError(std::string("Checkpoint: the level was read only in part; nothing is saved and ") +
+                               kSavePath + " stays as it was");
+        return false;
+    }
+    if (SaveLevel(kSaveName, kSavePath))
+        return true;
+    Framework::ReportError(std::string("Checkpoint: the game could not be saved to ") + kSavePath +
+                           "; the previous save is kept");
+    return false;
+}
+
 void Checkpoint::Save()
 {
     // The file holds the scene before the message opens and the point lights up.
-    if (!SaveLevel(kSaveName, kSavePath)) {
-        Framework::ReportError(std::string("Checkpoint: the game could not be saved to ") + kSavePath +
-                               "; the previous save is kept");
+    if (!WriteSave()) {
         gameController->StartDialogue({DialogueLine(kFailedText, true, portraitFrame)}, false, false, false, 0.01f);
         return;
     }

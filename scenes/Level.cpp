@@ -12,6 +12,7 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
+#include "gameplay/Checkpoint.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
@@ -102,6 +103,9 @@ void Level::Load()
     } else {
         ReadLevel("Level1", levelPath);
     }
+    // A save from half a world would write over a whole one (a cut save never gets here: it
+    // starts a new game instead).
+    gLevelReadInPart = !UnreadLevel().empty();
     gPathFindingSystem->Init();
 }
 
@@ -109,6 +113,7 @@ void Level::Unload()
 {
     if (gAudioSystem)
         gAudioSystem->StopAll();
+    gLevelReadInPart = false;
     Scene::Unload();
 }
 
@@ -136,6 +141,17 @@ void Level::Init()
     resume = howToPlay = quit = yes = no = PictureButton();
 }
 
+void Level::CountSaveNotice(float dt)
+{
+    if (saveNoticeSeconds <= 0.0f)
+        return;
+    // A frame of no known length (not a number, or backwards) counts nothing.
+    if (dt > 0.0f)
+        saveNoticeSeconds -= std::min(dt, kLongestCountedFrame);
+    if (saveNoticeSeconds <= 0.0f)
+        ShowNotice("");
+}
+
 void Level::HideMenu()
 {
     for (const auto* object : {&resumeButton, &howToPlayButton, &quitButton, &howToPlayPicture, &yesButton,
@@ -150,13 +166,8 @@ void Level::Update(float dt)
             music->Play();
         musicStarted = true;
     }
-    if (saveNoticeSeconds > 0.0f) {
-        saveNoticeSeconds -= std::min(dt, kLongestCountedFrame);
-        if (saveNoticeSeconds <= 0.0f)
-            ShowNotice("");
-    }
-
     if (!paused) {
+        CountSaveNotice(dt);
         HideMenu();
         howToPlayOpen = false;
         quitConfirmationOpen = false;

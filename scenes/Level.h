@@ -20,7 +20,8 @@ public:
     void Update(float dt) override;
     // Level1 for a new game or a plain start, the save file to continue (Level1 again when the
     // save cannot be read whole, the save then kept aside as ".broken" and the player told on
-    // screen for a while); then the path-finding tables are rebuilt for what was read.
+    // screen for a while); then the path-finding tables are rebuilt for what was read. While a
+    // level read only in part plays, no checkpoint writes the save.
     void Load() override;
     // Whatever the level left playing (its music, looping machines and themes) ends with it,
     // whichever way the player leaves.
@@ -54,6 +55,8 @@ private:
     bool LoadSave();
     // Tells the player why Continue began a new game, and where the save went.
     void ShowUnreadSave(bool kept, const std::string& keptAs);
+    // Only while the game runs: the player reads it over the play, not over the pause menu.
+    void CountSaveNotice(float dt);
     void HideMenu();
     void ShowMenu();
     void UpdateButtons();

@@ -181,6 +181,27 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
     EXPECT_TRUE(SavedText() == whole) << "the checkpoint saves the whole level";
 }
 
+// Saving a level cut inside a record would put half a world over the save.
+TEST_F(CheckpointTest, ALevelReadOnlyInPartLeavesTheSaveAsItWas)
+{
+    AddCheckpoint(0.0f, 0.0f);
+    BuildPlayerRig();
+    StartBuiltLevel();
+    const std::string whole = tree->ReadFile("resources/level/Level1.txt");
+    tree->WriteFile("resources/save/SaveData.txt", "a good save\n");
+    StartLevel(whole.substr(0, whole.rfind("\nEnd\n")));
+    StepSeconds(1.1f);
+    Tap("ACTION_INTERACT");
+    EXPECT_EQ(Message(), kFailed);
+    EXPECT_EQ(PointFrame(), 0);
+    EXPECT_TRUE(SavedText() == "a good save\n") << "the save stays as it was";
+
+    StartLevel(whole);
+    StepSeconds(1.1f);
+    Tap("ACTION_INTERACT");
+    EXPECT_EQ(Message(), kSaved) << "a whole level saves again";
+}
+
 TEST_F(CheckpointTest, APressMadeWhileSomethingElseHoldsThePlayerDoesNotSave)
 {
     BuildPlayerRig();

@@ -1,6 +1,8 @@
 // The splash, the title menu, the intro and the game-over screen, stepped headless.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/Scene.h"
@@ -198,6 +200,28 @@ TEST_F(MenuScenesTest, ContinueFromAnUnreadableSaveSaysSoInTheLevelNamingTheKept
     EXPECT_TRUE(StepUntil([&] { return notice().empty(); }, 5.0f)) << "then it leaves the play alone";
     EnterLevel(false);
     EXPECT_EQ(notice(), "") << "a new game says nothing";
+}
+
+// Behind the pause menu it waits; a frame of no known length does not keep it up for good.
+TEST_F(MenuScenesTest, TheUnreadableSaveNoticeCountsOnlyWhileTheLevelRuns)
+{
+    tree->WriteFile("resources/level/Level1.txt", "Level1\n\nCamera\n10\nNone\nEnd\n\n/Level1\n");
+    tree->WriteFile("resources/save/SaveData.txt", "SaveData\n\nBroken\n4\nNone\nNotAComponent\n");
+    EnterLevel(true);
+    ::Scene& level = *gSceneSystem->GetCurrentScene();
+    const std::string told = level.Notice();
+    ASSERT_NE(told, "");
+    Press(Escape);
+    StepSeconds(15.0f);
+    EXPECT_EQ(level.Notice(), told) << "not counted while paused";
+    Release(Escape);
+    Step();
+    Press(Escape);
+    Step();
+    level.Update(std::nanf(""));
+    StepSeconds(8.0f);
+    EXPECT_EQ(level.Notice(), told);
+    EXPECT_TRUE(StepUntil([&] { return level.Notice().empty(); }, 5.0f));
 }
 
 TEST_F(MenuScenesTest, TheEndingFinishesEvenWhenItsLastPictureCannotRise)
