@@ -22,6 +22,30 @@ std::uint64_t Times(std::uint64_t a, std::uint64_t b)
     return __builtin_mul_overflow(a, b, &product) ? UINT64_MAX : product;
 }
 
+std::uint64_t Plus(std::uint64_t a, std::uint64_t b)
+{
+    std::uint64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? UINT64_MAX : sum;
+}
+
+// What lodepng inflates an interlaced picture to: the seven passes' rows, each with its filter
+// byte, a pass without columns or rows holding nothing. The filter bytes and the padding of
+// short rows make it many times the picture's own bits when the passes are narrow.
+std::uint64_t InterlacedBytes(std::uint64_t width, std::uint64_t height, std::uint64_t bits)
+{
+    // Each pass's first column and row, and its steps across and down.
+    static constexpr unsigned kPasses[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                               {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    std::uint64_t total = 0;
+    for (const auto& [x, y, across, down] : kPasses) {
+        const std::uint64_t columns = (width + across - 1 - x) / across;
+        const std::uint64_t rows = (height + down - 1 - y) / down;
+        if (columns != 0)
+            total = Plus(total, Times(rows, 1 + (columns * bits + 7) / 8));
+    }
+    return total;
+}
+
 // Whether the file's image data, however well it inflated, could not fill the rows its header
 // claims. lodepng sets the whole claimed size aside before it finds that out, so such a file is
 // refused here, whichever decoder its format would go to. The chunks are followed as lodepng
@@ -56,10 +80,10 @@ bool ClaimsMoreThanItsDataHolds(const std::vector<unsigned char>& file)
             compressed += lodepng_chunk_length(chunk);
     }
     const std::uint64_t bits = lodepng_get_bpp(&state.info_png.color);
-    // Each row and its filter byte; interlaced passes hold at least every pixel's bits.
+    // Each row and its filter byte.
     const std::uint64_t least = state.info_png.interlace_method == 0
                                     ? Times(height, 1 + (std::uint64_t(width) * bits + 7) / 8)
-                                    : Times(Times(width, height), bits) / 8;
+                                    : InterlacedBytes(width, height, bits);
     return compressed * kMostInflatedPerByte < least;
 }
 
