@@ -15,8 +15,8 @@ constexpr std::size_t kReserveSlack = 4096;
 constexpr std::uint64_t kMaxReservedBytes = std::uint64_t(256) << 20;
 }  // namespace
 
-DecodeBatch::DecodeBatch(std::vector<std::string> files)
-    : paths(std::move(files)), decoded(paths.size()), finished(paths.size())
+DecodeBatch::DecodeBatch(std::vector<std::string> files, unsigned largest)
+    : paths(std::move(files)), largestSide(largest), decoded(paths.size()), finished(paths.size())
 {
     std::vector<std::uint64_t> bytes(paths.size());
     order.resize(paths.size());
@@ -84,7 +84,7 @@ void DecodeBatch::Work()
         }
         GLTexture::Decoded picture;
         try {
-            picture = GLTexture::Decode(paths[i], std::move(memory));
+            picture = GLTexture::Decode(paths[i], std::move(memory), largestSide);
         } catch (const std::exception&) {
             picture = GLTexture::Decoded();
             picture.error = 83;  // lodepng's "memory allocation failed"

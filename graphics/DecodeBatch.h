@@ -17,7 +17,8 @@
 class DecodeBatch
 {
 public:
-    explicit DecodeBatch(std::vector<std::string> paths);
+    // A picture with a side over largestSide (0: any) is refused undecoded.
+    explicit DecodeBatch(std::vector<std::string> paths, unsigned largestSide = 0);
     ~DecodeBatch();
     DecodeBatch(const DecodeBatch&) = delete;
     DecodeBatch& operator=(const DecodeBatch&) = delete;
@@ -37,6 +38,7 @@ private:
     void Work();
 
     std::vector<std::string> paths;
+    unsigned largestSide = 0;
     std::vector<std::size_t> order;  // largest first
     std::vector<std::vector<unsigned char>> storage;  // memory for each picture, until a worker takes it
     std::vector<GLTexture::Decoded> decoded;

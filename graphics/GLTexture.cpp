@@ -4,6 +4,7 @@
 #include <lodepng.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/LoggingSystem.h"
@@ -20,6 +21,30 @@ std::uint64_t Times(std::uint64_t a, std::uint64_t b)
 {
     std::uint64_t product = 0;
     return __builtin_mul_overflow(a, b, &product) ? UINT64_MAX : product;
+}
+
+std::uint64_t Plus(std::uint64_t a, std::uint64_t b)
+{
+    std::uint64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? UINT64_MAX : sum;
+}
+
+// What lodepng inflates an interlaced picture to: the seven passes' rows, each with its filter
+// byte, a pass without columns or rows holding nothing. The filter bytes and the padding of
+// short rows make it many times the picture's own bits when the passes are narrow.
+std::uint64_t InterlacedBytes(std::uint64_t width, std::uint64_t height, std::uint64_t bits)
+{
+    // Each pass's first column and row, and its steps across and down.
+    static constexpr unsigned kPasses[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                               {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    std::uint64_t total = 0;
+    for (const auto& [x, y, across, down] : kPasses) {
+        const std::uint64_t columns = (width + across - 1 - x) / across;
+        const std::uint64_t rows = (height + down - 1 - y) / down;
+        if (columns != 0)
+            total = Plus(total, Times(rows, 1 + (columns * bits + 7) / 8));
+    }
+    return total;
 }
 
 // Whether the file's image data, however well it inflated, could not fill the rows its header
@@ -56,21 +81,46 @@ bool ClaimsMoreThanItsDataHolds(const std::vector<unsigned char>& file)
             compressed += lodepng_chunk_length(chunk);
     }
     const std::uint64_t bits = lodepng_get_bpp(&state.info_png.color);
-    // Each row and its filter byte; interlaced passes hold at least every pixel's bits.
+    // Each row and its filter byte.
     const std::uint64_t least = state.info_png.interlace_method == 0
                                     ? Times(height, 1 + (std::uint64_t(width) * bits + 7) / 8)
-                                    : Times(Times(width, height), bits) / 8;
+                                    : InterlacedBytes(width, height, bits);
     return compressed * kMostInflatedPerByte < least;
+}
+
+// Whether the header claims a side over largestSide (0: no limit). A header lodepng cannot read
+// is left to it. The claimed size stays in width and height for the report.
+bool WiderThanTextures(const std::vector<unsigned char>& file, unsigned largestSide, unsigned& width,
+                       unsigned& height)
+{
+    lodepng::State state;
+    return largestSide != 0 && lodepng_inspect(&width, &height, &state, file.data(), file.size()) == 0 &&
+           (width > largestSide || height > largestSide);
+}
+
+void Report(unsigned error, unsigned width, unsigned height, const std::string& path)
+{
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
+    std::string why = lodepng_error_text(error);
+    if (error == GLTexture::kLargerThanTextures) {
+        const unsigned largest = GLTexture::LargestSide();
+        why = size + " pixels, more than the graphics card's largest texture" +
+              (largest != 0 ? " (" + std::to_string(largest) + " a side)" : std::string());
+    } else if (error == GLTexture::kUploadRefused) {
+        why = "the graphics library refused the " + size + " texture";
+    }
+    Framework::ReportError("error " + std::to_string(error) + ": " + why + " (" + path + ")");
 }
 
 }  // namespace
 
 GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
-    return Decode(path, {});
+    return Decode(path, std::vector<unsigned char>());
 }
 
-GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsigned char> storage)
+GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsigned char> storage,
+                                     unsigned largestSide)
 {
     Decoded decoded;
     decoded.pixels = std::move(storage);
@@ -79,6 +129,9 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsign
     // path does not take, lodepng decodes or reports.
     std::vector<unsigned char> file;
     decoded.error = lodepng::load_file(file, path);
+    // The card could not take it: not worth the memory of decoding it.
+    if (decoded.error == 0 && WiderThanTextures(file, largestSide, decoded.width, decoded.height))
+        decoded.error = kLargerThanTextures;
     if (decoded.error == 0 && ClaimsMoreThanItsDataHolds(file))
         decoded.error = kDataShorterThanPicture;
     if (decoded.error == 0 && !DecodePlainRgbaPng(file, decoded.pixels, decoded.width, decoded.height))
@@ -92,7 +145,7 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsign
     return decoded;
 }
 
-GLTexture::GLTexture(const std::string& path) : GLTexture(Decode(path), path) {}
+GLTexture::GLTexture(const std::string& path) : GLTexture(Decode(path, {}, LargestSide()), path) {}
 
 GLTexture::GLTexture(const Decoded& decoded, const std::string& path)
 {
@@ -104,8 +157,7 @@ GLTexture::GLTexture() = default;
 void GLTexture::Fill(const Decoded& decoded, const std::string& path)
 {
     if (decoded.error != 0) {
-        Framework::ReportError("error " + std::to_string(decoded.error) + ": " + lodepng_error_text(decoded.error) +
-                               " (" + path + ")");
+        Report(decoded.error, decoded.width, decoded.height, path);
         return;
     }
     width = decoded.width;
@@ -117,16 +169,35 @@ void GLTexture::Fill(const Decoded& decoded, const std::string& path)
     }
 
     id = Upload(decoded);
+    if (id == 0)
+        Report(kUploadRefused, width, height, path);
+}
+
+unsigned GLTexture::LargestSide()
+{
+    if (!GLReady())
+        return 0;
+    GLint side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    return side > 0 ? static_cast<unsigned>(side) : 0;
 }
 
 unsigned int GLTexture::Upload(const Decoded& decoded)
 {
+    // An error left by an earlier call is not this upload's (a lost context may repeat one).
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(decoded.width), static_cast<GLsizei>(decoded.height),
                  0, GL_RGBA, GL_UNSIGNED_BYTE, decoded.pixels.data());
+    if (glGetError() != GL_NO_ERROR) {
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glDeleteTextures(1, &name);
+        return 0;
+    }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

@@ -22,9 +22,16 @@ public:
         unsigned error = 0;
         bool opaque = false;  // every pixel's alpha is full
     };
+    // Errors of our own, beside lodepng's (which stay below 100).
+    static constexpr unsigned kLargerThanTextures = 1001;  // a side over the largest texture
+    static constexpr unsigned kUploadRefused = 1002;       // the graphics library refused it
+
     static Decoded Decode(const std::string& path);
-    // The same into storage's memory where it is large enough (its contents do not matter).
-    static Decoded Decode(const std::string& path, std::vector<unsigned char> storage);
+    // The same into storage's memory where it is large enough (its contents do not matter). A
+    // picture with a side over largestSide (0: any) is refused from its header, undecoded.
+    static Decoded Decode(const std::string& path, std::vector<unsigned char> storage, unsigned largestSide = 0);
+    // The largest texture side the context current on the calling thread takes; 0 without one.
+    static unsigned LargestSide();
 
     explicit GLTexture(const std::string& path);
     // The texture of an already decoded file (path names it in reports).
@@ -35,7 +42,8 @@ public:
     // Once per texture.
     void Fill(const Decoded& decoded, const std::string& path);
     // Makes the GL texture of a picture that decoded, in the context current on the calling
-    // thread (any context sharing with the window's), and returns its name.
+    // thread (any context sharing with the window's), and returns its name; 0 when the graphics
+    // library refuses it.
     static unsigned int Upload(const Decoded& decoded);
     // Fill for a picture another thread uploaded already as name.
     void Adopt(const Decoded& decoded, unsigned int name);

@@ -118,7 +118,8 @@ void TextureSystem::BeginPreload(const std::vector<std::string>& names)
         shared = Platform::CreateSharedGLContext(*window);
     pending = std::make_unique<Pending>();
     pending->names = std::move(wanted);
-    pending->uploader = std::make_unique<TextureUploader>(paths, window, shared);
+    // Read here, on the GL thread: the decoders refuse what the card could not take.
+    pending->uploader = std::make_unique<TextureUploader>(paths, window, shared, GLTexture::LargestSide());
 }
 
 void TextureSystem::UploadDecoded(bool wait)

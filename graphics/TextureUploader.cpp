@@ -9,8 +9,8 @@
 #include "platform/GLContext.h"
 
 TextureUploader::TextureUploader(std::vector<std::string> files, Platform::PlatformWindow* forWindow,
-                                 void* sharedContext)
-    : paths(std::move(files)), window(forWindow), context(sharedContext), finished(paths.size())
+                                 void* sharedContext, unsigned largest)
+    : paths(std::move(files)), window(forWindow), context(sharedContext), largestSide(largest), finished(paths.size())
 {
     if (context && window) {
         try {
@@ -20,7 +20,7 @@ TextureUploader::TextureUploader(std::vector<std::string> files, Platform::Platf
             // No thread: the caller uploads.
         }
     }
-    batch = std::make_unique<DecodeBatch>(paths);
+    batch = std::make_unique<DecodeBatch>(paths, largestSide);
 }
 
 TextureUploader::~TextureUploader()
@@ -39,7 +39,7 @@ void TextureUploader::Run()
         // The batch is made here so that the pictures' memory comes from this thread's heap:
         // freed after each upload, it takes the driver's copy of the next one without paging in
         // afresh.
-        DecodeBatch decoding(paths);
+        DecodeBatch decoding(paths, largestSide);
         std::size_t i = 0;
         while (decoding.Next(i, true)) {
             Done done;
@@ -48,6 +48,8 @@ void TextureUploader::Run()
             if (current && done.decoded.error == 0) {
                 done.name = GLTexture::Upload(done.decoded);
                 done.decoded.pixels = std::vector<unsigned char>();
+                if (done.name == 0)
+                    done.decoded.error = GLTexture::kUploadRefused;
             }
             sent[i] = true;
             Hand(std::move(done));

@@ -28,8 +28,11 @@ public:
         unsigned int name = 0;       // the GL texture, 0 when not uploaded
     };
 
-    // The context (may be null) becomes the uploader's; window is the one it was made for.
-    TextureUploader(std::vector<std::string> paths, Platform::PlatformWindow* window, void* sharedContext);
+    // The context (may be null) becomes the uploader's; window is the one it was made for. A
+    // picture with a side over largestSide (0: any) comes back refused, undecoded; one the
+    // graphics library refuses comes back with GLTexture::kUploadRefused.
+    TextureUploader(std::vector<std::string> paths, Platform::PlatformWindow* window, void* sharedContext,
+                    unsigned largestSide = 0);
     ~TextureUploader();
     TextureUploader(const TextureUploader&) = delete;
     TextureUploader& operator=(const TextureUploader&) = delete;
@@ -46,6 +49,7 @@ private:
     std::vector<std::string> paths;
     Platform::PlatformWindow* window = nullptr;
     void* context = nullptr;
+    unsigned largestSide = 0;
     std::unique_ptr<DecodeBatch> batch;  // decoding alone: the caller uploads
     std::thread thread;
     HandOverQueue<Done> finished;

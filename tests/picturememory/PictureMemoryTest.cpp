@@ -127,6 +127,30 @@ TEST(PictureMemory, ATextureClaimingMoreThanItsDataTakesLittleMemory)
     std::filesystem::remove(path);
 }
 
+// An interlaced picture inflates to its seven passes' rows, each with a filter byte and padded to
+// whole bytes: a 1-bit grey one, 1 x 825,599,992, with 100,000 bytes of noise for its data, needs
+// 1.5 GB and is refused without asking for it. A tall, thin one that is whole still decodes.
+TEST(PictureMemory, AnInterlacedPictureIsMeasuredByItsPasses)
+{
+    // 100,000 grey bytes of noise, the header made 1-bit and interlaced.
+    const std::vector<unsigned char> noisy = Claiming(NoisePng(100000, 1, 1, LCT_GREY), 1, 825599992, 1, 1);
+    lodepng::State state;
+    state.info_raw = state.info_png.color = lodepng_color_mode_make(LCT_GREY, 1);
+    state.info_png.interlace_method = 1;
+    std::vector<unsigned char> whole;
+    ASSERT_EQ(lodepng::encode(whole, std::vector<unsigned char>(100000 / 8), 1, 100000, state), 0u);
+
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vesperine-interlaced.png";
+    for (const auto& [file, refused] : {std::pair(noisy, true), std::pair(whole, false)}) {
+        testsupport::WriteFile(path, std::string(file.begin(), file.end()));
+        peakBytes = liveBytes;
+        const std::int64_t before = liveBytes;
+        EXPECT_EQ(GLTexture::Decode(path.string()).error != 0, refused) << file.size() << " bytes";
+        EXPECT_LT(peakBytes - before, 64 << 20) << file.size() << " bytes";
+    }
+    std::filesystem::remove(path);
+}
+
 // The texture decode gives back the storage it was handed for a picture that failed.
 TEST(PictureMemory, AFailedTextureKeepsNoStorage)
 {
