@@ -1,9 +1,12 @@
 // Every line the dialogue box can show fits inside it in the game's own font: the shipped
 // levels' examine texts and the story scripts' texts. The scripts' texts are read from their
-// sources: every string literal counts but those of statements that write to the log or the
-// console, so a line added in any form is measured too.
+// sources: every string literal outside comments counts but those of statements that write to
+// the log or the console. Literals side by side or joined with '+' (through brackets and
+// std::string(...) too) are measured as one text, to which an operand that is no literal adds
+// nothing; the arguments of other calls and the parts of a choice (?:) are texts of their own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -32,33 +35,121 @@ fs::path Source(const std::string& path)
     return fs::path(VESPERINE_SOURCE_DIR) / path;
 }
 
+using Tokens = std::vector<std::pair<std::string, bool>>;  // text, whether it is a literal
+
+std::string Chain(const Tokens& t, size_t& i, std::vector<std::string>& found);
+
+// From t[i] to the bracket that closes it: one chain gives its text back; several (arguments,
+// a choice's parts) are found apart.
+std::string Group(const Tokens& t, size_t& i, const std::string& close, std::vector<std::string>& found)
+{
+    std::vector<std::string> parts;
+    bool several = false;
+    while (i < t.size() && t[i].first != close) {
+        const size_t at = i;
+        parts.push_back(Chain(t, i, found));
+        if (i == at) {
+            several = true;
+            ++i;
+        }
+    }
+    ++i;
+    if (!several && parts.size() == 1)
+        return parts[0];
+    for (const std::string& part : parts)
+        if (!part.empty())
+            found.push_back(part);
+    return {};
+}
+
+// A literal, or a name with what it calls or indexes: brackets and std::string(...) give the
+// text inside them, other calls keep their arguments' texts apart.
+std::string Operand(const Tokens& t, size_t& i, std::vector<std::string>& found)
+{
+    if (i < t.size() && t[i].second)
+        return t[i++].first;
+    static const std::regex name(R"re(\w+|::|\.|->)re");
+    std::string callee, text;
+    while (i < t.size() && !t[i].second) {
+        if (std::regex_match(t[i].first, name)) {
+            callee += t[i++].first;
+        } else if (t[i].first == "(" || t[i].first == "[") {
+            const std::string close = t[i++].first == "(" ? ")" : "]";
+            const std::string inside = Group(t, i, close, found);
+            if (callee.empty() || callee == "std::string")
+                text = inside;
+            else if (!inside.empty())
+                found.push_back(inside);
+            callee = "call";
+        } else {
+            break;
+        }
+    }
+    return text;
+}
+
+// Operands joined with '+': the text of their literals.
+std::string Chain(const Tokens& t, size_t& i, std::vector<std::string>& found)
+{
+    std::string text = Operand(t, i, found);
+    while (i < t.size() && t[i].first == "+")
+        text += Operand(t, ++i, found);
+    return text;
+}
+
 void AddLiteralsOf(const fs::path& file, Texts& texts)
 {
     std::ifstream in(file);
     const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    // Adjacent literals are one text; a statement ends at ';'.
-    static const std::regex token(R"re(("(\\.|[^"\\])*"\s*)+|;|Report|Logging|ImGui::|std::c(err|out)|printf)re");
+    // Adjacent literals are one token; comments are skipped; a statement ends at ';'.
+    static const std::regex token(R"re(("(\\.|[^"\\])*"\s*)+|//[^\n]*|/\*[\s\S]*?\*/|\w+|::|->|\S)re");
     static const std::regex piece(R"re("((\\.|[^"\\])*)")re");
     static const std::regex newline(R"re(\\n)re"), escape(R"re(\\(.))re");
-    Texts statement;
-    bool toTheLog = false;
+    static const std::regex toTheLog(R"re(Report|Logging|ImGui|^c(err|out)$|printf)re");
+    Tokens statement;
+    bool logged = false;
     for (std::sregex_iterator it(source.begin(), source.end(), token), end; it != end; ++it) {
         const std::string match = it->str();
         if (match[0] == '"') {
             std::string text;
             for (std::sregex_iterator p(match.begin(), match.end(), piece); p != end; ++p)
                 text += (*p)[1].str();
-            text = std::regex_replace(std::regex_replace(text, newline, "\n"), escape, "$1");
-            statement.emplace_back(text, file.filename().string());
+            statement.emplace_back(std::regex_replace(std::regex_replace(text, newline, "\n"), escape, "$1"), true);
         } else if (match == ";") {
-            if (!toTheLog)
-                texts.insert(texts.end(), statement.begin(), statement.end());
+            std::vector<std::string> found;
+            size_t i = 0;
+            if (const std::string whole = Group(statement, i, "", found); !whole.empty())
+                found.push_back(whole);
+            if (!logged)
+                for (const std::string& text : found)
+                    texts.emplace_back(text, file.filename().string());
             statement.clear();
-            toTheLog = false;
-        } else {
-            toTheLog = true;
+            logged = false;
+        } else if (match.rfind("//", 0) != 0 && match.rfind("/*", 0) != 0) {
+            logged = logged || std::regex_search(match, toTheLog);
+            statement.emplace_back(match, false);
         }
     }
+}
+
+TEST(DialogueLinesFitTest, LiteralsJoinedInAnyFormAreReadAsOneText)
+{
+    const fs::path file = fs::temp_directory_path() / "vesperine-joined-literals.cpp";
+    std::ofstream(file) << R"src(
+        Say(std::string("A line of ninety characters is made ") + "of two literals joined with a plus sign.");
+        Say("side " "by side", Other("an argument"));
+        Say("count " + std::to_string(n) + (kept ? "kept" : "lost") + " here");  // "a comment"
+        Framework::ReportError("to the log " + name);
+    )src";
+    Texts texts;
+    AddLiteralsOf(file, texts);
+    fs::remove(file);
+    std::vector<std::string> read;
+    for (const auto& [text, from] : texts)
+        read.push_back(text);
+    std::sort(read.begin(), read.end());
+    EXPECT_EQ(read, (std::vector<std::string>{"A line of ninety characters is made of two literals joined with a plus sign.",
+                                              "an argument", "count  here", "kept", "lost", "side by side"}));
 }
 
 TEST(DialogueLinesFitTest, EveryShippedLineFitsTheDialogueBoxInTheGamesFont)

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/make_sprites/ReportPages.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -195,6 +197,14 @@ TEST_F(MakeSpritesTest, NameRuleReadsRowsThenColumns) {
     EXPECT_GT(reports.height, reports.width * 3);
     Image girl = load("Girl_1x6.png");
     EXPECT_EQ(girl.width, girl.height * 6);
+}
+
+TEST_F(MakeSpritesTest, TheWardsReportPageBearsWhatTheFatherWondersAt) {
+    // Both notes of the girl's ward open page 2; after them he wonders at an erratic pulse and
+    // seizures, then at her death.
+    std::string page;
+    for (const std::string& line : sprites::reportPage(2).lines) page += line + " ";
+    for (const char* words : {"Pulse erratic", "Seizures", "deceased"}) EXPECT_NE(page.find(words), std::string::npos) << words;
 }
 
 TEST_F(MakeSpritesTest, PlaceholdersAreFullyTransparent) {

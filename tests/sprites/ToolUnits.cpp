@@ -3,5 +3,6 @@
 #include "tools/make_sprites/BitmapFont.cpp"
 #include "tools/make_sprites/Canvas.cpp"
 #include "tools/make_sprites/Noise.cpp"
+#include "tools/make_sprites/ReportPages.cpp"
 #include "tools/make_sprites/Shapes.cpp"
 #include "tools/make_sprites/SpriteSheet.cpp"

@@ -8,6 +8,7 @@
 #include "tools/make_sprites/BitmapFont.h"
 #include "tools/make_sprites/Noise.h"
 #include "tools/make_sprites/Palette.h"
+#include "tools/make_sprites/ReportPages.h"
 #include "tools/make_sprites/Shapes.h"
 
 namespace sprites {
@@ -603,24 +604,7 @@ void drawReports(Canvas& c, int index) {
         float fibre = hashUnit(static_cast<int>(x), static_cast<int>(y), 803);
         return scaled(palette::kPaper, (0.9f + 0.12f * n + 0.04f * fibre) * (0.8f + 0.2f * std::min(1.0f, edge)));
     });
-    struct Page {
-        const char* title;
-        std::vector<std::string> lines;
-    };
-    const Page pages[4] = {
-        {"SURGICAL NOTES",
-         {"Subject 7 again refused the", "light. Sedation increased.", "", "The father keeps writing.",
-          "Letters are to be returned", "unopened. He must not come.", "", "If he does come, he is not", "to leave."}},
-        {"EXPERIMENT REPORT - DAY 12",
-         {"Subject: girl, age 8.", "Responds to darkness with", "strong fear. Asks for her", "father every night.", "",
-          "Procedure 3 completed.", "Sight in the dark improving.", "Eyes now reflect light."}},
-        {"EXPERIMENT REPORT - DAY 31",
-         {"Subject no longer speaks.", "Found drawing the same", "picture over and over:", "three people holding hands.", "",
-          "She does not sleep. She", "waits by the door.", "Do not let her out."}},
-        {"FINAL REPORT",
-         {"The program is ended.", "All subjects discharged.", "", "Burn everything."}},
-    };
-    const Page& page = pages[index % 4];
+    const ReportPage& page = reportPage(index);
     float scale = w / 190.0f;
     for (const std::string& line : page.lines) scale = std::min(scale, BitmapFont::fitScale(line, w * 0.8f, scale));
     TextStyle title = textStyle(BitmapFont::fitScale(page.title, w * 0.84f, scale * 1.2f), palette::kInk, 810 + index);
