@@ -197,8 +197,10 @@ void Audio::Serialize(std::ostream& stream) const
     WriteString(stream, ToToken(audioName, "None"));
     WriteString(stream, "BgmOrSfx");
     stream << (bgmOrSfx ? 1 : 0) << '\n';
+    // Always 0: loading starts no sound whatever this says, so a sound that happened to be
+    // playing when the level was written must not make two writes of one level differ.
     WriteString(stream, "Play");
-    stream << (isPlaying ? 1 : 0) << '\n';
+    stream << 0 << '\n';
     WriteString(stream, "Looping");
     stream << (looping ? 1 : 0) << '\n';
     WriteString(stream, "Volume");

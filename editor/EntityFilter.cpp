@@ -4,6 +4,11 @@
 
 #include "objects/GameObject.h"
 
+namespace {
+// Well above any level's objects, so that a full list never clears them frame after frame.
+constexpr size_t kMostAnswers = 1 << 16;
+}  // namespace
+
 void EntityFilter::Set(int newMode, const std::string& newPattern, int newType)
 {
     mode = newMode;
@@ -14,6 +19,8 @@ void EntityFilter::Set(int newMode, const std::string& newPattern, int newType)
     compiled = true;
     valid = true;
     expression.reset();
+    answers.clear();
+    searched = 0;
     if (pattern.empty())
         return;
     // Byte for byte, as names are stored; the window reports a bad pattern, so RE2 stays quiet.
@@ -26,12 +33,22 @@ void EntityFilter::Set(int newMode, const std::string& newPattern, int newType)
         expression = std::move(candidate);
 }
 
-bool EntityFilter::Matches(const GameObject& object) const
+bool EntityFilter::Matches(const GameObject& object)
 {
     if (mode == ByType)
         return object.objectType == objectType;
     if (!expression)
         return true;
-    const std::string text = mode == ById ? std::to_string(object.id) : object.name;
-    return RE2::PartialMatch(text, *expression);
+    const std::string id = mode == ById ? std::to_string(object.id) : std::string();
+    const std::string& text = mode == ById ? id : object.name;
+    const auto known = answers.find(text);
+    if (known != answers.end())
+        return known->second;
+    // Renames typed key by key leave answers for names no object has any more.
+    if (answers.size() >= kMostAnswers)
+        answers.clear();
+    const bool found = RE2::PartialMatch(text, *expression);
+    answers.emplace(text, found);
+    ++searched;
+    return found;
 }

@@ -1,5 +1,7 @@
 #include "editor/ValueFields.h"
 
+#include <imgui_internal.h>
+
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -8,23 +10,40 @@ namespace ValueFields {
 
 namespace {
 
+// What the field being edited held when its edit began: the interface applies each partly
+// typed value as it goes ("1e3" on the way to "1e39"), so the frame before a refusal may
+// already hold one the designer never meant.
+struct EditStart {
+    ImGuiID id = 0;
+    float values[4] = {};
+};
+EditStart editStart;
+
 // Runs the field on values and puts back every one that came out of it not finite.
 template <int N, class Field>
 bool Guarded(const char* label, float* values, Field field)
 {
     float before[N];
     std::copy(values, values + N, before);
-    if (!field())
+    const bool changed = field();
+    // Fields of several numbers are a group: the item is then the part being edited.
+    if (ImGui::IsItemActivated()) {
+        editStart.id = ImGui::GetItemID();
+        std::copy(before, before + N, editStart.values);
+    }
+    if (!changed)
         return false;
+    // Also on the frame whose Enter ends the edit (the item is then the one just left).
+    const bool started = editStart.id != 0 && editStart.id == ImGui::GetItemID();
     bool refused = false;
     for (int i = 0; i < N; ++i) {
         if (!std::isfinite(values[i])) {
-            values[i] = before[i];
+            values[i] = started ? editStart.values[i] : before[i];
             refused = true;
         }
     }
     if (refused)
-        std::cout << "Editor: \"" << label << "\" takes finite numbers only; the value before stays\n";
+        std::cout << "Editor: \"" << label << "\" takes finite numbers only; the value before the edit stays\n";
     return !std::equal(values, values + N, before);
 }
 

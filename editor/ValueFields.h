@@ -3,8 +3,8 @@
 
 // The number fields of the editor's panels, as the interface's own, but a value that is not a
 // finite number (a float typed past its range reads as infinity, which would show as "inf"
-// and be saved as 0) is refused: the value before that edit stays, with a console line. Fields
-// of several numbers read exponents as the one-number field does.
+// and be saved as 0) is refused: the value the field held when the edit began stays, with a
+// console line. Fields of several numbers read exponents as the one-number field does.
 // Each returns whether a value changed.
 namespace ValueFields {
 

@@ -194,9 +194,8 @@ void LoadLevelText(const std::string& name, const std::string& text)
     bool cameraSeen = false;
     std::istringstream in(text);
     in.imbue(std::locale::classic());
+    // No default camera: the copy holds the camera it had, or the level had none.
     ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
-    if (!cameraSeen)
-        AddDefaultCamera();
 }
 
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,

@@ -34,7 +34,8 @@ const LevelPreparer& CurrentLevelPreparer();
 // "Camera" object is appended when no record has object type 10. True when the file was read
 // to its end line; false when it could not be opened or the read stopped early.
 bool LoadLevel(const std::string& name, const std::string& path);
-// The same from text held in memory (a level the editor keeps aside).
+// The same from text held in memory (a level the editor keeps aside), but adding no default
+// "Camera": the objects come back exactly as the text holds them.
 void LoadLevelText(const std::string& name, const std::string& text);
 
 // Writes every listed object to path through a temporary file in the same folder that is

@@ -155,6 +155,35 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
     }
 }
 
+// Typed a key at a time, each partial number is applied as it comes ("1e3" on the way to
+// "1e39"): a refused one gives back what the field held before the edit, not the last partial.
+TEST_F(EditorInspectorTest, ANumberRefusedAfterSlowTypingGivesBackTheValueFromBeforeTheEdit)
+{
+    auto chart = std::make_shared<GameObject>("Room1Chart", 4, gObjectIdCounter);
+    const auto transform = std::make_shared<Transform>(3.5f, 2.0f, 1.0f, 7.0f, 7.0f);
+    transform->rotation = 30.0f;
+    chart->AddComponent(transform, Transform::kTypeId);
+    AddObject(chart);
+    editor.selectedObject = chart;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    const float spacing = ImGui::GetStyle().ItemSpacing.y;  // laid out as in the test above
+    ClickAt(ImVec2(ItemAt(inspector, 1, 4, true).x, ItemAt(inspector, 1, 4, true).y + spacing));
+    for (const int line : {5, 7}) {  // Position, then Rotation in Deg under Scale
+        ClickAt(ImVec2(ItemAt(inspector, 2, line, true).x, ItemAt(inspector, 2, line, true).y + 3.0f * spacing));
+        for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})  // End, then clear it
+            TapInterfaceKey(key);
+        for (const char typed : std::string("1e39")) {
+            Type(std::string(1, typed));
+            Frame();
+        }
+        TapInterfaceKey(13);
+    }
+    EXPECT_EQ(transform->position.x, 3.5f);
+    EXPECT_EQ(transform->rotation, 30.0f);
+}
+
 // Typed at once after File > Save Scene, at a few frames a second some letters come in the frame
 // in which the screen's name field takes the focus: they still reach it.
 TEST_F(EditorInspectorTest, LettersTypedAsTheSaveScreenComesUpAllReachItsNameField)

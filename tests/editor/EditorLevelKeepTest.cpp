@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "EditorTestSupport.h"
+#include "audio/Audio.h"
 #include "engine/Camera.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneSystem.h"
@@ -152,6 +153,41 @@ TEST_F(EditorLevelKeep, StoppingPlayBringsBackTheLevelAsEditedWithTheSelection)
     ASSERT_EQ(editor.selectedObject, FindObjectByName("Torch"));
     EXPECT_EQ(editor.selectedObject->GetComponent<Transform>()->position.x, 3.0f);
     editor.Unload();
+}
+
+// Back from a run (F12 twice) or from another scene (Left Shift+F6, Left Shift+F5), the level is
+// the one left: a level without a camera gets none, one whose "Camera" is a prop gets no second,
+// and the music playing as it was saved is no edit to ask about on quitting.
+TEST_F(EditorLevelKeep, PlayAndOtherScenesGiveBackTheLevelExactlyAsLeft)
+{
+    for (const bool removed : {true, false}) {
+        Editor editor(5);
+        Open(editor);
+        const auto camera = FindObjectByName("Camera");
+        const auto controller = FindObjectByName("GameController");
+        ASSERT_TRUE(camera && controller && controller->GetComponent<Audio>());
+        editor.selectedObject = camera;
+        if (removed)
+            editor.DeleteSelected();
+        else
+            camera->objectType = 4;
+        controller->GetComponent<Audio>()->isPlaying = true;
+        ASSERT_TRUE(editor.SaveScene("Kept"));
+        const auto expectAsLeft = [&](const char* after) {
+            EXPECT_EQ(std::count_if(gGameObjects.begin(), gGameObjects.end(),
+                                    [](const std::shared_ptr<GameObject>& object) { return object->name == "Camera"; }),
+                      removed ? 0 : 1) << after;
+            EXPECT_FALSE(editor.HoldsUnsavedEdits()) << after;
+        };
+        Tap(editor, Framework::Keys::F12);
+        Tap(editor, Framework::Keys::F12);
+        expectAsLeft("a run");
+        editor.Unload();
+        editor.Load();
+        editor.Init();
+        expectAsLeft("another scene");
+        editor.Unload();
+    }
 }
 
 TEST_F(EditorLevelKeep, TheOpeningFadeShowsClearAndAClickOnThePlayerPicksHim)
