@@ -11,6 +11,7 @@
 
 namespace {
 
+using Framework::Keys::F12;
 using Framework::Keys::MouseLeft;
 
 class EditorInspectorTest : public EditorTest {
@@ -165,6 +166,25 @@ TEST_F(EditorInspectorTest, LettersTypedAsTheSaveScreenComesUpAllReachItsNameFie
     Type("Le");
     Type("vel1");
     EXPECT_STREQ(editor.saveSceneName, "Level1");
+}
+
+// Letters held for the name field as it takes the focus wait through play mode, F12 pressed at
+// once after them, and reach the field when it shows again.
+TEST_F(EditorInspectorTest, LettersHeldForTheSaveScreenWaitThroughPlayMode)
+{
+    Frame();
+    editor.saveSceneScreen = true;
+    Frame();
+    Type("vel1");
+    for (int i = 0; i < 2; ++i) {
+        Press(F12);
+        Frame();
+        Release(F12);
+        Frame();
+    }
+    Frame();
+    EXPECT_FALSE(editor.playMode);
+    EXPECT_STREQ(editor.saveSceneName, "vel1");
 }
 
 }  // namespace
