@@ -52,13 +52,20 @@ void Editor::DrawEntityList()
                 rows.push_back({child.get(), true});
     }
 
+    // Rows take the click over their whole band, as wide as the highlight and with the spacing
+    // between them made into padding, so that wherever a scroll leaves the pointer on the list it
+    // stands on a row; the rows keep their pitch.
+    const ImGuiStyle& style = ImGui::GetStyle();
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(style.FramePadding.x, style.ItemSpacing.y * 0.5f));
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(style.ItemSpacing.x, 0.0f));
     GameObject* clicked = nullptr;
     ImGuiListClipper clipper;
     clipper.Begin(static_cast<int>(rows.size()));
     while (clipper.Step()) {
         for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i) {
             const Row& row = rows[static_cast<size_t>(i)];
-            ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf | ImGuiTreeNodeFlags_NoTreePushOnOpen;
+            ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf | ImGuiTreeNodeFlags_NoTreePushOnOpen |
+                                       ImGuiTreeNodeFlags_SpanAvailWidth | ImGuiTreeNodeFlags_FramePadding;
             if (row.object == selectedObject.get())
                 flags |= ImGuiTreeNodeFlags_Selected;
             if (row.child)
@@ -70,6 +77,7 @@ void Editor::DrawEntityList()
                 ImGui::Unindent();
         }
     }
+    ImGui::PopStyleVar(2);
     ImGui::End();
 
     if (clicked) {

@@ -14,6 +14,12 @@ bool IsMouseButton(int key)
 {
     return key == 0x01 || key == 0x02 || key == 0x04;
 }
+
+// Either Ctrl, or the code they share.
+bool IsCtrl(int key)
+{
+    return key == 0x11 || key == 0xA2 || key == 0xA3;
+}
 }  // namespace
 
 void InterfaceInputQueue::Press(int key)
@@ -69,11 +75,16 @@ std::string InterfaceInputQueue::Deliver(const std::function<bool(int key)>& act
     std::string characters;
     bool taken = false;
     bool latched = false;  // a key of this share reads as down though it is already up
+    bool ctrlLatched = false;
     while (!waiting.empty()) {
         const Entry& entry = waiting.front();
         bool endsShare = false;
         switch (entry.kind) {
         case Entry::Text:
+            // The interface drops what is typed with Ctrl held: text typed once it was let go
+            // waits until it reads as up.
+            if (ctrlLatched)
+                return characters;
             characters += entry.text;
             break;
         case Entry::Move:
@@ -98,6 +109,7 @@ std::string InterfaceInputQueue::Deliver(const std::function<bool(int key)>& act
                     return characters;
                 upNextFrame[entry.key] = true;
                 latched = true;
+                ctrlLatched = ctrlLatched || IsCtrl(entry.key);
             } else {
                 changed[entry.key] = true;
                 shown[entry.key] = down;

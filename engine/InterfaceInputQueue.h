@@ -15,7 +15,8 @@
 // - any key is seen down for at least one frame; one it does not act on may be let go in the
 //   frame it went down (it reads as down for that frame and up from the next), so typing
 //   letters in a row does not cost a frame a letter; a press acted on waits until such a key
-//   reads as up again (Shift+End is not End after a capital).
+//   reads as up again (Shift+End is not End after a capital), and so does text after a Ctrl
+//   let go that way (Ctrl+A, then letters).
 class InterfaceInputQueue {
 public:
     static constexpr int kKeyCount = 512;

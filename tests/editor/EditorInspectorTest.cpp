@@ -11,6 +11,7 @@
 
 namespace {
 
+using Framework::Keys::F12;
 using Framework::Keys::MouseLeft;
 
 class EditorInspectorTest : public EditorTest {
@@ -194,6 +195,46 @@ TEST_F(EditorInspectorTest, LettersTypedAsTheSaveScreenComesUpAllReachItsNameFie
     Type("Le");
     Type("vel1");
     EXPECT_STREQ(editor.saveSceneName, "Level1");
+}
+
+// Letters held for the name field as it takes the focus wait through play mode, F12 pressed at
+// once after them, and reach the field when it shows again.
+TEST_F(EditorInspectorTest, LettersHeldForTheSaveScreenWaitThroughPlayMode)
+{
+    Frame();
+    editor.saveSceneScreen = true;
+    Frame();
+    Type("vel1");
+    for (int i = 0; i < 2; ++i) {
+        Press(F12);
+        Frame();
+        Release(F12);
+        Frame();
+    }
+    Frame();
+    EXPECT_FALSE(editor.playMode);
+    EXPECT_STREQ(editor.saveSceneName, "vel1");
+}
+
+// After a scroll of any length, a click on the Entity list picks the row under the pointer,
+// beside a short name and where two rows meet alike.
+TEST_F(EditorInspectorTest, AClickAfterAScrollPicksTheEntityRowUnderThePointer)
+{
+    for (int i = 0; i < 200; ++i)
+        AddObject(std::make_shared<GameObject>("r" + std::to_string(i), 4, gObjectIdCounter));
+    const std::shared_ptr<GameObject> first = gGameObjects.front();  // its row scrolls away
+    Frame();
+    ImGuiWindow* list = ImGui::FindWindowByName("Entity");
+    ASSERT_NE(list, nullptr);
+    const ImVec2 at(list->InnerRect.Max.x - 40.0f, list->InnerRect.GetCenter().y);
+    for (int scroll = 1; scroll <= 8; ++scroll) {
+        editor.selectedObject = first;
+        PointAt(at);
+        gInputSystem->mouseWheel = -1.0f;
+        Frame();
+        ClickAt(at);
+        EXPECT_NE(editor.selectedObject.get(), first.get()) << "after " << scroll << " wheel steps";
+    }
 }
 
 }  // namespace

@@ -521,6 +521,34 @@ TEST_F(WindowTest, WheelStepsInARowScrollTogether)
     EXPECT_FLOAT_EQ(ImGui::GetIO().MousePos.x, 300.0f);
 }
 
+// Within one slow frame, Left Ctrl+A and then a word: the interface drops what is typed with Ctrl
+// held, so Ctrl's release reaches it before the letters.
+TEST_F(WindowTest, LettersTypedAfterACtrlChordReachTheFieldWhole)
+{
+    StartInterface();
+    char field[32] = "";
+    for (int frame = 0; frame < 6; ++frame) {
+        if (frame == 2) {
+            for (const SDL_Scancode key : {SDL_SCANCODE_LCTRL, SDL_SCANCODE_A})
+                PushKey(key, true);
+            for (const SDL_Scancode key : {SDL_SCANCODE_A, SDL_SCANCODE_LCTRL})
+                PushKey(key, false);
+            SDL_Event text{};
+            text.text = {SDL_TEXTINPUT, 0, gWindowSystem->window.Id(), "KillCopy"};
+            ASSERT_EQ(SDL_PushEvent(&text), 1);
+        }
+        Frame();
+        ImGui::NewFrame();
+        ImGui::Begin("Typing");
+        if (frame == 0)
+            ImGui::SetKeyboardFocusHere();
+        ImGui::InputText("##field", field, sizeof field);
+        ImGui::End();
+        ImGui::EndFrame();
+    }
+    EXPECT_STREQ(field, "KillCopy");
+}
+
 // Keys held when the window loses focus are released elsewhere: nothing may stay held.
 TEST_F(WindowTest, FocusLossReleasesEveryKey)
 {
