@@ -103,6 +103,9 @@ public:
     // Drops every screen asked for before (one shows at a time) and asks for `screen` (none
     // for the texture picker).
     void AskForScreen(bool* screen);
+    // A screen or question shows (or is asked for this frame): the editor's keys and the level
+    // view's clicks and drags are then its, not the editor's.
+    bool ScreenOpen() const;
     void DrawHierarchy();
     void DrawCreateGameObject();
     void DrawSpriteChange();

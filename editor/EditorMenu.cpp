@@ -161,6 +161,14 @@ void Editor::AskForScreen(bool* screen)
         *screen = true;
 }
 
+bool Editor::ScreenOpen() const
+{
+    // Play mode hides the open and save screens; the New Scene and quit questions and the
+    // picker show in both modes.
+    const bool editingScreen = !playMode && (openSceneScreen || openSceneConfirm || saveSceneScreen || saveSceneConfirm);
+    return editingScreen || newSceneRequested || quitQuestion || (gTextureSystem && gTextureSystem->TextureDialogOpen());
+}
+
 void Editor::DrawScreens()
 {
     quitQuestionDrawn = false;
