@@ -100,6 +100,8 @@ public:
     void DrawOpenSceneScreen();
     void DrawSaveSceneScreen();
     void DrawQuitQuestion();
+    // Takes the quit question down, asked for or showing (leaving the editor answers it).
+    void EndQuitQuestion();
     // Drops every screen asked for before (one shows at a time) and asks for `screen` (none
     // for the texture picker).
     void AskForScreen(bool* screen);

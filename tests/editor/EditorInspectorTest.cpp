@@ -7,6 +7,7 @@
 #include "EditorTestSupport.h"
 #include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
+#include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -232,5 +233,51 @@ TEST_F(EditorInspectorTest, WhileAScreenShowsTheEditorsKeysAndClicksChangeNothin
     EXPECT_NE(FindObjectByName("Chart"), nullptr);
 }
 
-}  // namespace
+// The Sprite panel's picker drops a screen asked for in the same frame, as the menu's does; the
+// quit question ends when the editor is left, the save screen under it stays for the next visit.
+TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
+{
+    auto pictured = std::make_shared<GameObject>("Pictured", 4, gObjectIdCounter);
+    pictured->AddComponent(std::make_shared<Sprite>(), Sprite::kTypeId);
+    AddObject(pictured);
+    editor.selectedObject = pictured;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    // Its header under the object's fields; its "Open and Load Texture" under the header, the
+    // panel's id line and its "Sprite" line.
+    const float spacing = ImGui::GetStyle().ItemSpacing.y;
+    ImVec2 header = ItemAt(inspector, 1, 4, true);
+    header.y += spacing;
+    ClickAt(header);
+    ImVec2 open = ItemAt(inspector, 2, 6, true);
+    open.y += 3.0f * spacing;
+    PointAt(open);
+    Frame();
+    Press(MouseLeft);
+    Frame();
+    editor.openSceneScreen = true;
+    Release(MouseLeft);
+    Frame();
+    ASSERT_TRUE(gTextureSystem->TextureDialogOpen());
+    EXPECT_FALSE(editor.openSceneScreen);
+    EXPECT_FALSE(Shown("Open Scene Screen"));
+    CancelPicker();
+    ASSERT_FALSE(gTextureSystem->TextureDialogOpen());
+    editor.DeleteSelected();  // a sprite read back on the next visit would want a GL context
 
+    editor.saveSceneScreen = true;
+    Frame();
+    Frame();  // its field takes the keyboard, which would close what opened over it just before
+    editor.quitQuestion = true;
+    Frame();
+    ASSERT_TRUE(Shown("Quit Confirmation"));
+    editor.Unload();
+    editor.Load();
+    editor.Init();
+    Frame();
+    EXPECT_TRUE(Shown("Save Scene Screen"));
+    EXPECT_FALSE(Shown("Quit Confirmation"));
+}
+
+}  // namespace
