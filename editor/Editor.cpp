@@ -354,7 +354,7 @@ void Editor::Unload()
     resumeEditedLevel = true;
     playMode = false;
     f1Down = f12Down = false;
-    quitQuestion = false;
+    EndQuitQuestion();
     StopSounds();
     selectedObject.reset();
     selectedPrefab.reset();

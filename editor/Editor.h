@@ -100,9 +100,14 @@ public:
     void DrawOpenSceneScreen();
     void DrawSaveSceneScreen();
     void DrawQuitQuestion();
+    // Takes the quit question down, asked for or showing (leaving the editor answers it).
+    void EndQuitQuestion();
     // Drops every screen asked for before (one shows at a time) and asks for `screen` (none
     // for the texture picker).
     void AskForScreen(bool* screen);
+    // A screen or question shows (or is asked for this frame): the editor's keys and the level
+    // view's clicks and drags are then its, not the editor's.
+    bool ScreenOpen() const;
     void DrawHierarchy();
     void DrawCreateGameObject();
     void DrawSpriteChange();

@@ -53,7 +53,8 @@ void Editor::UpdateCameraPanZoom()
     Framework::Camera& camera = *gCamera;
     const Vector2 offset(camera.position.x - mouseScreenPos.x, camera.position.y - mouseScreenPos.y);
     mouseScreenPos = Vector2(io.MousePos.x, WindowHeight() - io.MousePos.y);
-    if (InterfaceHasMouse())
+    // A screen takes the mouse from the frame it is asked for, before the library sees it drawn.
+    if (InterfaceHasMouse() || ScreenOpen())
         return;
 
     if (io.MouseDown[2]) {
@@ -81,7 +82,7 @@ void Editor::PickObject()
         return;
     mouseWorldPos = PickMath::ScreenToWorld(mouseScreenPos, WindowWidth(), WindowHeight(), gCamera->position,
                                             gCamera->size);
-    if (InterfaceHasMouse() || !ImGui::GetCurrentContext() || !ImGui::GetIO().MouseDown[0])
+    if (InterfaceHasMouse() || ScreenOpen() || !ImGui::GetCurrentContext() || !ImGui::GetIO().MouseDown[0])
         return;
     const std::shared_ptr<GameObject> hit = PickMath::Topmost(gGameObjects, mouseWorldPos);
     if (!hit || gizmoDragging)

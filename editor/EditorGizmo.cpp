@@ -47,8 +47,9 @@ void Editor::HandleShortcuts()
     if (!ImGui::GetCurrentContext())
         return;
     // The keys as the interface sees them, in order with its text and clicks. Letters typed into
-    // a text field are text, not tools.
-    if (ImGui::GetIO().WantTextInput)
+    // a text field are text, not tools; a screen or question takes every key, its field focused
+    // or not, so that nothing changes behind it.
+    if (ImGui::GetIO().WantTextInput || ScreenOpen())
         return;
     // Letters' virtual codes are their capitals.
     if (ImGui::IsKeyPressed('Q', false))
@@ -67,7 +68,7 @@ void Editor::DrawGizmo()
 {
     const ImGuiIO& io = ImGui::GetIO();
     StepGizmo(io.MouseDown[0], io.KeysDown[Platform::VK_LSHIFT], ImGui::IsKeyPressed(Platform::VK_LSHIFT, false),
-              InterfaceHasMouse());
+              InterfaceHasMouse() || ScreenOpen());
 }
 
 void Editor::StepGizmo(bool leftDown, bool shiftDown, bool shiftPressed, bool interfaceHasMouse)

@@ -7,6 +7,7 @@
 
 #include "editor/Editor.h"
 #include "editor/NameRules.h"
+#include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -63,8 +64,12 @@ void Editor::DrawInspector()
         // What the designer changes here is saved as set, even a value put back to what the
         // scripts' set-up left.
         const std::string before = LevelBaseline::BlockText(*components[i]);
+        const bool pickerWasOpen = gTextureSystem && gTextureSystem->TextureDialogOpen();
         components[i]->Inspector(object->id);
         baseline.NoteEdits(components[i], before);
+        // A panel's texture picker (the Sprite's) is a screen like the menu's: one at a time.
+        if (!pickerWasOpen && gTextureSystem && gTextureSystem->TextureDialogOpen())
+            AskForScreen(nullptr);
         ImGui::PopID();
     }
     ImGui::PopItemWidth();

@@ -1,7 +1,9 @@
 // The main menu bar and the new, open and save screens.
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "editor/Editor.h"
@@ -18,6 +20,7 @@
 namespace {
 const ImVec2 kButtonSize(70.0f, 0.0f);
 const ImVec4 kWarningColour(1.0f, 0.35f, 0.3f, 1.0f);
+const char* const kQuitTitle = "Quit Confirmation";
 
 enum class Answer { None, Ok, Cancel };
 
@@ -161,6 +164,14 @@ void Editor::AskForScreen(bool* screen)
         *screen = true;
 }
 
+bool Editor::ScreenOpen() const
+{
+    // Play mode hides the open and save screens; the New Scene and quit questions and the
+    // picker show in both modes.
+    const bool editingScreen = !playMode && (openSceneScreen || openSceneConfirm || saveSceneScreen || saveSceneConfirm);
+    return editingScreen || newSceneRequested || quitQuestion || (gTextureSystem && gTextureSystem->TextureDialogOpen());
+}
+
 void Editor::DrawScreens()
 {
     quitQuestionDrawn = false;
@@ -196,8 +207,25 @@ void Editor::DrawQuitQuestion()
     if (quitQuestionDrawn)
         return;
     quitQuestionDrawn = true;
-    if (AskToLoseUnsaved("Quit Confirmation", "Quit", quitQuestion) == Answer::Ok && gWindowSystem)
+    if (AskToLoseUnsaved(kQuitTitle, "Quit", quitQuestion) == Answer::Ok && gWindowSystem)
         gWindowSystem->quit = true;
+}
+
+void Editor::EndQuitQuestion()
+{
+    quitQuestion = false;
+    if (!ImGui::GetCurrentContext())
+        return;
+    // The library keeps a popup open through frames that do not draw it, and the screen under
+    // the question stays for the next visit: left open, the question would come back with it.
+    const ImGuiContext& context = *ImGui::GetCurrentContext();
+    for (int level = 0; level < context.OpenPopupStack.Size; ++level) {
+        const ImGuiWindow* window = context.OpenPopupStack[level].Window;
+        if (window && std::strcmp(window->Name, kQuitTitle) == 0) {
+            ImGui::ClosePopupToLevel(level, false);
+            return;
+        }
+    }
 }
 
 bool Editor::HoldsUnsavedEdits() const

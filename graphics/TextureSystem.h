@@ -60,6 +60,7 @@ public:
     void OpenTextureDialog();
     // `over` is drawn inside the picker: what stands over it.
     bool DrawTextureDialog(std::string* chosen = nullptr, const std::function<void()>& over = {});
+    bool TextureDialogOpen() const { return picker.IsOpen(); }
 
     std::map<std::string, std::shared_ptr<GLTexture>> cache;
     std::vector<std::string> spriteNames;

@@ -1,4 +1,5 @@
-// The Inspector under a real interface context, worked with the mouse through the input system.
+// The Inspector and the screens under a real interface context, worked with the mouse through
+// the input system.
 #include <imgui_internal.h>
 
 #include <sstream>
@@ -6,6 +7,8 @@
 #include "EditorTestSupport.h"
 #include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
+#include "graphics/Sprite.h"
+#include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -29,6 +32,7 @@ protected:
     }
     void TearDown() override
     {
+        CancelPicker();  // it lives in the texture system, past this editor
         editor.Unload();
         EditorTest::TearDown();
     }
@@ -73,6 +77,29 @@ protected:
     {
         ImGui::GetIO().AddInputCharactersUTF8(text.c_str());
         Frame();
+    }
+    // The interface window drew in the last frame.
+    static bool Shown(const char* name)
+    {
+        const ImGuiWindow* window = ImGui::FindWindowByName(name);
+        return window && window->Active;
+    }
+    // Cancel, the picker's last line.
+    void CancelPicker()
+    {
+        Frame();  // placed once it has been drawn
+        const ImGuiWindow* picker = ImGui::FindWindowByName("Open and Load Texture");
+        if (!gTextureSystem->TextureDialogOpen() || !picker)
+            return;
+        const float bottom = picker->Pos.y + picker->Size.y - ImGui::GetStyle().WindowPadding.y;
+        ClickAt(ImVec2(picker->DC.CursorStartPos.x + 4.0f, bottom - ImGui::GetFrameHeight() * 0.5f));
+    }
+    std::shared_ptr<GameObject> Place(const std::string& name, float size, float depth)
+    {
+        auto object = std::make_shared<GameObject>(name, 4, gObjectIdCounter);
+        object->AddComponent(std::make_shared<Transform>(0.0f, 0.0f, depth, size, size), Transform::kTypeId);
+        AddObject(object);
+        return object;
     }
 
     Editor editor{5};
@@ -235,6 +262,90 @@ TEST_F(EditorInspectorTest, AClickAfterAScrollPicksTheEntityRowUnderThePointer)
         ClickAt(at);
         EXPECT_NE(editor.selectedObject.get(), first.get()) << "after " << scroll << " wheel steps";
     }
+}
+
+// Delete, the tool keys and a click in the level view, over each screen and question in turn,
+// with the pointer off it and the save screen's field left: what stands behind stays as it was.
+TEST_F(EditorInspectorTest, WhileAScreenShowsTheEditorsKeysAndClicksChangeNothingBehindIt)
+{
+    const auto chart = Place("Chart", 1.0f, 2.0f);
+    const auto floor = Place("Floor", 1.0e5f, 1.0f);  // under every point of the level view
+    const ImVec2 levelView(1300.0f, 700.0f);
+    editor.selectedObject = chart;
+    editor.gizmoTool = 0;
+    const auto keysAndClick = [&] {
+        ClickAt(levelView);
+        for (const int key : {int{'R'}, 46})  // virtual keys of R and Delete
+            TapInterfaceKey(key);
+    };
+    for (bool* screen : {&editor.newSceneRequested, &editor.openSceneScreen, &editor.openSceneConfirm,
+                         &editor.saveSceneScreen, &editor.saveSceneConfirm, &editor.quitQuestion}) {
+        *screen = true;
+        keysAndClick();
+        EXPECT_EQ(editor.selectedObject, chart);
+        EXPECT_EQ(editor.gizmoTool, 0);
+        // Taken down as its Cancel does.
+        *screen = false;
+        ImGui::ClosePopupToLevel(0, false);
+    }
+    gTextureSystem->OpenTextureDialog();
+    keysAndClick();
+    EXPECT_EQ(editor.selectedObject, chart);
+    EXPECT_EQ(editor.gizmoTool, 0);
+    CancelPicker();
+    ASSERT_FALSE(gTextureSystem->TextureDialogOpen());
+
+    // With nothing over it, the same input picks the floor, takes the rotate tool and deletes.
+    keysAndClick();
+    EXPECT_EQ(editor.gizmoTool, 2);
+    EXPECT_EQ(editor.selectedObject, nullptr);
+    EXPECT_EQ(FindObjectByName("Floor"), nullptr);
+}
+
+// The Sprite panel's picker drops a screen asked for in the same frame, as the menu's does; the
+// quit question ends when the editor is left, the save screen under it stays for the next visit.
+TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
+{
+    auto pictured = std::make_shared<GameObject>("Pictured", 4, gObjectIdCounter);
+    pictured->AddComponent(std::make_shared<Sprite>(), Sprite::kTypeId);
+    AddObject(pictured);
+    editor.selectedObject = pictured;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    // Its header under the object's fields; its "Open and Load Texture" under the header, the
+    // panel's id line and its "Sprite" line.
+    const float spacing = ImGui::GetStyle().ItemSpacing.y;
+    ImVec2 header = ItemAt(inspector, 1, 4, true);
+    header.y += spacing;
+    ClickAt(header);
+    ImVec2 open = ItemAt(inspector, 2, 6, true);
+    open.y += 3.0f * spacing;
+    PointAt(open);
+    Frame();
+    Press(MouseLeft);
+    Frame();
+    editor.openSceneScreen = true;
+    Release(MouseLeft);
+    Frame();
+    ASSERT_TRUE(gTextureSystem->TextureDialogOpen());
+    EXPECT_FALSE(editor.openSceneScreen);
+    CancelPicker();
+    ASSERT_FALSE(gTextureSystem->TextureDialogOpen());
+    editor.DeleteSelected();  // a sprite read back on the next visit would want a GL context
+
+    editor.saveSceneScreen = true;
+    Frame();
+    Frame();  // its field takes the keyboard, which would close what opened over it just before
+    editor.quitQuestion = true;
+    Frame();
+    ASSERT_TRUE(Shown("Quit Confirmation"));
+    editor.Unload();
+    editor.Load();
+    editor.Init();
+    Frame();
+    EXPECT_TRUE(Shown("Save Scene Screen"));
+    EXPECT_FALSE(Shown("Quit Confirmation"));
 }
 
 }  // namespace
