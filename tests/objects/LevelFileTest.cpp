@@ -24,6 +24,7 @@
 #include "objects/Transform.h"
 #include "physics/Collider.h"
 #include "platform/AtomicFile.h"
+#include "platform/ConsoleGuard.h"
 #include "platform/PrintableText.h"
 #include "ObjectTestHelpers.h"
 #include "support/TempResourceTree.h"
@@ -343,6 +344,12 @@ TEST_F(LevelFileTest, MessagesQuoteDamagedFilesEscaped)
     EXPECT_EQ(std::count_if(said.begin(), said.end(),
                             [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f; }),
               0) << told;
+
+    // What a message forgets to escape, the game's console guard still does.
+    std::ostringstream sink;
+    Platform::ConsoleGuard guard(sink.rdbuf());
+    std::ostream(&guard) << seize << "\tok\n";
+    EXPECT_EQ(sink.str(), "\\x1b]0;owned\\x07\\x1b[2J\xff\tok\n");
 }
 
 TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)
