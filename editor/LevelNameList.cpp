@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "editor/NameRules.h"
+#include "platform/PrintableText.h"
 
 namespace LevelNameList {
 
@@ -17,7 +18,7 @@ void Read(std::istream& in, std::vector<std::string>& names)
         while (in >> word && word != "/TxtName") {
             const bool known = std::find(names.begin(), names.end(), word) != names.end();
             if (word != kNoChoice && (!NameRules::IsSafeFileName(word) || known)) {
-                std::cout << "Level list: skipped \"" << word << "\" ("
+                std::cout << "Level list: skipped \"" << Platform::Printable(word) << "\" ("
                           << (known ? "listed twice" : "not a file name in the level folder") << ")\n";
                 continue;
             }

@@ -8,6 +8,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "objects/TextWriters.h"
+#include "platform/PrintableText.h"
 
 namespace PrefabFile {
 
@@ -15,12 +16,12 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
 {
     std::string word;
     if (!(in >> word)) {
-        std::cout << "Prefab file \"" << source << "\" is empty\n";
+        std::cout << "Prefab file \"" << Platform::Printable(source) << "\" is empty\n";
         return false;
     }
     while (true) {
         if (!(in >> word)) {
-            std::cout << "Prefab file \"" << source << "\" has no end line \"/PrefabName\"\n";
+            std::cout << "Prefab file \"" << Platform::Printable(source) << "\" has no end line \"/PrefabName\"\n";
             return false;
         }
         if (word == "/PrefabName")
@@ -28,7 +29,8 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
         int type = 0;
         std::string parentName;
         if (!(in >> type) || !(in >> parentName)) {
-            std::cout << "Prefab file \"" << source << "\": record \"" << word << "\" is cut short\n";
+            std::cout << "Prefab file \"" << Platform::Printable(source) << "\": record \"" << Platform::Printable(word)
+                      << "\" is cut short\n";
             return false;
         }
         auto object = std::make_shared<GameObject>(FromToken(word), type, gObjectIdCounter);

@@ -7,6 +7,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/BrokenCopy.h"
+#include "platform/PrintableText.h"
 
 namespace Framework {
 
@@ -191,7 +192,7 @@ bool InputSystem::LoadKeyMaps()
     while (actions >> action) {
         std::string keyName;
         if (!(actions >> keyName)) {
-            std::cerr << "Input: " << actionMapPath << " ends with " << action << " but no key\n";
+            std::cerr << "Input: " << actionMapPath << " ends with " << Platform::Printable(action) << " but no key\n";
             actionMapWhole = complete = false;
             break;
         }
@@ -215,7 +216,8 @@ bool InputSystem::LoadKeyMaps()
             continue;  // found by its built-in name all the same
         }
         actionMapDamaged = true;
-        std::cerr << "Input: " << name << " is bound to the unknown key \"" << keyName << "\" in " << actionMapPath
+        std::cerr << "Input: " << Platform::Printable(name) << " is bound to the unknown key \""
+                  << Platform::Printable(keyName) << "\" in " << actionMapPath
                   << (shipped == DefaultActionKeys().end() ? "; it will not respond"
                                                            : "; it uses its default key " + shipped->second)
                   << "\n";
@@ -235,8 +237,8 @@ bool InputSystem::SaveActionMap()
     for (const auto& [action, keyName] : gActionToKeyName) {
         // Only pairs that read back as the same pair.
         if (action.empty() || keyName.empty() || HasBlank(action) || HasBlank(keyName)) {
-            std::cerr << "Input: the binding \"" << action << "\" -> \"" << keyName
-                      << "\" cannot be stored and is left out\n";
+            std::cerr << "Input: the binding \"" << Platform::Printable(action) << "\" -> \""
+                      << Platform::Printable(keyName) << "\" cannot be stored and is left out\n";
             continue;
         }
         out << action << '\n' << keyName << "\n\n";

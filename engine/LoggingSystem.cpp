@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/PrintableText.h"
+
 namespace Framework {
 
 LoggingSystem::LoggingSystem() = default;
@@ -40,15 +42,17 @@ void LoggingSystem::Write(const std::string& line)
 {
     if (!logFile.is_open())
         return;
-    logFile << line << '\n';
+    // Messages quote names read from files: no byte of those reaches a terminal that shows the log.
+    logFile << Platform::PrintableLines(line) << '\n';
     logFile.flush();
 }
 
 void ReportError(const std::string& message)
 {
-    std::cerr << message << std::endl;
+    const std::string line = Platform::PrintableLines(message);
+    std::cerr << line << std::endl;
     if (gLoggingSystem)
-        gLoggingSystem->Write(message);
+        gLoggingSystem->Write(line);
 }
 
 }  // namespace Framework

@@ -21,7 +21,7 @@ public:
     std::string GetName() override;
     void Shutdown() override;        // the file stays open until destruction
 
-    // Appends one line and flushes it; dropped when the file is not open.
+    // Appends one line, control bytes escaped, and flushes it; dropped when the file is not open.
     void Write(const std::string& line);
     bool IsOpen() const { return logFile.is_open(); }
     std::string FilePath() const;
@@ -31,7 +31,8 @@ public:
     std::string folder = "../logs/";
 };
 
-// An error the player or developer should see: written to the console and to the log.
+// An error the player or developer should see: written to the console and to the log, with
+// control bytes and bytes that are not UTF-8 escaped.
 void ReportError(const std::string& message);
 
 }  // namespace Framework

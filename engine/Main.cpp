@@ -3,12 +3,14 @@
 #include "engine/Core.h"
 #include "engine/FrameLoop.h"
 #include "platform/AtomicFile.h"
+#include "platform/ConsoleGuard.h"
 
 int main()
 {
     // Each console line goes out whole as it is written, to a terminal or not: a game that is
     // killed keeps its last messages.
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+    Platform::ConsoleGuard::GuardStandardStreams();
     // A file write stopped between writing and renaming leaves its temporary file; the next
     // write of that file also removes it, but one that is never written again would keep it for
     // good. These are the folders the game and its editor write into.

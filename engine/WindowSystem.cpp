@@ -16,6 +16,7 @@
 #include "platform/Clipboard.h"
 #include "platform/KeyCodes.h"
 #include "platform/PlatformEvents.h"
+#include "platform/PrintableText.h"
 
 namespace Framework {
 
@@ -99,11 +100,11 @@ WindowSettings WindowSystem::LoadSettings(const std::string& path)
     std::string widthToken, heightToken, titleToken;
     in >> widthToken >> heightToken >> titleToken;
     if (!ParsePositive(widthToken, settings.width)) {
-        std::cerr << "Window: " << path << ": width \"" << widthToken
+        std::cerr << "Window: " << path << ": width \"" << Platform::Printable(widthToken)
                   << "\" is not a positive number; using " << settings.width << "\n";
     }
     if (!ParsePositive(heightToken, settings.height)) {
-        std::cerr << "Window: " << path << ": height \"" << heightToken
+        std::cerr << "Window: " << path << ": height \"" << Platform::Printable(heightToken)
                   << "\" is not a positive number; using " << settings.height << "\n";
     }
     if (titleToken.empty()) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "objects/ObjectList.h"
+#include "platform/PrintableText.h"
 
 GameObject::GameObject(const std::string& name_, int objectType_, int32_t id_)
     : name(name_), id(id_), objectType(objectType_)
@@ -94,8 +95,8 @@ void GameObject::SetParent(const std::string& parentNameArg)
         }
     if (!self)
     {
-        std::cout << "Object \"" << name << "\" is not in the object list; not linked to \""
-                  << wanted << "\"\n";
+        std::cout << "Object \"" << Platform::Printable(name) << "\" is not in the object list; not linked to \""
+                  << Platform::Printable(wanted) << "\"\n";
         parentName = "None";
         return;
     }

@@ -12,8 +12,11 @@
 #include "objects/Transform.h"
 #include "physics/Collider.h"
 #include "platform/AtomicFile.h"
+#include "platform/PrintableText.h"
 
 std::fstream gLevelStream;
+
+using Platform::Printable;
 
 namespace
 {
@@ -56,7 +59,7 @@ bool ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
     std::string header;
     if (!(in >> header))
     {
-        std::cout << "Level file \"" << path << "\" is empty\n";
+        std::cout << "Level file \"" << Printable(path) << "\" is empty\n";
         return false;
     }
 
@@ -65,7 +68,7 @@ bool ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
         std::string objectName;
         if (!(in >> objectName))
         {
-            std::cout << "Level file \"" << path << "\" has no end line \"" << endMarker
+            std::cout << "Level file \"" << Printable(path) << "\" has no end line \"" << Printable(endMarker)
                       << "\"; kept the objects read before it\n";
             return false;
         }
@@ -76,7 +79,7 @@ bool ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
         std::string parentName;
         if (!(in >> objectType) || !(in >> parentName))
         {
-            std::cout << "Level file \"" << path << "\": record \"" << objectName
+            std::cout << "Level file \"" << Printable(path) << "\": record \"" << Printable(objectName)
                       << "\" is cut short; stopped reading\n";
             return false;
         }
@@ -108,7 +111,7 @@ bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::st
         std::string typeName;
         if (!(stream >> typeName))
         {
-            std::cout << "\"" << source << "\": object \"" << object.name
+            std::cout << "\"" << Printable(source) << "\": object \"" << Printable(object.name)
                       << "\" ends without \"End\"; stopped reading\n";
             return false;
         }
@@ -118,15 +121,15 @@ bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::st
         std::shared_ptr<Component> component = CreateComponent(typeName);
         if (!component)
         {
-            std::cout << "\"" << source << "\": object \"" << object.name << "\" names unknown component \""
-                      << typeName << "\"; stopped reading\n";
+            std::cout << "\"" << Printable(source) << "\": object \"" << Printable(object.name)
+                      << "\" names unknown component \"" << Printable(typeName) << "\"; stopped reading\n";
             return false;
         }
         component->Deserialize(stream);
         if (stream.fail())
         {
-            std::cout << "\"" << source << "\": the " << typeName << " block of object \"" << object.name
-                      << "\" is broken or cut short; stopped reading\n";
+            std::cout << "\"" << Printable(source) << "\": the " << Printable(typeName) << " block of object \""
+                      << Printable(object.name) << "\" is broken or cut short; stopped reading\n";
             return false;
         }
         component->SetOwner(&object);
@@ -179,7 +182,7 @@ bool LoadLevel(const std::string& name, const std::string& path)
     if (OpenLevelStream(path))
         whole = ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
     else
-        std::cout << "Could not open level file \"" << path << "\"\n";
+        std::cout << "Could not open level file \"" << Printable(path) << "\"\n";
     CloseLevelStream();
     if (preparer.end)
         preparer.end();
@@ -215,7 +218,7 @@ std::string LevelText(const std::string& name, const std::vector<std::shared_ptr
         {
             GameObject renamed(*object);
             renamed.name = "_" + renamed.name;
-            std::cout << "Object \"" << object->name << "\" is saved as \"" << renamed.name
+            std::cout << "Object \"" << Printable(object->name) << "\" is saved as \"" << Printable(renamed.name)
                       << "\": its name is the file's end line\n";
             WriteObjectRecord(text, renamed, writer);
             continue;
@@ -238,7 +241,7 @@ bool WriteLevelFile(const std::string& path, const std::string& text)
     std::string error;
     if (!Platform::WriteFileAtomically(path, text, error))
     {
-        std::cout << "Could not save \"" << path << "\": " << error << "\n";
+        std::cout << "Could not save \"" << Printable(path) << "\": " << error << "\n";
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/SoundMixerBackend.h"
+#include "platform/PrintableText.h"
 #include "platform/SoundNullBackend.h"
 #include "platform/SoundState.h"
 
@@ -77,7 +78,7 @@ Sound SoundSystem::LoadSound(const std::string& path)
     std::string error;
     void* data = state->backend->Load(path, seconds, error);
     if (!data) {
-        std::cerr << "Sound: cannot load \"" << path << "\": " << error << "\n";
+        std::cerr << "Sound: cannot load \"" << Printable(path) << "\": " << Printable(error) << "\n";
         return Sound();
     }
     state->sounds.push_back(SoundEntry{data, seconds, path});

@@ -12,6 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/AudioSystem.h"
+#include "engine/InputSystem.h"
+#include "engine/KeyTable.h"
+#include "engine/LoggingSystem.h"
+#include "engine/WindowSystem.h"
 #include "objects/ComponentFactory.h"
 #include "objects/ComponentTypes.h"
 #include "objects/LevelFile.h"
@@ -19,7 +24,10 @@
 #include "objects/Transform.h"
 #include "physics/Collider.h"
 #include "platform/AtomicFile.h"
+#include "platform/ConsoleGuard.h"
+#include "platform/PrintableText.h"
 #include "ObjectTestHelpers.h"
+#include "support/TempResourceTree.h"
 
 namespace
 {
@@ -299,6 +307,49 @@ TEST_F(LevelFileTest, BrokenFilesStopAndKeepWhatWasRead)
         // The shared stream is closed and usable after every failure.
         EXPECT_FALSE(gLevelStream.is_open());
     }
+}
+
+// Bytes of a damaged save, init.ini or bindings file reach the console and the log escaped: a
+// raw ESC ] ... BEL or ESC [ 2 J would retitle or clear the player's terminal.
+TEST_F(LevelFileTest, MessagesQuoteDamagedFilesEscaped)
+{
+    testsupport::TempResourceTree tree({"SerializedKeys.txt"});
+    gLoggingSystem->Init();
+    const std::string seize = "\x1b]0;owned\a\x1b[2J\xff";
+    tree.WriteFile("resources/save.txt", "Main\n\nRoom" + seize + "\n4\n");
+    tree.WriteFile("resources/init.ini", seize + " 720 Title");
+    std::string noise = "ACTION_UP " + seize + "\n";
+    for (int i = 0; i < 2000; ++i)
+        noise += static_cast<char>(i * 37 + 11);
+    tree.WriteFile("resources/KeyboardActionMap.txt", noise);
+
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    LoadLevel("Main", "../resources/save.txt");
+    Framework::WindowSystem::LoadSettings("../resources/init.ini");
+    Framework::InputSystem().LoadKeyMaps();
+    Framework::AudioSystem().PlaySound("Step" + seize, false);  // a name from a level, said in the log
+    const std::string console = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    gLoggingSystem->logFile.close();
+    gKeyNameToIndex.clear();
+    gActionToKeyName.clear();
+    const std::string said = console + tree.ReadFile("logs/.txt");
+    const std::string told = Platform::PrintableLines(said);  // a failure must not seize this terminal either
+
+    const std::string shown = R"(\x1b]0;owned\x07\x1b[2J\xff")";
+    EXPECT_NE(said.find(R"(record "Room)" + shown + " is cut short"), std::string::npos) << told;
+    EXPECT_NE(said.find(R"(width ")" + shown + " is not a positive number"), std::string::npos) << told;
+    EXPECT_NE(said.find(R"(ACTION_UP is bound to the unknown key ")" + shown), std::string::npos) << told;
+    EXPECT_NE(tree.ReadFile("logs/.txt").find(R"(named "Step)" + shown), std::string::npos) << told;
+    EXPECT_EQ(std::count_if(said.begin(), said.end(),
+                            [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7f; }),
+              0) << told;
+
+    // What a message forgets to escape, the game's console guard still does.
+    std::ostringstream sink;
+    Platform::ConsoleGuard guard(sink.rdbuf());
+    std::ostream(&guard) << seize << "\tok\n";
+    EXPECT_EQ(sink.str(), "\\x1b]0;owned\\x07\\x1b[2J\xff\tok\n");
 }
 
 TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)

@@ -1,0 +1,76 @@
+#include "platform/PrintableText.h"
+
+namespace Platform {
+
+namespace {
+
+// The length (2 to 4) of the valid UTF-8 sequence that starts at text[at], or 0.
+std::size_t SequenceLength(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // the second byte's range; overlong forms and surrogates are out
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        if (lead == 0xC2)
+            low = 0xA0;  // U+0080..U+009F are the C1 controls
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || at + length > text.size())
+        return 0;
+    if (byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (std::size_t i = at + 2; i < at + length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+std::string Escape(std::string_view text, bool keepLines)
+{
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[at]);
+        if ((c >= 0x20 && c < 0x7F) || (keepLines && (c == '\n' || c == '\t'))) {
+            out += static_cast<char>(c);
+            ++at;
+            continue;
+        }
+        const std::size_t length = c >= 0x80 ? SequenceLength(text, at) : 0;
+        if (length > 0) {
+            out.append(text, at, length);
+            at += length;
+            continue;
+        }
+        out += "\\x";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+        ++at;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Printable(std::string_view text)
+{
+    return Escape(text, false);
+}
+
+std::string PrintableLines(std::string_view text)
+{
+    return Escape(text, true);
+}
+
+}  // namespace Platform

@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace Platform {
+
+// Text read from a file, fit to quote in a console or log message: control bytes, DEL, the C1
+// controls and bytes that are not UTF-8 show as \xNN (a raw ESC could retitle or clear the
+// terminal); printable ASCII and other valid UTF-8 pass unchanged.
+std::string Printable(std::string_view text);
+
+// The same for a whole message of several lines: line breaks and tabs pass.
+std::string PrintableLines(std::string_view text);
+
+}  // namespace Platform
