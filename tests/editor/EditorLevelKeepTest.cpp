@@ -10,6 +10,7 @@
 #include "engine/Camera.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneSystem.h"
+#include "gameplay/Checkpoint.h"
 #include "objects/GameObject.h"
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
@@ -250,3 +251,18 @@ TEST_F(EditorLevelKeep, AnInspectorEditBackToTheSetUpValueIsSavedAsSet)
 }
 
 }  // namespace
+
+// A run of a level read only in part saves nothing at its checkpoints, as in the game.
+TEST_F(EditorLevelKeep, ARunOfALevelReadInPartSavesNothing)
+{
+    const std::string whole = Level("Level1");
+    for (const bool cut : {true, false}) {
+        tree.WriteFile("resources/level/Level1.txt", cut ? whole.substr(0, whole.size() * 2 / 3) : whole);
+        Editor editor(5);
+        Open(editor);
+        Tap(editor, Framework::Keys::F12);
+        ASSERT_TRUE(editor.playMode);
+        EXPECT_EQ(gLevelReadInPart, cut);
+        editor.Unload();
+    }
+}
