@@ -65,6 +65,22 @@ protected:
         return ImVec2(window->DC.CursorStartPos.x + 4.0f, y);
     }
 
+    // Opens the first component panel, whose header lies below the id, the name, the type, a
+    // spacing, the parent name and its button.
+    void OpenFirstPanel(ImGuiWindow* inspector)
+    {
+        ImVec2 header = ItemAt(inspector, 1, 4, true);
+        header.y += ImGui::GetStyle().ItemSpacing.y;
+        ClickAt(header);
+    }
+    // A framed line of that panel: under the header, a spacing, its id line and a spacing.
+    static ImVec2 PanelLine(ImGuiWindow* inspector, int framedLines)
+    {
+        ImVec2 at = ItemAt(inspector, 2, framedLines, true);
+        at.y += 3.0f * ImGui::GetStyle().ItemSpacing.y;
+        return at;
+    }
+
     // A key of the interface's key map down for a frame, then up for one.
     void TapInterfaceKey(int key)
     {
@@ -150,15 +166,9 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
     EXPECT_EQ(editor.CreateObject(), nullptr);
 
     // A number past a float's range is refused, typed out or with an exponent, as is what is
-    // no number; a field of several numbers reads exponents as a field of one does. The
-    // Transform's header lies below the id, the name, the type, a spacing, the parent name and
-    // its button; the position under the header, a spacing, its id line and a spacing.
-    const float spacing = ImGui::GetStyle().ItemSpacing.y;
-    ImVec2 header = ItemAt(inspector, 1, 4, true);
-    header.y += spacing;
-    ClickAt(header);
-    ImVec2 position = ItemAt(inspector, 2, 5, true);
-    position.y += 3.0f * spacing;
+    // no number; a field of several numbers reads exponents as a field of one does.
+    OpenFirstPanel(inspector);
+    const ImVec2 position = PanelLine(inspector, 5);
     const Vector3& at = crate->GetComponent<Transform>()->position;
     for (const std::string& typed : {"1" + std::string(39, '0'), std::string("1e39"), std::string("e"),
                                      std::string("-2.5E-1")}) {
@@ -196,10 +206,9 @@ TEST_F(EditorInspectorTest, ANumberRefusedAfterSlowTypingGivesBackTheValueFromBe
     Frame();
     ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
     ASSERT_NE(inspector, nullptr);
-    const float spacing = ImGui::GetStyle().ItemSpacing.y;  // laid out as in the test above
-    ClickAt(ImVec2(ItemAt(inspector, 1, 4, true).x, ItemAt(inspector, 1, 4, true).y + spacing));
+    OpenFirstPanel(inspector);
     for (const int line : {5, 7}) {  // Position, then Rotation in Deg under Scale
-        ClickAt(ImVec2(ItemAt(inspector, 2, line, true).x, ItemAt(inspector, 2, line, true).y + 3.0f * spacing));
+        ClickAt(PanelLine(inspector, line));
         for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})  // End, then clear it
             TapInterfaceKey(key);
         for (const char typed : std::string("1e39")) {
@@ -313,15 +322,8 @@ TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
     Frame();
     ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
     ASSERT_NE(inspector, nullptr);
-    // Its header under the object's fields; its "Open and Load Texture" under the header, the
-    // panel's id line and its "Sprite" line.
-    const float spacing = ImGui::GetStyle().ItemSpacing.y;
-    ImVec2 header = ItemAt(inspector, 1, 4, true);
-    header.y += spacing;
-    ClickAt(header);
-    ImVec2 open = ItemAt(inspector, 2, 6, true);
-    open.y += 3.0f * spacing;
-    PointAt(open);
+    OpenFirstPanel(inspector);
+    PointAt(PanelLine(inspector, 6));  // "Open and Load Texture", under its "Sprite" line
     Frame();
     Press(MouseLeft);
     Frame();
