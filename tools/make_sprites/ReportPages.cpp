@@ -8,7 +8,7 @@ const ReportPage& reportPage(int index) {
          {"Subject 7 again refused the", "light. Sedation increased.", "", "The father keeps writing.",
           "Letters are to be returned", "unopened. He must not come.", "", "If he does come, he is not", "to leave."}},
         {"EXPERIMENT REPORT - DAY 12",
-         {"Subject: girl, age 8.", "Responds to darkness with", "strong fear. Asks for her", "father every night.", "",
+         {"Subject 45: girl, age 8.", "Responds to darkness with", "strong fear. Asks for her", "father every night.", "",
           "Procedure 3 completed.", "Sight in the dark improving.", "Eyes now reflect light."}},
         // The ward's two notes both open this page: what the father says after each is answered here.
         {"EXPERIMENT REPORT - DAY 31",
