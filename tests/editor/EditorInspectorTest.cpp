@@ -73,6 +73,17 @@ protected:
         header.y += ImGui::GetStyle().ItemSpacing.y;
         ClickAt(header);
     }
+    // Selects a new object and opens its first component panel; the Inspector, or null.
+    ImGuiWindow* InspectFirstPanel(const std::shared_ptr<GameObject>& object)
+    {
+        AddObject(object);
+        editor.selectedObject = object;
+        Frame();
+        ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+        if (inspector)
+            OpenFirstPanel(inspector);
+        return inspector;
+    }
     // A framed line of that panel: under the header, a spacing, its id line and a spacing.
     static ImVec2 PanelLine(ImGuiWindow* inspector, int framedLines)
     {
@@ -201,12 +212,8 @@ TEST_F(EditorInspectorTest, ANumberRefusedAfterSlowTypingGivesBackTheValueFromBe
     const auto transform = std::make_shared<Transform>(3.5f, 2.0f, 1.0f, 7.0f, 7.0f);
     transform->rotation = 30.0f;
     chart->AddComponent(transform, Transform::kTypeId);
-    AddObject(chart);
-    editor.selectedObject = chart;
-    Frame();
-    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ImGuiWindow* inspector = InspectFirstPanel(chart);
     ASSERT_NE(inspector, nullptr);
-    OpenFirstPanel(inspector);
     for (const int line : {5, 7}) {  // Position, then Rotation in Deg under Scale
         ClickAt(PanelLine(inspector, line));
         for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})  // End, then clear it
@@ -317,12 +324,8 @@ TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
 {
     auto pictured = std::make_shared<GameObject>("Pictured", 4, gObjectIdCounter);
     pictured->AddComponent(std::make_shared<Sprite>(), Sprite::kTypeId);
-    AddObject(pictured);
-    editor.selectedObject = pictured;
-    Frame();
-    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ImGuiWindow* inspector = InspectFirstPanel(pictured);
     ASSERT_NE(inspector, nullptr);
-    OpenFirstPanel(inspector);
     PointAt(PanelLine(inspector, 6));  // "Open and Load Texture", under its "Sprite" line
     Frame();
     Press(MouseLeft);
