@@ -181,14 +181,17 @@ void Editor::DrawScreens()
     // listed one join the cache, so the sprite panels can offer them; a sprite panel that
     // asked for the pick takes the chosen sheet.
     std::string chosen;
+    const bool pickerWasOpen = gTextureSystem && gTextureSystem->TextureDialogOpen();
+    const auto sprite = selectedObject ? selectedObject->GetComponent<Sprite>() : nullptr;
     if (gTextureSystem && gTextureSystem->DrawTextureDialog(&chosen, over)) {
         for (const std::string& name : gTextureSystem->spriteNames)
             gTextureSystem->GetTexture(name);
-        if (selectedObject)
-            if (const auto sprite = selectedObject->GetComponent<Sprite>())
-                if (sprite->texturePickPending)
-                    sprite->ApplyTexture(chosen);
+        if (sprite && sprite->texturePickPending)
+            sprite->ApplyTexture(chosen);
     }
+    // A cancelled pick leaves no sprite waiting: the menu's picker, opened later, only loads.
+    if (pickerWasOpen && sprite && !gTextureSystem->TextureDialogOpen())
+        sprite->texturePickPending = false;
 
     if (AskToLoseUnsaved("New Scene Confirmation", "New Scene", newSceneRequested, over) == Answer::Ok)
         NewScene();

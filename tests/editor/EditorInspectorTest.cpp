@@ -318,8 +318,9 @@ TEST_F(EditorInspectorTest, WhileAScreenShowsTheEditorsKeysAndClicksChangeNothin
     EXPECT_EQ(FindObjectByName("Floor"), nullptr);
 }
 
-// The Sprite panel's picker drops a screen asked for in the same frame, as the menu's does; the
-// quit question ends when the editor is left, the save screen under it stays for the next visit.
+// The Sprite panel's picker drops a screen asked for in the same frame, as the menu's does, and
+// once cancelled leaves the sprite to the menu's picker untouched; the quit question ends when
+// the editor is left, the save screen under it stays for the next visit.
 TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
 {
     auto pictured = std::make_shared<GameObject>("Pictured", 4, gObjectIdCounter);
@@ -337,6 +338,7 @@ TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
     EXPECT_FALSE(editor.openSceneScreen);
     CancelPicker();
     ASSERT_FALSE(gTextureSystem->TextureDialogOpen());
+    EXPECT_FALSE(pictured->GetComponent<Sprite>()->texturePickPending) << "the menu's next pick would change it";
     editor.DeleteSelected();  // a sprite read back on the next visit would want a GL context
 
     editor.saveSceneScreen = true;
