@@ -14,7 +14,6 @@
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/WindowSystem.h"
-#include "gameplay/Checkpoint.h"
 #include "gameplay/LookUp.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/ParticleEmitter.h"
@@ -332,8 +331,6 @@ void Editor::Update(float dt)
         PickObject();
         DrawEditingPanels(dt);
     } else {
-        // A run of a level read in part saves no more over the game's save than the game does.
-        gLevelReadInPart = levelReadInPart;
         UpdateObjects(dt);
         ImGui::NewFrame();
         CloseUndrawnPopups();

@@ -33,6 +33,7 @@ public:
     void Unload() override;
     // Holding edits not yet saved, the quit chord opens the quit question (EditorMenu.cpp).
     bool AskBeforeQuit() override;
+    bool LevelReadInPart() const override { return levelReadInPart; }
     // The level differs from what was last read from its file or saved.
     bool HoldsUnsavedEdits() const;
 

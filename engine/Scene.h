@@ -28,6 +28,9 @@ public:
     // The level file this visit could not read whole ("" when it was read): the scene system
     // lets Left Ctrl+Escape quit, whatever the scene does with Escape.
     const std::string& UnreadLevel() const { return unreadLevel; }
+    // The objects playing are only part of their level file: a save of them would write half a
+    // world over a whole one, so no checkpoint saves.
+    virtual bool LevelReadInPart() const { return !unreadLevel.empty(); }
     // What the scene system prints over the scene ("" for nothing): that the level file could
     // not be read, or else what the scene itself has to tell the player.
     std::string Notice() const;

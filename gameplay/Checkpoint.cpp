@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "engine/LoggingSystem.h"
+#include "engine/Scene.h"
+#include "engine/SceneSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/PlayerReach.h"
@@ -10,8 +12,6 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/TextWriters.h"
-
-bool gLevelReadInPart = false;
 
 Checkpoint::Checkpoint() : Component(kTypeId)
 {
@@ -43,7 +43,8 @@ void Checkpoint::Update(float dt)
 
 bool Checkpoint::WriteSave() const
 {
-    if (gLevelReadInPart) {
+    const auto scene = gSceneSystem ? gSceneSystem->GetCurrentScene() : nullptr;
+    if (scene && scene->LevelReadInPart()) {
         Framework::ReportError(std::string("Checkpoint: the level was read only in part; nothing is saved and ") +
                                kSavePath + " stays as it was");
         return false;

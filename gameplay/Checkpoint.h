@@ -11,10 +11,6 @@
 class GameController;
 class GameObject;
 
-// The level playing was read only in part: a save of it would write half a world over a whole
-// one, so no checkpoint saves. Set by the level scene with every load.
-extern bool gLevelReadInPart;
-
 // A save point: while the player stands on it the interact press writes the whole scene to
 // the save file, says whether that worked, and lights the point (sprite frame 1) once it did.
 class Checkpoint : public Component

@@ -12,7 +12,6 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
-#include "gameplay/Checkpoint.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
@@ -103,9 +102,6 @@ void Level::Load()
     } else {
         ReadLevel("Level1", levelPath);
     }
-    // A save from half a world would write over a whole one (a cut save never gets here: it
-    // starts a new game instead).
-    gLevelReadInPart = !UnreadLevel().empty();
     gPathFindingSystem->Init();
 }
 
@@ -113,7 +109,6 @@ void Level::Unload()
 {
     if (gAudioSystem)
         gAudioSystem->StopAll();
-    gLevelReadInPart = false;
     Scene::Unload();
 }
 

@@ -10,7 +10,6 @@
 #include "engine/Camera.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneSystem.h"
-#include "gameplay/Checkpoint.h"
 #include "objects/GameObject.h"
 #include "graphics/LightSource.h"
 #include "graphics/Sprite.h"
@@ -262,7 +261,7 @@ TEST_F(EditorLevelKeep, ARunOfALevelReadInPartSavesNothing)
         Open(editor);
         Tap(editor, Framework::Keys::F12);
         ASSERT_TRUE(editor.playMode);
-        EXPECT_EQ(gLevelReadInPart, cut);
+        EXPECT_EQ(editor.LevelReadInPart(), cut);
         editor.Unload();
     }
 }
