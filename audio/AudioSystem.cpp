@@ -3,11 +3,8 @@
 #include <fstream>
 
 #include "engine/LoggingSystem.h"
-#include "platform/PrintableText.h"
 
 namespace Framework {
-
-using Platform::Printable;
 
 namespace {
 const char* const kSoundListPath = "../resources/sfx/sfx.txt";
@@ -55,7 +52,7 @@ void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
     std::ifstream file(listPath);
     if (!file)
     {
-        ReportError("Audio: cannot open the sound list \"" + Printable(listPath) + "\"; it stays empty");
+        ReportError("Audio: cannot open the sound list \"" + listPath + "\"; it stays empty");
         return;
     }
     // Whitespace-separated pairs; line breaks carry no meaning, a later pair of a name wins.
@@ -65,13 +62,13 @@ void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
     {
         if (!(file >> path))
         {
-            ReportError("Audio: \"" + Printable(listPath) + "\" ends with the name \"" + Printable(name) +
+            ReportError("Audio: \"" + listPath + "\" ends with the name \"" + name +
                         "\" and no file; it is left out");
             break;
         }
         Platform::Sound sound = system.LoadSound(path);
         if (!sound && system.IsAudible())
-            ReportError("Audio: the sound \"" + Printable(name) + "\" (\"" + Printable(path) +
+            ReportError("Audio: the sound \"" + name + "\" (\"" + path +
                         "\") did not load; it plays nothing");
         // A failed load is kept as a null sound so the name stays known to the editor.
         list[name] = sound;
@@ -117,7 +114,7 @@ Platform::SoundChannel AudioSystem::Play(const std::string& name, bool loop, con
     if (found == list.end())
     {
         if (!name.empty() && name != "None" && reportedMissing.insert(std::string(kind) + name).second)
-            ReportError(std::string("Audio: no ") + kind + " named \"" + Printable(name) + "\"; nothing plays");
+            ReportError(std::string("Audio: no ") + kind + " named \"" + name + "\"; nothing plays");
         return Platform::SoundChannel();
     }
     return system.Play(found->second, group, loop, true);
