@@ -6,10 +6,12 @@
 #include <iostream>
 
 #include "editor/Editor.h"
+#include "editor/FieldText.h"
 #include "editor/NameRules.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "platform/PrintableText.h"
 
 void Editor::DrawInspector()
 {
@@ -27,16 +29,13 @@ void Editor::DrawInspector()
     ImGui::Text("ID #%d", object->id);
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
 
-    char nameBuffer[256];
-    NameRules::CopyToBuffer(nameBuffer, sizeof nameBuffer, object->name);
-    if (ImGui::InputText("Name", nameBuffer, sizeof nameBuffer,
-                         ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCharFilter,
-                         NameRules::FilterBlank)) {
+    std::string entered;
+    if (FieldText::Input("Name", object->name, entered, ImGuiInputTextFlags_CallbackCharFilter, NameRules::FilterBlank)) {
         // A nameless object would have no row to click in the entity list.
-        if (nameBuffer[0] == '\0')
-            std::cout << "Editor: an object needs a name; \"" << object->name << "\" kept\n";
+        if (entered.empty())
+            std::cout << "Editor: an object needs a name; \"" << Platform::Printable(object->name) << "\" kept\n";
         else
-            object->name = nameBuffer;
+            object->name = entered;
     }
 
     if (ImGui::Button(TypeLabel(object->objectType).c_str()))
@@ -46,12 +45,9 @@ void Editor::DrawInspector()
     ImGui::Text("GameObject Type");
     ImGui::Spacing();
 
-    char parentBuffer[256];
-    NameRules::CopyToBuffer(parentBuffer, sizeof parentBuffer, object->parentName);
-    if (ImGui::InputText("Parent Name", parentBuffer, sizeof parentBuffer,
-                         ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCharFilter,
+    if (FieldText::Input("Parent Name", object->parentName, entered, ImGuiInputTextFlags_CallbackCharFilter,
                          NameRules::FilterBlank))
-        object->SetParent(parentBuffer);
+        object->SetParent(entered);
     if (ImGui::Button("Remove Parent"))
         object->DetachFromParent();
 

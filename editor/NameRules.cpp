@@ -2,8 +2,6 @@
 
 #include <imgui.h>
 
-#include <cstring>
-
 namespace NameRules {
 
 bool IsNameChar(unsigned int c)
@@ -47,15 +45,6 @@ int FilterNameChar(ImGuiInputTextCallbackData* data)
 int FilterBlank(ImGuiInputTextCallbackData* data)
 {
     return data->EventChar == ' ' || data->EventChar == '\t' ? 1 : 0;
-}
-
-void CopyToBuffer(char* buffer, std::size_t size, const std::string& text)
-{
-    if (!buffer || size == 0)
-        return;
-    const std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
 }
 
 }  // namespace NameRules

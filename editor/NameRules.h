@@ -1,5 +1,4 @@
 #pragma once
-#include <cstddef>
 #include <string>
 
 struct ImGuiInputTextCallbackData;
@@ -24,8 +23,5 @@ std::string LevelNameProblem(const std::string& name);
 int FilterNameChar(ImGuiInputTextCallbackData* data);
 // Input-text filter that refuses blanks only (object names keep their free form).
 int FilterBlank(ImGuiInputTextCallbackData* data);
-
-// Copies text into a fixed buffer, cut to fit, always terminated.
-void CopyToBuffer(char* buffer, std::size_t size, const std::string& text);
 
 }  // namespace NameRules

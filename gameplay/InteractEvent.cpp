@@ -3,11 +3,11 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <array>
 #include <istream>
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "editor/FieldText.h"
 #include "editor/ValueFields.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
@@ -81,11 +81,9 @@ void InteractEvent::Inspector(int id)
 void InteractEvent::EditName(const char* label, std::string& value)
 {
     // Blanks are refused: the saved block holds each text as one token.
-    std::array<char, 256> buffer{};
-    value.copy(buffer.data(), buffer.size() - 1);
-    if (ImGui::InputText(label, buffer.data(), buffer.size(),
-                         ImGuiInputTextFlags_CharsNoBlank | ImGuiInputTextFlags_EnterReturnsTrue))
-        value = buffer.data();
+    std::string entered;
+    if (FieldText::Input(label, value, entered, ImGuiInputTextFlags_CharsNoBlank))
+        value = entered;
 }
 
 std::shared_ptr<Component> InteractEvent::Clone() const

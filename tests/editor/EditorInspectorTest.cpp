@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "EditorTestSupport.h"
+#include "editor/FieldText.h"
 #include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
 #include "graphics/Sprite.h"
@@ -226,6 +227,35 @@ TEST_F(EditorInspectorTest, ANumberRefusedAfterSlowTypingGivesBackTheValueFromBe
     }
     EXPECT_EQ(transform->position.x, 3.5f);
     EXPECT_EQ(transform->rotation, 30.0f);
+}
+
+// Names read from a file that the interface cannot hold as they are (a byte that is not UTF-8,
+// a character the field's buffer would cut in two) are edited like any other; a name that is
+// not edited keeps its bytes.
+TEST_F(EditorInspectorTest, NamesTheInterfaceCannotHoldAreShownReplacedAndKeptAsReadUntilEdited)
+{
+    EXPECT_EQ(FieldText::Shown("Caf\xE9", 256), "Caf\xEF\xBF\xBD");
+    EXPECT_EQ(FieldText::Shown(std::string(254, 'A') + "\xC3\xA9", 256), std::string(254, 'A'));
+    const std::string kept = "Ni\xF1o";
+    for (const std::string& name : {std::string("Caf\xE9"), std::string(254, 'A') + "\xC3\xA9", kept}) {
+        const auto object = Place(name, 1.0f, 1.0f);
+        editor.selectedObject = object;
+        Frame();
+        ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+        ASSERT_NE(inspector, nullptr);
+        ClickAt(ItemAt(inspector, 1, 0, true));
+        if (name != kept) {  // End, Shift+Home, BackSpace, a new name
+            TapInterfaceKey(35);
+            ImGui::GetIO().KeyShift = true;
+            TapInterfaceKey(36);
+            ImGui::GetIO().KeyShift = false;
+            TapInterfaceKey(8);
+            Type("Desk");
+        }
+        TapInterfaceKey(13);
+        EXPECT_EQ(object->name, name == kept ? kept : "Desk");
+        editor.DeleteSelected();
+    }
 }
 
 // Typed at once after File > Save Scene, at a few frames a second some letters come in the frame

@@ -1,0 +1,23 @@
+#pragma once
+#include <imgui.h>
+
+#include <cstddef>
+#include <string>
+
+// Text read from a file, shown in one of the interface's text fields. The interface holds UTF-8
+// of characters up to U+FFFF in a fixed buffer: a byte that is not UTF-8 there, or a character
+// cut in two at the buffer's end, puts its count of bytes wrong as the text is edited, and it
+// stops the program for that.
+namespace FieldText {
+
+// The text as such a field can hold it, in at most size - 1 bytes: each byte that is not part
+// of a character the interface reads shows as U+FFFD, and the text is cut between characters.
+std::string Shown(const std::string& text, std::size_t size);
+
+// A one-line field over `value`, taken on Enter (ImGuiInputTextFlags_EnterReturnsTrue is
+// added): true with the text in `entered`, which is `value` itself, byte for byte, when what
+// the field showed was not edited.
+bool Input(const char* label, const std::string& value, std::string& entered, ImGuiInputTextFlags flags = 0,
+           ImGuiInputTextCallback filter = nullptr);
+
+}  // namespace FieldText
