@@ -168,6 +168,6 @@ void LatchingAI::Inspector(int id)
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
     ValueFields::InputFloat("Shake Duration", &TimeToShake, 0.0f, 0.0f, "%f");
-    ImGui::InputInt("Break Free Counter", &BreakFreeCount, 1, 100);
+    ValueFields::InputInt("Break Free Counter", &BreakFreeCount, 1, 100);
     ImGui::PopItemWidth();
 }

@@ -10,6 +10,7 @@
 #include "audio/AudioSystem.h"
 #include "editor/EditorFileStore.h"
 #include "editor/GizmoMath.h"
+#include "editor/ValueFields.h"
 #include "engine/Camera.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -337,6 +338,8 @@ void Editor::Update(float dt)
         DrawMainMenuBar();
         DrawScreens();
     }
+    // Edits whose field was not drawn to be let go (play mode, a panel closed) end here.
+    ValueFields::EndEditLetGo();
     typeAhead.AfterFrame();
     ImGui::Render();
     renderer.RenderDrawData();
@@ -355,6 +358,7 @@ void Editor::Unload()
     playMode = false;
     f1Down = f12Down = false;
     EndQuitQuestion();
+    ValueFields::EndEdit();
     StopSounds();
     selectedObject.reset();
     selectedPrefab.reset();

@@ -1,13 +1,16 @@
 #pragma once
 #include <imgui.h>
 
-// The number fields of the editor's panels, as the interface's own, but a value that is not a
-// finite number (a float typed past its range reads as infinity, which would show as "inf"
-// and be saved as 0) is refused: the value the field held when the edit began stays, with a
-// console line. Fields of several numbers read exponents as the one-number field does.
+// The number fields of the editor's panels, as the interface's own, with one edit at a time
+// followed from the frame a field is taken to the frame it is let go. The interface applies
+// each partly typed value as it goes ("3" on the way to clearing "3.50", "1e3" on the way to
+// "1e39"); an edit whose text stands empty, is no number, or is a number past a float's range
+// (which would show as "inf" and be saved as 0) holds the value from before the edit, and says
+// so once when it ends. Fields of several numbers read exponents as the one-number field does.
 // Each returns whether a value changed.
 namespace ValueFields {
 
+bool InputInt(const char* label, int* v, int step = 1, int stepFast = 100, ImGuiInputTextFlags flags = 0);
 bool InputFloat(const char* label, float* v, float step = 0.0f, float stepFast = 0.0f, const char* format = "%.3f",
                 ImGuiInputTextFlags flags = 0);
 bool InputFloat2(const char* label, float v[2], const char* format = "%.3f", ImGuiInputTextFlags flags = 0);
@@ -20,5 +23,13 @@ bool DragFloat3(const char* label, float v[3], float speed = 1.0f, float min = 0
                 const char* format = "%.3f", ImGuiSliderFlags flags = 0);
 bool SliderFloat(const char* label, float* v, float min, float max, const char* format = "%.3f",
                  ImGuiSliderFlags flags = 0);
+
+// Ends the edit in progress where it stands: its field shows another object's values from now
+// on, or is no longer drawn. The values it left are those its text meant, or those from before
+// it; what was refused is said here.
+void EndEdit();
+// After the frame's panels: an edit whose field the interface let go without drawing it (play
+// mode, a panel closed) ends.
+void EndEditLetGo();
 
 }  // namespace ValueFields

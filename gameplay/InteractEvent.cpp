@@ -71,7 +71,7 @@ void InteractEvent::Inspector(int id)
     ImGui::Spacing();
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvailWidth());
     EditName("Filename", fileName);
-    ImGui::InputInt("Text Counter", &textCounter);
+    ValueFields::InputInt("Text Counter", &textCounter);
     ValueFields::InputFloat("Interact Delay", &interactDelay);
     EditName("Audio Name", audioName);
     ImGui::PopItemWidth();

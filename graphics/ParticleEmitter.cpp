@@ -296,7 +296,7 @@ void ParticleEmitter::Inspector(int id)
 
     ImGui::Checkbox("Play/Pause", &playState);
     ImGui::Text("0 - HorLine\n1 - VerLine\n2 - Rectangle\n3 - Circle");
-    if (ImGui::InputInt("Particle Shape", &shape, 1, 20))
+    if (ValueFields::InputInt("Particle Shape", &shape, 1, 20))
         shape = std::clamp(shape, 0, 3);
     if (shape == Circle)
         ValueFields::InputFloat("Circle Radius", &shapeCircleRadius, 0.1f, 1.0f, "%.1f");
@@ -341,9 +341,9 @@ void ParticleEmitter::Inspector(int id)
     ImGui::Checkbox("Random Rotate", &randomRotate);
 
     ImGui::Text("Particle Properties");
-    ImGui::InputInt("Emission Rate", &emissionRate);
+    ValueFields::InputInt("Emission Rate", &emissionRate);
     int newMax = maxParticle;
-    if (ImGui::InputInt("Max Particle", &newMax) && newMax != maxParticle) {
+    if (ValueFields::InputInt("Max Particle", &newMax) && newMax != maxParticle) {
         ResetParticles();
         maxParticle = ClampSlots(newMax);
     }

@@ -229,6 +229,71 @@ TEST_F(EditorInspectorTest, ANumberRefusedAfterSlowTypingGivesBackTheValueFromBe
     EXPECT_EQ(transform->rotation, 30.0f);
 }
 
+// Typed into one object's field at a few keys a second and left without Enter by a click on
+// another object: what was typed, or for a refused number the value from before, stays on the
+// first; the second, whose field has the same place and id, keeps its own.
+TEST_F(EditorInspectorTest, AnEditEndsOnTheObjectItBeganIn)
+{
+    const auto chart = Place("Chart", 1.0f, 2.0f);
+    const auto floor = Place("Floor", 1.0e5f, 1.0f);  // under every point of the level view
+    floor->GetComponent<Transform>()->position.x = 9.0f;
+    editor.selectedObject = chart;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    OpenFirstPanel(inspector);
+    for (const std::string typed : {"77", "1e39"}) {
+        editor.selectedObject = chart;
+        Frame();
+        ClickAt(PanelLine(inspector, 5));  // Position x: End, then clear it
+        for (int key : {35, 8, 8, 8, 8, 8, 8})
+            TapInterfaceKey(key);
+        for (const char key : typed) {
+            Type(std::string(1, key));
+            Frame();
+        }
+        ClickAt(ImVec2(1300.0f, 700.0f));
+        ASSERT_EQ(editor.selectedObject, floor);
+        Frame();
+        EXPECT_EQ(chart->GetComponent<Transform>()->position.x, 77.0f) << typed;
+        EXPECT_EQ(floor->GetComponent<Transform>()->position.x, 9.0f) << typed;
+    }
+}
+
+// Cleared key by key, or left holding what is no number, a field gives back the value from
+// before the edit, whether Enter or a click ends it, and says so once an edit.
+TEST_F(EditorInspectorTest, AFieldLeftWithoutANumberGivesBackItsValueAndSaysSoOnce)
+{
+    auto chart = std::make_shared<GameObject>("Room1Chart", 4, gObjectIdCounter);
+    const auto transform = std::make_shared<Transform>(3.5f, 2.0f, 1.0f, 7.0f, 7.0f);
+    transform->rotation = 12.5f;
+    chart->AddComponent(transform, Transform::kTypeId);
+    ImGuiWindow* inspector = InspectFirstPanel(chart);
+    ASSERT_NE(inspector, nullptr);
+    testing::internal::CaptureStdout();
+    for (const int line : {5, 7}) {  // Position, then Rotation in Deg under Scale
+        for (const bool enter : {true, false}) {
+            ClickAt(PanelLine(inspector, line));
+            for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})
+                TapInterfaceKey(key);
+            Type(line == 7 ? "e" : "");
+            for (int i = 0; i < 5; ++i)
+                Frame();
+            if (enter)
+                TapInterfaceKey(13);
+            else
+                ClickAt(ItemAt(inspector, 0, 0, false));  // the id line
+        }
+    }
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(transform->position.x, 3.5f);
+    EXPECT_EQ(transform->rotation, 12.5f);
+    size_t lines = 0;
+    for (size_t at = said.find("without a number"); at != std::string::npos; at = said.find("without a number", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 4u) << said;
+}
+
 // Names read from a file that the interface cannot hold as they are (a byte that is not UTF-8,
 // a character the field's buffer would cut in two) are edited like any other; a name that is
 // not edited keeps its bytes.
