@@ -340,7 +340,8 @@ void Editor::Update(float dt)
     }
     // Edits whose field was not drawn to be let go (play mode, a panel closed) end here.
     ValueFields::EndEditLetGo();
-    typeAhead.AfterFrame();
+    // The Save screen's is the one field that takes the keyboard on its own.
+    typeAhead.AfterFrame(saveSceneScreen);
     ImGui::Render();
     renderer.RenderDrawData();
 }

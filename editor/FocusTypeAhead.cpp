@@ -4,28 +4,35 @@
 
 void FocusTypeAhead::BeforeFrame(ImGuiIO& io)
 {
-    heldGiven = kept.size();
-    kept.insert(kept.end(), io.InputQueueCharacters.begin(), io.InputQueueCharacters.end());
+    typed.assign(io.InputQueueCharacters.begin(), io.InputQueueCharacters.end());
+    given.clear();
+    const ImGuiContext& g = *GImGui;
+    // Still active, and drawn in the last frame: in this one it takes the queue, and only it can.
+    if (held.empty() || g.ActiveId != field || g.ActiveIdIsAlive != field)
+        return;
+    given.swap(held);
     io.InputQueueCharacters.resize(0);
-    for (const ImWchar character : kept)
+    for (const ImWchar character : given)
         io.InputQueueCharacters.push_back(character);
-    given.swap(kept);
-    kept.clear();
+    for (const ImWchar character : typed)
+        io.InputQueueCharacters.push_back(character);
 }
 
-void FocusTypeAhead::AfterFrame()
+void FocusTypeAhead::AfterFrame(bool screenWanted)
 {
     const ImGuiContext& g = *GImGui;
+    // Given, but the field was not drawn to take them (play mode came in the same frame).
+    if (!given.empty() && g.ActiveIdIsAlive != field && (g.ActiveId == field || g.ActiveId == 0))
+        held.insert(held.begin(), given.begin(), given.end());
+    given.clear();
     // Focused by the keyboard, not clicked, with nothing active before that could have taken them.
     if (g.ActiveId != 0 && g.ActiveIdIsJustActivated && g.ActiveIdPreviousFrame == 0 &&
         g.InputTextState.ID == g.ActiveId && g.NavActivateInputId == g.ActiveId) {
-        kept = given;
-        fieldWindow = g.ActiveIdWindow ? g.ActiveIdWindow->ID : 0;
-        return;
+        if (g.ActiveId != field)
+            held.clear();
+        field = g.ActiveId;
+        held.insert(held.end(), typed.begin(), typed.end());
     }
-    // Only what was held waits: letters typed meanwhile (the player's keys in play mode) were not
-    // meant for the field.
-    const ImGuiWindow* window = heldGiven > 0 ? ImGui::FindWindowByID(fieldWindow) : nullptr;
-    if (window && (!window->Active || window->Appearing))
-        kept.assign(given.begin(), given.begin() + static_cast<std::ptrdiff_t>(heldGiven));
+    if (!screenWanted)
+        held.clear();
 }

@@ -1,26 +1,27 @@
 #pragma once
 #include <imgui.h>
 
-#include <cstddef>
 #include <vector>
 
 // The interface drops the characters of the frame in which a text field takes the keyboard
 // focus without a click (the Save screen's name field, the frame after the screen opens). At a
 // few frames a second that frame holds the first letters typed after the click that opened the
-// screen; they are held and given again in the next frame, where the field takes them. Frames
-// that do not show the field's window (play mode hides the screens), or only bring it back, do
-// not take them: they wait for the field.
+// screen. They are held for that field and given to it alone, once, in a frame that follows one
+// in which it had the keyboard: play mode hiding the screen only delays them, and no other field
+// ever takes them. When the screen is no longer wanted (closed, or replaced before it showed
+// again), they are dropped.
 class FocusTypeAhead {
 public:
-    // Before the interface frame: the characters held put before this frame's, which are noted.
+    // Before the interface frame: notes the frame's letters, and puts the held ones before them
+    // when their field had the keyboard in the last frame.
     void BeforeFrame(ImGuiIO& io);
-    // Before the frame ends: keeps its characters when a field took the focus in it from nothing,
-    // and the held ones when the field's window was not there to take them.
-    void AfterFrame();
+    // Before the frame ends. `screenWanted`: the screen of the field they are held for is still
+    // asked for.
+    void AfterFrame(bool screenWanted);
 
 private:
-    std::vector<ImWchar> given;
-    std::vector<ImWchar> kept;
-    std::size_t heldGiven = 0;  // how many of `given` were held from before
-    ImGuiID fieldWindow = 0;    // the window of the field they are held for
+    std::vector<ImWchar> held;
+    std::vector<ImWchar> typed;  // this frame's own letters
+    std::vector<ImWchar> given;  // held letters put into this frame
+    ImGuiID field = 0;           // the field they are held for
 };

@@ -354,6 +354,39 @@ TEST_F(EditorInspectorTest, LettersHeldForTheSaveScreenWaitThroughPlayMode)
     EXPECT_STREQ(editor.saveSceneName, "vel1");
 }
 
+// Letters held for the Save screen's field are its alone: replaced by the New Scene question
+// while play mode hid it, the screen takes them away with it, and no other field gets them.
+TEST_F(EditorInspectorTest, LettersHeldForTheSaveScreenGoWithItWhenItIsReplaced)
+{
+    const auto chart = Place("Chart", 1.0f, 1.0f);
+    Frame();
+    editor.saveSceneScreen = true;
+    Frame();
+    Type("vel1");
+    const auto tapF12 = [this] {
+        Press(F12);
+        Frame();
+        Release(F12);
+        Frame();
+    };
+    tapF12();
+    editor.AskForScreen(&editor.newSceneRequested);
+    Frame();
+    editor.newSceneRequested = false;  // Cancel
+    ImGui::ClosePopupToLevel(0, false);
+    Frame();
+    tapF12();
+    ASSERT_FALSE(editor.playMode);
+    editor.selectedObject = chart;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    ClickAt(ItemAt(inspector, 1, 0, true));
+    TapInterfaceKey(13);
+    EXPECT_EQ(chart->name, "Chart");
+    EXPECT_STREQ(editor.saveSceneName, "");
+}
+
 // After a scroll of any length, a click on the Entity list picks the row under the pointer,
 // beside a short name and where two rows meet alike.
 TEST_F(EditorInspectorTest, AClickAfterAScrollPicksTheEntityRowUnderThePointer)
