@@ -85,6 +85,16 @@ protected:
             OpenFirstPanel(inspector);
         return inspector;
     }
+    // "Room1Chart" at (3.5, 2), turned by `rotation`, selected with its Transform panel open;
+    // the Inspector, or null.
+    ImGuiWindow* InspectChart(std::shared_ptr<Transform>& transform, float rotation)
+    {
+        auto chart = std::make_shared<GameObject>("Room1Chart", 4, gObjectIdCounter);
+        transform = std::make_shared<Transform>(3.5f, 2.0f, 1.0f, 7.0f, 7.0f);
+        transform->rotation = rotation;
+        chart->AddComponent(transform, Transform::kTypeId);
+        return InspectFirstPanel(chart);
+    }
     // A framed line of that panel: under the header, a spacing, its id line and a spacing.
     static ImVec2 PanelLine(ImGuiWindow* inspector, int framedLines)
     {
@@ -105,6 +115,13 @@ protected:
     {
         ImGui::GetIO().AddInputCharactersUTF8(text.c_str());
         Frame();
+    }
+    // Clicks a field, then End and Backspace key by key until it is empty.
+    void ClearFieldAt(const ImVec2& at)
+    {
+        ClickAt(at);
+        for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})
+            TapInterfaceKey(key);
     }
     // The interface window drew in the last frame.
     static bool Shown(const char* name)
@@ -209,16 +226,11 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
 // "1e39"): a refused one gives back what the field held before the edit, not the last partial.
 TEST_F(EditorInspectorTest, ANumberRefusedAfterSlowTypingGivesBackTheValueFromBeforeTheEdit)
 {
-    auto chart = std::make_shared<GameObject>("Room1Chart", 4, gObjectIdCounter);
-    const auto transform = std::make_shared<Transform>(3.5f, 2.0f, 1.0f, 7.0f, 7.0f);
-    transform->rotation = 30.0f;
-    chart->AddComponent(transform, Transform::kTypeId);
-    ImGuiWindow* inspector = InspectFirstPanel(chart);
+    std::shared_ptr<Transform> transform;
+    ImGuiWindow* inspector = InspectChart(transform, 30.0f);
     ASSERT_NE(inspector, nullptr);
     for (const int line : {5, 7}) {  // Position, then Rotation in Deg under Scale
-        ClickAt(PanelLine(inspector, line));
-        for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})  // End, then clear it
-            TapInterfaceKey(key);
+        ClearFieldAt(PanelLine(inspector, line));
         for (const char typed : std::string("1e39")) {
             Type(std::string(1, typed));
             Frame();
@@ -245,9 +257,7 @@ TEST_F(EditorInspectorTest, AnEditEndsOnTheObjectItBeganIn)
     for (const std::string typed : {"77", "1e39"}) {
         editor.selectedObject = chart;
         Frame();
-        ClickAt(PanelLine(inspector, 5));  // Position x: End, then clear it
-        for (int key : {35, 8, 8, 8, 8, 8, 8})
-            TapInterfaceKey(key);
+        ClearFieldAt(PanelLine(inspector, 5));  // Position x
         for (const char key : typed) {
             Type(std::string(1, key));
             Frame();
@@ -264,18 +274,13 @@ TEST_F(EditorInspectorTest, AnEditEndsOnTheObjectItBeganIn)
 // before the edit, whether Enter or a click ends it, and says so once an edit.
 TEST_F(EditorInspectorTest, AFieldLeftWithoutANumberGivesBackItsValueAndSaysSoOnce)
 {
-    auto chart = std::make_shared<GameObject>("Room1Chart", 4, gObjectIdCounter);
-    const auto transform = std::make_shared<Transform>(3.5f, 2.0f, 1.0f, 7.0f, 7.0f);
-    transform->rotation = 12.5f;
-    chart->AddComponent(transform, Transform::kTypeId);
-    ImGuiWindow* inspector = InspectFirstPanel(chart);
+    std::shared_ptr<Transform> transform;
+    ImGuiWindow* inspector = InspectChart(transform, 12.5f);
     ASSERT_NE(inspector, nullptr);
     testing::internal::CaptureStdout();
     for (const int line : {5, 7}) {  // Position, then Rotation in Deg under Scale
         for (const bool enter : {true, false}) {
-            ClickAt(PanelLine(inspector, line));
-            for (int key : {35, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8})
-                TapInterfaceKey(key);
+            ClearFieldAt(PanelLine(inspector, line));
             Type(line == 7 ? "e" : "");
             for (int i = 0; i < 5; ++i)
                 Frame();
