@@ -70,7 +70,6 @@ void Editor::Load()
     } else {
         // A file that is missing holds nothing a save could lose; one read in part does.
         levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
-        levelKeptAside = false;
         savedLevel.reset();  // taken once the objects are set up
     }
     resumeEditedLevel = false;

@@ -5,6 +5,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/BrokenCopy.h"
+#include "platform/PrintableText.h"
 
 namespace EditorFileStore {
 
@@ -21,18 +22,20 @@ bool Exists(const std::string& path)
 
 bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy)
 {
+    // A level name may hold any byte the list file held; the system's errors quote the path.
+    const std::string shown = Platform::Printable(path);
     std::string error;
     if (keepBrokenCopy && Exists(path)) {
         std::string keptAs;
         if (!Platform::KeepBrokenCopy(path, false, keptAs, error)) {
-            std::cout << "Editor: \"" << path << "\" was broken and could not be copied aside (" << error
-                      << "); left as it is\n";
+            std::cout << "Editor: \"" << shown << "\" was broken and could not be copied aside ("
+                      << Platform::Printable(error) << "); left as it is\n";
             return false;
         }
-        std::cout << "Editor: the broken \"" << path << "\" was kept as \"" << keptAs << "\"\n";
+        std::cout << "Editor: the broken \"" << shown << "\" was kept as \"" << Platform::Printable(keptAs) << "\"\n";
     }
     if (!Platform::WriteFileAtomically(path, text, error)) {
-        std::cout << "Editor: could not write \"" << path << "\": " << error << "\n";
+        std::cout << "Editor: could not write \"" << shown << "\": " << Platform::Printable(error) << "\n";
         return false;
     }
     return true;

@@ -82,7 +82,7 @@ bool Editor::SaveNeedsConfirm(const std::string& name) const
 
 bool Editor::SaveKeepsLevelAside(const std::string& name) const
 {
-    return levelReadInPart && !levelKeptAside && LevelPath(name) == LevelPath();
+    return levelReadInPart && LevelPath(name) == LevelPath();
 }
 
 bool Editor::SaveScene(const std::string& name)
@@ -92,15 +92,17 @@ bool Editor::SaveScene(const std::string& name)
         saveMessage = problem;
         return false;
     }
-    // Only the first save over a level read in part copies it aside: later ones would put the
-    // editor's own writing there in place of the original.
+    // Only the first save over a level read in part copies it aside (that save makes it whole):
+    // later ones would put the editor's own writing there in place of the original.
     const bool keepAside = SaveKeepsLevelAside(name);
     if (!EditorFileStore::Rewrite(LevelPath(name), EditedLevelText(name, ObjectsInFileOrder()), keepAside)) {
         saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
         return false;
     }
-    if (keepAside)
-        levelKeptAside = true;
+    // The opened level's own file now holds the whole level: its runs may save again, and the
+    // menu bar no longer warns. A copy under another name leaves the opened file as it was.
+    if (LevelPath(name) == LevelPath())
+        levelReadInPart = false;
     savedLevel = EditedLevelText(levelName, ObjectsInFileOrder());
     if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
         levelNames.push_back(name);
@@ -143,11 +145,8 @@ void Editor::DrawMainMenuBar()
         if (levelReadInPart) {
             const std::string file = levelName + ".txt";
             ImGui::TextColored(kWarningColour, "%s",
-                               (levelKeptAside ? file + " was read only in part; the file as it was is kept as " + file +
-                                                     ".broken"
-                                               : file + " was read only in part (see the console): the objects after "
-                                                        "the fault are missing. Saving over it keeps the file as " +
-                                                     file + ".broken")
+                               (file + " was read only in part (see the console): the objects after the fault are "
+                                       "missing. Saving over it keeps the file as " + file + ".broken")
                                    .c_str());
         }
         ImGui::EndMainMenuBar();

@@ -1,6 +1,9 @@
 #include "platform/ConsoleGuard.h"
 
 #include <iostream>
+#include <string_view>
+
+#include "platform/PrintableText.h"
 
 namespace Platform {
 
@@ -17,21 +20,24 @@ ConsoleGuard::int_type ConsoleGuard::overflow(int_type c)
 {
     if (traits_type::eq_int_type(c, traits_type::eof()))
         return traits_type::not_eof(c);
-    const unsigned char byte = static_cast<unsigned char>(traits_type::to_char_type(c));
-    if ((byte >= 0x20 && byte != 0x7F) || byte == '\n' || byte == '\t')
-        return target->sputc(static_cast<char>(byte));
-    static const char kHex[] = "0123456789abcdef";
-    const char escaped[] = {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
-    return target->sputn(escaped, 4) == 4 ? c : traits_type::eof();
+    const char byte = traits_type::to_char_type(c);
+    return Pass(&byte, 1) ? c : traits_type::eof();
 }
 
 std::streamsize ConsoleGuard::xsputn(const char* text, std::streamsize count)
 {
-    std::streamsize written = 0;
-    while (written < count && !traits_type::eq_int_type(overflow(traits_type::to_int_type(text[written])),
-                                                         traits_type::eof()))
-        ++written;
-    return written;
+    return Pass(text, count) ? count : 0;
+}
+
+bool ConsoleGuard::Pass(const char* text, std::streamsize count)
+{
+    const std::lock_guard<std::mutex> hold(lock);
+    held.append(text, static_cast<std::size_t>(count));
+    const std::size_t decided = held.size() - UnfinishedCharacterBytes(held);
+    const std::string out = PrintableLines(std::string_view(held).substr(0, decided));
+    held.erase(0, decided);
+    const auto size = static_cast<std::streamsize>(out.size());
+    return target->sputn(out.data(), size) == size;
 }
 
 int ConsoleGuard::sync()

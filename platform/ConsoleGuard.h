@@ -1,11 +1,14 @@
 #pragma once
+#include <mutex>
 #include <streambuf>
+#include <string>
 
 namespace Platform {
 
-// Stands between a console stream and its buffer so that no control byte reaches the terminal
-// raw, whatever a message forgot to escape: line breaks and tabs pass, other control bytes and
-// DEL go out as \xNN. Messages escape what they quote themselves; this is the last guard.
+// Stands between a console stream and its buffer so that nothing the terminal would act on
+// reaches it raw, whatever a message forgot to escape: what passes and what goes out as \xNN is
+// PrintableLines' rule (line breaks, tabs and valid UTF-8 pass). Messages escape what they quote
+// themselves; this is the last guard.
 class ConsoleGuard : public std::streambuf {
 public:
     explicit ConsoleGuard(std::streambuf* target) : target(target) {}
@@ -19,7 +22,15 @@ protected:
     int sync() override;
 
 private:
+    // Escapes what is decided and writes it on; false when the target took less.
+    bool Pass(const char* text, std::streamsize count);
+
     std::streambuf* target;
+    // The start of a character cut between two writes (std::cerr flushes after each <<): the
+    // next bytes tell whether it is one.
+    std::string held;
+    // Writes from another thread would otherwise meet in `held`.
+    std::mutex lock;
 };
 
 }  // namespace Platform

@@ -1,11 +1,14 @@
 #include "platform/PrintableText.h"
 
+#include <algorithm>
+
 namespace Platform {
 
 namespace {
 
-// The length (2 to 4) of the valid UTF-8 sequence that starts at text[at], or 0.
-std::size_t SequenceLength(std::string_view text, std::size_t at)
+// The length (2 to 4) of the valid UTF-8 sequence that starts at text[at], or 0. `cut` is set
+// when the text ends inside a sequence whose bytes are valid so far.
+std::size_t SequenceLength(std::string_view text, std::size_t at, bool* cut = nullptr)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
@@ -25,13 +28,19 @@ std::size_t SequenceLength(std::string_view text, std::size_t at)
         low = lead == 0xF0 ? 0x90 : 0x80;
         high = lead == 0xF4 ? 0x8F : 0xBF;
     }
-    if (length == 0 || at + length > text.size())
+    if (length == 0)
         return 0;
-    if (byte(at + 1) < low || byte(at + 1) > high)
+    const std::size_t end = std::min(at + length, text.size());
+    if (at + 1 < end && (byte(at + 1) < low || byte(at + 1) > high))
         return 0;
-    for (std::size_t i = at + 2; i < at + length; ++i)
+    for (std::size_t i = at + 2; i < end; ++i)
         if (byte(i) < 0x80 || byte(i) > 0xBF)
             return 0;
+    if (end < at + length) {
+        if (cut)
+            *cut = true;
+        return 0;
+    }
     return length;
 }
 
@@ -71,6 +80,18 @@ std::string Printable(std::string_view text)
 std::string PrintableLines(std::string_view text)
 {
     return Escape(text, true);
+}
+
+std::size_t UnfinishedCharacterBytes(std::string_view text)
+{
+    // Continuation bytes never lead, so at most one of the last three bytes can start one.
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        bool cut = false;
+        SequenceLength(text, text.size() - back, &cut);
+        if (cut)
+            return back;
+    }
+    return 0;
 }
 
 }  // namespace Platform

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,9 @@ std::string Printable(std::string_view text);
 
 // The same for a whole message of several lines: line breaks and tabs pass.
 std::string PrintableLines(std::string_view text);
+
+// How many bytes at the end of the text (0 to 3) begin a UTF-8 character that bytes still to
+// come could complete: text that arrives in pieces holds them back until the next piece.
+std::size_t UnfinishedCharacterBytes(std::string_view text);
 
 }  // namespace Platform

@@ -26,6 +26,9 @@ protected:
     void SetUp() override
     {
         KeyStateTest::SetUp();
+        foundScenes = gSceneSystem->scenes;
+        foundPaused = gSceneSystem->paused;
+        foundInputEnabled = gInputSystem->inputEnabled;
         ResetSceneRequests();
         DestroyAll();
         for (int id : {0, 1, 2, 3, 5, 8, 9, 12}) {
@@ -36,10 +39,14 @@ protected:
         gSceneSystem->paused = false;
         gInputSystem->inputEnabled = true;
     }
+    // What the tests change is put back: a test that pauses or disables input would otherwise
+    // hold up the next one's scenes.
     void TearDown() override
     {
-        gSceneSystem->scenes.clear();
+        gSceneSystem->scenes = foundScenes;
         gSceneSystem->ResetIds();
+        gSceneSystem->paused = foundPaused;
+        gInputSystem->inputEnabled = foundInputEnabled;
         ResetSceneRequests();
         DestroyAll();
         KeyStateTest::TearDown();
@@ -62,6 +69,9 @@ protected:
 
     CallLog log;
     std::map<int, std::shared_ptr<FakeScene>> fakes;
+    std::map<int, std::shared_ptr<Scene>> foundScenes;
+    bool foundPaused = false;
+    bool foundInputEnabled = true;
 };
 
 TEST_F(SceneSystemTest, FirstUpdateEntersTheSplashAndLaterUpdatesOnlyRunIt)

@@ -250,18 +250,3 @@ TEST_F(EditorLevelKeep, AnInspectorEditBackToTheSetUpValueIsSavedAsSet)
 }
 
 }  // namespace
-
-// A run of a level read only in part saves nothing at its checkpoints, as in the game.
-TEST_F(EditorLevelKeep, ARunOfALevelReadInPartSavesNothing)
-{
-    const std::string whole = Level("Level1");
-    for (const bool cut : {true, false}) {
-        tree.WriteFile("resources/level/Level1.txt", cut ? whole.substr(0, whole.size() * 2 / 3) : whole);
-        Editor editor(5);
-        Open(editor);
-        Tap(editor, Framework::Keys::F12);
-        ASSERT_TRUE(editor.playMode);
-        EXPECT_EQ(editor.LevelReadInPart(), cut);
-        editor.Unload();
-    }
-}

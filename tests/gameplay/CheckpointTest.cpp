@@ -1,9 +1,13 @@
 // Save points played through the script harness: one save per press, the message, the lit
 // sprite, what the file holds, a save that fails, and continuing from a save.
 #include <gtest/gtest.h>
+#include <imgui.h>
 
 #include <filesystem>
 
+#include "editor/Editor.h"
+#include "engine/KeyTable.h"
+#include "engine/SceneSystem.h"
 #include "gameplay/Checkpoint.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
@@ -55,6 +59,23 @@ protected:
         AdvanceDialogue();
         ASSERT_TRUE(StepUntil([&] { return !Controller().playerLocked; }));
     }
+    // The editor scene on the level file, with the interface context the window system gives it
+    // in the game; the context goes once the harness has left the editor.
+    Editor& EnterEditor()
+    {
+        madeContext = !ImGui::GetCurrentContext();
+        if (madeContext)
+            ImGui::CreateContext();
+        EnterScene(SceneId::Editor);
+        return static_cast<Editor&>(*gSceneSystem->scenes.at(SceneId::Editor));
+    }
+    void TearDown() override
+    {
+        GameplayHarness::TearDown();
+        if (madeContext)
+            ImGui::DestroyContext();
+    }
+    bool madeContext = false;
 };
 
 TEST_F(CheckpointTest, SavesOncePerPressSaysSoAndLightsUp)
@@ -200,6 +221,44 @@ TEST_F(CheckpointTest, ALevelReadOnlyInPartLeavesTheSaveAsItWas)
     StepSeconds(1.1f);
     Tap("ACTION_INTERACT");
     EXPECT_EQ(Message(), kSaved) << "a whole level saves again";
+}
+
+// The editor's runs answer to the file as the editor knows it: a level read in part saves
+// nothing until the designer saves it whole over its own file; a copy elsewhere changes nothing.
+TEST_F(CheckpointTest, AnEditorRunSavesOnlyOnceTheLevelReadInPartIsSavedWhole)
+{
+    AddCheckpoint(0.0f, 0.0f);
+    BuildPlayerRig();
+    StartBuiltLevel();
+    const std::string whole = tree->ReadFile("resources/level/Level1.txt");
+    tree->WriteFile("resources/save/SaveData.txt", "a good save\n");
+    tree->WriteFile("resources/level/Level1.txt", whole.substr(0, whole.rfind("\nEnd\n")));
+    Editor& editor = EnterEditor();
+    const auto f12 = [&] {
+        Press(Framework::Keys::F12);
+        Step();
+        Release(Framework::Keys::F12);
+        Step();
+    };
+    const auto runAndInteract = [&] {
+        f12();
+        EXPECT_TRUE(editor.playMode);
+        StepSeconds(1.1f);
+        Tap("ACTION_INTERACT");
+        const std::string message = Message();
+        f12();
+        EXPECT_FALSE(editor.playMode);
+        return message;
+    };
+    EXPECT_EQ(runAndInteract(), kFailed);
+    EXPECT_TRUE(SavedText() == "a good save\n") << "the save stays as it was";
+
+    ASSERT_TRUE(editor.SaveScene("Level1Copy"));
+    EXPECT_EQ(runAndInteract(), kFailed) << "a copy elsewhere leaves the opened file read in part";
+
+    ASSERT_TRUE(editor.SaveScene("Level1"));
+    EXPECT_EQ(runAndInteract(), kSaved) << "saved whole, the level saves again";
+    EXPECT_TRUE(SavedText() != "a good save\n");
 }
 
 TEST_F(CheckpointTest, APressMadeWhileSomethingElseHoldsThePlayerDoesNotSave)

@@ -349,7 +349,23 @@ TEST_F(LevelFileTest, MessagesQuoteDamagedFilesEscaped)
     std::ostringstream sink;
     Platform::ConsoleGuard guard(sink.rdbuf());
     std::ostream(&guard) << seize << "\tok\n";
-    EXPECT_EQ(sink.str(), "\\x1b]0;owned\\x07\\x1b[2J\xff\tok\n");
+    EXPECT_EQ(sink.str(), "\\x1b]0;owned\\x07\\x1b[2J\\xff\tok\n");
+}
+
+// The guard's rule is Printable's, over writes: the 8-bit CSI (C2 9B) and a byte that is no
+// UTF-8 go out escaped; a character cut between two writes (std::cerr flushes after each <<)
+// waits for its last byte and passes whole.
+TEST(ConsoleGuardTest, EscapesC1ControlsAndBrokenUtf8AndJoinsACharacterCutBetweenWrites)
+{
+    std::ostringstream sink;
+    Platform::ConsoleGuard guard(sink.rdbuf());
+    std::ostream out(&guard);
+    out << "\xc2\x9b" "2J a\xc3(" << std::flush;
+    out << " \xc3" << std::flush;
+    EXPECT_EQ(sink.str(), "\\xc2\\x9b2J a\\xc3( ");
+    out << "\xa9\xe2\x82" << std::flush;
+    out << "\n";
+    EXPECT_EQ(sink.str(), "\\xc2\\x9b2J a\\xc3( \xc3\xa9\\xe2\\x82\n");
 }
 
 TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)
