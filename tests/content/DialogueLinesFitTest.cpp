@@ -13,6 +13,7 @@
 #include <regex>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 #include "gameplay/DialogueWrap.h"
 #include "gameplay/GameController.h"
@@ -134,7 +135,7 @@ void AddLiteralsOf(const fs::path& file, Texts& texts)
 
 TEST(DialogueLinesFitTest, LiteralsJoinedInAnyFormAreReadAsOneText)
 {
-    const fs::path file = fs::temp_directory_path() / "vesperine-joined-literals.cpp";
+    const fs::path file = fs::temp_directory_path() / ("vesperine-joined-literals-" + std::to_string(::getpid()) + ".cpp");
     std::ofstream(file) << R"src(
         Say(std::string("A line of ninety characters is made ") + "of two literals joined with a plus sign.");
         Say("side " "by side", Other("an argument"));

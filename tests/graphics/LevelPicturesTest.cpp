@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 #include "graphics/DecodeBatch.h"
 #include "graphics/GLTexture.h"
@@ -25,7 +26,8 @@ protected:
     void SetUp() override
     {
         folder = fs::temp_directory_path() /
-                 ("vesperine-pictures-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("vesperine-pictures-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 #include "graphics/GLTexture.h"
 #include "graphics/PngDecoder.h"
@@ -104,7 +105,7 @@ protected:
     void SetUp() override
     {
         path = fs::temp_directory_path() /
-               ("vesperine-png-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ("vesperine-png-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png");
     }
     void TearDown() override

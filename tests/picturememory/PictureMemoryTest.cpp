@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 #include <vector>
+#include <unistd.h>
 
 #include "graphics/GLTexture.h"
 #include "graphics/PngDecoder.h"
@@ -110,7 +111,7 @@ TEST(PictureMemory, AClaimedSizeTheDataCannotHoldTakesLittleMemory)
 // 64 bits, without asking for the claimed size.
 TEST(PictureMemory, ATextureClaimingMoreThanItsDataTakesLittleMemory)
 {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vesperine-claims-a-gigabyte.png";
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / ("vesperine-claims-a-gigabyte-" + std::to_string(::getpid()) + ".png");
     const std::pair<const char*, std::vector<unsigned char>> files[] = {
         {"RGBA", NoisePng(16384, 16384, 1)},
         {"RGB", NoisePng(16384, 16384, 1, LCT_RGB)},
@@ -140,7 +141,7 @@ TEST(PictureMemory, AnInterlacedPictureIsMeasuredByItsPasses)
     std::vector<unsigned char> whole;
     ASSERT_EQ(lodepng::encode(whole, std::vector<unsigned char>(100000 / 8), 1, 100000, state), 0u);
 
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vesperine-interlaced.png";
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / ("vesperine-interlaced-" + std::to_string(::getpid()) + ".png");
     for (const auto& [file, refused] : {std::pair(noisy, true), std::pair(whole, false)}) {
         testsupport::WriteFile(path, std::string(file.begin(), file.end()));
         peakBytes = liveBytes;
