@@ -17,8 +17,6 @@ std::size_t SequenceLength(std::string_view text, std::size_t at, bool* cut = nu
     unsigned char high = 0xBF;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
-        if (lead == 0xC2)
-            low = 0xA0;  // U+0080..U+009F are the C1 controls
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         low = lead == 0xE0 ? 0xA0 : 0x80;
@@ -56,7 +54,9 @@ std::string Escape(std::string_view text, bool keepLines)
             ++at;
             continue;
         }
-        const std::size_t length = c >= 0x80 ? SequenceLength(text, at) : 0;
+        // U+0080..U+009F, the C1 controls, are escaped like the other controls.
+        const bool c1 = c == 0xC2 && at + 1 < text.size() && static_cast<unsigned char>(text[at + 1]) < 0xA0;
+        const std::size_t length = c >= 0x80 && !c1 ? SequenceLength(text, at) : 0;
         if (length > 0) {
             out.append(text, at, length);
             at += length;
@@ -80,6 +80,13 @@ std::string Printable(std::string_view text)
 std::string PrintableLines(std::string_view text)
 {
     return Escape(text, true);
+}
+
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t at)
+{
+    if (at >= text.size())
+        return 0;
+    return static_cast<unsigned char>(text[at]) < 0x80 ? 1 : SequenceLength(text, at);
 }
 
 std::size_t UnfinishedCharacterBytes(std::string_view text)

@@ -13,6 +13,10 @@ std::string Printable(std::string_view text);
 // The same for a whole message of several lines: line breaks and tabs pass.
 std::string PrintableLines(std::string_view text);
 
+// The length (1 to 4) of the whole UTF-8 character that starts at text[at]: no overlong form,
+// no surrogate, nothing past U+10FFFF. 0 where none starts there.
+std::size_t Utf8CharacterLength(std::string_view text, std::size_t at);
+
 // How many bytes at the end of the text (0 to 3) begin a UTF-8 character that bytes still to
 // come could complete: text that arrives in pieces holds them back until the next piece.
 std::size_t UnfinishedCharacterBytes(std::string_view text);
