@@ -337,7 +337,7 @@ void Editor::Update(float dt)
         DrawMainMenuBar();
         DrawScreens();
     }
-    // Edits whose field was not drawn to be let go (play mode, a panel closed) end here.
+    // Edits whose field was not drawn to be let go (another object shown, play mode) end here.
     ValueFields::EndEditLetGo();
     // The Save screen's is the one field that takes the keyboard on its own.
     typeAhead.AfterFrame(saveSceneScreen);

@@ -210,8 +210,6 @@ private:
     void DrawEditingPanels(float dt);
     void DrawStyleSettings();
     bool TypeListPopup(const char* popupName, int& type);
-    // Called with the object the Inspector is about to show.
-    void EndEditOfAnotherObject(const std::shared_ptr<GameObject>& object);
     static void CloseUndrawnPopups();
 
     InterfaceRenderer renderer;
@@ -230,7 +228,6 @@ private:
     bool settingBroken = false;
     bool prefabsBroken = false;
     bool quitQuestionDrawn = false;
-    std::weak_ptr<GameObject> inspectedObject;
 };
 
 // Every type name of the component type table, in the table's (byte) order.

@@ -1,33 +1,18 @@
 // The "Inspector": the selected object's fields, its components' own panels and the object
 // operations.
 #include <imgui.h>
-#include <imgui_internal.h>
 
 #include <algorithm>
 #include <iostream>
 
 #include "editor/Editor.h"
+#include "editor/FieldOwner.h"
 #include "editor/FieldText.h"
 #include "editor/NameRules.h"
-#include "editor/ValueFields.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "platform/PrintableText.h"
-
-void Editor::EndEditOfAnotherObject(const std::shared_ptr<GameObject>& object)
-{
-    if (object == inspectedObject.lock())
-        return;
-    inspectedObject = object;
-    // Every object's fields have the same ids: the field being edited would go on for the object
-    // now shown and write its text there. The edit ends on the object it began in.
-    const ImGuiWindow* active = GImGui->ActiveIdWindow;
-    if (active && active->RootWindow == ImGui::GetCurrentWindow()->RootWindow) {
-        ImGui::ClearActiveID();
-        ValueFields::EndEdit();
-    }
-}
 
 void Editor::DrawInspector()
 {
@@ -36,11 +21,11 @@ void Editor::DrawInspector()
     const bool open = ImGui::Begin("Inspector");
     // Held for the whole drawing: a panel or button below may take the object out of the scene.
     const std::shared_ptr<GameObject> object = selectedObject;
-    EndEditOfAnotherObject(object);
     if (!open || !object) {
         ImGui::End();
         return;
     }
+    const FieldOwner owner(object.get());
 
     CollectComponentNames(object->components.begin(), object->components.end());
     ImGui::Text("ID #%d", object->id);

@@ -1,5 +1,7 @@
 #include "editor/ValueFields.h"
 
+#include "editor/FieldOwner.h"
+
 #include <imgui_internal.h>
 
 #include <algorithm>
@@ -101,6 +103,7 @@ bool Guarded(const char* label, T* values, bool dragged, Field field)
 {
     T before[N];
     std::copy(values, values + N, before);
+    const FieldOwner::FieldId owned;
     field();
     // Fields of several numbers are a group: the item is then the part being edited.
     const ImGuiID id = ImGui::GetItemID();

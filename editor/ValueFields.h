@@ -24,12 +24,11 @@ bool DragFloat3(const char* label, float v[3], float speed = 1.0f, float min = 0
 bool SliderFloat(const char* label, float* v, float min, float max, const char* format = "%.3f",
                  ImGuiSliderFlags flags = 0);
 
-// Ends the edit in progress where it stands: its field shows another object's values from now
-// on, or is no longer drawn. The values it left are those its text meant, or those from before
-// it; what was refused is said here.
+// Ends the edit in progress where it stands (the editor is left). The values it left are those
+// its text meant, or those from before it; what was refused is said here.
 void EndEdit();
-// After the frame's panels: an edit whose field the interface let go without drawing it (play
-// mode, a panel closed) ends.
+// After the frame's panels: an edit whose field the interface let go without drawing it (another
+// object shown, play mode, a panel closed) ends.
 void EndEditLetGo();
 
 }  // namespace ValueFields
