@@ -9,6 +9,7 @@
 #include "ai/PathFindingSystem.h"
 #include "ai/PatrollingAI.h"
 #include "ai/SavedField.h"
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
@@ -136,7 +137,7 @@ void BasicAI::Deserialize(std::istream& stream)
 
 void BasicAI::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Basic AI"))
+    if (!FieldOwner::PanelHeader("Basic AI"))
         return;
     ImGui::Spacing();
     ImGui::Text("Basic AI ID #%d", id);

@@ -7,6 +7,7 @@
 
 #include "ai/SavedField.h"
 #include "audio/Audio.h"
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/FrameSteps.h"
 #include "gameplay/GameController.h"
@@ -166,7 +167,7 @@ void BearAI::Deserialize(std::istream& stream)
 
 void BearAI::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Bear AI"))
+    if (!FieldOwner::PanelHeader("Bear AI"))
         return;
     ImGui::Spacing();
     ImGui::Text("Bear AI ID #%d", id);

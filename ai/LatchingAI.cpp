@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "ai/SavedField.h"
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/InputSystem.h"
 #include "gameplay/GameController.h"
@@ -160,7 +161,7 @@ void LatchingAI::Deserialize(std::istream& stream)
 
 void LatchingAI::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Latching AI"))
+    if (!FieldOwner::PanelHeader("Latching AI"))
         return;
     ImGui::Spacing();
     ImGui::Text("Latching AI ID #%d", id);

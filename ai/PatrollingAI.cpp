@@ -7,6 +7,7 @@
 
 #include "ai/BasicAI.h"
 #include "ai/SavedField.h"
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/SceneSystem.h"
 #include "gameplay/LookUp.h"
@@ -312,7 +313,7 @@ void PatrollingAI::Deserialize(std::istream& stream)
 
 void PatrollingAI::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Patrolling AI"))
+    if (!FieldOwner::PanelHeader("Patrolling AI"))
         return;
     if (PaceDirection.size() != kLegs || mPaceDistance.size() != kLegs) {
         PaceDirection.assign(kDefaultLegs, kDefaultLegs + kLegs);

@@ -7,6 +7,7 @@
 #include <imgui.h>
 
 #include "audio/AudioSystem.h"
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/FrameSteps.h"
 #include "engine/LoggingSystem.h"
@@ -230,7 +231,7 @@ void Audio::Deserialize(std::istream& stream)
 
 void Audio::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Audio"))
+    if (!FieldOwner::PanelHeader("Audio"))
         return;
     ImGui::PushID("Audio");
     ImGui::Spacing();

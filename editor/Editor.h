@@ -114,6 +114,8 @@ public:
     void DrawSpriteChange();
     void DrawEntityList();
     void DrawInspector();
+    // The selected object's fields, panels and operations, inside the "Inspector" window.
+    void DrawObjectPanels(const std::shared_ptr<GameObject>& object);
     void ReadFunctionKeys();  // F1 outlines, F12 play mode
     void HandleShortcuts();
     void DrawGizmo();

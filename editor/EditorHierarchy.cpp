@@ -105,7 +105,7 @@ void Editor::DrawStyleSettings()
         ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
         for (int i = 0; i < StyleFile::kColourCount; ++i) {
             ImVec4& colour = StyleFile::Colour(style, spareColours, i);
-            ImGui::ColorEdit4(StyleFile::ColourNames()[static_cast<size_t>(i)].name, &colour.x);
+            ValueFields::ColorEdit4(StyleFile::ColourNames()[static_cast<size_t>(i)].name, &colour.x);
         }
         ImGui::PopItemWidth();
         ImGui::TreePop();

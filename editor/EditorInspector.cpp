@@ -21,12 +21,15 @@ void Editor::DrawInspector()
     const bool open = ImGui::Begin("Inspector");
     // Held for the whole drawing: a panel or button below may take the object out of the scene.
     const std::shared_ptr<GameObject> object = selectedObject;
-    if (!open || !object) {
-        ImGui::End();
-        return;
+    if (open && object) {
+        const FieldOwner owner(object.get());
+        DrawObjectPanels(object);
     }
-    const FieldOwner owner(object.get());
+    ImGui::End();
+}
 
+void Editor::DrawObjectPanels(const std::shared_ptr<GameObject>& object)
+{
     CollectComponentNames(object->components.begin(), object->components.end());
     ImGui::Text("ID #%d", object->id);
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
@@ -121,5 +124,4 @@ void Editor::DrawInspector()
         selectedObject = keep;
     }
     componentNames.clear();
-    ImGui::End();
 }

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstring>
 
-#include "editor/FieldOwner.h"
 #include "platform/PrintableText.h"
 
 namespace FieldText {
@@ -44,7 +43,6 @@ bool Input(const char* label, const std::string& value, std::string& entered, Im
     const std::string shown = Shown(value, kBufferSize);
     std::array<char, kBufferSize> buffer{};
     std::memcpy(buffer.data(), shown.data(), shown.size());
-    const FieldOwner::FieldId owned;
     if (!ImGui::InputText(label, buffer.data(), buffer.size(), flags | ImGuiInputTextFlags_EnterReturnsTrue, filter))
         return false;
     entered = shown == buffer.data() ? value : std::string(buffer.data());

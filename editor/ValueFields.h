@@ -1,13 +1,15 @@
 #pragma once
 #include <imgui.h>
 
-// The number fields of the editor's panels, as the interface's own, with one edit at a time
-// followed from the frame a field is taken to the frame it is let go. The interface applies
-// each partly typed value as it goes ("3" on the way to clearing "3.50", "1e3" on the way to
-// "1e39"); an edit whose text stands empty, is no number, or is a number past a float's range
-// (which would show as "inf" and be saved as 0) holds the value from before the edit, and says
-// so once when it ends. Fields of several numbers read exponents as the one-number field does.
-// Each returns whether a value changed.
+// The number fields of the editor's panels, as the interface's own, with one edit at a time (in
+// each interface) followed from the frame a part of a field is taken to the frame it is let go:
+// by Enter, Tab, a click elsewhere or on the field's next part. The interface applies each
+// partly typed value as it goes ("3" on the way to clearing "3.50", "1e3" on the way to "1e39");
+// while the text of the part being edited stands empty, is no number, or comes to a number past
+// the field's range (a float's, an int's, a colour channel's 0 to 255), the part holds the value
+// from before the edit, and that is said once when the edit ends. Escape gives back the value
+// from before without a word. Fields of several numbers read exponents as the one-number field
+// does. Each returns whether a value changed.
 namespace ValueFields {
 
 bool InputInt(const char* label, int* v, int step = 1, int stepFast = 100, ImGuiInputTextFlags flags = 0);
@@ -23,6 +25,10 @@ bool DragFloat3(const char* label, float v[3], float speed = 1.0f, float min = 0
                 const char* format = "%.3f", ImGuiSliderFlags flags = 0);
 bool SliderFloat(const char* label, float* v, float min, float max, const char* format = "%.3f",
                  ImGuiSliderFlags flags = 0);
+// The interface's colour picker and colour field over red, green, blue and alpha (0 to 1); its boxes take typed
+// channels, H/S/V and hex, and an edit of any of them gives back the whole colour when refused.
+bool ColorPicker4(const char* label, float rgba[4], ImGuiColorEditFlags flags = 0);
+bool ColorEdit4(const char* label, float rgba[4], ImGuiColorEditFlags flags = 0);
 
 // Ends the edit in progress where it stands (the editor is left). The values it left are those
 // its text meant, or those from before it; what was refused is said here.

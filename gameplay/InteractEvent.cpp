@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "editor/FieldOwner.h"
 #include "editor/FieldText.h"
 #include "editor/ValueFields.h"
 #include "gameplay/GameController.h"
@@ -64,7 +65,7 @@ void InteractEvent::SetText(const std::string& text)
 
 void InteractEvent::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Interact Event"))
+    if (!FieldOwner::PanelHeader("Interact Event"))
         return;
     ImGui::Spacing();
     ImGui::Text("Interact Event ID #%d", id);

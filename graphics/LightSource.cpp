@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "objects/TextWriters.h"
 
@@ -101,7 +102,7 @@ void LightSource::Deserialize(std::istream& stream)
 
 void LightSource::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("LightSource"))
+    if (!FieldOwner::PanelHeader("LightSource"))
         return;
     ImGui::Spacing();
     ImGui::Text("LightSource ID #%d", id);

@@ -7,6 +7,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/Random.h"
 #include "graphics/GLResource.h"
@@ -289,7 +290,7 @@ void ParticleEmitter::Deserialize(std::istream& stream)
 
 void ParticleEmitter::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Particle Emitter"))
+    if (!FieldOwner::PanelHeader("Particle Emitter"))
         return;
     ImGui::Text("Particle Emitter ID #%d", id);
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);

@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/FieldOwner.h"
 #include "objects/TextWriters.h"
 
 Renderer::Renderer() : Component(kTypeId)
@@ -40,7 +41,7 @@ void Renderer::Deserialize(std::istream& stream)
 
 void Renderer::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Renderer"))
+    if (!FieldOwner::PanelHeader("Renderer"))
         return;
     ImGui::Spacing();
     ImGui::Text("Renderer ID #%d", id);

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/LoggingSystem.h"
 #include "graphics/GLTexture.h"
@@ -242,7 +243,7 @@ void Sprite::ApplyTexture(const std::string& name)
 
 void Sprite::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Sprite"))
+    if (!FieldOwner::PanelHeader("Sprite"))
         return;
     ImGui::Spacing();
     ImGui::Text("Sprite ID #%d", id);
@@ -270,7 +271,7 @@ void Sprite::Inspector(int id)
 
     ImGui::Text("Color");
     float rgba[4] = {color.x, color.y, color.z, transparency};
-    if (ImGui::ColorPicker4("##SpriteColor", rgba, ImGuiColorEditFlags_AlphaBar)) {
+    if (ValueFields::ColorPicker4("##Color", rgba, ImGuiColorEditFlags_AlphaBar)) {
         color = Vector3(rgba[0], rgba[1], rgba[2]);
         transparency = rgba[3];
     }

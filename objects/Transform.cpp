@@ -8,6 +8,7 @@
 
 #include <imgui.h>
 
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/Vector4.h"
 #include "objects/GameObject.h"
@@ -232,7 +233,7 @@ void Transform::Inspector(int id)
     float angle = rotation;
     bool tracking = mouseTracking;
 
-    if (!ImGui::CollapsingHeader("Transform"))
+    if (!FieldOwner::PanelHeader("Transform"))
         return;
     ImGui::Spacing();
     ImGui::Text("Transform ID #%d", id);

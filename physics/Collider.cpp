@@ -5,6 +5,7 @@
 
 #include <imgui.h>
 
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/LoggingSystem.h"
 #include "graphics/DebugDraw.h"
@@ -107,7 +108,7 @@ void Collider::Deserialize(std::istream& stream)
 
 void Collider::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Collider"))
+    if (!FieldOwner::PanelHeader("Collider"))
         return;
     ImGui::Spacing();
     ImGui::Text("Collider ID #%d", id);

@@ -5,6 +5,7 @@
 
 #include <imgui.h>
 
+#include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/FrameSteps.h"
 #include "engine/LoggingSystem.h"
@@ -105,7 +106,7 @@ void Rigidbody::Deserialize(std::istream& stream)
 
 void Rigidbody::Inspector(int id)
 {
-    if (!ImGui::CollapsingHeader("Rigidbody"))
+    if (!FieldOwner::PanelHeader("Rigidbody"))
         return;
     ImGui::Spacing();
     ImGui::Text("Rigidbody ID #%d", id);

@@ -3,9 +3,12 @@
 #include <imgui_internal.h>
 
 #include <sstream>
+#include <vector>
 
 #include "EditorTestSupport.h"
 #include "editor/FieldText.h"
+#include "editor/ValueFields.h"
+#include "gameplay/InteractEvent.h"
 #include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
 #include "graphics/Sprite.h"
@@ -145,6 +148,43 @@ protected:
         object->AddComponent(std::make_shared<Transform>(0.0f, 0.0f, depth, size, size), Transform::kTypeId);
         AddObject(object);
         return object;
+    }
+
+    // An object drawn with a Sprite panel first, over a Transform.
+    std::shared_ptr<GameObject> Pictured(const std::string& name, float size, float depth)
+    {
+        auto object = std::make_shared<GameObject>(name, 4, gObjectIdCounter);
+        object->AddComponent(std::make_shared<Sprite>(), Sprite::kTypeId);
+        object->AddComponent(std::make_shared<Transform>(0.0f, 0.0f, depth, size, size), Transform::kTypeId);
+        AddObject(object);
+        return object;
+    }
+    // The first box under the open Sprite panel's colour picker (red): the pointer walks down the
+    // panel's left edge past the picker's square to the next widget it hovers.
+    ImVec2 RedBox(ImGuiWindow* inspector)
+    {
+        ImVec2 at = PanelLine(inspector, 7);  // the "Color" line, under the two texture buttons
+        std::vector<ImGuiID> passed;
+        for (; at.y < inspector->Pos.y + inspector->Size.y; at.y += 2.0f) {
+            PointAt(at);
+            Frame();
+            const ImGuiID hovered = ImGui::GetCurrentContext()->HoveredId;
+            if (hovered != 0 && (passed.empty() || passed.back() != hovered))
+                passed.push_back(hovered);
+            if (passed.size() == 2)
+                return ImVec2(at.x, at.y + 4.0f);
+        }
+        ADD_FAILURE() << "no box under the picker";
+        return at;
+    }
+    // Lines of the console that tell of a value kept from before an edit.
+    static std::size_t Refusals(const std::string& said)
+    {
+        std::size_t lines = 0;
+        for (size_t at = said.find("the value before the edit stays"); at != std::string::npos;
+             at = said.find("the value before the edit stays", at + 1))
+            ++lines;
+        return lines;
     }
 
     Editor editor{5};
@@ -486,6 +526,155 @@ TEST_F(EditorInspectorTest, OneScreenAtATimeAndTheQuitQuestionEndsWithTheVisit)
     Frame();
     EXPECT_TRUE(Shown("Save Scene Screen"));
     EXPECT_FALSE(Shown("Quit Confirmation"));
+}
+
+// Typed into one object's colour picker (Ctrl + click on its red box) and left without Enter by
+// a click on another object: the colour stays with the first; the second, whose picker has the
+// same place and label, keeps its own.
+TEST_F(EditorInspectorTest, AColourTypedIntoOneObjectsPickerStaysWithIt)
+{
+    const auto chart = Pictured("Chart", 1.0f, 2.0f);
+    const auto floor = Pictured("Floor", 1.0e5f, 1.0f);  // under every point of the level view
+    editor.selectedObject = chart;
+    Frame();
+    ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    ASSERT_NE(inspector, nullptr);
+    OpenFirstPanel(inspector);
+    const ImVec2 red = RedBox(inspector);
+    ImGui::GetIO().KeyCtrl = true;
+    ClickAt(red);
+    ImGui::GetIO().KeyCtrl = false;
+    Type("0");  // over the selected 255
+    ClickAt(ImVec2(1300.0f, 700.0f));
+    ASSERT_EQ(editor.selectedObject, floor);
+    TapInterfaceKey(13);
+    EXPECT_EQ(chart->GetComponent<Sprite>()->GetColor().x, 0.0f);
+    EXPECT_EQ(floor->GetComponent<Sprite>()->GetColor().x, 1.0f);
+}
+
+// The edit moves from one part of a field of several numbers to the next by a click or by Tab:
+// the next part, cleared or given a number past a float's range, gives back its value from
+// before and says so once, as a one-number field does.
+TEST_F(EditorInspectorTest, EveryPartOfAFieldGivesBackItsValueWhenRefused)
+{
+    std::shared_ptr<Transform> transform;
+    ImGuiWindow* inspector = InspectChart(transform, 0.0f);
+    ASSERT_NE(inspector, nullptr);
+    const ImVec2 x = PanelLine(inspector, 5);
+    const ImVec2 y(x.x + 0.35f * inspector->WorkRect.GetWidth(), x.y);  // the middle third of Position
+    std::vector<float> kept;
+    testing::internal::CaptureStdout();
+    for (const bool tab : {false, true}) {
+        for (const std::string typed : {"1e39", ""}) {
+            ClickAt(x);
+            if (tab)
+                TapInterfaceKey(9);
+            else
+                ClickAt(y);
+            for (int key : {35, 8, 8, 8, 8, 8, 8})  // End, then "2.00" cleared key by key
+                TapInterfaceKey(key);
+            for (const char key : typed)
+                Type(std::string(1, key));
+            TapInterfaceKey(13);
+            kept.push_back(transform->position.y);
+        }
+    }
+    EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 4u);
+    EXPECT_EQ(kept, std::vector<float>(4, 2.0f)) << "click: 1e39, empty; Tab: 1e39, empty";
+    EXPECT_EQ(transform->position.x, 3.5f);
+}
+
+// A whole number past an int's range, typed out or by an operator, is refused as a float past its
+// range is: the value from before, and a line; what fits is taken.
+TEST_F(EditorInspectorTest, AWholeNumberPastItsRangeGivesBackTheValueFromBefore)
+{
+    auto talker = std::make_shared<GameObject>("Talker", 4, gObjectIdCounter);
+    const auto event = std::make_shared<InteractEvent>();
+    event->textCounter = 2000000000;
+    talker->AddComponent(event, InteractEvent::kTypeId);
+    ImGuiWindow* inspector = InspectFirstPanel(talker);
+    ASSERT_NE(inspector, nullptr);
+    const ImVec2 counter = PanelLine(inspector, 6);  // under "Filename"
+    const std::vector<std::string> typed{"99999999999", "2147483648", "-2147483649", "+2000000000", "*2", "-7"};
+    std::vector<int> kept;
+    testing::internal::CaptureStdout();
+    for (const std::string& text : typed) {
+        ClickAt(counter);
+        Type(text);  // over the selected text
+        TapInterfaceKey(13);
+        kept.push_back(event->textCounter);
+    }
+    EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 5u);
+    EXPECT_EQ(kept, std::vector<int>({2000000000, 2000000000, 2000000000, 2000000000, 2000000000, -7}));
+}
+
+// Escape cancels an edit: the value from before comes back as it was (not as the field shows it,
+// to two places), and nothing is said.
+TEST_F(EditorInspectorTest, EscapeGivesBackTheValueAsItWasWithoutAWord)
+{
+    std::shared_ptr<Transform> transform;
+    ImGuiWindow* inspector = InspectChart(transform, 0.0f);
+    ASSERT_NE(inspector, nullptr);
+    transform->position.x = 3.14159f;
+    std::vector<float> kept;
+    testing::internal::CaptureStdout();
+    for (const std::string typed : {"7", ""}) {
+        ClearFieldAt(PanelLine(inspector, 5));
+        Type(typed);
+        TapInterfaceKey(27);
+        kept.push_back(transform->position.x);
+    }
+    EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 0u);
+    EXPECT_EQ(kept, std::vector<float>(2, 3.14159f)) << "a number, then nothing";
+}
+
+// An edit is its interface's: a frame of another interface (the tests make several) leaves it
+// going; and it ends with the frame that no longer draws its field (play mode), said there.
+TEST_F(EditorInspectorTest, AnEditEndsWithItsFieldAndNotWithAnotherInterfacesFrame)
+{
+    std::shared_ptr<Transform> transform;
+    ImGuiWindow* inspector = InspectChart(transform, 0.0f);
+    ASSERT_NE(inspector, nullptr);
+    ImGuiContext* ours = ImGui::GetCurrentContext();
+    ImGuiContext* other = ImGui::CreateContext();
+    ImGui::SetCurrentContext(other);
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(640.0f, 480.0f);
+    unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+    ImGui::SetCurrentContext(ours);
+    const auto otherFrame = [&] {
+        ImGui::SetCurrentContext(other);
+        ImGui::NewFrame();
+        float value = 1.0f;
+        ValueFields::InputFloat("Elsewhere", &value);
+        ValueFields::EndEditLetGo();
+        ImGui::Render();
+        ImGui::SetCurrentContext(ours);
+    };
+    testing::internal::CaptureStdout();
+    ClearFieldAt(PanelLine(inspector, 5));
+    otherFrame();
+    for (const char key : std::string("1e39"))
+        Type(std::string(1, key));
+    otherFrame();
+    TapInterfaceKey(13);
+    EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 1u);
+    EXPECT_EQ(transform->position.x, 3.5f);
+    ImGui::DestroyContext(other);
+
+    testing::internal::CaptureStdout();
+    ClearFieldAt(PanelLine(inspector, 5));
+    Press(F12);
+    Frame();
+    Release(F12);
+    Frame();
+    Frame();
+    EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 1u) << "said when play mode hid the field";
+    EXPECT_TRUE(editor.playMode);
+    EXPECT_EQ(transform->position.x, 3.5f);
 }
 
 }  // namespace

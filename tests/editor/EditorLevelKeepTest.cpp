@@ -230,8 +230,10 @@ TEST_F(EditorLevelKeep, AnInspectorEditBackToTheSetUpValueIsSavedAsSet)
     ASSERT_NE(inspector, nullptr);
     const int index = static_cast<int>(std::find(spotlight->components.begin(), spotlight->components.end(), light) -
                                        spotlight->components.begin());
-    const ImGuiID panel = ImHashData(&index, sizeof index, inspector->ID);
-    inspector->StateStorage.SetInt(ImHashStr("LightSource", 0, panel), 1);
+    // Headers are the same for every object; what is under them is the object's.
+    inspector->StateStorage.SetInt(ImHashStr("LightSource", 0, inspector->ID), 1);
+    const void* owner = spotlight.get();
+    const ImGuiID panel = ImHashData(&index, sizeof index, ImHashData(&owner, sizeof owner, inspector->ID));
     const ImGuiID box = ImHashStr("Enabled ", 0, panel);
     const ImGuiID& hovered = ImGui::GetCurrentContext()->HoveredId;
     gInputSystem->mouseX = static_cast<std::int16_t>(inspector->DC.CursorStartPos.x + 6.0f);
