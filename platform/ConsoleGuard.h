@@ -22,12 +22,13 @@ protected:
     int sync() override;
 
 private:
-    // Escapes what is decided and writes it on; false when the target took less.
-    bool Pass(const char* text, std::streamsize count);
+    // Escapes what is decided (with `settle`, all that is held) and writes it on; false when the
+    // target took less.
+    bool Pass(const char* text, std::streamsize count, bool settle);
 
     std::streambuf* target;
-    // The start of a character cut between two writes (std::cerr flushes after each <<): the
-    // next bytes tell whether it is one.
+    // The start of a character cut between two writes: the next bytes tell whether it is one,
+    // or a flush settles it.
     std::string held;
     // Writes from another thread would otherwise meet in `held`.
     std::mutex lock;

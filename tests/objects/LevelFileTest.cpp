@@ -353,19 +353,21 @@ TEST_F(LevelFileTest, MessagesQuoteDamagedFilesEscaped)
 }
 
 // The guard's rule is Printable's, over writes: the 8-bit CSI (C2 9B) and a byte that is no
-// UTF-8 go out escaped; a character cut between two writes (std::cerr flushes after each <<)
-// waits for its last byte and passes whole.
+// UTF-8 go out escaped; a character cut between two writes waits for its last byte and passes
+// whole, and what a flush finds still waiting goes out escaped.
 TEST(ConsoleGuardTest, EscapesC1ControlsAndBrokenUtf8AndJoinsACharacterCutBetweenWrites)
 {
     std::ostringstream sink;
     Platform::ConsoleGuard guard(sink.rdbuf());
     std::ostream out(&guard);
     out << "\xc2\x9b" "2J a\xc3(" << std::flush;
-    out << " \xc3" << std::flush;
+    out << " \xc3";
     EXPECT_EQ(sink.str(), "\\xc2\\x9b2J a\\xc3( ");
-    out << "\xa9\xe2\x82" << std::flush;
+    out << "\xa9\xe2\x82";
     out << "\n";
     EXPECT_EQ(sink.str(), "\\xc2\\x9b2J a\\xc3( \xc3\xa9\\xe2\\x82\n");
+    out << "end \xf0\x9f" << std::flush;
+    EXPECT_EQ(sink.str().substr(sink.str().size() - 12), "end \\xf0\\x9f");
 }
 
 TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)
