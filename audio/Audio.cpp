@@ -8,6 +8,7 @@
 
 #include "audio/AudioSystem.h"
 #include "editor/FieldOwner.h"
+#include "editor/FieldText.h"
 #include "editor/ValueFields.h"
 #include "engine/FrameSteps.h"
 #include "engine/LoggingSystem.h"
@@ -255,13 +256,13 @@ void Audio::Inspector(int id)
     std::string preview = listIndex > 0 ? names[static_cast<size_t>(listIndex - 1)] : "None";
     if (listIndex == 0 && !HasNoSound())
         preview = audioName + " (not listed)";
-    if (ImGui::BeginCombo(bgmOrSfx ? "SFX List" : "BGM List", preview.c_str()))
+    if (ImGui::BeginCombo(bgmOrSfx ? "SFX List" : "BGM List", FieldText::Shown(preview).c_str()))
     {
         for (int k = 0; k <= static_cast<int>(names.size()); ++k)
         {
             const std::string& label = k == 0 ? std::string("None") : names[static_cast<size_t>(k - 1)];
             ImGui::PushID(k);
-            if (ImGui::Selectable(label.c_str(), k == listIndex))
+            if (FieldText::Selectable(label, k == listIndex))
             {
                 listIndex = k;
                 audioName = label;

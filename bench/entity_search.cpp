@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const kCostlyPattern = "(?:\\pL|\\pN|_){0,999}(?:\\pL|\\pN|_){0,999}Q";
+const char* const kCostlyPattern = "(?:\\pL|\\pN|_){0,200}(?:\\pL|\\pN|_){0,200}Q";
 
 void FillNames(int count)
 {

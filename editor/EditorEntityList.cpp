@@ -2,6 +2,7 @@
 #include <imgui.h>
 
 #include "editor/Editor.h"
+#include "editor/FieldText.h"
 #include "editor/NameRules.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
@@ -70,7 +71,7 @@ void Editor::DrawEntityList()
                 flags |= ImGuiTreeNodeFlags_Selected;
             if (row.child)
                 ImGui::Indent();
-            ImGui::TreeNodeEx(static_cast<void*>(row.object), flags, "%s", row.object->name.c_str());
+            ImGui::TreeNodeEx(static_cast<void*>(row.object), flags, "%s", FieldText::Shown(row.object->name).c_str());
             if (ImGui::IsItemClicked(ImGuiMouseButton_Left))
                 clicked = row.object;
             if (row.child)

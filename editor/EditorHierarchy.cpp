@@ -3,6 +3,7 @@
 #include <imgui.h>
 
 #include "editor/Editor.h"
+#include "editor/FieldText.h"
 #include "editor/NameRules.h"
 #include "editor/ValueFields.h"
 #include "graphics/GraphicsSystem.h"
@@ -147,22 +148,22 @@ void Editor::DrawSpriteChange()
     ImGui::SetNextWindowSize(ImVec2(400.0f, 200.0f), ImGuiCond_Appearing);
     const std::shared_ptr<Sprite> sprite = selectedObject ? selectedObject->GetComponent<Sprite>() : nullptr;
     if (ImGui::Begin("Click GameObject To Sprite Change")) {
-        ImGui::Text("GameObject Name: %s", selectedObject ? selectedObject->name.c_str() : "");
+        ImGui::Text("GameObject Name: %s", selectedObject ? FieldText::Shown(selectedObject->name).c_str() : "");
         if (selectedObject)
             ImGui::Text("GameObject ID: #%d", selectedObject->id);
         else
             ImGui::Text("GameObject ID: #");
-        ImGui::Text("GameObject Texture Name: %s",
-                    !selectedObject ? "" : (sprite ? sprite->textureName.c_str() : "Sprite Component Not Found"));
+        const std::string textureName = sprite ? FieldText::Shown(sprite->textureName) : "Sprite Component Not Found";
+        ImGui::Text("GameObject Texture Name: %s", selectedObject ? textureName.c_str() : "");
         ImGui::Spacing();
         ImGui::Text("Change To: ");
         ImGui::SameLine();
-        if (ImGui::Button(chosenTextureName.c_str()))
+        if (FieldText::Button(chosenTextureName))
             ImGui::OpenPopup("Sprite List2");
         if (ImGui::BeginPopup("Sprite List2")) {
             if (gTextureSystem)
                 for (const std::string& name : gTextureSystem->GetTextureNames())
-                    if (ImGui::Selectable(name.c_str()))
+                    if (FieldText::Selectable(name))
                         chosenTextureName = name;
             ImGui::EndPopup();
         }

@@ -8,6 +8,7 @@
 
 #include "editor/Editor.h"
 #include "editor/EditorFileStore.h"
+#include "editor/FieldText.h"
 #include "editor/LevelNameList.h"
 #include "editor/NameRules.h"
 #include "engine/WindowSystem.h"
@@ -143,7 +144,7 @@ void Editor::DrawMainMenuBar()
         }
         // A level shown without the objects its file holds past a fault must not look whole.
         if (levelReadInPart) {
-            const std::string file = levelName + ".txt";
+            const std::string file = FieldText::Shown(levelName) + ".txt";
             ImGui::TextColored(kWarningColour, "%s",
                                (file + " was read only in part (see the console): the objects after the fault are "
                                        "missing. Saving over it keeps the file as " + file + ".broken")
@@ -255,9 +256,9 @@ void Editor::DrawOpenSceneScreen()
         ImGui::OpenPopup("Open Scene Screen");
     if (ImGui::BeginPopupModal("Open Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         DrawQuitQuestion();
-        if (ImGui::BeginCombo("##OpenScene", chosen.c_str())) {
+        if (ImGui::BeginCombo("##OpenScene", FieldText::Shown(chosen).c_str())) {
             for (int i = 0; i < static_cast<int>(levelNames.size()); ++i)
-                if (ImGui::Selectable(levelNames[static_cast<size_t>(i)].c_str(), i == openSceneIndex))
+                if (FieldText::Selectable(levelNames[static_cast<size_t>(i)], i == openSceneIndex))
                     openSceneIndex = i;
             ImGui::EndCombo();
         }
@@ -323,10 +324,11 @@ void Editor::DrawSaveSceneScreen()
         ImGui::OpenPopup("Save Scene Confirmation");
     if (ImGui::BeginPopupModal("Save Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         DrawQuitQuestion();
-        ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", name.c_str());
+        const std::string shown = FieldText::Shown(name);
+        ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", shown.c_str());
         if (SaveKeepsLevelAside(name))
             ImGui::TextColored(kWarningColour, "It was read only in part: the file as it is will be kept as %s.txt.broken",
-                               name.c_str());
+                               shown.c_str());
         if (ImGui::Button("Ok", kButtonSize)) {
             // A failed write goes back to the screen, which shows why.
             if (!SaveScene(name))

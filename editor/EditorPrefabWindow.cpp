@@ -5,6 +5,7 @@
 
 #include "audio/AudioSystem.h"
 #include "editor/Editor.h"
+#include "editor/FieldText.h"
 #include "engine/InputSystem.h"
 #include "engine/SceneSystem.h"
 #include "engine/WindowSystem.h"
@@ -24,7 +25,7 @@ void Editor::DrawPrefabWindow()
             if (!prefabs[i])
                 continue;
             ImGui::PushID(static_cast<int>(i));
-            if (ImGui::Selectable(prefabs[i]->name.c_str(), false))
+            if (FieldText::Selectable(prefabs[i]->name))
                 selectedPrefab = prefabs[i];
             ImGui::PopID();
         }

@@ -2,6 +2,9 @@
 
 #include <re2/re2.h>
 
+#include <algorithm>
+
+#include "editor/FieldText.h"
 #include "objects/GameObject.h"
 
 namespace {
@@ -23,9 +26,8 @@ void EntityFilter::Set(int newMode, const std::string& newPattern, int newType)
     searched = 0;
     if (pattern.empty())
         return;
-    // Byte for byte, as names are stored; the window reports a bad pattern, so RE2 stays quiet.
+    // By characters, in UTF-8; the window reports a bad pattern, so RE2 stays quiet.
     RE2::Options options;
-    options.set_encoding(RE2::Options::EncodingLatin1);
     options.set_log_errors(false);
     auto candidate = std::make_shared<const RE2>(pattern, options);
     valid = candidate->ok();
@@ -39,8 +41,15 @@ bool EntityFilter::Matches(const GameObject& object)
         return object.objectType == objectType;
     if (!expression)
         return true;
-    const std::string id = mode == ById ? std::to_string(object.id) : std::string();
-    const std::string& text = mode == ById ? id : object.name;
+    // A name as the window shows it, so that a pattern finds what the user reads there. ASCII
+    // shows as it is, so most names are searched without a copy each frame.
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) - 1u < 0x7Fu; };
+    std::string copy;
+    if (mode == ById)
+        copy = std::to_string(object.id);
+    else if (!std::all_of(object.name.begin(), object.name.end(), ascii))
+        copy = FieldText::Shown(object.name);
+    const std::string& text = copy.empty() ? object.name : copy;
     const auto known = answers.find(text);
     if (known != answers.end())
         return known->second;

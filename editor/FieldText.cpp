@@ -49,4 +49,30 @@ bool Input(const char* label, const std::string& value, std::string& entered, Im
     return true;
 }
 
+bool Selectable(const std::string& text, bool selected)
+{
+    // An empty label, and the text drawn where the label would stand.
+    ImGui::PushID(text.data(), text.data() + text.size());
+    const bool picked = ImGui::Selectable("##shown", selected);
+    ImGui::PopID();
+    ImGui::SameLine(0.0f, 0.0f);
+    ImGui::TextUnformatted(Shown(text).c_str());
+    return picked;
+}
+
+bool Button(const std::string& text)
+{
+    const std::string shown = Shown(text);
+    const char* end = shown.data() + shown.size();
+    const ImVec2 padding = ImGui::GetStyle().FramePadding;
+    const ImVec2 size = ImGui::CalcTextSize(shown.data(), end);
+    ImGui::PushID(text.data(), text.data() + text.size());
+    const bool pressed = ImGui::Button("##shown", ImVec2(size.x + padding.x * 2.0f, size.y + padding.y * 2.0f));
+    ImGui::PopID();
+    const ImVec2 at = ImGui::GetItemRectMin();
+    ImGui::GetWindowDrawList()->AddText(ImVec2(at.x + padding.x, at.y + padding.y), ImGui::GetColorU32(ImGuiCol_Text),
+                                        shown.data(), end);
+    return pressed;
+}
+
 }  // namespace FieldText

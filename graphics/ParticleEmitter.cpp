@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "editor/FieldOwner.h"
+#include "editor/FieldText.h"
 #include "editor/ValueFields.h"
 #include "engine/Random.h"
 #include "graphics/GLResource.h"
@@ -305,12 +306,12 @@ void ParticleEmitter::Inspector(int id)
     ImGui::Text("Particle Sprite");
     ImGui::SameLine();
     const std::string label = particleTextureName.empty() ? "Choose Texture" : particleTextureName;
-    if (ImGui::Button(label.c_str()))
+    if (FieldText::Button(label))
         ImGui::OpenPopup("Sprite List1");
     if (ImGui::BeginPopup("Sprite List1")) {
         if (gTextureSystem) {
             for (const std::string& name : gTextureSystem->GetTextureNames()) {
-                if (ImGui::Selectable(name.c_str())) {
+                if (FieldText::Selectable(name)) {
                     gTextureSystem->GetTexture(name);
                     particleTextureName = name;
                 }

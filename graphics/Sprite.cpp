@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "editor/FieldOwner.h"
+#include "editor/FieldText.h"
 #include "editor/ValueFields.h"
 #include "engine/LoggingSystem.h"
 #include "graphics/GLTexture.h"
@@ -252,13 +253,13 @@ void Sprite::Inspector(int id)
 
     ImGui::Text("Sprite");
     ImGui::SameLine();
-    if (ImGui::Button(textureName.empty() ? "Choose Texture" : textureName.c_str()))
+    if (FieldText::Button(textureName.empty() ? "Choose Texture" : textureName))
         ImGui::OpenPopup("Sprite List1");
     if (ImGui::BeginPopup("Sprite List1")) {
         const std::vector<std::string> names =
             gTextureSystem ? gTextureSystem->GetTextureNames() : std::vector<std::string>();
         for (const std::string& name : names) {
-            if (ImGui::Selectable(name.c_str()))
+            if (FieldText::Selectable(name))
                 ApplyTexture(name);
         }
         ImGui::EndPopup();
@@ -267,7 +268,7 @@ void Sprite::Inspector(int id)
         gTextureSystem->OpenTextureDialog();
         texturePickPending = true;
     }
-    ImGui::Text("Whole sprite of %s", textureName.c_str());
+    ImGui::Text("Whole sprite of %s", FieldText::Shown(textureName).c_str());
 
     ImGui::Text("Color");
     float rgba[4] = {color.x, color.y, color.z, transparency};

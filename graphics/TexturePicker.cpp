@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/FieldText.h"
+
 namespace
 {
 const char* const kPopupName = "Open and Load Texture";
@@ -59,13 +61,13 @@ bool TexturePicker::Draw(std::string& chosen, const std::function<void()>& over)
     if (ImGui::BeginPopupModal(kPopupName, &keepOpen)) {
         if (over)
             over();
-        ImGui::Text("%s", folder.c_str());
+        ImGui::TextUnformatted(FieldText::Shown(folder).c_str());
         ImGui::InputText("Filter", filter, sizeof filter);
         ImGui::BeginChild("Sprite files", ImVec2(0.0f, -ImGui::GetFrameHeightWithSpacing()), true);
         for (const std::string& name : names) {
             if (filter[0] != '\0' && name.find(filter) == std::string::npos)
                 continue;
-            if (ImGui::Selectable(name.c_str())) {
+            if (FieldText::Selectable(name)) {
                 chosen = name;
                 picked = true;
             }

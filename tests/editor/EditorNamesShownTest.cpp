@@ -1,0 +1,55 @@
+// Names read from files, as the editor's lists draw them.
+#include <map>
+#include <utility>
+
+#include "EditorTestSupport.h"
+#include "graphics/TexturePicker.h"
+#include "objects/GameObject.h"
+
+namespace {
+
+// The glyphs of the last frame in drawing order, read back from its vertices. Spaces draw
+// none; a character the font lacks draws as its '?'.
+std::string DrawnGlyphs()
+{
+    std::map<std::pair<float, float>, char> glyphs;
+    for (const ImFontGlyph& glyph : ImGui::GetFont()->Glyphs)
+        if (glyph.Visible)
+            glyphs[{glyph.U0, glyph.V0}] = static_cast<char>(glyph.Codepoint);
+    std::string drawn;
+    const ImDrawData* data = ImGui::GetDrawData();
+    for (int list = 0; list < data->CmdListsCount; ++list)
+        for (const ImDrawVert& vertex : data->CmdLists[list]->VtxBuffer) {
+            const auto glyph = glyphs.find({vertex.uv.x, vertex.uv.y});
+            if (glyph != glyphs.end())
+                drawn += glyph->second;
+        }
+    return drawn;
+}
+
+// Names that differ only in bytes that are not UTF-8 stay apart (U+FFFD draws as '?'), and a
+// "##" in a name hides none of it.
+TEST_F(EditorTest, ListsShowNamesWholeWithEachBadByteReplaced)
+{
+    ImGui::GetIO().Fonts->Build();
+    ImGui::GetIO().DisplaySize = ImVec2(1920.0f, 1080.0f);
+    Editor editor(5);
+    for (const char* name : {"Bad\xE9", "Bad\xE8x", "A\xE9z"})
+        AddObject(std::make_shared<GameObject>(name, 4, gObjectIdCounter));
+    tree.WriteFile("resources/pictures/Pic\xE8x.png", "");
+    tree.WriteFile("resources/pictures/Two##3.png", "");
+    TexturePicker picker;
+    picker.Open((tree.Resources() / "pictures").string());
+    std::string chosen;
+    for (int frame = 0; frame < 2; ++frame) {  // a popup shows from its second frame
+        ImGui::NewFrame();
+        editor.DrawEntityList();
+        picker.Draw(chosen);
+        ImGui::Render();
+    }
+    const std::string drawn = DrawnGlyphs();
+    EXPECT_NE(drawn.find("Bad?Bad?xA?z"), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find("Pic?x.pngTwo##3.png"), std::string::npos) << drawn;
+}
+
+}  // namespace
