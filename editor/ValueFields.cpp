@@ -185,17 +185,18 @@ int PartOf(const char* label, ImGuiID id)
     return part;
 }
 
-// The label as the designer reads it: what is shown, or the name behind "##" where nothing is.
+// The label as the designer reads it: what is shown, or the name behind "##" where nothing is,
+// without the blanks some labels end in to keep their ids apart.
 std::string Named(const char* label)
 {
-    const std::string text = label;
+    std::string text = label;
     const std::size_t hidden = text.find("##");
-    if (hidden == std::string::npos)
-        return text;
-    if (hidden > 0)
-        return text.substr(0, hidden);
-    const std::size_t name = text.find_first_not_of('#');
-    return name == std::string::npos ? text : text.substr(name);
+    if (hidden > 0 && hidden != std::string::npos)
+        text.erase(hidden);
+    else if (hidden == 0)
+        text.erase(0, std::min(text.find_first_not_of('#'), text.size()));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
 }
 
 template <int N, class T>
@@ -210,8 +211,6 @@ void Restore(const Edit& edit, T* values)
 template <int N, class T>
 void Follow(Edit& edit, const Field& field, T* values)
 {
-    // The interface applies each partly typed value as it goes ("3" on the way to clearing
-    // "3.50", "1e3" on the way to "1e39").
     // The hex box is the picker's, or the colour's own when it is shown as hex.
     const bool hex = field.colour && (edit.id == IdUnder({field.label, "##hex"}, "##Text") ||
                                       edit.id == IdUnder({field.label}, "##Text"));
@@ -231,6 +230,8 @@ bool Guarded(const Field& field, T* values, Draw draw)
 {
     T original[N];
     std::copy(values, values + N, original);
+    // What a part taken in this frame begins from: the values before the frame, with a part
+    // whose edit ends refused in it put back.
     T before[N];
     std::copy(values, values + N, before);
     Edit& edit = Current();
@@ -268,6 +269,20 @@ bool Guarded(const Field& field, T* values, Draw draw)
     return !std::equal(values, values + N, original);
 }
 
+// A whole-number field drawn over a double: the interface reads a whole number past an int's
+// range into an int without a word (it wraps), and a double holds every int and what lies past
+// them. `draw` draws the field over the double it is given.
+template <class Draw>
+bool WholeNumber(const char* label, int* v, bool dragged, Draw draw)
+{
+    double staged = *v;
+    Guarded<1>(Field{label, kInt, dragged, false}, &staged, [&] { draw(&staged); });
+    const int taken = Acceptable(staged, kInt) ? static_cast<int>(staged) : *v;
+    const bool changed = taken != *v;
+    *v = taken;
+    return changed;
+}
+
 // The interface's one-number field reads what is typed with this (exponents: "1e39", "2.5e-3");
 // its fields of several numbers read each with the same reader but, left alone, filter out the
 // "e" first and would take "1e39" for 139.
@@ -292,20 +307,22 @@ void EndEditLetGo()
         EndEdit();
 }
 
+
 bool InputInt(const char* label, int* v, int step, int stepFast, ImGuiInputTextFlags flags)
 {
-    // Drawn over a double: the interface reads a whole number past an int's range into an int
-    // without a word (it wraps), and a double holds every int and what lies past them.
-    double staged = *v;
     const double steps[2] = {static_cast<double>(step), static_cast<double>(stepFast)};
-    Guarded<1>(Field{label, kInt, false, false}, &staged, [&] {
-        ImGui::InputScalar(label, ImGuiDataType_Double, &staged, step > 0 ? &steps[0] : nullptr,
+    return WholeNumber(label, v, false, [&](double* staged) {
+        ImGui::InputScalar(label, ImGuiDataType_Double, staged, step > 0 ? &steps[0] : nullptr,
                            stepFast > 0 ? &steps[1] : nullptr, "%.0f", flags | ImGuiInputTextFlags_CharsDecimal);
     });
-    const int taken = Acceptable(staged, kInt) ? static_cast<int>(staged) : *v;
-    const bool changed = taken != *v;
-    *v = taken;
-    return changed;
+}
+
+bool DragInt(const char* label, int* v, float speed, int min, int max)
+{
+    const double range[2] = {static_cast<double>(min), static_cast<double>(max)};
+    return WholeNumber(label, v, true, [&](double* staged) {
+        ImGui::DragScalar(label, ImGuiDataType_Double, staged, speed, &range[0], &range[1], "%.0f");
+    });
 }
 
 bool InputFloat(const char* label, float* v, float step, float stepFast, const char* format, ImGuiInputTextFlags flags)

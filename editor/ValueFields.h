@@ -19,6 +19,7 @@ bool InputFloat2(const char* label, float v[2], const char* format = "%.3f", ImG
 bool InputFloat3(const char* label, float v[3], const char* format = "%.3f", ImGuiInputTextFlags flags = 0);
 bool InputFloat4(const char* label, float v[4], const char* format = "%.3f", ImGuiInputTextFlags flags = 0);
 // Drags and sliders take typed values too (Ctrl + click).
+bool DragInt(const char* label, int* v, float speed, int min, int max);
 bool DragFloat(const char* label, float* v, float speed = 1.0f, float min = 0.0f, float max = 0.0f,
                const char* format = "%.3f", ImGuiSliderFlags flags = 0);
 bool DragFloat3(const char* label, float v[3], float speed = 1.0f, float min = 0.0f, float max = 0.0f,

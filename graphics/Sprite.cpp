@@ -286,14 +286,10 @@ void Sprite::Inspector(int id)
 
     ImGui::Checkbox("Animate ", &animateFlag);
     if (animateFlag) {
-        float start = static_cast<float>(startFrame);
-        if (ValueFields::DragFloat("Animation Start Frame ", &start, 1.0f, 0.0f, static_cast<float>(frameCount - 1),
-                             "%.0f"))
-            SetFrame(static_cast<int>(start));
-        float count = static_cast<float>(animationCount);
-        if (ValueFields::DragFloat("Animate Number Of Frame ", &count, 1.0f, 0.0f,
-                             static_cast<float>(frameCount - startFrame - 1), "%.0f"))
-            animationCount = static_cast<int>(count);
+        int start = startFrame;
+        if (ValueFields::DragInt("Animation Start Frame ", &start, 1.0f, 0, frameCount - 1))
+            SetFrame(start);
+        ValueFields::DragInt("Animate Number Of Frame ", &animationCount, 1.0f, 0, frameCount - startFrame - 1);
         ValueFields::DragFloat("Delay ", &animationDelay, 0.01f, 0.0f, 0.0f, "%.3f");
     }
     ImGui::Checkbox("Is Affected By Light", &lightAffected);
