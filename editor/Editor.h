@@ -85,6 +85,15 @@ public:
     // Object operations (EditorObjects.cpp).
     // Empty when newObjectName is empty: every object has a name.
     std::shared_ptr<GameObject> CreateObject();
+    // A link held by a name follows it: the object's children take the new name as their parent
+    // name. Refused, with a line on the console, for an empty name and for one under which a
+    // saved level read back would link objects otherwise than the editor does.
+    bool RenameObject(const std::shared_ptr<GameObject>& object, const std::string& name);
+    // Links the object under the object a read-back would link parentName to (the first in file
+    // order holding it). A name that no object holds, its own name, or an object with children
+    // leaves a root, as SetParent does; a link that a read-back would not make, or that would undo
+    // another one, is refused and the object stays as it was. Each refusal says so on the console.
+    bool SetParentNamed(const std::shared_ptr<GameObject>& object, const std::string& parentName);
     std::shared_ptr<GameObject> DuplicateSelected();
     void SaveSelectedAsPrefab();
     std::shared_ptr<GameObject> SpawnPrefab();

@@ -3,7 +3,6 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <iostream>
 
 #include "editor/Editor.h"
 #include "editor/FieldOwner.h"
@@ -12,7 +11,6 @@
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
-#include "platform/PrintableText.h"
 
 void Editor::DrawInspector()
 {
@@ -35,13 +33,8 @@ void Editor::DrawObjectPanels(const std::shared_ptr<GameObject>& object)
     ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
 
     std::string entered;
-    if (FieldText::Input("Name", object->name, entered, ImGuiInputTextFlags_CallbackCharFilter, NameRules::FilterBlank)) {
-        // A nameless object would have no row to click in the entity list.
-        if (entered.empty())
-            std::cout << "Editor: an object needs a name; \"" << Platform::Printable(object->name) << "\" kept\n";
-        else
-            object->name = entered;
-    }
+    if (FieldText::Input("Name", object->name, entered, ImGuiInputTextFlags_CallbackCharFilter, NameRules::FilterBlank))
+        RenameObject(object, entered);
 
     if (ImGui::Button(TypeLabel(object->objectType).c_str()))
         ImGui::OpenPopup("Editor GameObejct Type List");
@@ -52,7 +45,7 @@ void Editor::DrawObjectPanels(const std::shared_ptr<GameObject>& object)
 
     if (FieldText::Input("Parent Name", object->parentName, entered, ImGuiInputTextFlags_CallbackCharFilter,
                          NameRules::FilterBlank))
-        object->SetParent(entered);
+        SetParentNamed(object, entered);
     if (ImGui::Button("Remove Parent"))
         object->DetachFromParent();
 

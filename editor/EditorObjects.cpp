@@ -4,11 +4,15 @@
 
 #include "editor/Editor.h"
 #include "editor/ObjectCopy.h"
+#include "editor/ReadBackLinks.h"
 #include "objects/ComponentFactory.h"
 #include "objects/ComponentTypes.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
+#include "platform/PrintableText.h"
+
+using Platform::Printable;
 
 std::shared_ptr<GameObject> Editor::CreateObject()
 {
@@ -25,15 +29,75 @@ std::shared_ptr<GameObject> Editor::CreateObject()
     return object;
 }
 
+bool Editor::RenameObject(const std::shared_ptr<GameObject>& object, const std::string& name)
+{
+    if (!object)
+        return false;
+    // A nameless object would have no row to click in the entity list.
+    if (name.empty()) {
+        std::cout << "Editor: an object needs a name; \"" << Printable(object->name) << "\" kept\n";
+        return false;
+    }
+    if (name == object->name)
+        return true;
+    ReadBackLinks plan(ObjectsInFileOrder(), levelName);
+    plan.Rename(*object, name);
+    const std::string problem = plan.Mismatch();
+    if (!problem.empty()) {
+        std::cout << "Editor: \"" << Printable(object->name) << "\" keeps its name, not \"" << Printable(name)
+                  << "\": " << problem << "\n";
+        return false;
+    }
+    object->name = name;
+    for (const auto& child : object->children)
+        if (child)
+            child->parentName = name;
+    return true;
+}
+
+bool Editor::SetParentNamed(const std::shared_ptr<GameObject>& object, const std::string& parentName)
+{
+    if (!object)
+        return false;
+    ReadBackLinks plan(ObjectsInFileOrder(), levelName);
+    // The list's own order is by depth: the parent is the one a read-back finds.
+    const std::shared_ptr<GameObject> parent = plan.FirstNamed(parentName);
+    if (parent && object->GetParent() == parent)
+        return true;  // a link moved to itself would only reorder the children
+    // What SetParent refuses leaves a root ("None" asks for one).
+    std::string refusal;
+    if (parentName != "None" && !parent)
+        refusal = "no object is named \"" + Printable(parentName) + "\"";
+    else if (parent && parentName == object->name)
+        refusal = "that is its own name";
+    else if (parent && !object->children.empty())
+        refusal = "it has children of its own";
+    if (refusal.empty() && parent) {
+        plan.Link(*object, parent);
+        const std::string problem = plan.Mismatch();
+        if (!problem.empty()) {
+            std::cout << "Editor: \"" << Printable(object->name) << "\" is not linked under \""
+                      << Printable(parentName) << "\": " << problem << "\n";
+            return false;
+        }
+    }
+    if (!refusal.empty())
+        std::cout << "Editor: \"" << Printable(object->name) << "\" is not linked under \"" << Printable(parentName)
+                  << "\" (" << refusal << "); it has no parent now\n";
+    object->SetParent(refusal.empty() ? parent : nullptr);
+    return refusal.empty();
+}
+
 std::shared_ptr<GameObject> Editor::DuplicateSelected()
 {
     if (!selectedObject)
         return nullptr;
     std::shared_ptr<GameObject> copy = CopyObject(*selectedObject);
-    copy->parentName = selectedObject->parentName;
     AddObject(copy);
-    if (copy->parentName != "None")
-        copy->SetParent(copy->parentName);
+    // Listed last and childless, the copy is read back under the first object in file order
+    // holding the parent name, which the list's depth order may not put first.
+    if (selectedObject->parentName != "None")
+        copy->SetParent(ReadBackLinks(ObjectsInFileOrder(), levelName).FirstNamed(selectedObject->parentName));
     return copy;
 }
 

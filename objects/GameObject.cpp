@@ -71,13 +71,23 @@ void GameObject::SetParent(const std::string& parentNameArg)
 {
     // Copy first: callers often pass our own parentName, which is rewritten below.
     const std::string wanted = parentNameArg;
-
-    Unlink();
-
-    parentName = wanted;
     std::shared_ptr<GameObject> found;
     if (wanted != "None" && wanted != name && children.empty())
         found = FindObjectByName(wanted);
+    LinkUnder(found, wanted);
+}
+
+void GameObject::SetParent(const std::shared_ptr<GameObject>& parentObject)
+{
+    const std::string wanted = parentObject ? parentObject->name : std::string("None");
+    const bool refused = wanted == "None" || wanted == name || !children.empty();
+    LinkUnder(refused ? nullptr : parentObject, wanted);
+}
+
+void GameObject::LinkUnder(const std::shared_ptr<GameObject>& found, const std::string& wanted)
+{
+    Unlink();
+
     if (!found || found.get() == this)
     {
         parentName = "None";
@@ -101,6 +111,7 @@ void GameObject::SetParent(const std::string& parentNameArg)
         return;
     }
 
+    parentName = wanted;
     parent = found;
     found->children.push_back(self);
     hasParent = true;

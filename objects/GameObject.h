@@ -70,6 +70,9 @@ public:
     // object becomes a root) for an unknown name, its own name, or when this object has
     // children of its own. A linked object is detached from its former parent first.
     void SetParent(const std::string& parentName);
+    // The same under that very object (empty: a root), whichever object the list holds first
+    // under its name.
+    void SetParent(const std::shared_ptr<GameObject>& parentObject);
     void RelinkParent();
     void DetachFromParent();
     // Same name and type, id = gObjectIdCounter; no components, children or parent.
@@ -129,6 +132,8 @@ private:
     }
     // Removes this object from its parent's children and clears the link fields.
     void Unlink();
+    // Links under found, recording wanted as the parent name; a root with "None" for none.
+    void LinkUnder(const std::shared_ptr<GameObject>& found, const std::string& wanted);
 
     mutable const std::shared_ptr<Component>* transformSlot = nullptr;
     mutable uint64_t transformSlotAt = ~uint64_t{0};

@@ -2,6 +2,7 @@
 // the input system.
 #include <imgui_internal.h>
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "gameplay/InteractEvent.h"
 #include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
+#include "engine/SceneSystem.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
@@ -664,6 +666,98 @@ TEST_F(EditorInspectorTest, AnEditEndsWithItsFieldAndNotWithAnotherInterfacesFra
     EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 1u) << "said when play mode hid the field";
     EXPECT_TRUE(editor.playMode);
     EXPECT_EQ(transform->position.x, 3.5f);
+}
+
+// Every listed object in file order: its name, the place of the object it is linked under and
+// its parent name.
+std::vector<std::string> Links()
+{
+    std::vector<std::shared_ptr<GameObject>> objects(gGameObjects.begin(), gGameObjects.end());
+    std::sort(objects.begin(), objects.end(), [](const auto& a, const auto& b) { return a->id < b->id; });
+    std::vector<std::string> links;
+    for (const auto& object : objects) {
+        const long at = std::find(objects.begin(), objects.end(), object->GetParent()) - objects.begin();
+        const std::string parent = object->GetParent() ? std::to_string(at) : "-";
+        links.push_back(object->name + " " + parent + " " + object->parentName);
+    }
+    return links;
+}
+
+// Names (line 0) and parent names (line 2) typed into the Inspector, then F12 twice, then a save
+// read back.
+class EditorLinksTest : public EditorInspectorTest {
+protected:
+    void Enter(const std::shared_ptr<GameObject>& object, int line, const std::string& text)
+    {
+        editor.selectedObject = object;
+        Frame();
+        ImVec2 at = ItemAt(ImGui::FindWindowByName("Inspector"), 1, line, true);
+        at.y += line > 1 ? ImGui::GetStyle().ItemSpacing.y : 0.0f;
+        ClearFieldAt(at);
+        Type(text);
+        TapInterfaceKey(13);
+    }
+    void ExpectKeptThroughPlayAndSave(const std::vector<std::string>& shown)
+    {
+        for (int i = 0; i < 2; ++i) {
+            editor.playMode = !editor.playMode;
+            Frame();
+        }
+        EXPECT_EQ(Links(), shown) << "after play mode";
+        ASSERT_TRUE(editor.SaveScene(editor.levelName));
+        editor.OpenScene(editor.levelName);
+        EXPECT_EQ(Links(), shown) << "read back";
+    }
+};
+
+TEST_F(EditorLinksTest, ARenamedParentKeepsItsChildrenThroughASaveAndPlayModeAndATakenNameIsRefused)
+{
+    editor.OpenScene("Level1");
+    Enter(FindObjectByName("Camera"), 0, "CamX");
+    const std::vector<std::string> shown = Links();
+    const auto underCamX = [](const std::string& line) { return line.find(" 0 CamX") != std::string::npos; };
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(), underCamX), 22);
+    ExpectKeptThroughPlayAndSave(shown);
+
+    // Player's children would be read back under CamX, listed first; CamX would take them.
+    testing::internal::CaptureStdout();
+    Enter(FindObjectByName("Player"), 0, "CamX");
+    Enter(FindObjectByName("CamX"), 0, "Player");
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Links(), shown);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+}
+
+TEST_F(EditorLinksTest, ParentsSetDuplicatedAndSpawnedAreTheOnesASavedLevelReadsBack)
+{
+    // Two objects named Room; the later one lies nearer, so the depth order lists it first.
+    const auto record = [](const std::string& name, const char* parent, const char* depth) {
+        return name + "\n4\n" + parent + "\nTransform\nPosition\n0 0 " + depth +
+               "\nRotate\n0\nScale\n7 7 1\nMouseTracking\n0\nEnd\n\n";
+    };
+    tree.WriteFile("resources/level/Links.txt", "Links\n\n" + record("Room", "None", "1") + record("Cup", "None", "1") +
+                                                    record("Lamp", "Room", "1") + record("Room", "None", "0.5") +
+                                                    record("Chair", "None", "1") + "/Links\n");
+    editor.OpenScene("Links");
+    Framework::SceneSystem::SortObjectsByDepth();
+
+    editor.selectedObject = FindObjectByName("Lamp");
+    editor.DuplicateSelected();
+    testing::internal::CaptureStdout();
+    Enter(FindObjectByName("Chair"), 2, "Nowhere");
+    Enter(FindObjectByName("Chair"), 2, "Room");
+    Enter(FindObjectByName("Cup"), 2, "Lamp");  // listed before Lamp, it would cut Lamp from Room
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+
+    auto prefab = std::make_shared<GameObject>("Shade", 4, gObjectIdCounter);
+    prefab->parentName = "Room";  // as a prefab file may hold it
+    editor.prefabs.push_back(editor.selectedPrefab = prefab);
+    editor.SpawnPrefab();
+    const std::vector<std::string> shown = Links();
+    EXPECT_EQ(shown, (std::vector<std::string>{"Room - None", "Cup - None", "Lamp 0 Room", "Room - None",
+                                               "Chair 0 Room", "Camera - None", "Lamp 0 Room", "Shade - None"}));
+    ExpectKeptThroughPlayAndSave(shown);
 }
 
 }  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+class GameObject;
+
+// Parent links as a saved level gets them when it is read back (and when play mode ends): the
+// scene's set-up walks the objects in file order and links each under the first one holding its
+// parent name, refusing "None", a name no object holds, the object's own name and an object
+// that has children by then. The editor plans a change of names or parents here first, so that
+// it makes no link that a save would not keep.
+class ReadBackLinks {
+public:
+    // objects: in the order a save writes them, their names, parent names and parents as they
+    // stand. levelName: the level's end line, which a save keeps objects from being named.
+    ReadBackLinks(std::vector<std::shared_ptr<GameObject>> objects, const std::string& levelName);
+
+    // The object renamed; its children's parent names follow.
+    void Rename(const GameObject& object, const std::string& name);
+    // The object planned under parent (null: a root), whose name becomes its parent name.
+    void Link(const GameObject& object, const std::shared_ptr<GameObject>& parent);
+    // The object a read-back links that parent name to, or null.
+    std::shared_ptr<GameObject> FirstNamed(const std::string& parentName) const;
+    // "" when a read-back gives every object the parent planned; otherwise what it gives the
+    // first one that differs.
+    std::string Mismatch() const;
+
+private:
+    struct Entry {
+        std::shared_ptr<GameObject> object;
+        std::string name;
+        std::string parentName;
+        const GameObject* parent;
+    };
+    Entry* Find(const GameObject& object);
+    // The name as a save writes it and the reader reads it back.
+    std::string ReadName(const std::string& name) const;
+    // For each entry, the index of the entry it is linked under when read back, or -1.
+    std::vector<long> ReadBack() const;
+
+    std::vector<Entry> entries;
+    std::string endLine;
+};
