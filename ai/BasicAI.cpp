@@ -84,7 +84,7 @@ void BasicAI::Dispatch()
 {
     GameObject* owner = GetOwner();
     if (const std::shared_ptr<PatrollingAI> patrol = owner->GetComponent<PatrollingAI>()) {
-        patrol->Pace();
+        patrol->Pace(mDeltaTime);
         return;
     }
     if (const std::shared_ptr<BearAI> bear = owner->GetComponent<BearAI>()) {

@@ -76,15 +76,8 @@ void BasicAI::UpdateTorchLight()
 
 void BasicAI::WalkHome()
 {
-    GameObject* owner = GetOwner();
-    const Vector2 way = StartPosition - PositionOf(*owner);
-    if (way.x == 0.0f && way.y == 0.0f) {
-        StopMoving(owner);
-        return;
-    }
-    Vector2 unit = way;
-    unit.Normalize();
-    SetVelocityOf(owner, unit * PaceSpeed);
+    // It stops on home itself: stepping past it, it would go back and forth around it for ever.
+    WalkTo(GetOwner(), StartPosition, PaceSpeed, mDeltaTime);
 }
 
 void BasicAI::Stalk()

@@ -11,6 +11,7 @@
 #include "editor/ValueFields.h"
 #include "engine/SceneSystem.h"
 #include "gameplay/LookUp.h"
+#include "gameplay/ObjectParts.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
@@ -79,7 +80,13 @@ int PatrollingAI::NextLeg(int after) const
     return -1;
 }
 
-void PatrollingAI::Pace()
+Vector2 PatrollingAI::LegEnd(const Vector2& home) const
+{
+    const float length = mPaceDistance[static_cast<std::size_t>(mCurrentLeg)];
+    return Vector2(home.x + mLegDirection.x * length, home.y + mLegDirection.y * length);
+}
+
+void PatrollingAI::Pace(float dt)
 {
     // Legs may be switched off in the editor at any time: with none on the enemy idles.
     const int enabled = NextLeg(kLegs - 1);
@@ -100,24 +107,30 @@ void PatrollingAI::Pace()
 
     const Vector2 position(parts.transform->position.x, parts.transform->position.y);
     const Vector2 playerSpot(spriteTransform->position.x, spriteTransform->position.y);
-    const Vector2 travel = mReturning ? mLegDirection * -1.0f : mLegDirection;
-    parts.body->velocity = travel * parts.basic->PaceSpeed;
+    GameObject* owner = GetOwner();
+    const Vector2 home = parts.basic->GetStartPosition();
+    const float speed = parts.basic->PaceSpeed;
 
-    mPlayerSeen = LookAhead(travel, position - playerSpot, playerSpot, parts);
-    if (mPlayerSeen)
-        mAlertTimer = mAlertDuration;
-
-    // The turn comes on the first frame at or past the leg's length; the next leg only once
-    // back home and the leg timer has run out.
-    const float fromHome = position.Distance(parts.basic->GetStartPosition());
-    if (fromHome >= mPaceDistance[static_cast<std::size_t>(mCurrentLeg)])
+    // Out to the leg's end and back home, each reached exactly and turned on in that frame: a long
+    // frame's step would carry it past the end, and past home it would walk on for ever. The next
+    // leg only once home and the leg timer has run out.
+    bool atHome = position.Distance(home) < 0.15f;
+    if (!mReturning && WalkTo(owner, LegEnd(home), speed, dt))
         mReturning = true;
-    if (fromHome < 0.15f && mLegTimer <= 0.0f) {
+    if (mReturning)
+        atHome = WalkTo(owner, home, speed, dt);
+    if (atHome && mLegTimer <= 0.0f) {
         mLegTimer = 1.0f;
         mReturning = false;
         mCurrentLeg = NextLeg(mCurrentLeg);
         mLegDirection = mDirections[static_cast<std::size_t>(mCurrentLeg)];
+        WalkTo(owner, LegEnd(home), speed, dt);
     }
+
+    const Vector2 travel = mReturning ? mLegDirection * -1.0f : mLegDirection;
+    mPlayerSeen = LookAhead(travel, position - playerSpot, playerSpot, parts);
+    if (mPlayerSeen)
+        mAlertTimer = mAlertDuration;
 }
 
 bool PatrollingAI::LookAhead(const Vector2& travel, const Vector2& offset, const Vector2& playerSpot, Parts& parts)
@@ -175,7 +188,7 @@ void PatrollingAI::Update(float dt)
     if (!GetParts(parts))
         return;
     if (mGoingHome) {
-        WalkHome(parts);
+        WalkHome(parts, dt);
         return;
     }
     if (mPlayerSeen && !mCatching)
@@ -187,20 +200,22 @@ void PatrollingAI::Update(float dt)
         Capture(parts, dt);
 }
 
-void PatrollingAI::WalkHome(Parts& parts)
+void PatrollingAI::WalkHome(Parts& parts, float dt)
 {
     const Vector2 home = parts.basic->GetStartPosition();
     const Vector2 position(parts.transform->position.x, parts.transform->position.y);
     const Vector2 way = home - position;
     const float distance = position.Distance(home);
-    if (distance <= 0.05f) {
+    // On home itself, within its margin or its last step: a long frame's step could carry it
+    // over the margin and back again for ever.
+    if (distance <= 0.05f || WalkTo(GetOwner(), home, parts.basic->PaceSpeed, dt)) {
         // Home: stand until the course takes over again.
+        parts.transform->SetPosition(home);
         parts.body->velocity = Vector2();
         mGoingHome = false;
         return;
     }
     const Vector2 unit = way * (1.0f / distance);
-    parts.body->velocity = unit * parts.basic->PaceSpeed;
     int frame = 0;
     if (std::fabs(unit.y) > std::fabs(unit.x))
         frame = unit.y > 0.0f ? 5 : 0;

@@ -38,7 +38,7 @@ public:
     void Inspector(int id) override;
 
     // Walks the current leg and looks for the player along it.
-    void Pace();
+    void Pace(float dt);
 
     std::shared_ptr<GameObject> mPlayer;
     std::shared_ptr<GameObject> mPlayerSprite;
@@ -79,7 +79,9 @@ private:
     int NextLeg(int after) const;
     // The sight strip, the catch spot and frame, and the walking frame, for travel direction t.
     bool LookAhead(const Vector2& travel, const Vector2& offset, const Vector2& playerSpot, Parts& parts);
-    void WalkHome(Parts& parts);
+    void WalkHome(Parts& parts, float dt);
+    // Where the current leg turns back: its length out from home.
+    Vector2 LegEnd(const Vector2& home) const;
     void Alert(Parts& parts, float dt);
     void FadeInAtCatchSpot(Parts& parts, float dt);
     void Capture(Parts& parts, float dt);

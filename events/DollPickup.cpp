@@ -273,11 +273,12 @@ void DollPickup::UpdateSurgeonScene(float dt)
         sceneTimer += dt;
         if (sceneTimer <= kCameraWait || !surgeonLocked)
             return;
+        // Each leg's last step stops on its mark, however long the frame.
         const Vector3 at = PositionOf(camera);
-        if (camera && at.x >= cameraTarget.x) {
-            PanView(camera, softToy, -step, 0.0f);
-        } else if (camera && at.y <= cameraTarget.y) {
-            PanView(camera, softToy, 0.0f, step);
+        if (camera && at.x > cameraTarget.x) {
+            PanViewToward(camera, softToy, Vector2(cameraTarget.x, at.y), step);
+        } else if (camera && at.y < cameraTarget.y) {
+            PanViewToward(camera, softToy, Vector2(at.x, cameraTarget.y), step);
         } else {
             knifeWalking = true;
             sceneTimer = 0.0f;
@@ -287,7 +288,7 @@ void DollPickup::UpdateSurgeonScene(float dt)
         }
         return;
     }
-    if (knifeEnemy && PositionOf(knifeEnemy).y < knifeGoal)
+    if (knifeEnemy && !WalkTo(knifeEnemy, Vector2(PositionOf(knifeEnemy).x, knifeGoal), kKnifeSpeed, dt))
         return;
     SetVelocity(knifeEnemy, 0.0f, 0.0f);
     sceneTimer += dt;
@@ -297,10 +298,10 @@ void DollPickup::UpdateSurgeonScene(float dt)
         return;
     const Vector3 at = PositionOf(camera);
     const Vector3 me = PositionOf(player);
-    if (camera && at.y >= me.y)
-        PanView(camera, softToy, 0.0f, -step);
-    else if (camera && me.x >= at.x)
-        PanView(camera, softToy, step, 0.0f);
+    if (camera && at.y > me.y)
+        PanViewToward(camera, softToy, Vector2(at.x, me.y), step);
+    else if (camera && me.x > at.x)
+        PanViewToward(camera, softToy, Vector2(me.x, at.y), step);
     else
         Finish();
 }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/ShownPictures.h"
@@ -141,10 +142,10 @@ void GirlStory::UpdateStory(float dt)
     if (!handled)
         ClearPrompt();
 
-    // The girl fades in under her own dialogue.
+    // The girl fades in under her own dialogue, to no more than her faint 0.6.
     const float alpha = AlphaOf(girl);
     if (girlRevealed && alpha < 0.6f && girlFadePeak < 0.6f) {
-        SetAlpha(girl, alpha + 0.7f * dt);
+        SetAlpha(girl, Framework::StepToward(alpha, 0.6f, 0.7f * dt));
         girlFadePeak = AlphaOf(girl);
     }
 
@@ -165,7 +166,7 @@ void GirlStory::UpdateStory(float dt)
     }
 
     if (PlayerFree() && girlSpoken && AlphaOf(girl) >= 0.0f && !farewellSpoken)
-        SetAlpha(girl, AlphaOf(girl) - 0.7f * dt);
+        SetAlpha(girl, Framework::StepToward(AlphaOf(girl), 0.0f, 0.7f * dt));
     if (PlayerFree() && girlSpoken && AlphaOf(girl) <= 0.0f && !farewellSpoken) {
         Say(farewellLines);
         farewellSpoken = true;

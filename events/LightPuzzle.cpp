@@ -6,6 +6,7 @@
 #include "audio/Audio.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/LightPacking.h"
@@ -271,23 +272,20 @@ LightPuzzle::PanStep LightPuzzle::Pan(const Vector2& offset, const std::vector<s
     const Vector2 at(cameraTransform->position.x, cameraTransform->position.y);
     const Vector2 doorAt = PlaceOf(door);
     const Vector2 target(doorAt.x + offset.x, doorAt.y + offset.y);
+    // Never past the goal (a long frame would otherwise swing round it for ever), and once near
+    // it, on it rather than short of it.
     auto step = [&](const Vector2& toward, float speed) {
-        Vector2 d(toward.x - at.x, toward.y - at.y);
-        const float length = std::sqrt(d.x * d.x + d.y * d.y);
-        if (length > 0.0f) {
-            d = Vector2(d.x / length * speed * dt, d.y / length * speed * dt);
-            // Never past the goal: a long frame would otherwise swing round it for ever.
-            if (speed * dt > length)
-                d = Vector2(toward.x - at.x, toward.y - at.y);
-        }
-        cameraTransform->SetPosition(Vector2(at.x + d.x, at.y + d.y));
+        const Vector2 to = Near(at, toward) ? toward : Framework::StepToward(at, toward, speed * dt);
+        cameraTransform->SetPosition(to);
         for (const auto& object : carried) {
             const Vector2 p = PlaceOf(object);
-            MoveTo(object, Vector2(p.x + d.x, p.y + d.y));
+            MoveTo(object, Vector2(p.x + (to.x - at.x), p.y + (to.y - at.y)));
         }
     };
     if (!cameraAtDoor) {
         if (Near(at, target) || !door) {
+            if (door)
+                step(target, panSpeed);
             cameraAtDoor = true;
             return PanStep::Arrived;
         }

@@ -140,8 +140,8 @@ void NurseEvent::UpdateStory(float dt)
         heldAtExit = true;
     }
 
-    Walk(walkingToWaypoint1, true, waypoint1, followMeStarted);
-    Walk(walkingToWaypoint2, false, waypoint2, hospitalStarted);
+    Walk(walkingToWaypoint1, true, waypoint1, followMeStarted, dt);
+    Walk(walkingToWaypoint2, false, waypoint2, hospitalStarted, dt);
 
     if (!heldAtExit)
         return;
@@ -208,7 +208,8 @@ void NurseEvent::TalkAt(const std::shared_ptr<GameObject>& trigger, bool& starte
     }
 }
 
-void NurseEvent::Walk(bool& walking, bool alongX, const std::shared_ptr<GameObject>& waypoint, bool& talkFlag)
+void NurseEvent::Walk(bool& walking, bool alongX, const std::shared_ptr<GameObject>& waypoint, bool& talkFlag,
+                      float dt)
 {
     if (!walking)
         return;
@@ -216,9 +217,10 @@ void NurseEvent::Walk(bool& walking, bool alongX, const std::shared_ptr<GameObje
     const std::shared_ptr<Sprite> sprite = SpriteOf(nurse);
     const Vector3 here = PositionOf(nurse);
     const Vector3 goal = PositionOf(waypoint);
-    const bool going = waypoint && nurse && (alongX ? goal.x >= here.x : here.y > goal.y);
+    // She stops exactly on the waypoint's line, however long the frame.
+    const Vector2 mark = alongX ? Vector2(goal.x, here.y) : Vector2(here.x, goal.y);
+    const bool going = waypoint && nurse && !WalkTo(nurse, mark, walkSpeed, dt);
     if (going) {
-        SetVelocity(nurse, alongX ? walkSpeed : 0.0f, alongX ? 0.0f : -walkSpeed);
         const int frame = alongX ? 5 : 1;
         if (sprite) {
             sprite->animateFlag = true;

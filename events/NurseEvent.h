@@ -50,7 +50,7 @@ private:
     void ApplyCompletion();
     void TalkAt(const std::shared_ptr<GameObject>& trigger, bool& started, const std::vector<DialogueLine>& lines,
                 bool& followUp);
-    void Walk(bool& walking, bool alongX, const std::shared_ptr<GameObject>& waypoint, bool& talkFlag);
+    void Walk(bool& walking, bool alongX, const std::shared_ptr<GameObject>& waypoint, bool& talkFlag, float dt);
     void TransformWorld(float dt);
     void SetTorch(bool on);
     void UpdateExitBlock();

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
@@ -167,11 +168,12 @@ void OperatingPuzzle::Reveal(float dt)
     const Vector3 at = PositionOf(camera);
     const float step = panSpeed * dt;
     // Without a camera there is nothing to pan: the door still opens and the line still closes.
+    // Each leg's last step stops on its mark, however long the frame.
     if (!panningBack) {
         if (camera && at.y > newCamPos.y) {
-            MoveTo(camera, at.x, at.y - step);
+            MoveTo(camera, at.x, Framework::StepToward(at.y, newCamPos.y, step));
         } else if (camera && at.x < newCamPos.x) {
-            MoveTo(camera, at.x + step, at.y);
+            MoveTo(camera, Framework::StepToward(at.x, newCamPos.x, step), at.y);
         } else {
             PlaySound(falseDoor);
             Hide(falseDoor);
@@ -181,9 +183,9 @@ void OperatingPuzzle::Reveal(float dt)
         return;
     }
     if (camera && at.x > returnPos.x) {
-        MoveTo(camera, at.x - step, at.y);
+        MoveTo(camera, Framework::StepToward(at.x, returnPos.x, step), at.y);
     } else if (camera && at.y < returnPos.y) {
-        MoveTo(camera, at.x, at.y + step);
+        MoveTo(camera, at.x, Framework::StepToward(at.y, returnPos.y, step));
     } else {
         Say(secretRoomLines);
         completed = true;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "audio/Audio.h"
+#include "engine/StepToward.h"
 #include "gameplay/GameController.h"
 #include "graphics/LightPacking.h"
 #include "graphics/LightSource.h"
@@ -51,11 +52,16 @@ void MoveBy(const std::shared_ptr<GameObject>& object, float dx, float dy)
     MoveTo(object, at.x + dx, at.y + dy);
 }
 
-void PanView(const std::shared_ptr<GameObject>& camera, const std::shared_ptr<GameObject>& softToy, float dx,
-             float dy)
+bool PanViewToward(const std::shared_ptr<GameObject>& camera, const std::shared_ptr<GameObject>& softToy,
+                   const Vector2& place, float step)
 {
-    MoveBy(camera, dx, dy);
-    MoveBy(softToy, dx, dy);
+    if (!TransformOf(camera))
+        return false;
+    const Vector2 at = PlaceOf(camera);
+    const Vector2 to = Framework::StepToward(at, place, step);
+    MoveTo(camera, to);
+    MoveBy(softToy, to.x - at.x, to.y - at.y);
+    return to.x == place.x && to.y == place.y;
 }
 
 void Hide(const std::shared_ptr<GameObject>& object)

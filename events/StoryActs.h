@@ -30,9 +30,10 @@ Vector2 PlaceOf(const std::shared_ptr<GameObject>& object);
 void MoveTo(const std::shared_ptr<GameObject>& object, float x, float y);
 void MoveTo(const std::shared_ptr<GameObject>& object, const Vector2& position);
 void MoveBy(const std::shared_ptr<GameObject>& object, float dx, float dy);
-// The camera moves and the soft toy pinned to the view moves with it.
-void PanView(const std::shared_ptr<GameObject>& camera, const std::shared_ptr<GameObject>& softToy, float dx,
-             float dy);
+// The camera moves by step toward a place, stopping exactly on it, and the soft toy pinned to the
+// view moves with it: true once the camera is there.
+bool PanViewToward(const std::shared_ptr<GameObject>& camera, const std::shared_ptr<GameObject>& softToy,
+                   const Vector2& place, float step);
 // Out of sight at the hidden place (a save keeps it there, so a reload can tell it was taken).
 void Hide(const std::shared_ptr<GameObject>& object);
 // At the hidden place, both coordinates: where Hide puts things.

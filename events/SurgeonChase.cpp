@@ -130,7 +130,7 @@ void SurgeonChase::UpdateStory(float dt)
     if (chaseRunning && PlayerFree()) {
         if (!doorOpened)
             OpenDoor();
-        UpdateChase();
+        UpdateChase(dt);
     }
 
     if (!escapeStarted) {
@@ -193,10 +193,11 @@ void SurgeonChase::UpdateIntro(float dt)
         const Vector3 mark = PositionOf(panMark);
         const Vector3 at = PositionOf(camera);
         const float step = kPanOutSpeed * dt;
+        // Each leg's last step stops on the mark, however long the frame.
         if (panMark && camera && mark.x > at.x) {
-            PanView(camera, softToy, step, 0.0f);
-        } else if (panMark && camera && mark.y >= at.y) {
-            PanView(camera, softToy, 0.0f, step);
+            PanViewToward(camera, softToy, Vector2(mark.x, at.y), step);
+        } else if (panMark && camera && mark.y > at.y) {
+            PanViewToward(camera, softToy, Vector2(at.x, mark.y), step);
         } else {
             panDone = true;
             stageTimer = 0.0f;
@@ -220,11 +221,11 @@ void SurgeonChase::UpdateIntro(float dt)
     const Vector3 at = PositionOf(camera);
     const float step = kPanBackSpeed * dt;
     if (camera && at.x > cameraStart.x) {
-        PanView(camera, softToy, -std::min(step, at.x - cameraStart.x), 0.0f);
+        PanViewToward(camera, softToy, Vector2(cameraStart.x, at.y), step);
         return;
     }
     if (camera && at.y > cameraStart.y) {
-        PanView(camera, softToy, 0.0f, -std::min(step, at.y - cameraStart.y));
+        PanViewToward(camera, softToy, Vector2(at.x, cameraStart.y), step);
         return;
     }
     if (gameController)
@@ -257,7 +258,7 @@ void SurgeonChase::DoorJump(const std::shared_ptr<GameObject>& target)
     PlaySound(AudioOf(self));
 }
 
-void SurgeonChase::UpdateChase()
+void SurgeonChase::UpdateChase(float dt)
 {
     if (!caught && PlayerFree() && Overlap(surgeonCollider, player)) {
         caught = true;
@@ -272,7 +273,9 @@ void SurgeonChase::UpdateChase()
         if (sprite)
             sprite->SetFrame(n);
     };
-    // A leg whose mark is missing is passed over, so the surgeon never runs on for ever.
+    // A leg whose mark is missing is passed over, so the surgeon never runs on for ever. He turns
+    // exactly on each mark, taking the next leg in the same frame; the door marks only have to
+    // be passed, as he jumps through them.
     for (bool advanced = true; advanced && routeLeg < 6;) {
         advanced = false;
         const Vector3 at = PositionOf(self);
@@ -280,14 +283,14 @@ void SurgeonChase::UpdateChase()
         case 0: {
             const Vector3 mark = PositionOf(route[kExit13]);
             if (route[kExit13] && at.y > mark.y) {
-                SetVelocity(self, 0.0f, -v);
                 if (sprite)
                     sprite->animateFlag = true;
+                advanced = WalkTo(self, Vector2(at.x, mark.y), v, dt);
             } else if (route[kExit13] && at.x > mark.x) {
                 if (!leftTurnMade)
                     frame(15);
                 leftTurnMade = true;
-                SetVelocity(self, -v, 0.0f);
+                advanced = WalkTo(self, Vector2(mark.x, at.y), v, dt);
             } else {
                 frame(5);
                 SetVelocity(self, 0.0f, v);
@@ -305,7 +308,7 @@ void SurgeonChase::UpdateChase()
             }
             break;
         case 2:
-            if (at.y > nextTurn) {
+            if (WalkTo(self, Vector2(at.x, nextTurn), v, dt)) {
                 SetVelocity(self, v, 0.0f);
                 frame(10);
                 routeLeg = 3;
@@ -314,7 +317,7 @@ void SurgeonChase::UpdateChase()
             break;
         case 3:
             if (!turnMade) {
-                if (!route[kEntrance11a] || at.x > PositionOf(route[kEntrance11a]).x) {
+                if (!route[kEntrance11a] || WalkTo(self, Vector2(PositionOf(route[kEntrance11a]).x, at.y), v, dt)) {
                     SetVelocity(self, 0.0f, v);
                     frame(5);
                     turnMade = true;
@@ -338,14 +341,14 @@ void SurgeonChase::UpdateChase()
             break;
         case 5:
             if (!turnMade) {
-                if (at.y > nextTurn || !route[kExit18a]) {
+                if (!route[kExit18a] || WalkTo(self, Vector2(at.x, nextTurn), v, dt)) {
                     SetVelocity(self, v, 0.0f);
                     frame(10);
                     turnMade = true;
                     nextTurn = PositionOf(route[kExit18a]).x;
                     advanced = true;
                 }
-            } else if (at.x > nextTurn) {
+            } else if (!route[kExit18a] || WalkTo(self, Vector2(nextTurn, at.y), v, dt)) {
                 SetVelocity(self, 0.0f, 0.0f);
                 if (sprite)
                     sprite->animateFlag = false;

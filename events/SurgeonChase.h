@@ -62,7 +62,7 @@ private:
     void UpdateAfter();
     void UpdateIntro(float dt);
     void OpenDoor();
-    void UpdateChase();
+    void UpdateChase(float dt);
     void DoorJump(const std::shared_ptr<GameObject>& target);
     void UpdateEnding(float dt);
 

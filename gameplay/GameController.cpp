@@ -9,6 +9,7 @@
 #include "audio/Audio.h"
 #include "engine/Random.h"
 #include "engine/SceneSystem.h"
+#include "engine/StepToward.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/ObjectParts.h"
 #include "gameplay/PlayerBehaviour.h"
@@ -223,6 +224,8 @@ void GameController::UpdateTeleport(float dt)
         if (!instant && teleportTimer > 0.0f) {
             SetAlpha(fadeScreen, teleportTimer / teleportDuration);
         } else {
+            // Ended on zero: time left below it would hold the next fade-teleport back.
+            teleportTimer = 0.0f;
             teleportFadingIn = false;
             teleportActive = false;
             if (!teleportKeepLocked) {
@@ -288,10 +291,13 @@ void GameController::UpdateImage(float dt)
     if (imageWaiting)
         imageTimer += dt;
     if (imageSlidingIn) {
-        const float step = imageSlideSpeed * dt;
+        // The last step stops on the place: a long frame would carry the picture off the screen.
+        const float slid = imageSlid < imageSlideDistance
+                               ? Framework::StepToward(imageSlid, imageSlideDistance, imageSlideSpeed * dt)
+                               : imageSlid;
         if (transform)
-            transform->SetPosition(Vector2(transform->position.x, transform->position.y + step));
-        imageSlid += step;
+            transform->SetPosition(Vector2(transform->position.x, transform->position.y + (slid - imageSlid)));
+        imageSlid = slid;
         // A picture that cannot move (no speed) would wait for ever: it counts as in place.
         if (imageSlid >= imageSlideDistance || !(imageSlideSpeed > 0.0f)) {
             imageSlidingIn = false;
@@ -308,10 +314,10 @@ void GameController::UpdateImage(float dt)
             imageTimer = 0.0f;
         }
     } else if (imageSlidingOut) {
-        const float step = imageSlideSpeed * dt;
+        const float slid = imageSlid > 0.0f ? Framework::StepToward(imageSlid, 0.0f, imageSlideSpeed * dt) : imageSlid;
         if (transform)
-            transform->SetPosition(Vector2(transform->position.x, transform->position.y - step));
-        imageSlid -= step;
+            transform->SetPosition(Vector2(transform->position.x, transform->position.y - (imageSlid - slid)));
+        imageSlid = slid;
         if (imageSlid <= 0.0f || !(imageSlideSpeed > 0.0f)) {
             imageSlidingIn = false;
             imageSlidingOut = false;
@@ -389,7 +395,8 @@ void GameController::UpdateDeath(float dt)
         return;
     }
     if (redScreenSprite->transparency < 1.0f && !redScreenFull) {
-        redScreenSprite->transparency += redRiseSpeed * dt;
+        // Stopped at full: red left above it would hold the game over back by as much.
+        redScreenSprite->transparency = Framework::StepToward(redScreenSprite->transparency, 1.0f, redRiseSpeed * dt);
         if (redScreenSprite->transparency >= 1.0f) {
             redScreenFull = true;
             if (player) {
@@ -404,7 +411,7 @@ void GameController::UpdateDeath(float dt)
     if (GetAlpha(fadeScreen) <= 0.0f)
         SetAlpha(fadeScreen, 1.0f);
     if (redScreenSprite->transparency > 0.0f) {
-        redScreenSprite->transparency -= redFadeSpeed * dt;
+        redScreenSprite->transparency = Framework::StepToward(redScreenSprite->transparency, 0.0f, redFadeSpeed * dt);
         if (redScreenSprite->transparency <= 0.0f && gSceneSystem)
             gSceneSystem->nextScene = SceneId::GameOver;
     } else if (gSceneSystem) {

@@ -39,6 +39,12 @@ std::shared_ptr<LightSource> LightOf(const std::shared_ptr<GameObject>& object);
 void SetVelocityOf(const GameObject* object, const Vector2& velocity);
 void StopMoving(const GameObject* object);
 void StopMoving(const std::shared_ptr<GameObject>& object);
+// Walks the object's rigid body at speed toward place. In the frame its step (the body's rule for
+// dt) reaches the place, the object is put exactly there and stopped: true then, and while it
+// stands there. Whether the body moves before or after the caller in the frame, it never shows
+// past the place.
+bool WalkTo(const GameObject* object, const Vector2& place, float speed, float dt);
+bool WalkTo(const std::shared_ptr<GameObject>& object, const Vector2& place, float speed, float dt);
 
 // The action's key is held / was pressed this frame; false without an input system.
 bool ActionHeld(const std::string& action);

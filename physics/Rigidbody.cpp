@@ -37,6 +37,12 @@ void Rigidbody::Init()
     lookedForTransform = false;
 }
 
+Vector2 Rigidbody::StepFor(const Vector2& velocity, float dt)
+{
+    const float frames = Framework::FramesWorth(dt);
+    return Vector2(velocity.x * frames / Framework::kRuleFramesPerSecond, velocity.y * kVerticalStepPerFrame * frames);
+}
+
 void Rigidbody::Update(float dt)
 {
     // Most bodies are walls that never move: once their Transform has been looked for (and a
@@ -57,8 +63,9 @@ void Rigidbody::Update(float dt)
     const float oldX = transform->position.x;
     const float oldY = transform->position.y;
     // Written directly: the children are carried below, by this step's delta only.
-    transform->position.x = oldX + velocity.x * Framework::FramesWorth(dt) / Framework::kRuleFramesPerSecond;
-    transform->position.y = oldY + velocity.y * kVerticalStepPerFrame * Framework::FramesWorth(dt);
+    const Vector2 step = StepFor(velocity, dt);
+    transform->position.x = oldX + step.x;
+    transform->position.y = oldY + step.y;
 
     if (owner->children.empty())
         return;

@@ -28,6 +28,8 @@ public:
     void Inspector(int id) override;
 
     void SetVelocity(const Vector2& v) { velocity = v; }
+    // How far a body at this velocity moves in a frame of dt, by the rule Update follows.
+    static Vector2 StepFor(const Vector2& velocity, float dt);
 
     float mass;
     float inverseMass;

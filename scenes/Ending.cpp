@@ -5,6 +5,7 @@
 #include "engine/Camera.h"
 #include "engine/FrameSteps.h"
 #include "engine/SceneRequests.h"
+#include "engine/StepToward.h"
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
@@ -74,10 +75,12 @@ void Ending::Update(float dt)
     const std::shared_ptr<Transform> transform = last ? last->GetComponent<Transform>() : nullptr;
     float* alpha = chain.Alpha(kLast);
     // A tenth of a unit for each sixtieth of a second, however long the frames are; uncapped, as
-    // nothing stands in its way, so that the rise is over long before the watchdog's time.
-    if (alpha && transform && *alpha >= 1.0f && transform->position.y <= kMarkY && dt > 0.0f)
+    // nothing stands in its way, so that the rise is over long before the watchdog's time. It
+    // stops on the mark.
+    if (alpha && transform && *alpha >= 1.0f && transform->position.y < kMarkY && dt > 0.0f)
         transform->SetPosition(Vector2(transform->position.x,
-                                       transform->position.y + kRisePerFrame * (dt * Framework::kRuleFramesPerSecond)));
+                                       Framework::StepToward(transform->position.y, kMarkY,
+                                                             kRisePerFrame * (dt * Framework::kRuleFramesPerSecond))));
     if (transform && transform->position.y >= kMarkY && !finalFade)
         StartFinalFade();
 

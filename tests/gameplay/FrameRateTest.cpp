@@ -8,6 +8,7 @@
 
 #include "ai/BasicAI.h"
 #include "ai/BearAI.h"
+#include "ai/PatrollingAI.h"
 #include "ai/EnemyRig.h"
 #include "audio/Audio.h"
 #include "engine/SceneSystem.h"
@@ -182,6 +183,68 @@ TEST_F(FrameRateTest, TheEndingsPictureReachesItsMarkAtTwoFramesASecond)
     const auto ending = std::dynamic_pointer_cast<Ending>(gSceneSystem->GetCurrentScene());
     ASSERT_GT(SecondsUntil(0.5f, [&] { return ending && ending->finalFade; }, 100.0f), 0.0f);
     EXPECT_GE(TransformOf("Frame14").position.y, Ending::kMarkY);
+}
+
+// A picture sliding up and down, an enemy walking home, a fade-teleport's timer, death's red and
+// the ending's rise stop exactly on their places at thirteen and at seven frames a second and
+// through a stall, and what follows each arrival happens.
+TEST_F(FrameRateTest, MotionsTowardAPlaceEndOnItWhateverTheFrames)
+{
+    BuildPlayerRig();
+    GameObject& pacer = AddEnemy("Pacer", 0.0f, -12.0f);
+    Attach(pacer, std::make_shared<BasicAI>())->StartPosition = Vector2(0.0f, -12.0f);
+    Attach(pacer, std::make_shared<PatrollingAI>())->PaceDirection = {false, false, false, false};
+    StartBuiltLevel();
+    StepSeconds(1.1f);
+    GameController& controller = Controller();
+    PatrollingAI& patrol = *Object("Pacer")->GetComponent<PatrollingAI>();
+    const float rest = TransformOf("DisplayImage").position.y;
+    const float up = rest + controller.imageSlideDistance;
+    // A stall comes after a frame of the motion; then frames of a sixtieth.
+    auto until = [&](float dt, auto arrived) {
+        for (int frame = 0; frame < 2000 && !arrived(); ++frame)
+            StepWith(dt > 0.0f ? dt : frame == 1 ? 0.5f : 1.0f / 60.0f);
+        return arrived();
+    };
+    for (const float dt : {1.0f / 13.0f, 1.0f / 7.0f, 0.0f}) {
+        controller.ShowImage("Note.png", 0, 0, Vector2(20.0f, 15.0f), 50.0f, nullptr, "", 0.5f);
+        ASSERT_TRUE(until(dt, [&] { return !controller.imageSlidingIn; }));
+        EXPECT_NEAR(TransformOf("DisplayImage").position.y, up, 1e-4f) << "up at " << dt;
+        EXPECT_TRUE(controller.playerLocked);
+        StepSeconds(0.6f);
+        Tap("ACTION_INTERACT");
+        ASSERT_TRUE(until(dt, [&] { return !controller.imageActive; }));
+        EXPECT_NEAR(TransformOf("DisplayImage").position.y, rest, 1e-4f) << "down at " << dt;
+        EXPECT_FALSE(controller.playerLocked);
+
+        TransformOf("Pacer").SetPosition(Vector2(-3.0f, -10.0f));
+        patrol.mGoingHome = true;
+        EXPECT_TRUE(until(dt, [&] { return !patrol.mGoingHome; })) << "never home at " << dt;
+        EXPECT_EQ(TransformOf("Pacer").position.x, 0.0f);
+        EXPECT_EQ(TransformOf("Pacer").position.y, -12.0f);
+    }
+
+    // A stall as a fade-teleport clears leaves no time over to hold the next one back.
+    controller.FadeTeleport(Vector2(0.0f, 0.0f), false, 0.5f);
+    ASSERT_GT(SecondsUntil(1.0f / 60.0f, [&] { return controller.teleportFadingIn; }), 0.0f);
+    StepWith(0.8f);
+    controller.FadeTeleport(Vector2(0.0f, 0.0f), false, 0.5f);
+    EXPECT_NEAR(SecondsUntil(1.0f / 60.0f, [&] { return controller.teleportFadingIn; }), 0.5f, 0.02f);
+    ASSERT_GT(SecondsUntil(1.0f / 60.0f, [&] { return !controller.playerLocked; }), 0.0f);
+
+    // Death's red rises no further than full through a stall, so the game over is two seconds on.
+    controller.Die();
+    StepWith(1.0f / 60.0f);
+    StepWith(0.5f);
+    EXPECT_EQ(Alpha("RedScreen"), 1.0f);
+    EXPECT_NEAR(SecondsUntil(1.0f / 60.0f, [&] { return RequestedScene() == SceneId::GameOver; }), 2.0f, 0.02f);
+
+    UseShippedLevelFile("Ending");
+    EnterScene(SceneId::Ending);
+    const auto ending = std::dynamic_pointer_cast<Ending>(gSceneSystem->GetCurrentScene());
+    ASSERT_TRUE(ending);
+    ASSERT_GT(SecondsUntil(1.0f / 7.0f, [&] { return ending->finalFade; }, 100.0f), 0.0f);
+    EXPECT_EQ(TransformOf("Frame14").position.y, Ending::kMarkY);
 }
 
 // A slower typing pace (a character every three sixtieths) keeps its pace at any frame rate.

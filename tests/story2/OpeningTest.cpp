@@ -67,7 +67,7 @@ TEST_P(NurseTest, OpeningPlaysThroughAndTheWorldChangeRunsEachStepOnceWhateverTh
     Step(2);
     EXPECT_TRUE(Nurse().walkingToWaypoint1);
     ASSERT_TRUE(StepUntil([&] { return !Nurse().walkingToWaypoint1; }, 5.0f));
-    EXPECT_GT(TransformOf("Nurse").position.x, 6.0f);
+    EXPECT_EQ(TransformOf("Nurse").position.x, 6.0f) << "she stops on her waypoint";
 
     PutPlayer(0.0f, 60.0f);
     ReadAll();

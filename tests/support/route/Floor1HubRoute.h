@@ -125,7 +125,7 @@ inline void FollowTheNurse(GameplayHarness& h)
 {
     NurseEvent& nurse = ScriptOn<NurseEvent>(h, "Nurse");
     TalkOnTheWay(h, "Excu...");
-    ASSERT_TRUE(h.StepUntil([&] { return At(h, "Nurse").x > At(h, "NurseWaypoint1").x && !nurse.walkingToWaypoint1; },
+    ASSERT_TRUE(h.StepUntil([&] { return At(h, "Nurse").x >= At(h, "NurseWaypoint1").x && !nurse.walkingToWaypoint1; },
                             4.0f)) << "the nurse did not walk on";
     TalkOnTheWay(h, "Excuse me...");
     ASSERT_TRUE(h.StepUntil([&] { return At(h, "Nurse").y <= At(h, "NurseWaypoint2").y && !nurse.walkingToWaypoint2; },
