@@ -750,12 +750,23 @@ TEST_F(EditorRangesTest, ATypedValueOutsideAWidgetsOwnRangeGivesBackTheValueFrom
     InspectFirstPanel(lamp);
     TypeInto(InPanel(inspector, lamp.get(), {"Hard Light Ratio"}), "500");
     TypeInto(InPanel(inspector, lamp.get(), {"Minimum Brightness"}), "999999");
+
+    // A style rounding takes 0 or from 0.01, as its file does.
+    ImGuiWindow* hierarchy = ImGui::FindWindowByName("Heirarchy");
+    ASSERT_NE(hierarchy, nullptr);
+    for (const char* node : {"Editor Layout Style Settings", "Layout Style"})
+        hierarchy->DC.StateStorage->SetInt(ImHashStr(node, 0, hierarchy->ID), 1);
+    const ImGuiID rounding = ImHashStr("WindowRounding", 0, ImHashStr("Layout Style", 0, hierarchy->ID));
+    const ImVec2 slider = Find(rounding, ImVec2(hierarchy->Pos.x + 40.0f, hierarchy->Pos.y + 30.0f), ImVec2(0, 3));
+    for (const std::string typed : {"0.005", "500"})
+        TypeInto(slider, typed);
     const std::string said = testing::internal::GetCapturedStdout();
     EXPECT_NEAR(light->HardLightRatio, 0.1f, 1e-6f);
     EXPECT_NEAR(light->MinimumBrightness, 0.1f, 1e-6f);
-    EXPECT_EQ(Refusals(said), 7u) << said;
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, ImGuiStyle().WindowRounding);
+    EXPECT_EQ(Refusals(said), 9u) << said;
     for (const char* range : {"whole numbers from 0 to 9 only", "takes 0 only", "numbers from 0 to 1 only",
-                              "numbers from 0 to 100 only"})
+                              "numbers from 0 to 100 only", "takes 0, or numbers from 0.01 to 16 only"})
         EXPECT_NE(said.find(range), std::string::npos) << range;
 }
 
