@@ -27,7 +27,6 @@ struct Kind {
     long double least = 0;
 };
 constexpr Kind kFloat{false, -FLT_MAX, FLT_MAX};
-constexpr Kind kInt{true, INT_MIN, INT_MAX};
 // A colour's boxes: a channel from 0 to 255, or from 0.00 to 1.00 when shown as floats.
 constexpr Kind kChannel{true, 0, 255};
 constexpr Kind kUnit{false, 0, 1};
