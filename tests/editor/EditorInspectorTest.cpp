@@ -672,6 +672,12 @@ TEST_F(EditorInspectorTest, AnEditEndsWithItsFieldAndNotWithAnotherInterfacesFra
 
 class EditorRangesTest : public EditorInspectorTest {
 protected:
+    void TearDown() override
+    {
+        EditorInspectorTest::TearDown();
+        ImGui::DestroyContext();  // with the options the tests set (colours shown as floats...)
+        ImGui::CreateContext();
+    }
     // Walks the pointer from `at` by `step` until the widget of the id under `seed` is under it.
     ImVec2 Find(ImGuiID seed, std::initializer_list<const char*> path, ImVec2 at, ImVec2 step = ImVec2(0, 3))
     {
