@@ -76,29 +76,30 @@ void Editor::DrawHierarchy()
 void Editor::DrawStyleSettings()
 {
     ImGuiStyle& style = ImGui::GetStyle();
-    // A value typed in (Ctrl+click) stays within the slider too: the interface aborts on some.
-    const ImGuiSliderFlags kClamp = ImGuiSliderFlags_AlwaysClamp;
+    // Typed values (Ctrl+click) are held to the sliders' ends like any field's: the interface
+    // aborts on some, and a rounding it cannot draw would come back from the file as the default.
+    const float least = StyleFile::kLeastRounding;
     if (ImGui::TreeNode("Layout Style")) {
         ImGui::PushItemWidth(0.5f * ImGui::GetContentRegionAvail().x);
-        ImGui::SliderFloat2("WindowPadding", &style.WindowPadding.x, 0.0f, 20.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("WindowRounding", &style.WindowRounding, 0.0f, 16.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("ChildWindowRounding", &style.ChildRounding, 0.0f, 16.0f, "%.0f", kClamp);
-        ImGui::SliderFloat2("FramePadding", &style.FramePadding.x, 0.0f, 20.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("FrameRounding", &style.FrameRounding, 0.0f, 16.0f, "%.0f", kClamp);
-        ImGui::SliderFloat2("ItemSpacing", &style.ItemSpacing.x, 0.0f, 20.0f, "%.0f", kClamp);
-        ImGui::SliderFloat2("ItemInnerSpacing", &style.ItemInnerSpacing.x, 0.0f, 20.0f, "%.0f", kClamp);
-        ImGui::SliderFloat2("TouchExtraPadding", &style.TouchExtraPadding.x, 0.0f, 10.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("IndentSpacing", &style.IndentSpacing, 0.0f, 30.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("ScrollbarSize", &style.ScrollbarSize, 1.0f, 20.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("ScrollbarRounding", &style.ScrollbarRounding, 0.0f, 16.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("GrabMinSize", &style.GrabMinSize, 1.0f, 20.0f, "%.0f", kClamp);
-        ImGui::SliderFloat("GrabRounding", &style.GrabRounding, 0.0f, 16.0f, "%.0f", kClamp);
+        ValueFields::SliderFloat2("WindowPadding", &style.WindowPadding.x, 0.0f, 20.0f, "%.0f");
+        ValueFields::SliderRounding("WindowRounding", &style.WindowRounding, least, 16.0f, "%.0f");
+        ValueFields::SliderRounding("ChildWindowRounding", &style.ChildRounding, least, 16.0f, "%.0f");
+        ValueFields::SliderFloat2("FramePadding", &style.FramePadding.x, 0.0f, 20.0f, "%.0f");
+        ValueFields::SliderRounding("FrameRounding", &style.FrameRounding, least, 16.0f, "%.0f");
+        ValueFields::SliderFloat2("ItemSpacing", &style.ItemSpacing.x, 0.0f, 20.0f, "%.0f");
+        ValueFields::SliderFloat2("ItemInnerSpacing", &style.ItemInnerSpacing.x, 0.0f, 20.0f, "%.0f");
+        ValueFields::SliderFloat2("TouchExtraPadding", &style.TouchExtraPadding.x, 0.0f, 10.0f, "%.0f");
+        ValueFields::SliderFloat("IndentSpacing", &style.IndentSpacing, 0.0f, 30.0f, "%.0f");
+        ValueFields::SliderFloat("ScrollbarSize", &style.ScrollbarSize, 1.0f, 20.0f, "%.0f");
+        ValueFields::SliderRounding("ScrollbarRounding", &style.ScrollbarRounding, least, 16.0f, "%.0f");
+        ValueFields::SliderFloat("GrabMinSize", &style.GrabMinSize, 1.0f, 20.0f, "%.0f");
+        ValueFields::SliderRounding("GrabRounding", &style.GrabRounding, least, 16.0f, "%.0f");
         ImGui::PopItemWidth();
         ImGui::Spacing();
         ImGui::Text("Alignment");
         ImGui::PushItemWidth(0.5f * ImGui::GetContentRegionAvail().x);
-        ImGui::SliderFloat2("WindowTitleAlign", &style.WindowTitleAlign.x, 0.0f, 1.0f, "%.2f", kClamp);
-        ImGui::SliderFloat2("ButtonTextAlign", &style.ButtonTextAlign.x, 0.0f, 1.0f, "%.2f", kClamp);
+        ValueFields::SliderFloat2("WindowTitleAlign", &style.WindowTitleAlign.x, 0.0f, 1.0f, "%.2f");
+        ValueFields::SliderFloat2("ButtonTextAlign", &style.ButtonTextAlign.x, 0.0f, 1.0f, "%.2f");
         ImGui::PopItemWidth();
         ImGui::TreePop();
     }

@@ -16,11 +16,10 @@ namespace {
 enum class Range {
     Size,      // 0 .. kMaxSize
     Positive,  // above 0, up to kMaxSize
-    Rounding,  // 0, or kMinRounding .. kMaxSize
+    Rounding,  // 0, or kLeastRounding .. kMaxSize
     Align,     // 0 .. 1
 };
 constexpr float kMaxSize = 1000.0f;
-constexpr float kMinRounding = 0.01f;
 
 // The fifteen settings in file order; pair settings point at an ImVec2, single ones at a float.
 struct Setting {
@@ -53,7 +52,7 @@ bool Fits(Range range, float v)
     switch (range) {
     case Range::Size: return v >= 0.0f && v <= kMaxSize;
     case Range::Positive: return v > 0.0f && v <= kMaxSize;
-    case Range::Rounding: return v == 0.0f || (v >= kMinRounding && v <= kMaxSize);
+    case Range::Rounding: return v == 0.0f || (v >= kLeastRounding && v <= kMaxSize);
     case Range::Align: return v >= 0.0f && v <= 1.0f;
     }
     return false;

@@ -12,6 +12,8 @@
 namespace StyleFile {
 
 constexpr int kColourCount = 43;
+// A rounding is 0 or at least this: the interface cannot draw an arc smaller.
+constexpr float kLeastRounding = 0.01f;
 
 struct ColourName {
     const char* name;

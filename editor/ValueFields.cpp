@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <unordered_map>
 
@@ -17,16 +18,33 @@ namespace {
 
 enum class Typed { Number, NotANumber, PastRange };
 
-// What a field's numbers may come to.
+// What a field's numbers may come to: a float's or an int's range, or the widget's own.
 struct Kind {
     bool whole;
     long double lowest;
     long double highest;
+    // Above 0, the least taken (a rounding: 0 or from 0.01); 0 where there is no such gap.
+    long double least = 0;
 };
 constexpr Kind kFloat{false, -FLT_MAX, FLT_MAX};
-constexpr Kind kInt{true, INT_MIN, INT_MAX};
-// A colour picker's boxes: a channel from 0 to 255.
+// A colour's boxes: a channel from 0 to 255, or from 0.00 to 1.00 when shown as floats.
 constexpr Kind kChannel{true, 0, 255};
+constexpr Kind kUnit{false, 0, 1};
+
+bool Within(long double number, const Kind& kind)
+{
+    return std::isfinite(number) && number >= kind.lowest && number <= kind.highest &&
+           !(number > 0 && number < kind.least);
+}
+
+std::string Shown(long double number, bool whole)
+{
+    if (whole)
+        return std::to_string(static_cast<long long>(number));
+    std::ostringstream text;
+    text << static_cast<double>(number);
+    return text.str();
+}
 
 struct Field {
     const char* label;
@@ -53,19 +71,28 @@ struct Edit {
 
 // Each interface has its own; one ended with its interface says what it refused.
 std::unordered_map<const ImGuiContext*, Edit> edits;
+// The field drawn last is in an edit that goes on.
+bool lastEditing = false;
 
 void Say(const Edit& ended)
 {
     if (ended.typed == Typed::Number)
         return;
     std::cout << "Editor: \"" << ended.label << "\" ";
+    const Kind& kind = ended.kind;
+    const char* numbers = kind.whole ? "whole numbers" : "numbers";
     if (ended.typed == Typed::NotANumber)
         std::cout << "was left without a number";
-    else if (!ended.kind.whole)
+    else if (!kind.whole && kind.lowest == -FLT_MAX && kind.highest == FLT_MAX)
         std::cout << "takes finite numbers only";
+    else if (kind.lowest == kind.highest)
+        std::cout << "takes " << Shown(kind.lowest, kind.whole) << " only";
+    else if (kind.least > 0)
+        std::cout << "takes 0, or " << numbers << " from " << Shown(kind.least, kind.whole) << " to "
+                  << Shown(kind.highest, kind.whole) << " only";
     else
-        std::cout << "takes whole numbers from " << static_cast<long long>(ended.kind.lowest) << " to "
-                  << static_cast<long long>(ended.kind.highest) << " only";
+        std::cout << "takes " << numbers << " from " << Shown(kind.lowest, kind.whole) << " to "
+                  << Shown(kind.highest, kind.whole) << " only";
     std::cout << "; the value before the edit stays\n";
 }
 
@@ -125,7 +152,9 @@ Typed Judge(const char* text, const char* initial, const Kind& kind)
     }
     if (kind.whole)
         result = std::trunc(result);
-    return std::isfinite(result) && result >= kind.lowest && result <= kind.highest ? Typed::Number : Typed::PastRange;
+    else if (std::fabs(result) <= FLT_MAX)
+        result = static_cast<float>(result);  // as the field will hold it
+    return Within(result, kind) ? Typed::Number : Typed::PastRange;
 }
 
 // A colour's hex box: any hex digits are a colour; none leave it black.
@@ -142,7 +171,7 @@ bool Acceptable(T value, const Kind& kind)
     long double number = value;
     if (kind.whole)
         number = std::trunc(number);
-    return std::isfinite(number) && number >= kind.lowest && number <= kind.highest;
+    return Within(number, kind);
 }
 
 // The text of the part being typed into, or null when it is not typed into (a drag by the
@@ -207,19 +236,38 @@ void Restore(const Edit& edit, T* values)
             values[i] = static_cast<T>(edit.start[i]);
 }
 
+// The hex box of the picker a colour field's square opens: the popup is a window of its own,
+// named after the id the field gives it, and its boxes' ids stand under that window's.
+ImGuiID PopupHexBox(const char* label)
+{
+    char name[20];
+    ImFormatString(name, sizeof name, "##Popup_%08x", IdUnder({label}, "picker"));
+    ImGuiID id = ImHashStr(name);
+    for (const char* part : {"##picker", "##hex", "##Text"})
+        id = ImHashStr(part, 0, id);
+    return id;
+}
+
+// A colour's hex box: the picker's, the colour's own when it is shown as hex, or that of the
+// picker its square opens.
+bool HexBox(const char* label, ImGuiID id)
+{
+    return id == IdUnder({label, "##hex"}, "##Text") || id == IdUnder({label}, "##Text") || id == PopupHexBox(label);
+}
+
 // Judges the edit's text as it stands, and gives back the value from before while it is refused.
 template <int N, class T>
 void Follow(Edit& edit, const Field& field, T* values)
 {
-    // The hex box is the picker's, or the colour's own when it is shown as hex.
-    const bool hex = field.colour && (edit.id == IdUnder({field.label, "##hex"}, "##Text") ||
-                                      edit.id == IdUnder({field.label}, "##Text"));
+    const bool hex = field.colour && HexBox(field.label, edit.id);
     if (const char* text = TypedText(edit.id, field.dragged && !hex))
         edit.typed = hex ? JudgeHex(text) : Judge(text, GImGui->InputTextState.InitialTextA.Data, edit.kind);
-    // What the interface made of an operator, a step or a drag.
+    // What the interface made of an operator, a step or a drag; a value from before that lies
+    // outside (read from a file) is not the edit's to refuse.
     if (!field.colour)
         for (int i = 0; i < N; ++i)
-            if ((edit.part < 0 || edit.part == i) && !Acceptable(values[i], edit.kind))
+            if ((edit.part < 0 || edit.part == i) && static_cast<double>(values[i]) != edit.start[i] &&
+                !Acceptable(values[i], edit.kind))
                 edit.typed = Typed::PastRange;
     if (edit.typed != Typed::Number)
         Restore<N>(edit, values);
@@ -266,6 +314,7 @@ bool Guarded(const Field& field, T* values, Draw draw)
         std::copy(before, before + N, edit.start);
         edit.typed = Typed::Number;
     }
+    lastEditing = edit.id != 0 && edit.field == fieldId;
     return !std::equal(values, values + N, original);
 }
 
@@ -273,11 +322,11 @@ bool Guarded(const Field& field, T* values, Draw draw)
 // range into an int without a word (it wraps), and a double holds every int and what lies past
 // them. `draw` draws the field over the double it is given.
 template <class Draw>
-bool WholeNumber(const char* label, int* v, bool dragged, Draw draw)
+bool WholeNumber(const char* label, int* v, const Kind& kind, bool dragged, Draw draw)
 {
     double staged = *v;
-    Guarded<1>(Field{label, kInt, dragged, false}, &staged, [&] { draw(&staged); });
-    const int taken = Acceptable(staged, kInt) ? static_cast<int>(staged) : *v;
+    Guarded<1>(Field{label, kind, dragged, false}, &staged, [&] { draw(&staged); });
+    const int taken = Acceptable(staged, kind) ? static_cast<int>(staged) : *v;
     const bool changed = taken != *v;
     *v = taken;
     return changed;
@@ -287,6 +336,28 @@ bool WholeNumber(const char* label, int* v, bool dragged, Draw draw)
 // its fields of several numbers read each with the same reader but, left alone, filter out the
 // "e" first and would take "1e39" for 139.
 constexpr ImGuiInputTextFlags kReadsExponents = ImGuiInputTextFlags_CharsScientific;
+
+// A float widget's own range; a drag's ends that coincide leave it without one, as the interface
+// takes them (the fields whose ends are both 0 have no bounds).
+Kind FloatRange(float min, float max, bool dragged)
+{
+    return dragged && !(min < max) ? kFloat : Kind{false, min, max};
+}
+
+Kind WholeRange(int min, int max)
+{
+    return Kind{true, static_cast<long double>(min), static_cast<long double>(max)};
+}
+
+// The colour's boxes show channels (0 to 255) or floats (0.00 to 1.00): the colour's own choice,
+// or the one the interface keeps for every colour (the boxes' right-click options).
+Kind ColourKind(ImGuiColorEditFlags flags)
+{
+    ImGuiColorEditFlags type = flags & ImGuiColorEditFlags_DataTypeMask_;
+    if (type == 0)
+        type = GImGui->ColorEditOptions & ImGuiColorEditFlags_DataTypeMask_;
+    return (type & ImGuiColorEditFlags_Float) ? kUnit : kChannel;
+}
 
 }  // namespace
 
@@ -310,8 +381,13 @@ void EndEditLetGo()
 
 bool InputInt(const char* label, int* v, int step, int stepFast, ImGuiInputTextFlags flags)
 {
+    return InputIntWithin(label, v, INT_MIN, INT_MAX, step, stepFast, flags);
+}
+
+bool InputIntWithin(const char* label, int* v, int min, int max, int step, int stepFast, ImGuiInputTextFlags flags)
+{
     const double steps[2] = {static_cast<double>(step), static_cast<double>(stepFast)};
-    return WholeNumber(label, v, false, [&](double* staged) {
+    return WholeNumber(label, v, WholeRange(min, max), false, [&](double* staged) {
         ImGui::InputScalar(label, ImGuiDataType_Double, staged, step > 0 ? &steps[0] : nullptr,
                            stepFast > 0 ? &steps[1] : nullptr, "%.0f", flags | ImGuiInputTextFlags_CharsDecimal);
     });
@@ -320,8 +396,11 @@ bool InputInt(const char* label, int* v, int step, int stepFast, ImGuiInputTextF
 bool DragInt(const char* label, int* v, float speed, int min, int max)
 {
     const double range[2] = {static_cast<double>(min), static_cast<double>(max)};
-    return WholeNumber(label, v, true, [&](double* staged) {
-        ImGui::DragScalar(label, ImGuiDataType_Double, staged, speed, &range[0], &range[1], "%.0f");
+    // The interface takes ends that coincide for no range and would drag past them; here the
+    // one value is all there is to take.
+    const float step = min < max ? speed : 0.0f;
+    return WholeNumber(label, v, WholeRange(min, max), true, [&](double* staged) {
+        ImGui::DragScalar(label, ImGuiDataType_Double, staged, step, &range[0], &range[1], "%.0f");
     });
 }
 
@@ -352,32 +431,50 @@ bool InputFloat4(const char* label, float v[4], const char* format, ImGuiInputTe
 bool DragFloat(const char* label, float* v, float speed, float min, float max, const char* format,
                ImGuiSliderFlags flags)
 {
-    return Guarded<1>(Field{label, kFloat, true, false}, v,
+    return Guarded<1>(Field{label, FloatRange(min, max, true), true, false}, v,
                       [&] { ImGui::DragFloat(label, v, speed, min, max, format, flags); });
 }
 
 bool DragFloat3(const char* label, float v[3], float speed, float min, float max, const char* format,
                 ImGuiSliderFlags flags)
 {
-    return Guarded<3>(Field{label, kFloat, true, false}, v,
+    return Guarded<3>(Field{label, FloatRange(min, max, true), true, false}, v,
                       [&] { ImGui::DragFloat3(label, v, speed, min, max, format, flags); });
 }
 
 bool SliderFloat(const char* label, float* v, float min, float max, const char* format, ImGuiSliderFlags flags)
 {
-    return Guarded<1>(Field{label, kFloat, true, false}, v,
+    return Guarded<1>(Field{label, FloatRange(min, max, false), true, false}, v,
                       [&] { ImGui::SliderFloat(label, v, min, max, format, flags); });
+}
+
+bool SliderFloat2(const char* label, float v[2], float min, float max, const char* format, ImGuiSliderFlags flags)
+{
+    return Guarded<2>(Field{label, FloatRange(min, max, false), true, false}, v,
+                      [&] { ImGui::SliderFloat2(label, v, min, max, format, flags); });
+}
+
+bool SliderRounding(const char* label, float* v, float least, float max, const char* format)
+{
+    return Guarded<1>(Field{label, Kind{false, 0, max, least}, true, false}, v,
+                      [&] { ImGui::SliderFloat(label, v, 0.0f, max, format); });
 }
 
 bool ColorPicker4(const char* label, float rgba[4], ImGuiColorEditFlags flags)
 {
-    return Guarded<4>(Field{label, kChannel, true, true}, rgba,
+    return Guarded<4>(Field{label, ColourKind(flags), true, true}, rgba,
                       [&] { ImGui::ColorPicker4(label, rgba, flags); });
 }
 
 bool ColorEdit4(const char* label, float rgba[4], ImGuiColorEditFlags flags)
 {
-    return Guarded<4>(Field{label, kChannel, true, true}, rgba, [&] { ImGui::ColorEdit4(label, rgba, flags); });
+    return Guarded<4>(Field{label, ColourKind(flags), true, true}, rgba,
+                      [&] { ImGui::ColorEdit4(label, rgba, flags); });
+}
+
+bool Editing()
+{
+    return lastEditing;
 }
 
 }  // namespace ValueFields

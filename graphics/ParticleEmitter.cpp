@@ -298,8 +298,7 @@ void ParticleEmitter::Inspector(int id)
 
     ImGui::Checkbox("Play/Pause", &playState);
     ImGui::Text("0 - HorLine\n1 - VerLine\n2 - Rectangle\n3 - Circle");
-    if (ValueFields::InputInt("Particle Shape", &shape, 1, 20))
-        shape = std::clamp(shape, 0, 3);
+    ValueFields::InputIntWithin("Particle Shape", &shape, HorLine, Circle, 1, 20);
     if (shape == Circle)
         ValueFields::InputFloat("Circle Radius", &shapeCircleRadius, 0.1f, 1.0f, "%.1f");
 
@@ -344,10 +343,39 @@ void ParticleEmitter::Inspector(int id)
 
     ImGui::Text("Particle Properties");
     ValueFields::InputInt("Emission Rate", &emissionRate);
+    // A new cap resets the particles once, with the number the edit ends with, never with a
+    // keystroke's partial one; the field holds each as it comes, so the reset takes every slot
+    // any of them opened to emission. Where the edit began is kept with the interface's state.
+    ImGuiStorage* held = ImGui::GetStateStorage();
+    const ImGuiID began = ImGui::GetID("Max Particle began");
+    const ImGuiID widest = ImGui::GetID("Max Particle widest");
     int newMax = maxParticle;
-    if (ValueFields::InputInt("Max Particle", &newMax) && newMax != maxParticle) {
-        ResetParticles();
-        maxParticle = ClampSlots(newMax);
+    if (ValueFields::InputIntWithin("Max Particle", &newMax, 0, kPoolSize)) {
+        if (held->GetInt(began, -1) < 0)
+            held->SetInt(began, maxParticle);
+        held->SetInt(widest, std::max({held->GetInt(widest, 0), maxParticle, newMax}));
+        maxParticle = newMax;
+    }
+    const int first = held->GetInt(began, -1);
+    if (first >= 0 && !ValueFields::Editing()) {
+        const int ended = maxParticle;
+        const int opened = held->GetInt(widest, 0);
+        if (ended != first) {
+            maxParticle = opened;
+            ResetParticles();
+            maxParticle = ended;
+        } else {
+            // The cap is back where it was: only what a partial number let in past it goes.
+            for (int i = ended; i < opened; ++i) {
+                Particle& p = particles[static_cast<size_t>(i)];
+                if (p.alive) {
+                    p.alive = false;
+                    --aliveCount;
+                }
+            }
+        }
+        held->SetInt(began, -1);
+        held->SetInt(widest, 0);
     }
     ValueFields::InputFloat("Particle Max LifeTime", &initParticleLifetime, 0.1f, 1.0f, "%.1f");
 

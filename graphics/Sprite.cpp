@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <climits>
 #include <istream>
 #include <ostream>
@@ -286,10 +287,22 @@ void Sprite::Inspector(int id)
 
     ImGui::Checkbox("Animate ", &animateFlag);
     if (animateFlag) {
+        // The frames the fields take: the sheet's as last chosen, and never past the grid the
+        // file keeps, which its reader holds the run to.
+        const int frames = std::max(1, std::min(frameCount, SheetFrames(numRows, numColumns)));
         int start = startFrame;
-        if (ValueFields::DragInt("Animation Start Frame ", &start, 1.0f, 0, frameCount - 1))
-            SetFrame(start);
-        ValueFields::DragInt("Animate Number Of Frame ", &animationCount, 1.0f, 0, frameCount - startFrame - 1);
+        if (ValueFields::DragInt("Animation Start Frame ", &start, 1.0f, 0, frames - 1)) {
+            // The frame shows at once; the run's length follows only the start the edit ends with.
+            startFrame = currentFrame = start;
+            const SpriteCell cell = CellOfFrame(start, numColumns);
+            row = cell.row;
+            column = cell.column;
+            UpdateUV();
+        }
+        if (!ValueFields::Editing())
+            KeepRunInSheet();
+        ValueFields::DragInt("Animate Number Of Frame ", &animationCount, 1.0f, 0,
+                             std::max(0, frames - startFrame - 1));
         ValueFields::DragFloat("Delay ", &animationDelay, 0.01f, 0.0f, 0.0f, "%.3f");
     }
     ImGui::Checkbox("Is Affected By Light", &lightAffected);

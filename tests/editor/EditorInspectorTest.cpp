@@ -13,6 +13,8 @@
 #include "editor/LevelNameList.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneSystem.h"
+#include "graphics/LightSource.h"
+#include "graphics/ParticleEmitter.h"
 #include "graphics/Sprite.h"
 #include "graphics/TextureSystem.h"
 #include "objects/GameObject.h"
@@ -758,6 +760,156 @@ TEST_F(EditorLinksTest, ParentsSetDuplicatedAndSpawnedAreTheOnesASavedLevelReads
     EXPECT_EQ(shown, (std::vector<std::string>{"Room - None", "Cup - None", "Lamp 0 Room", "Room - None",
                                                "Chair 0 Room", "Camera - None", "Lamp 0 Room", "Shade - None"}));
     ExpectKeptThroughPlayAndSave(shown);
+}
+
+// ---- Widgets' own ranges, and values tied to one another ----
+
+class EditorRangesTest : public EditorInspectorTest {
+protected:
+    void TearDown() override
+    {
+        EditorInspectorTest::TearDown();
+        ImGui::DestroyContext();  // with the options the tests set (colours shown as floats...)
+        ImGui::CreateContext();
+    }
+    // Walks the pointer from `at` by `step` until the widget of the id under `seed` is under it.
+    ImVec2 Find(ImGuiID seed, std::initializer_list<const char*> path, ImVec2 at, ImVec2 step = ImVec2(0, 3))
+    {
+        for (const char* part : path)
+            seed = ImHashStr(part, 0, seed);
+        for (int i = 0; i < 400 && ImGui::GetCurrentContext()->HoveredId != seed; ++i) {
+            at = ImVec2(at.x + step.x, at.y + step.y);
+            PointAt(at);
+            Frame();
+        }
+        return at;
+    }
+    // A widget of the first panel of `object`, found down the Inspector's left edge.
+    ImVec2 InPanel(ImGuiWindow* inspector, const GameObject* object, const char* label)
+    {
+        const int first = 0;
+        const ImGuiID panel = ImHashData(&first, sizeof first, ImHashData(&object, sizeof object, inspector->ID));
+        return Find(panel, {label}, PanelLine(inspector, 0));
+    }
+    // Ctrl + click (not a double click) on a drag or slider, `typed` key by key, then Enter.
+    void TypeInto(const ImVec2& at, const std::string& typed, bool enter = true)
+    {
+        ImGui::GetIO().MouseDoubleClickTime = 0.0f;
+        ImGui::GetIO().KeyCtrl = true;
+        ClickAt(at);
+        ImGui::GetIO().KeyCtrl = false;
+        for (const char key : typed)
+            Type(std::string(1, key));
+        if (enter)
+            TapInterfaceKey(13);
+    }
+    // "Nurse", animated on the Nurse's sheet of 2 rows of 5 frames, with its Sprite panel open.
+    std::shared_ptr<Sprite> Nurse(ImGuiWindow*& inspector)
+    {
+        auto nurse = Pictured("Nurse", 1.0f, 1.0f);
+        const auto sprite = nurse->GetComponent<Sprite>();
+        sprite->numRows = 2;
+        sprite->numColumns = 5;
+        sprite->frameCount = 10;
+        sprite->animateFlag = true;
+        inspector = InspectFirstPanel(nurse);
+        return sprite;
+    }
+};
+
+// Typed past a widget's own ends (the Nurse's frames, a range collapsed to one frame, a light's
+// percentage, a colour box shown as 0.00 to 1.00, a style rounding), a value is refused: the
+// value from before, and a line naming the range.
+TEST_F(EditorRangesTest, ATypedValueOutsideAWidgetsOwnRangeGivesBackTheValueFromBefore)
+{
+    ImGuiWindow* inspector = nullptr;
+    const auto sprite = Nurse(inspector);
+    ASSERT_NE(inspector, nullptr);
+    const ImVec2 count = InPanel(inspector, sprite->GetOwner(), "Animate Number Of Frame ");
+    testing::internal::CaptureStdout();
+    TypeInto(count, "999");
+    sprite->numRows = sprite->numColumns = sprite->frameCount = 1;
+    TypeInto(count, "5");
+    ImGuiColorEditFlags& shown = GImGui->ColorEditOptions;
+    shown = (shown & ~ImGuiColorEditFlags_DataTypeMask_) | ImGuiColorEditFlags_Float;
+    TypeInto(RedBox(inspector), "-0.5");
+    editor.DeleteSelected();
+
+    auto lamp = std::make_shared<GameObject>("Lamp", 4, gObjectIdCounter);
+    const auto light = std::make_shared<LightSource>(15.0f);
+    lamp->AddComponent(light, LightSource::kTypeId);
+    InspectFirstPanel(lamp);
+    TypeInto(InPanel(inspector, lamp.get(), "Hard Light Ratio"), "500");
+    ImGuiWindow* hierarchy = ImGui::FindWindowByName("Heirarchy");
+    for (const char* node : {"Editor Layout Style Settings", "Layout Style"})
+        hierarchy->DC.StateStorage->SetInt(ImHashStr(node, 0, hierarchy->ID), 1);
+    const ImVec2 inTree(hierarchy->Pos.x + 40.0f, hierarchy->Pos.y + 30.0f);
+    TypeInto(Find(hierarchy->ID, {"Layout Style", "WindowRounding"}, inTree), "0.005");
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(std::vector<int>({sprite->animationCount, sprite->startFrame}), std::vector<int>(2, 0));
+    EXPECT_EQ(sprite->GetColor().x, 1.0f);
+    EXPECT_NEAR(light->HardLightRatio, 0.1f, 1e-6f);
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, ImGuiStyle().WindowRounding);
+    EXPECT_EQ(Refusals(said), 5u) << said;
+    for (const char* range : {"whole numbers from 0 to 9 only", "takes 0 only", "numbers from 0 to 1 only",
+                              "numbers from 0 to 100 only", "takes 0, or numbers from 0.01 to 16 only"})
+        EXPECT_NE(said.find(range), std::string::npos) << range;
+}
+
+// A start frame typed key by key ("1" on the way to a refused "10", then "5") leaves the run's
+// length until the edit ends, then holds it to the start the edit ended with; a refused cap of
+// particles leaves the particles as they were.
+TEST_F(EditorRangesTest, AnEditChangesOnlyItsOwnFieldAndTiesFollowTheValueItEndsWith)
+{
+    ImGuiWindow* inspector = nullptr;
+    const auto sprite = Nurse(inspector);
+    ASSERT_NE(inspector, nullptr);
+    sprite->animationCount = 9;
+    const ImVec2 start = InPanel(inspector, sprite->GetOwner(), "Animation Start Frame ");
+    std::vector<int> run;
+    for (const std::string typed : {"10", "5", ""}) {
+        if (typed.empty())
+            TapInterfaceKey(13);
+        else
+            TypeInto(start, typed, typed == "10");
+        run.insert(run.end(), {sprite->startFrame, sprite->animationCount});
+    }
+    EXPECT_EQ(run, std::vector<int>({0, 9, 5, 9, 5, 4})) << "start and run: after 10; 5 typed; 5 entered";
+    editor.DeleteSelected();
+
+    auto fountain = std::make_shared<GameObject>("Fountain", 4, gObjectIdCounter);
+    const auto emitter = std::make_shared<ParticleEmitter>();
+    fountain->AddComponent(emitter, ParticleEmitter::kTypeId);
+    emitter->particles[99].alive = true;
+    InspectFirstPanel(fountain);
+    ClickAt(InPanel(inspector, fountain.get(), "Max Particle"));
+    for (const char key : std::string("99999"))
+        Type(std::string(1, key));
+    TapInterfaceKey(13);
+    EXPECT_EQ(emitter->maxParticle, 100);
+    EXPECT_TRUE(emitter->particles[99].alive);
+}
+
+// The hex box of the picker that a style colour's square opens, emptied, gives back the colour
+// with a line, as the colour's own boxes do.
+TEST_F(EditorRangesTest, EmptyingTheHexBoxOfAStyleColoursPickerGivesBackTheColour)
+{
+    Frame();
+    ImGuiWindow* hierarchy = ImGui::FindWindowByName("Heirarchy");
+    for (const char* node : {"Editor Layout Style Settings", "Color Style"})
+        hierarchy->DC.StateStorage->SetInt(ImHashStr(node, 0, hierarchy->ID), 1);
+    const ImGuiID text = ImHashStr("Text", 0, ImHashStr("Color Style", 0, hierarchy->ID));
+    const ImVec2 row = Find(text, {"##X"}, ImVec2(hierarchy->Pos.x + 40.0f, hierarchy->Pos.y + 30.0f));
+    ClickAt(Find(text, {"##ColorButton"}, row, ImVec2(4, 0)));
+    ASSERT_EQ(GImGui->OpenPopupStack.Size, 1) << "the picker opened";
+    const ImGuiWindow* picker = GImGui->OpenPopupStack[0].Window;
+    const ImVec4 before = ImGui::GetStyle().Colors[ImGuiCol_Text];
+    testing::internal::CaptureStdout();
+    const ImVec2 top(picker->DC.CursorStartPos.x + 4.0f, picker->DC.CursorStartPos.y);
+    ClearFieldAt(Find(picker->ID, {"##picker", "##hex", "##Text"}, top));
+    TapInterfaceKey(13);
+    EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 1u);
+    EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].x, before.x);
 }
 
 }  // namespace
