@@ -171,10 +171,12 @@ void Sprite::Serialize(std::ostream& stream) const
     WriteFloat(stream, animationDelay);
     WriteString(stream, "AnimateFlag");
     WriteBool(stream, animateFlag);
+    // A run the reader would cut (a start edit left before its tie applied) is written cut.
+    const FrameRun run = ::KeepRunInSheet(FrameRun{startFrame, animationCount}, SheetFrames(numRows, numColumns));
     WriteString(stream, "StartFrame");
-    WriteInt(stream, startFrame);
+    WriteInt(stream, run.start);
     WriteString(stream, "AnimationCount");
-    WriteInt(stream, animationCount);
+    WriteInt(stream, run.count);
     WriteString(stream, "FlipX");
     WriteBool(stream, flipX);
     WriteString(stream, "FlipY");
@@ -206,6 +208,8 @@ void Sprite::Deserialize(std::istream& stream)
     count = 1;
     const bool rowsRead = static_cast<bool>(stream >> key >> count);
     numRows = rowsRead ? CheckedCount(count, "NumRows", textureName) : 1;
+    // The editor's frame fields range over the sheet read, as over one picked.
+    frameCount = SheetFrames(numRows, numColumns);
     if (!rowsRead)
         return;
     if (!(stream >> key >> animationDelay))

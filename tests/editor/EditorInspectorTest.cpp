@@ -803,15 +803,15 @@ protected:
         if (enter)
             TapInterfaceKey(13);
     }
-    // "Nurse", animated on the Nurse's sheet of 2 rows of 5 frames, with its Sprite panel open.
+    // "Nurse", animated on the Nurse's sheet of 2 rows of 5 frames as a level holds it, with its
+    // Sprite panel open.
     std::shared_ptr<Sprite> Nurse(ImGuiWindow*& inspector)
     {
         auto nurse = Pictured("Nurse", 1.0f, 1.0f);
         const auto sprite = nurse->GetComponent<Sprite>();
-        sprite->numRows = 2;
-        sprite->numColumns = 5;
-        sprite->frameCount = 10;
-        sprite->animateFlag = true;
+        std::istringstream level("Nurse_2x5.png Color 1 1 1 Transparency 1 NumColumns 5 NumRows 2 AnimationDelay "
+                                 "0.15 AnimateFlag 1 StartFrame 0 AnimationCount 0 FlipX 0 FlipY 0 LightAffected 1");
+        sprite->Deserialize(level);
         inspector = InspectFirstPanel(nurse);
         return sprite;
     }
@@ -873,6 +873,11 @@ TEST_F(EditorRangesTest, AnEditChangesOnlyItsOwnFieldAndTiesFollowTheValueItEnds
         else
             TypeInto(start, typed, typed == "10");
         run.insert(run.end(), {sprite->startFrame, sprite->animationCount});
+        if (typed == "5") {  // a save in the middle of the edit writes a run its reader takes whole
+            std::ostringstream saved;
+            sprite->Serialize(saved);
+            EXPECT_NE(saved.str().find("StartFrame\n5\nAnimationCount\n4\n"), std::string::npos) << saved.str();
+        }
     }
     EXPECT_EQ(run, std::vector<int>({0, 9, 5, 9, 5, 4})) << "start and run: after 10; 5 typed; 5 entered";
     editor.DeleteSelected();
