@@ -27,8 +27,10 @@ private:
     bool Pass(const char* text, std::streamsize count, bool settle);
 
     std::streambuf* target;
-    // The start of a character cut between two writes: the next bytes tell whether it is one,
-    // or a flush settles it.
+    // The start of a character a write ended in: the next write decides it, unless a flush
+    // comes first, which hands on everything written and so lets it out escaped. std::cerr
+    // flushes after every <<, so there a character cut between two << always goes out escaped
+    // (as does one held on std::cout when std::cerr, tied to it, is written).
     std::string held;
     // Writes from another thread would otherwise meet in `held`.
     std::mutex lock;

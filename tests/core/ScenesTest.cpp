@@ -15,6 +15,7 @@
 #include "scenes/Level.h"
 #include "scenes/MainMenu.h"
 #include "scenes/SplashScene.h"
+#include "support/OwnInterface.h"
 #include "support/TempResourceTree.h"
 
 using namespace coretest;
@@ -63,6 +64,7 @@ protected:
     // The shipped scene files; no save file unless a test writes one.
     testsupport::TempResourceTree tree{"level/SplashScreen.txt", "level/Main.txt", "level/Cutscene.txt",
                                        "level/Level1.txt", "level/GameOver.txt"};
+    testsupport::OwnInterface ownInterface;  // for the test that makes the editor's
 };
 
 // Seconds of frames of `dt` until the splash asks for the menu (or `limit` passes).

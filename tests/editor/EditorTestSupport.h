@@ -6,6 +6,7 @@
 #include "engine/InputSystem.h"
 #include "objects/ObjectList.h"
 #include "support/HeldKeys.h"
+#include "support/OwnInterface.h"
 #include "support/TempResourceTree.h"
 
 // An editor on a temporary resource tree, with an interface context and no renderer, keys held
@@ -29,4 +30,5 @@ protected:
     }
 
     testsupport::TempResourceTree tree;
+    testsupport::OwnInterface ownInterface;  // made in SetUp, gone after the test
 };

@@ -16,6 +16,7 @@
 #include "objects/Transform.h"
 #include "support/GameplayHarness.h"
 #include "support/LevelBuilder.h"
+#include "support/OwnInterface.h"
 
 using namespace testsupport;
 
@@ -63,19 +64,12 @@ protected:
     // in the game; the context goes once the harness has left the editor.
     Editor& EnterEditor()
     {
-        madeContext = !ImGui::GetCurrentContext();
-        if (madeContext)
+        if (!ImGui::GetCurrentContext())
             ImGui::CreateContext();
         EnterScene(SceneId::Editor);
         return static_cast<Editor&>(*gSceneSystem->scenes.at(SceneId::Editor));
     }
-    void TearDown() override
-    {
-        GameplayHarness::TearDown();
-        if (madeContext)
-            ImGui::DestroyContext();
-    }
-    bool madeContext = false;
+    OwnInterface ownInterface;
 };
 
 TEST_F(CheckpointTest, SavesOncePerPressSaysSoAndLightsUp)

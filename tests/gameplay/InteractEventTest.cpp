@@ -12,6 +12,7 @@
 #include "objects/Transform.h"
 #include "support/GameplayHarness.h"
 #include "support/LevelBuilder.h"
+#include "support/OwnInterface.h"
 
 using namespace testsupport;
 
@@ -195,9 +196,8 @@ TEST_F(InteractEventTest, APressMadeWhileSomethingElseHoldsThePlayerIsNotTaken)
 // even texts longer than its 256-byte field.
 TEST(InteractEventPanel, DrawingThePanelChangesNothing)
 {
-    const bool ownContext = ImGui::GetCurrentContext() == nullptr;
-    if (ownContext)
-        ImGui::CreateContext();
+    testsupport::OwnInterface ownInterface;
+    ImGui::CreateContext();
     unsigned char* pixels = nullptr;
     int width = 0;
     int height = 0;
@@ -223,9 +223,6 @@ TEST(InteractEventPanel, DrawingThePanelChangesNothing)
     EXPECT_EQ(event.audioName, "A_long_corridor.");
     EXPECT_EQ(event.textCounter, 4);
     EXPECT_EQ(event.interactDelay, 0.5f);
-
-    if (ownContext)
-        ImGui::DestroyContext();
 }
 
 }  // namespace

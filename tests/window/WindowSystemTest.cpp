@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/DisplayRequired.h"
+#include "support/OwnInterface.h"
 #include "engine/Core.h"
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
@@ -95,6 +96,7 @@ protected:
     }
 
     GameTree tree;
+    testsupport::OwnInterface ownInterface;
 };
 
 // Records the messages the window system hands out.
