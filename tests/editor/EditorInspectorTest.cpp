@@ -30,9 +30,6 @@ protected:
     void SetUp() override
     {
         EditorTest::SetUp();
-        // A fresh interface: no screen or field an earlier test left open carries over.
-        ImGui::DestroyContext();
-        ImGui::CreateContext();
         tree.WriteFile("resources/level/Bare.txt", "Bare\n\n/Bare\n");
         editor.levelName = "Bare";
         editor.Load();
@@ -764,14 +761,9 @@ TEST_F(EditorLinksTest, ParentsSetDuplicatedAndSpawnedAreTheOnesASavedLevelReads
 
 // ---- Widgets' own ranges, and values tied to one another ----
 
+// The options the tests set (colours shown as floats...) go with the test's own interface.
 class EditorRangesTest : public EditorInspectorTest {
 protected:
-    void TearDown() override
-    {
-        EditorInspectorTest::TearDown();
-        ImGui::DestroyContext();  // with the options the tests set (colours shown as floats...)
-        ImGui::CreateContext();
-    }
     // Walks the pointer from `at` by `step` until the widget of the id under `seed` is under it.
     ImVec2 Find(ImGuiID seed, std::initializer_list<const char*> path, ImVec2 at, ImVec2 step = ImVec2(0, 3))
     {
