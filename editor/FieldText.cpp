@@ -23,11 +23,15 @@ std::string Shown(const std::string& text, std::size_t size)
         std::size_t length = Platform::Utf8CharacterLength(text, at);
         const char* piece = text.data() + at;
         std::size_t pieceLength = length;
-        // A NUL would end the field's text, and four bytes are past U+FFFF.
-        if (length == 0 || length == 4 || text[at] == '\0') {
-            length = length == 0 ? 1 : length;
+        if (length == 0) {
+            length = 1;
             piece = kReplacement;
             pieceLength = sizeof kReplacement - 1;
+        } else if (length == 4 || text[at] == '\0' || text.compare(at, length, kReplacement) == 0) {
+            // A NUL would end the field's text, four bytes are past U+FFFF, and U+FFFD stands
+            // for bad bytes alone: each shows as the font shows what it lacks.
+            piece = "?";
+            pieceLength = 1;
         }
         if (shown.size() + pieceLength > size - 1)
             break;
