@@ -1,5 +1,7 @@
 #include "editor/FieldText.h"
 
+#include <imgui_internal.h>
+
 #include <array>
 #include <cstring>
 
@@ -11,6 +13,12 @@ namespace {
 
 constexpr char kReplacement[] = "\xEF\xBF\xBD";
 constexpr std::size_t kBufferSize = 256;
+
+// ImGui's string ids start afresh after a "###": a row's id is hashed from every byte instead.
+void PushTextId(const std::string& text)
+{
+    ImGui::PushOverrideID(ImHashData(text.data(), text.size(), ImGui::GetCurrentWindow()->IDStack.back()));
+}
 
 }  // namespace
 
@@ -56,7 +64,7 @@ bool Input(const char* label, const std::string& value, std::string& entered, Im
 bool Selectable(const std::string& text, bool selected)
 {
     // An empty label, and the text drawn where the label would stand.
-    ImGui::PushID(text.data(), text.data() + text.size());
+    PushTextId(text);
     const bool picked = ImGui::Selectable("##shown", selected);
     ImGui::PopID();
     ImGui::SameLine(0.0f, 0.0f);
@@ -70,7 +78,7 @@ bool Button(const std::string& text)
     const char* end = shown.data() + shown.size();
     const ImVec2 padding = ImGui::GetStyle().FramePadding;
     const ImVec2 size = ImGui::CalcTextSize(shown.data(), end);
-    ImGui::PushID(text.data(), text.data() + text.size());
+    PushTextId(text);
     const bool pressed = ImGui::Button("##shown", ImVec2(size.x + padding.x * 2.0f, size.y + padding.y * 2.0f));
     ImGui::PopID();
     const ImVec2 at = ImGui::GetItemRectMin();

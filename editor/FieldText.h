@@ -18,7 +18,7 @@ namespace FieldText {
 std::string Shown(const std::string& text, std::size_t size = std::string::npos);
 
 // A row of a list and a button that show the text as Shown does, whole: a "##" in a label would
-// hide the rest of it. Their id is the text's bytes.
+// hide the rest of it. Their id is all of the text's bytes.
 bool Selectable(const std::string& text, bool selected = false);
 bool Button(const std::string& text);
 

@@ -73,4 +73,40 @@ TEST_F(EditorTest, ABadByteDrawsAsAMarkNoValidNameDraws)
     EXPECT_NE(drawn.find("AAQ?AAQ\uFFFDAAQ?AAQ?AAQ?"), std::string::npos) << drawn;
 }
 
+// The rows of a list with no id of their own: files whose names differ only before a "###"
+// are each picked by a click on their row.
+TEST_F(EditorTest, EachRowIsPickedByAllOfItsName)
+{
+    InterfaceRenderer::BuildFont();
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(1920.0f, 1080.0f);
+    tree.WriteFile("resources/pictures/a###x.png", "");
+    tree.WriteFile("resources/pictures/b###x.png", "");
+    TexturePicker picker;
+    picker.Open((tree.Resources() / "pictures").string());
+    std::string chosen;
+    const auto frame = [&] {
+        ImGui::NewFrame();
+        picker.Draw(chosen);
+        ImGui::Render();
+    };
+    frame();
+    frame();  // a popup shows from its second frame
+    const ImGuiWindow* rows = nullptr;
+    for (const ImGuiWindow* window : ImGui::GetCurrentContext()->Windows)
+        if (std::string(window->Name).find("Sprite files") != std::string::npos)
+            rows = window;
+    ASSERT_NE(rows, nullptr);
+    const ImVec2 pointer = io.MousePos;
+    io.MousePos = ImVec2(rows->DC.CursorStartPos.x + 4.0f,
+                         rows->DC.CursorStartPos.y + ImGui::GetTextLineHeightWithSpacing() + ImGui::GetFontSize() * 0.5f);
+    for (const bool down : {false, true, false}) {
+        io.MouseDown[0] = down;
+        frame();
+    }
+    io.MousePos = pointer;
+    EXPECT_EQ(chosen, "b###x.png");
+    EXPECT_FALSE(picker.IsOpen());
+}
+
 }  // namespace
