@@ -32,9 +32,6 @@ void Editor::DrawEntityList()
     }
     ImGui::PopItemWidth();
     filter.Set(searchMode, searchText, searchObjectType);
-    if (!filter.PatternValid())
-        ImGui::TextDisabled("The pattern is not a valid expression; listing everything.");
-    ImGui::Separator();
 
     // The rows of this frame (roots that pass, each followed by its children), drawn through
     // a clipper so that only the visible ones cost anything.
@@ -43,15 +40,28 @@ void Editor::DrawEntityList()
         bool child;
     };
     std::vector<Row> rows;
-    rows.reserve(gGameObjects.size());
-    for (const auto& object : gGameObjects) {
-        if (!object || object->hasParent || !filter.Matches(*object))
-            continue;
-        rows.push_back({object.get(), false});
-        for (const auto& child : object->children)
-            if (child)
-                rows.push_back({child.get(), true});
-    }
+    const auto gather = [&] {
+        rows.clear();
+        rows.reserve(gGameObjects.size());
+        for (const auto& object : gGameObjects) {
+            if (!object || object->hasParent || !filter.Matches(*object))
+                continue;
+            rows.push_back({object.get(), false});
+            for (const auto& child : object->children)
+                if (child)
+                    rows.push_back({child.get(), true});
+        }
+    };
+    gather();
+    // Names the pattern has not met yet are searched away from the frame; most are answered
+    // within the wait, and the list is gathered again with them.
+    if (filter.Settle(EntityFilter::kFrameWait))
+        gather();
+    if (!filter.PatternValid())
+        ImGui::TextDisabled("The pattern is not a valid expression; listing everything.");
+    else if (filter.Searching())
+        ImGui::TextDisabled("Searching; names not searched yet are listed.");
+    ImGui::Separator();
 
     // Rows take the click over their whole band, as wide as the highlight and with the spacing
     // between them made into padding, so that wherever a scroll leaves the pointer on the list it

@@ -1,5 +1,7 @@
 #include "editor/FieldText.h"
 
+#include <imgui_internal.h>
+
 #include <array>
 #include <cstring>
 
@@ -12,6 +14,12 @@ namespace {
 constexpr char kReplacement[] = "\xEF\xBF\xBD";
 constexpr std::size_t kBufferSize = 256;
 
+// ImGui's string ids start afresh after a "###": a row's id is hashed from every byte instead.
+void PushTextId(const std::string& text)
+{
+    ImGui::PushOverrideID(ImHashData(text.data(), text.size(), ImGui::GetCurrentWindow()->IDStack.back()));
+}
+
 }  // namespace
 
 std::string Shown(const std::string& text, std::size_t size)
@@ -23,11 +31,15 @@ std::string Shown(const std::string& text, std::size_t size)
         std::size_t length = Platform::Utf8CharacterLength(text, at);
         const char* piece = text.data() + at;
         std::size_t pieceLength = length;
-        // A NUL would end the field's text, and four bytes are past U+FFFF.
-        if (length == 0 || length == 4 || text[at] == '\0') {
-            length = length == 0 ? 1 : length;
+        if (length == 0) {
+            length = 1;
             piece = kReplacement;
             pieceLength = sizeof kReplacement - 1;
+        } else if (length == 4 || text[at] == '\0' || text.compare(at, length, kReplacement) == 0) {
+            // A NUL would end the field's text, four bytes are past U+FFFF, and U+FFFD stands
+            // for bad bytes alone: each shows as the font shows what it lacks.
+            piece = "?";
+            pieceLength = 1;
         }
         if (shown.size() + pieceLength > size - 1)
             break;
@@ -52,7 +64,7 @@ bool Input(const char* label, const std::string& value, std::string& entered, Im
 bool Selectable(const std::string& text, bool selected)
 {
     // An empty label, and the text drawn where the label would stand.
-    ImGui::PushID(text.data(), text.data() + text.size());
+    PushTextId(text);
     const bool picked = ImGui::Selectable("##shown", selected);
     ImGui::PopID();
     ImGui::SameLine(0.0f, 0.0f);
@@ -66,7 +78,7 @@ bool Button(const std::string& text)
     const char* end = shown.data() + shown.size();
     const ImVec2 padding = ImGui::GetStyle().FramePadding;
     const ImVec2 size = ImGui::CalcTextSize(shown.data(), end);
-    ImGui::PushID(text.data(), text.data() + text.size());
+    PushTextId(text);
     const bool pressed = ImGui::Button("##shown", ImVec2(size.x + padding.x * 2.0f, size.y + padding.y * 2.0f));
     ImGui::PopID();
     const ImVec2 at = ImGui::GetItemRectMin();

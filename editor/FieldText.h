@@ -12,12 +12,13 @@
 namespace FieldText {
 
 // The text as such a field can hold it, in at most size - 1 bytes (any length by default): each
-// byte that is not part of a character the interface reads shows as U+FFFD, and the text is cut
-// between characters.
+// byte that is not part of a character shows as U+FFFD, which the interface's font draws for
+// nothing else; a character the interface cannot hold (NUL, past U+FFFF) and U+FFFD itself show
+// as "?", as the font draws every character it lacks. The text is cut between characters.
 std::string Shown(const std::string& text, std::size_t size = std::string::npos);
 
 // A row of a list and a button that show the text as Shown does, whole: a "##" in a label would
-// hide the rest of it. Their id is the text's bytes.
+// hide the rest of it. Their id is all of the text's bytes.
 bool Selectable(const std::string& text, bool selected = false);
 bool Button(const std::string& text);
 

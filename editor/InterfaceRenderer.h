@@ -14,6 +14,10 @@ public:
     // Deletes the device objects and shuts the backend down.
     void Destroy();
     bool HasBackend() const { return backend; }
+    // Builds the font atlas, unless it was built here already: the default font, with a glyph
+    // of its own for U+FFFD (the font has none), the mark of a byte that is not text. Every
+    // character the font lacks still draws as '?'.
+    static void BuildFont();
 
 private:
     bool backend = false;
