@@ -1,7 +1,6 @@
 #include "editor/PrefabFile.h"
 
 #include <iostream>
-#include <locale>
 #include <sstream>
 
 #include "objects/GameObject.h"
@@ -43,14 +42,8 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
 
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs)
 {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << "PrefabName\n\n";
-    for (const auto& prefab : prefabs)
-        if (prefab)
-            WriteObjectRecord(out, *prefab);
-    out << "/PrefabName\n";
-    return out.str();
+    // The level form, under the file's own name: a prefab named like the end line is escaped.
+    return LevelText("PrefabName", prefabs);
 }
 
 }  // namespace PrefabFile

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "objects/GameObject.h"
+#include "objects/RecordNames.h"
 #include "objects/TextWriters.h"
 #include "platform/PrintableText.h"
 
@@ -41,39 +42,44 @@ void ReadBackLinks::Link(const GameObject& object, const std::shared_ptr<GameObj
     }
 }
 
-std::string ReadBackLinks::ReadName(const std::string& name) const
+RecordNames ReadBackLinks::Written() const
 {
-    // A save writes an object named like the end line with a "_" in front.
-    const std::string token = ToToken(name);
-    return FromToken(token == endLine ? "_" + token : token);
+    std::vector<std::string> names;
+    names.reserve(entries.size());
+    for (const Entry& entry : entries)
+        names.push_back(entry.name);
+    return RecordNames(names, endLine);
 }
 
 std::shared_ptr<GameObject> ReadBackLinks::FirstNamed(const std::string& parentName) const
 {
-    const std::string wanted = ToToken(parentName, "None");
+    const RecordNames written = Written();
+    const std::string wanted = written.Parent(parentName);
     if (wanted == "None")
         return nullptr;
     for (const Entry& entry : entries)
-        if (ReadName(entry.name) == wanted)
+        if (FromToken(written.Record(entry.name)) == wanted)
             return entry.object;
     return nullptr;
 }
 
 std::vector<long> ReadBackLinks::ReadBack() const
 {
+    // The reader keeps a parent line's word as it stands and undoes only the empty placeholder
+    // of a name.
+    const RecordNames written = Written();
     std::vector<std::string> names;
     std::unordered_map<std::string, long> first;
     for (size_t i = 0; i < entries.size(); ++i) {
-        names.push_back(ReadName(entries[i].name));
+        names.push_back(FromToken(written.Record(entries[i].name)));
         first.emplace(names.back(), static_cast<long>(i));
     }
     std::vector<long> parents(entries.size(), -1);
     std::vector<size_t> children(entries.size(), 0);
     for (size_t i = 0; i < entries.size(); ++i) {
-        // The reader keeps the parent name's token as it stands.
-        const std::string wanted = ToToken(entries[i].parentName, "None");
+        const std::string wanted = written.Parent(entries[i].parentName);
         const auto found = first.find(wanted);
-        if (wanted == "None" || wanted == names[i] || children[i] > 0 || found == first.end())
+        if (!GameObject::LinksByName(wanted, names[i], children[i] > 0) || found == first.end())
             continue;
         parents[i] = found->second;
         ++children[static_cast<size_t>(found->second)];

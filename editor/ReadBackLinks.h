@@ -4,16 +4,16 @@
 #include <vector>
 
 class GameObject;
+class RecordNames;
 
 // Parent links as a saved level gets them when it is read back (and when play mode ends): the
-// scene's set-up walks the objects in file order and links each under the first one holding its
-// parent name, refusing "None", a name no object holds, the object's own name and an object
-// that has children by then. The editor plans a change of names or parents here first, so that
-// it makes no link that a save would not keep.
+// scene's set-up walks the objects in file order and links each by GameObject::LinksByName, under
+// the first one holding its parent name as the file writes it (RecordNames). The editor plans a
+// change of names or parents here first, so that it makes no link that a save would not keep.
 class ReadBackLinks {
 public:
     // objects: in the order a save writes them, their names, parent names and parents as they
-    // stand. levelName: the level's end line, which a save keeps objects from being named.
+    // stand. levelName: the level's name, whose end line a save escapes names from.
     ReadBackLinks(std::vector<std::shared_ptr<GameObject>> objects, const std::string& levelName);
 
     // The object renamed; its children's parent names follow.
@@ -34,8 +34,8 @@ private:
         const GameObject* parent;
     };
     Entry* Find(const GameObject& object);
-    // The name as a save writes it and the reader reads it back.
-    std::string ReadName(const std::string& name) const;
+    // The words a save writes for the names as planned.
+    RecordNames Written() const;
     // For each entry, the index of the entry it is linked under when read back, or -1.
     std::vector<long> ReadBack() const;
 

@@ -1,7 +1,8 @@
 // The editor's prefab file as a visit of the editor reads it, spawns each prefab into the
 // scene, and writes the file back at the end. The written file reads again and is written
 // the same; a broken one keeps the prefabs read before the fault and is kept aside, byte for
-// byte, before it is rewritten.
+// byte, before it is rewritten. Prefabs whose names begin with '/' are renamed like the file's
+// end line, and those beginning with '<' like the empty-name placeholder: both are escaped.
 #include <cstdint>
 #include <memory>
 #include <sstream>
@@ -38,9 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool whole = PrefabFile::Read(probeIn, "probe", probe);
 
     std::string written;
+    size_t read = 0;
     {
         Editor editor(5);
         editor.LoadPrefabs();
+        read = editor.prefabs.size();
+        for (const auto& prefab : editor.prefabs) {
+            const char initial = prefab->name.empty() ? '\0' : prefab->name[0];
+            if (initial == '/')
+                prefab->name = "/PrefabName";
+            else if (initial == '<')
+                prefab->name = "<empty>";
+        }
         std::shared_ptr<GameObject> last;
         for (const auto& prefab : editor.prefabs) {
             editor.selectedPrefab = prefab;
@@ -63,6 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Editor next(5);
     next.LoadPrefabs();
     const std::string again = PrefabFile::Write(next.prefabs);
+    if (next.prefabs.size() != read)
+        FuzzFailure("a written prefab file reads back with " + std::to_string(next.prefabs.size()) + " prefabs, not " +
+                        std::to_string(read),
+                    written, again);
     if (again != written)
         FuzzFailure("a written prefab file does not read back as itself", written, again);
     return 0;

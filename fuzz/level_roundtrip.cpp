@@ -1,15 +1,44 @@
-// Level reader: load, save, load, save; the two saves must be equal byte for byte.
+// Level reader and writer: load, link, save, load, link, save. The read-back objects are linked
+// as the saved ones were, and the two saves are equal byte for byte. The save goes under the name
+// of an object's "/Name", so that its name is the save's end line, and names that begin with '<'
+// become "<empty>": both are written escaped.
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "FuzzSupport.h"
 #include "FuzzWorkspace.h"
+#include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 
 namespace {
 FuzzWorkspace* workspace = nullptr;  // this process's, removed when it ends
+
+// Links the listed objects as a scene's set-up does; for each, the index of its parent or -1.
+std::vector<long> LinkAsTheSceneDoes()
+{
+    for (const auto& object : gGameObjects)
+        object->RelinkParent();
+    std::vector<long> parents;
+    for (const auto& object : gGameObjects) {
+        long at = -1;
+        for (size_t i = 0; i < gGameObjects.size(); ++i)
+            if (gGameObjects[i] == object->GetParent())
+                at = static_cast<long>(i);
+        parents.push_back(at);
+    }
+    return parents;
+}
+
+std::string Listed(const std::vector<long>& parents)
+{
+    std::string text;
+    for (size_t i = 0; i < parents.size(); ++i)
+        text += gGameObjects[i]->name + " under " + std::to_string(parents[i]) + "\n";
+    return text;
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -35,12 +64,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     DestroyAll();
     LoadLevel(name, input);
-    if (!SaveLevel(name, first))
-        FuzzFailure("first save failed", name, "");
+    std::string saveName = name;
+    for (const auto& object : gGameObjects) {
+        if (object->name.size() > 1 && object->name[0] == '/')
+            saveName = object->name.substr(1);
+        for (std::string* held : {&object->name, &object->parentName})
+            if (!held->empty() && (*held)[0] == '<')
+                *held = "<empty>";
+    }
+    const std::vector<long> saved = LinkAsTheSceneDoes();
+    if (!SaveLevel(saveName, first))
+        FuzzFailure("first save failed", saveName, "");
     DestroyAll();
-    LoadLevel(name, first);
-    if (!SaveLevel(name, second))
-        FuzzFailure("second save failed", name, "");
+    LoadLevel(saveName, first);
+    const std::vector<long> readBack = LinkAsTheSceneDoes();
+    if (readBack != saved)
+        FuzzFailure("a saved level reads back with other links", workspace->Read("resources/level/First.txt"),
+                    Listed(readBack));
+    if (!SaveLevel(saveName, second))
+        FuzzFailure("second save failed", saveName, "");
     DestroyAll();
 
     const std::string a = workspace->Read("resources/level/First.txt");

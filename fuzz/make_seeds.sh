@@ -53,6 +53,14 @@ for type in $components; do
   fi
 done
 cp "$rooms"/* "$out/level_roundtrip/"
+# Parents whose names the target makes the save's end line ("/Hall") and the empty-name
+# placeholder ("<Cot"), beside one already holding the escaped name.
+record() { printf '%s\n4\n%s\nTransform\nPosition\n1 2 0.5\nRotate\n0\nScale\n3 3 1\nMouseTracking\n0\nEnd\n\n' "$1" "$2"; }
+{
+  printf 'Links\n\n'
+  record /Hall None; record Lamp /Hall; record "<Cot" None; record Sheet "<Cot"; record _/Hall None; record Rug _/Hall
+  printf '/Links\n'
+} > "$out/level_roundtrip/links"
 cp "$rooms"/* "$out/level_scene/"
 { cat "$res/SerializedKeys.txt"; printf '\0'; cat "$res/KeyboardActionMap.txt"; } > "$out/key_files/shipped"
 cp "$res/init.ini" "$out/init_ini/"
@@ -96,6 +104,9 @@ MouseTracking
 End
 '
 printf 'PrefabName\n\n%s\n/PrefabName\n' "$unnamed_type" > "$out/editor_prefabs/type20"
+# Prefabs the target renames like the end line and the empty-name placeholder.
+{ printf 'PrefabName\n\n'; record /P None; record "<Q" None; record Lamp None; printf '/PrefabName\n'; } \
+  > "$out/editor_prefabs/markers"
 cp "$res/level/TxtName.txt" "$out/editor_level_names/shipped"
 printf 'TxtName\n\nLevel1\n-SelectScene-\nLevel1\nbad/name\nRoom-2\n\n/TxtName\n' > "$out/editor_level_names/mixed"
 

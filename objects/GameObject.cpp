@@ -72,7 +72,7 @@ void GameObject::SetParent(const std::string& parentNameArg)
     // Copy first: callers often pass our own parentName, which is rewritten below.
     const std::string wanted = parentNameArg;
     std::shared_ptr<GameObject> found;
-    if (wanted != "None" && wanted != name && children.empty())
+    if (LinksByName(wanted, name, !children.empty()))
         found = FindObjectByName(wanted);
     LinkUnder(found, wanted);
 }
@@ -80,8 +80,12 @@ void GameObject::SetParent(const std::string& parentNameArg)
 void GameObject::SetParent(const std::shared_ptr<GameObject>& parentObject)
 {
     const std::string wanted = parentObject ? parentObject->name : std::string("None");
-    const bool refused = wanted == "None" || wanted == name || !children.empty();
-    LinkUnder(refused ? nullptr : parentObject, wanted);
+    LinkUnder(LinksByName(wanted, name, !children.empty()) ? parentObject : nullptr, wanted);
+}
+
+bool GameObject::LinksByName(const std::string& parentName, const std::string& ownName, bool hasChildren)
+{
+    return parentName != "None" && parentName != ownName && !hasChildren;
 }
 
 void GameObject::LinkUnder(const std::shared_ptr<GameObject>& found, const std::string& wanted)

@@ -70,6 +70,10 @@ public:
     // object becomes a root) for an unknown name, its own name, or when this object has
     // children of its own. A linked object is detached from its former parent first.
     void SetParent(const std::string& parentName);
+    // The rule of every link by name, a level's set-up included: an object holding parentName
+    // is looked for (the first listed) unless the name is "None" or the object's own, or the
+    // object has children of its own.
+    static bool LinksByName(const std::string& parentName, const std::string& ownName, bool hasChildren);
     // The same under that very object (empty: a root), whichever object the list holds first
     // under its name.
     void SetParent(const std::shared_ptr<GameObject>& parentObject);

@@ -8,6 +8,7 @@
 #include "objects/ComponentFactory.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
+#include "objects/RecordNames.h"
 #include "objects/TextWriters.h"
 #include "objects/Transform.h"
 #include "physics/Collider.h"
@@ -137,11 +138,12 @@ bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::st
     }
 }
 
-void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer)
+void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer,
+                       const RecordNames* names)
 {
-    WriteString(stream, ToToken(object.GetName()));
+    WriteString(stream, names ? names->Record(object.GetName()) : ToToken(object.GetName()));
     stream << object.objectType << '\n';
-    WriteString(stream, ToToken(object.parentName, "None"));
+    WriteString(stream, names ? names->Parent(object.parentName) : ToToken(object.parentName, "None"));
     for (const auto& component : object.components)
     {
         if (component && writer)
@@ -205,25 +207,24 @@ std::string LevelText(const std::string& name, const std::vector<std::shared_ptr
                       const ComponentWriter& writer)
 {
     const std::string endMarker = "/" + ToToken(name);
+    std::vector<std::shared_ptr<GameObject>> written;
+    written.reserve(objects.size());
+    for (const auto& object : objects)
+        if (object && !object->transient)
+            written.push_back(object);
+    const RecordNames names(written, endMarker);
+
     std::ostringstream text;
     text.imbue(std::locale::classic());
-
     WriteString(text, ToToken(name) + "\n");
-    for (const auto& object : objects)
+    for (const auto& object : written)
     {
-        if (!object || object->transient)
-            continue;
-        // A record named like the end line would end the file early when read back.
-        if (ToToken(object->GetName()) == endMarker)
-        {
-            GameObject renamed(*object);
-            renamed.name = "_" + renamed.name;
-            std::cout << "Object \"" << Printable(object->name) << "\" is saved as \"" << Printable(renamed.name)
-                      << "\": its name is the file's end line\n";
-            WriteObjectRecord(text, renamed, writer);
-            continue;
-        }
-        WriteObjectRecord(text, *object, writer);
+        if (RecordNames::Escaped(object->name, endMarker))
+            std::cout << "Object \"" << Printable(object->name) << "\" is saved as \""
+                      << Printable(names.Record(object->name)) << "\" in \"" << Printable(name)
+                      << "\", with the links that name it: the file reads its name as "
+                      << (ToToken(object->name) == endMarker ? "its end line\n" : "no name\n");
+        WriteObjectRecord(text, *object, writer, &names);
     }
     WriteString(text, endMarker);
     return text.str();

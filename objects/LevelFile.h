@@ -9,6 +9,7 @@
 
 class Component;
 class GameObject;
+class RecordNames;
 
 // Writes one component block in place of the component's own Serialize (the editor's, which
 // keeps what its set-up of the level changed out of the file). Empty: Serialize.
@@ -42,7 +43,8 @@ void LoadLevelText(const std::string& name, const std::string& text);
 // renamed into place. Returns false (and leaves any old file whole) on failure.
 bool SaveLevel(const std::string& name, const std::string& path);
 
-// The whole text of a level holding objects, in their order (SaveLevel: the listed ones).
+// The whole text of a level holding objects, in their order (SaveLevel: the listed ones). A name
+// its reader would not take as a name is escaped (RecordNames), with a console line.
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
                       const ComponentWriter& writer = nullptr);
 // Writes a level's text as SaveLevel does (temporary file, rename, message on failure).
@@ -57,5 +59,7 @@ std::shared_ptr<GameObject> CreateDefaultCamera(int type);
 // Shared with the editor's prefab reader.
 bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::string& source);
 
-// Writes one object record (name, type, parent name, component blocks, "End", empty line).
-void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer = nullptr);
+// Writes one object record (name, type, parent name, component blocks, "End", empty line), its
+// name and parent name as names has them (null: as they are, made tokens).
+void WriteObjectRecord(std::ostream& stream, const GameObject& object, const ComponentWriter& writer = nullptr,
+                       const RecordNames* names = nullptr);

@@ -727,6 +727,25 @@ TEST_F(EditorLinksTest, ARenamedParentKeepsItsChildrenThroughASaveAndPlayModeAnd
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
 }
 
+TEST_F(EditorLinksTest, ANameLikeASavesEndLineKeepsItsChildrenAndTheOpenLevelsOwnIsRefused)
+{
+    editor.OpenScene("Level1");
+    testing::internal::CaptureStdout();
+    Enter(FindObjectByName("Camera"), 0, "/Level1");
+    Enter(FindObjectByName("Camera"), 0, "<empty>");
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+    ASSERT_NE(FindObjectByName("Camera"), nullptr);
+
+    Enter(FindObjectByName("Camera"), 0, "/L2");
+    ASSERT_TRUE(editor.SaveScene("L2"));
+    editor.OpenScene("L2");
+    const std::vector<std::string> read = Links();
+    const auto underCamera = [](const std::string& line) { return line.find(" _/L2") != std::string::npos; };
+    EXPECT_EQ(std::count_if(read.begin(), read.end(), underCamera), 22);
+    EXPECT_EQ(FindObjectByName("_/L2")->children.size(), 22u);
+}
+
 TEST_F(EditorLinksTest, ParentsSetDuplicatedAndSpawnedAreTheOnesASavedLevelReadsBack)
 {
     // Two objects named Room; the later one lies nearer, so the depth order lists it first.

@@ -17,6 +17,7 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/WindowSystem.h"
+#include "editor/PrefabFile.h"
 #include "objects/ComponentFactory.h"
 #include "objects/ComponentTypes.h"
 #include "objects/LevelFile.h"
@@ -398,6 +399,37 @@ TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)
     EXPECT_EQ(gGameObjects[1]->parentName, "None");
     EXPECT_EQ(gGameObjects[2]->name, "_/Scene");
     EXPECT_EQ(gGameObjects[3]->name, "Camera");
+}
+
+TEST_F(LevelFileTest, ANameReadAsAMarkerIsEscapedInItsRecordAndInEveryParentLineNamingIt)
+{
+    // The save's end line and the empty-name placeholder as parents, beside the first escape's
+    // own word; the save goes under another name than the level was read as.
+    for (const char* parent : {"/Copy", "<empty>", "_/Copy"})
+        MakeListed(parent);
+    for (const char* parent : {"/Copy", "<empty>", "_/Copy"})
+        MakeListed(std::string("child of ") + parent)->SetParent(parent);
+    const std::string path = folder.File("Copy.txt");
+    ASSERT_TRUE(SaveLevel("Copy", path));
+
+    DestroyAll();
+    ASSERT_TRUE(LoadLevel("Copy", path));
+    InitLikeAScene();
+    ASSERT_EQ(gGameObjects.size(), 7u);  // with the default camera
+    EXPECT_EQ(gGameObjects[0]->name, "__/Copy");
+    EXPECT_EQ(gGameObjects[1]->name, "_<empty>");
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(gGameObjects[3 + i]->GetParent(), gGameObjects[i]) << gGameObjects[3 + i]->name;
+
+    // The prefab file is written the same way under its own end line.
+    std::vector<std::shared_ptr<GameObject>> prefabs{std::make_shared<GameObject>("/PrefabName", 4, 0),
+                                                     std::make_shared<GameObject>("Lamp", 4, 1)};
+    std::istringstream written(PrefabFile::Write(prefabs));
+    std::vector<std::shared_ptr<GameObject>> read;
+    EXPECT_TRUE(PrefabFile::Read(written, "prefabs", read));
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0]->name, "_/PrefabName");
+    EXPECT_EQ(read[1]->name, "Lamp");
 }
 
 TEST_F(LevelFileTest, FailedSaveReportsAndKeepsTheOldFile)
