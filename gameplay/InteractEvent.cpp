@@ -3,7 +3,7 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <istream>
+#include <iostream>
 #include <ostream>
 
 #include "audio/Audio.h"
@@ -83,7 +83,13 @@ void InteractEvent::EditName(const char* label, std::string& value)
 {
     // Blanks are refused: the saved block holds each text as one token.
     std::string entered;
-    if (FieldText::Input(label, value, entered, ImGuiInputTextFlags_CharsNoBlank))
+    if (!FieldText::Input(label, value, entered, ImGuiInputTextFlags_CharsNoBlank))
+        return;
+    // The block writes an empty text as that word, so the word itself would read back empty.
+    if (entered == kEmptyToken)
+        std::cout << "Editor: \"" << label << "\" cannot hold \"" << kEmptyToken
+                  << "\": a saved level reads it back as no text; the value before stays\n";
+    else
         value = entered;
 }
 

@@ -604,6 +604,15 @@ TEST_F(EditorInspectorTest, AWholeNumberPastItsRangeGivesBackTheValueFromBefore)
     }
     EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 5u);
     EXPECT_EQ(kept, std::vector<int>({2000000000, 2000000000, 2000000000, 2000000000, 2000000000, -7}));
+
+    // A level writes an empty text as "<empty>": that word typed would read back empty.
+    event->fileName = "Note.png";
+    testing::internal::CaptureStdout();
+    ClearFieldAt(PanelLine(inspector, 5));
+    Type("<empty>");
+    TapInterfaceKey(13);
+    EXPECT_NE(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(event->fileName, "Note.png");
 }
 
 // Escape cancels an edit: the value from before comes back as it was (not as the field shows it,
