@@ -13,12 +13,18 @@
 #include "audio/Audio.h"
 #include "engine/SceneSystem.h"
 #include "events/BearCounter.h"
+#include "events/DollPickup.h"
 #include "events/ElevatorPuzzle.h"
 #include "events/FamilyTreeRoomEvent.h"
+#include "events/GirlStory.h"
+#include "events/LightPuzzle.h"
+#include "events/OperatingPuzzle.h"
 #include "events/RunningTrigger.h"
+#include "events/SurgeonChase.h"
 #include "events/TBC.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
+#include "graphics/LightSource.h"
 #include "objects/Transform.h"
 #include "scenes/Ending.h"
 #include "support/GameplayHarness.h"
@@ -375,6 +381,76 @@ TEST_F(FrameRateTest, FadesTowardABoundEndOnItWhateverTheFrames)
         EXPECT_EQ(Alpha("Pacer"), 0.75f * lastFrame) << "the fade back in from nothing at " << dt;
         ExpectFadeEndsOn(dt, 1.0f, [&] { return Alpha("Pacer"); }, "the patroller coming back");
         ASSERT_TRUE(FramesUntil(dt, [&] { return patrol.mGoingHome; }));
+    }
+}
+
+// The story's pans stop on their marks at thirteen and at seven frames a second and through a
+// stall: the operating room's false door, the surgeon seen from the doll's room, the chase's look
+// down the corridor and the light board's door; and the girl at her table fades in to her faint
+// 0.6 and out to nothing.
+TEST_F(FrameRateTest, StoryPansAndTheGirlsFadeEndOnTheirMarksWhateverTheFrames)
+{
+    BuildPlayerRig();
+    Attach(Prop("OperatingTable", 0.0f, 40.0f), std::make_shared<OperatingPuzzle>());
+    Prop("NewCamPos", 6.0f, -9.0f);
+    Prop("FalseDoor3", 6.0f, -12.0f);
+    Attach(Prop("DollRoom", 0.0f, 50.0f), std::make_shared<DollPickup>());
+    Attach(Prop("Surgeon", 0.0f, 60.0f), std::make_shared<SurgeonChase>());
+    Prop("SurgChasePan", 6.0f, 4.0f);
+    GiveBox(Prop("SurgColl1", 0.0f, 0.0f), 1.0f, 1.0f);
+    Attach(Prop("LightPuzzleBoard", 0.0f, 70.0f), std::make_shared<LightPuzzle>());
+    for (int i = 1; i <= 3; ++i)
+        Attach(Prop("LightPuzzle1-" + std::to_string(i), 0.0f, 70.0f), std::make_shared<LightSource>(0.5f));
+    Prop("LightPuzzleDoor", 5.0f, -13.0f);
+    Attach(Prop("DaughterTableL2", 0.0f, 80.0f), std::make_shared<GirlStory>());
+    Prop("LittleGirl", 0.0f, 90.0f, "Empty_1x1.png", 0.0f);
+    StartBuiltLevel();
+
+    auto cameraAt = [&](const Vector2& place, const char* what, float dt) {
+        EXPECT_EQ(At("Camera").x, place.x) << what << " at " << dt;
+        EXPECT_EQ(At("Camera").y, place.y) << what << " at " << dt;
+    };
+    for (const float dt : {1.0f / 13.0f, 1.0f / 7.0f, 0.0f}) {
+        EnterLevel(false);
+        StepSeconds(1.1f);
+
+        OperatingPuzzle& table = Script<OperatingPuzzle>("OperatingTable");
+        table.revealing = true;
+        table.returnPos = At("Player");
+        ASSERT_TRUE(FramesUntil(dt, [&] { return table.panningBack; }, [&] { return At("Camera").y < -6.0f; }));
+        cameraAt(Vector2(6.0f, -9.0f), "the false door", dt);
+        ASSERT_TRUE(FramesUntil(dt, [&] { return table.completed; }, [&] { return At("Camera").x < 3.0f; }));
+        cameraAt(At("Player"), "back from the false door", dt);
+        ReadThrough();
+
+        DollPickup& doll = Script<DollPickup>("DollRoom");
+        doll.visionStarted = doll.fadeOutDone = true;
+        doll.stageTimer = 100.0f;
+        ASSERT_TRUE(FramesUntil(dt, [&] { return doll.knifeWalking; }, [&] { return At("Camera").x < -12.0f; }));
+        cameraAt(At("Player") + doll.cameraOffset, "the surgeon at the door", dt);
+        ASSERT_TRUE(FramesUntil(dt, [&] { return doll.sceneFinished; }, [&] { return At("Camera").y < 3.0f; }));
+        cameraAt(At("Player"), "back from the surgeon", dt);
+
+        SurgeonChase& chase = Script<SurgeonChase>("Surgeon");
+        chase.dollTriggered = true;
+        ASSERT_TRUE(FramesUntil(dt, [&] { return chase.panDone; }, [&] { return At("Camera").x > 4.0f; }));
+        cameraAt(Vector2(6.0f, 4.0f), "the corridor", dt);
+        ASSERT_TRUE(FramesUntil(dt, [&] { return chase.chaseBegun; }));
+
+        LightPuzzle& board = Script<LightPuzzle>("LightPuzzleBoard");
+        for (std::size_t i = 0; i < 3; ++i)
+            Object("LightPuzzle1-" + std::to_string(i + 1))->GetComponent<LightSource>()->SetColour(board.boards[0].colours[i]);
+        board.boards[0].clueRead = board.boards[0].doorShut = true;
+        ASSERT_TRUE(FramesUntil(dt, [&] { return At("LightPuzzleDoor").x >= 9999.0f; }));
+        cameraAt(Vector2(5.0f, -5.0f), "the light board's door", dt);
+        ASSERT_TRUE(FramesUntil(dt, [&] { return board.completed; }));
+
+        GirlStory& girl = Script<GirlStory>("DaughterTableL2");
+        girl.girlRevealed = true;
+        ExpectFadeEndsOn(dt, 0.6f, [&] { return Alpha("LittleGirl"); }, "the girl appearing");
+        ReadThrough();
+        ExpectFadeEndsOn(dt, 0.0f, [&] { return Alpha("LittleGirl"); }, "the girl going");
+        ReadThrough();
     }
 }
 
