@@ -10,6 +10,7 @@
 #include "editor/FieldOwner.h"
 #include "editor/ValueFields.h"
 #include "engine/SceneSystem.h"
+#include "engine/StepToward.h"
 #include "gameplay/LookUp.h"
 #include "gameplay/ObjectParts.h"
 #include "graphics/Sprite.h"
@@ -23,6 +24,8 @@
 namespace {
 const char* const kWho = "PatrollingAI";
 constexpr int kExclamationType = 18;
+// Transparency lost or gained a second as it fades out and back in.
+constexpr float kFadeSpeed = 0.75f;
 const Vector2 kHidden(10000.0f, 10000.0f);
 const bool kDefaultLegs[PatrollingAI::kLegs] = {false, true, false, true};
 const float kDefaultDistances[PatrollingAI::kLegs] = {6.0f, 13.0f, 6.0f, 13.0f};
@@ -196,7 +199,8 @@ void PatrollingAI::Update(float dt)
     // Only a sighting leads to the catch spot: a sprite faded out for any other reason stays put.
     if ((mPlayerSeen && parts.sprite->transparency <= 0.0f) || mCatching)
         FadeInAtCatchSpot(parts, dt);
-    if (mCatching && parts.sprite->transparency > 1.0f)
+    // Fully back: the fade in stops on 1, so it is reached rather than passed.
+    if (mCatching && parts.sprite->transparency >= 1.0f)
         Capture(parts, dt);
 }
 
@@ -232,7 +236,9 @@ void PatrollingAI::Alert(Parts& parts, float dt)
     PlaceExclamation(parts, Vector2(at.x, at.y + 4.0f));
     mExclamationShown = true;
     if (mAlertTimer <= 0.0f) {
-        parts.sprite->transparency -= 0.75f * dt;
+        // Out to nothing and no further: the fade back in starts from there, so a long frame
+        // cannot hold the catch back.
+        parts.sprite->transparency = Framework::StepToward(parts.sprite->transparency, 0.0f, kFadeSpeed * dt);
         parts.sprite->lightAffected = false;
         PlaceExclamation(parts, kHidden);
         mExclamationShown = false;
@@ -263,7 +269,7 @@ void PatrollingAI::FadeInAtCatchSpot(Parts& parts, float dt)
     mCatching = true;
     parts.transform->SetPosition(mCatchPosition);
     Sprite& sprite = *parts.sprite;
-    sprite.transparency += 0.75f * dt;
+    sprite.transparency = Framework::StepToward(sprite.transparency, 1.0f, kFadeSpeed * dt);
     sprite.lightAffected = false;
     sprite.animateFlag = false;
     sprite.SetFrame(mCatchFrame);

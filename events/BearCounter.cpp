@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
@@ -74,7 +75,7 @@ void BearCounter::UpdateStory(float dt)
             if (sprite->transparency >= 1.0f)
                 wallTextShown = true;
             else
-                sprite->transparency += wallTextFadeSpeed * dt;
+                sprite->transparency = Framework::StepToward(sprite->transparency, 1.0f, wallTextFadeSpeed * dt);
         }
     }
 }

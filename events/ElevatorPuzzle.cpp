@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
@@ -215,7 +216,7 @@ void ElevatorPuzzle::RideLift(float dt)
         gameController->LockPlayer(true);
     const auto sprite = SpriteOf(playerSprite);
     if (sprite && sprite->transparency > 0.0f && !teleported) {
-        sprite->transparency -= playerFadeRate * dt;
+        sprite->transparency = Framework::StepToward(sprite->transparency, 0.0f, playerFadeRate * dt);
         return;
     }
     if (!liftAnimDone) {

@@ -22,6 +22,7 @@ void FamiliarDoll::UpdateStory(float dt)
     if (!player)
         return;
     const bool inside = PlayerOverlaps();
+    bool shownNow = false;
     for (const auto& child : player->children) {
         if (!child || child->name != "PlayerText")
             continue;
@@ -29,15 +30,21 @@ void FamiliarDoll::UpdateStory(float dt)
         if (!sprite)
             continue;
         if (inside && textTimer >= 0.0f) {
-            sprite->SetFrame(5);
+            sprite->SetFrame(kThoughtFrame);
             sprite->transparency = 1.0f;
             textTimer -= dt;
+            shownNow = true;
+        } else if (textShown && sprite->currentFrame == kThoughtFrame) {
+            // He stepped out: the thought goes with him. The text is shared with other
+            // thoughts, so one shown since in another frame is left alone.
+            sprite->transparency = 0.0f;
         }
         if (textTimer <= 0.0f && !textHidden) {
             sprite->transparency = 0.0f;
             textHidden = true;
         }
     }
+    textShown = shownNow && !textHidden;
 }
 
 std::shared_ptr<Component> FamiliarDoll::Clone() const

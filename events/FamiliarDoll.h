@@ -8,8 +8,8 @@
 
 class GameObject;
 
-// While the player stands in its area his thought shows above him (frame 5 of "PlayerText");
-// after three seconds inside in all, the thought is hidden for good.
+// While the player stands in its area his thought shows above him (frame 5 of "PlayerText"),
+// and it goes when he steps out; after three seconds inside in all, it is hidden for good.
 class FamiliarDoll : public StoryEvent
 {
 public:
@@ -29,5 +29,10 @@ public:
     float textTimer = 3.0f;
 
 private:
+    static constexpr int kThoughtFrame = 5;
+
+    // This trigger showed the thought on its last update.
+    bool textShown = false;
+
     void UpdateStory(float dt) override;
 };

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "engine/StepToward.h"
 #include "events/LightPuzzle.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
@@ -250,8 +251,8 @@ void FamilyTreeRoomEvent::GrowTree(float dt)
     const float a = treeGrowth->transparency;
     const float b = tree->transparency;
     if (a < 1.0f) {
-        treeGrowth->transparency = a + growthFadeSpeed * dt;
-        tree->transparency = b - growthFadeSpeed * dt;
+        treeGrowth->transparency = Framework::StepToward(a, 1.0f, growthFadeSpeed * dt);
+        tree->transparency = Framework::StepToward(b, 0.0f, growthFadeSpeed * dt);
         return;
     }
     tree->SetFrame(frame + 1);
@@ -327,7 +328,7 @@ void FamilyTreeRoomEvent::PlayRingSequence(float dt)
     if (ringImageIndex < last) {
         const float a = AlphaOf(cutscene2);
         if (a < 1.0f) {
-            SetAlpha(cutscene2, a + ringFadeSpeed * dt);
+            SetAlpha(cutscene2, Framework::StepToward(a, 1.0f, ringFadeSpeed * dt));
             return;
         }
         if (AlphaOf(cutscene1) < 1.0f)
@@ -341,7 +342,7 @@ void FamilyTreeRoomEvent::PlayRingSequence(float dt)
     }
     // Without the pictures the sequence cannot fade: it goes straight to the lines.
     if (cutscene1 && AlphaOf(cutscene1) > 0.0f) {
-        SetAlpha(cutscene1, AlphaOf(cutscene1) - ringFadeSpeed * dt);
+        SetAlpha(cutscene1, Framework::StepToward(AlphaOf(cutscene1), 0.0f, ringFadeSpeed * dt));
         return;
     }
     if (!ringLinesShown) {

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "graphics/Sprite.h"
@@ -66,7 +67,7 @@ void RunningTrigger::UpdateStory(float dt)
         const auto sprite = SpriteOf(littleGirl);
         const float alpha = sprite ? sprite->transparency : 0.0f;
         if (alpha > 0.0f) {
-            sprite->transparency = alpha - dt;
+            sprite->transparency = Framework::StepToward(alpha, 0.0f, dt);
         } else {
             girlGone = true;
             SetVelocity(littleGirl, Vector2(0.0f, 0.0f));

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "audio/Audio.h"
+#include "engine/StepToward.h"
 #include "events/StoryActs.h"
 #include "gameplay/GameController.h"
 #include "gameplay/PlayerBehaviour.h"
@@ -74,7 +75,7 @@ void TBC::UpdateStory(float dt)
     if (volume < creakBelow && leverAudio && !leverAudio->isPlaying)
         leverAudio->Play();
     if (volume > 0.0f) {
-        doorAudio->volume = volume - fadeRate * dt;
+        doorAudio->volume = Framework::StepToward(volume, 0.0f, fadeRate * dt);
     } else {
         if (gameController)
             gameController->LockPlayer(false);

@@ -150,7 +150,7 @@ void GameController::UpdateSceneFade(float dt)
         return;
     const float alpha = GetAlpha(fadeScreen);
     if (alpha > 0.0f)
-        SetAlpha(fadeScreen, alpha - dt);
+        SetAlpha(fadeScreen, Framework::StepToward(alpha, 0.0f, dt));
     else
         fadeInDone = true;
 }

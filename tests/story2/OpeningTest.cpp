@@ -145,16 +145,12 @@ TEST_F(SmallRoomsTest, EachBearCountsOnceAndAReloadDoesNotCountThemAgain)
     EXPECT_FLOAT_EQ(Controller().bearCounter, 2.0f);
 }
 
-TEST_F(SmallRoomsTest, ThePupilFollowsWithoutEverGoingNaNAndTheThoughtHidesAfterThreeSeconds)
+TEST_F(SmallRoomsTest, ThePupilFollowsWithoutEverGoingNaN)
 {
     BuildPlayerRig();
     GameObject& eye = AddLevelObject("Pupil", 4);
     GiveTransform(eye, 5.0f, 5.0f, 1.0f);
     Attach<DollEyes>(eye);
-    GameObject& text = AddLevelObject("PlayerText", 17, "Player");
-    GiveTransform(text, 0.0f, 1.0f, 1.5f);
-    GiveSprite(text, "PlayerText_2x4.png", 2, 4, 0.0f);
-    Attach<FamiliarDoll>(Zone("FamDoll", 20.0f, 0.0f, 2.0f, 2.0f));
     StartBuiltLevel();
 
     const std::shared_ptr<DollEyes> eyes = Script<DollEyes>("Pupil");
@@ -167,19 +163,48 @@ TEST_F(SmallRoomsTest, ThePupilFollowsWithoutEverGoingNaNAndTheThoughtHidesAfter
     PutPlayer(5.0f, 5.0f);
     EXPECT_TRUE(std::isfinite(TransformOf("Pupil").position.x));
     EXPECT_TRUE(std::isfinite(TransformOf("Pupil").position.y));
+}
+
+// The doll's thought shows while he stands by it and goes when he steps out, also out of a
+// checkpoint's save; three seconds there in all end it for good. Another thought on the same
+// text is not the doll's to hide.
+TEST_F(SmallRoomsTest, TheDollsThoughtShowsOnlyWhileHeStandsThereAndEndsAfterThreeSecondsInAll)
+{
+    BuildPlayerRig();
+    GameObject& text = AddLevelObject("PlayerText", 17, "Player");
+    GiveTransform(text, 0.0f, 1.0f, 1.5f);
+    GiveSprite(text, "PlayerText_2x4.png", 2, 4, 0.0f);
+    Attach<FamiliarDoll>(Zone("FamDoll", 20.0f, 0.0f, 2.0f, 2.0f));
+    StartBuiltLevel();
+    auto thought = [&] { return Object("PlayerText")->GetComponent<Sprite>(); };
 
     PutPlayer(20.0f, 0.0f);
     StepSeconds(1.0f);
     EXPECT_EQ(Alpha("PlayerText"), 1.0f);
+    EXPECT_EQ(thought()->currentFrame, 5);
     PutPlayer(0.0f, 0.0f);
+    EXPECT_EQ(Alpha("PlayerText"), 0.0f) << "stepped out after a second";
+    SaveAndReload();
     StepSeconds(1.0f);
-    EXPECT_EQ(Alpha("PlayerText"), 1.0f) << "the timer runs only inside";
+    EXPECT_EQ(Alpha("PlayerText"), 0.0f) << "back from a checkpoint saved after he left";
+
+    // Another thought shown on the text meanwhile stays.
+    thought()->SetFrame(2);
+    thought()->transparency = 1.0f;
+    Step(2);
+    EXPECT_EQ(Alpha("PlayerText"), 1.0f);
+
     PutPlayer(20.0f, 0.0f);
-    StepSeconds(2.2f);
-    EXPECT_EQ(Alpha("PlayerText"), 0.0f);
+    StepSeconds(1.0f);
     PutPlayer(0.0f, 0.0f);
     PutPlayer(20.0f, 0.0f);
-    EXPECT_EQ(Alpha("PlayerText"), 0.0f);
+    EXPECT_EQ(Alpha("PlayerText"), 1.0f) << "shown again on the way back in";
+    StepSeconds(2.2f);
+    EXPECT_EQ(Alpha("PlayerText"), 0.0f) << "three seconds inside in all";
+    PutPlayer(0.0f, 0.0f);
+    PutPlayer(20.0f, 0.0f);
+    StepSeconds(0.5f);
+    EXPECT_EQ(Alpha("PlayerText"), 0.0f) << "never again";
 }
 
 }  // namespace
