@@ -23,8 +23,17 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
             std::cout << "Prefab file \"" << Platform::Printable(source) << "\" has no end line \"/PrefabName\"\n";
             return false;
         }
-        if (word == "/PrefabName")
+        if (word == "/PrefabName") {
+            // Earlier versions wrote a prefab named like the end line as it was: the prefabs
+            // after it are in the file but not read, so the file counts as read in part.
+            if (in >> word) {
+                std::cout << "Prefab file \"" << Platform::Printable(source)
+                          << "\" goes on after its end line \"/PrefabName\" (with \"" << Platform::Printable(word)
+                          << "\"); the rest is not read\n";
+                return false;
+            }
             return true;
+        }
         int type = 0;
         std::string parentName;
         if (!(in >> type) || !(in >> parentName)) {

@@ -11,7 +11,8 @@ namespace PrefabFile {
 
 // Appends the file's objects (id = the current object-id counter, parent name kept but not
 // linked, component Init not run, not listed in the scene). Returns false with a console
-// message when the file is broken; the objects read before the fault stay.
+// message when the file is broken or goes on after its end line; the objects read before
+// stay.
 bool Read(std::istream& in, const std::string& source, std::vector<std::shared_ptr<GameObject>>& prefabs);
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs);
 

@@ -430,6 +430,12 @@ TEST_F(LevelFileTest, ANameReadAsAMarkerIsEscapedInItsRecordAndInEveryParentLine
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[0]->name, "_/PrefabName");
     EXPECT_EQ(read[1]->name, "Lamp");
+
+    // As earlier versions wrote it: what follows the first end line counts as not read.
+    std::istringstream earlier("PrefabName\n\nNurse\n4\nNone\nEnd\n\n/PrefabName\n4\nNone\nEnd\n\n/PrefabName\n");
+    read.clear();
+    EXPECT_FALSE(PrefabFile::Read(earlier, "prefabs", read));
+    EXPECT_EQ(read.size(), 1u);
 }
 
 TEST_F(LevelFileTest, FailedSaveReportsAndKeepsTheOldFile)
