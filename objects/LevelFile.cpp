@@ -220,10 +220,10 @@ std::string LevelText(const std::string& name, const std::vector<std::shared_ptr
     for (const auto& object : written)
     {
         if (RecordNames::Escaped(object->name, endMarker))
-            std::cout << "Object \"" << Printable(object->name) << "\" is saved as \""
+            std::cout << "Object \"" << Printable(object->name) << "\" is written as \""
                       << Printable(names.Record(object->name)) << "\" in \"" << Printable(name)
-                      << "\", with the links that name it: the file reads its name as "
-                      << (ToToken(object->name) == endMarker ? "its end line\n" : "no name\n");
+                      << "\", and so are its children's parent lines: as it is, the name would read back as "
+                      << (ToToken(object->name) == endMarker ? "the file's end line\n" : "no name\n");
         WriteObjectRecord(text, *object, writer, &names);
     }
     WriteString(text, endMarker);
