@@ -366,6 +366,23 @@ TEST_F(EditorInspectorTest, NamesTheInterfaceCannotHoldAreShownReplacedAndKeptAs
     }
 }
 
+// A name longer than the field's first buffer is edited whole: a letter typed at the end of one
+// that ends in a two-byte character, or of one past that size, is added to all of it.
+TEST_F(EditorInspectorTest, ALongNameIsEditedWhole)
+{
+    for (const std::string& name : {std::string(254, 'A') + "\xC3\xA9", std::string(300, 'B')}) {
+        const auto object = Place(name, 1.0f, 1.0f);
+        editor.selectedObject = object;
+        Frame();
+        ClickAt(ItemAt(ImGui::FindWindowByName("Inspector"), 1, 0, true));
+        TapInterfaceKey(35);  // End
+        Type("Z");
+        TapInterfaceKey(13);
+        EXPECT_EQ(object->name, name + "Z") << object->name.size() << " bytes, ending " << object->name.substr(250);
+        editor.DeleteSelected();
+    }
+}
+
 // Typed at once after File > Save Scene, at a few frames a second some letters come in the frame
 // in which the screen's name field takes the focus: they still reach it.
 TEST_F(EditorInspectorTest, LettersTypedAsTheSaveScreenComesUpAllReachItsNameField)
