@@ -684,6 +684,38 @@ TEST_F(EditorInspectorTest, AnEditEndsWithItsFieldAndNotWithAnotherInterfacesFra
     EXPECT_EQ(transform->position.x, 3.5f);
 }
 
+// Whether the field drawn last is in an edit is said of its own interface: one in an edit says
+// nothing of another.
+TEST(ValueFieldsTest, AnEditInOneInterfaceIsNotAnothers)
+{
+    testsupport::OwnInterface own;
+    ImGuiContext* editing = ImGui::CreateContext();
+    ImGuiContext* other = ImGui::CreateContext();
+    const auto newFrame = [](ImGuiContext* context) {
+        ImGui::SetCurrentContext(context);
+        ImGui::GetIO().DisplaySize = ImVec2(640.0f, 480.0f);
+        ImGui::GetIO().Fonts->Build();
+        ImGui::NewFrame();
+    };
+    bool edited = false;
+    for (int frame = 0; frame < 3; ++frame) {  // the field takes the focus, then the edit begins
+        newFrame(editing);
+        if (frame == 0)
+            ImGui::SetKeyboardFocusHere();
+        float value = 1.0f;
+        ValueFields::InputFloat("Value", &value);
+        edited = ValueFields::Editing();
+        ImGui::Render();
+    }
+    EXPECT_TRUE(edited);
+    newFrame(other);
+    EXPECT_FALSE(ValueFields::Editing());
+    ImGui::Render();
+    ImGui::DestroyContext(other);
+    ImGui::DestroyContext(editing);
+    ImGui::SetCurrentContext(nullptr);
+}
+
 // Every listed object in file order: its name, the place of the object it is linked under and
 // its parent name.
 std::vector<std::string> Links()
