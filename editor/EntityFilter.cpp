@@ -14,7 +14,7 @@ namespace {
 constexpr size_t kMostAnswers = 1 << 16;
 }  // namespace
 
-EntityFilter::EntityFilter() = default;
+EntityFilter::EntityFilter(std::function<void(const std::string& pattern)> told) : watch(std::move(told)) {}
 
 EntityFilter::~EntityFilter() = default;
 
@@ -87,7 +87,7 @@ bool EntityFilter::Settle(std::chrono::steady_clock::duration wait)
     }
     if (!asked && !pattern.empty() && (!known || !texts.empty())) {
         if (!search)
-            search = std::make_unique<PatternSearch>();
+            search = std::make_unique<PatternSearch>(watch);
         search->Post(pattern, std::move(texts));
         asked = true;
         if (search->Take(result, wait))

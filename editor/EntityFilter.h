@@ -1,5 +1,6 @@
 #pragma once
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -22,7 +23,8 @@ public:
     // to leave the frame most of its time.
     static constexpr std::chrono::milliseconds kFrameWait{4};
 
-    EntityFilter();
+    // `watch` is told of each search as it starts, on the thread that runs it.
+    explicit EntityFilter(std::function<void(const std::string& pattern)> watch = {});
     ~EntityFilter();
 
     void Set(int mode, const std::string& pattern, int objectType);
@@ -46,6 +48,7 @@ private:
     bool known = true;  // whether the pattern compiles is known
     bool valid = true;
     bool asked = false;
+    std::function<void(const std::string& pattern)> watch;
     std::unique_ptr<PatternSearch> search;
     // Shown name or id text -> whether the pattern is found in it.
     std::unordered_map<std::string, bool> answers;

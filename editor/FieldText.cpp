@@ -1,9 +1,7 @@
 #include "editor/FieldText.h"
 
 #include <imgui_internal.h>
-
-#include <array>
-#include <cstring>
+#include <imgui_stdlib.h>
 
 #include "platform/PrintableText.h"
 
@@ -12,7 +10,6 @@ namespace FieldText {
 namespace {
 
 constexpr char kReplacement[] = "\xEF\xBF\xBD";
-constexpr std::size_t kBufferSize = 256;
 
 // ImGui's string ids start afresh after a "###": a row's id is hashed from every byte instead.
 void PushTextId(const std::string& text)
@@ -52,12 +49,12 @@ std::string Shown(const std::string& text, std::size_t size)
 bool Input(const char* label, const std::string& value, std::string& entered, ImGuiInputTextFlags flags,
            ImGuiInputTextCallback filter)
 {
-    const std::string shown = Shown(value, kBufferSize);
-    std::array<char, kBufferSize> buffer{};
-    std::memcpy(buffer.data(), shown.data(), shown.size());
-    if (!ImGui::InputText(label, buffer.data(), buffer.size(), flags | ImGuiInputTextFlags_EnterReturnsTrue, filter))
+    // A buffer that grows with the text: a name of any length is edited whole, never cut.
+    const std::string shown = Shown(value);
+    std::string text = shown;
+    if (!ImGui::InputText(label, &text, flags | ImGuiInputTextFlags_EnterReturnsTrue, filter))
         return false;
-    entered = shown == buffer.data() ? value : std::string(buffer.data());
+    entered = text == shown ? value : text;
     return true;
 }
 

@@ -5,10 +5,10 @@
 #include <string>
 
 // Text read from a file, shown in one of the interface's text fields. The interface holds UTF-8
-// of characters up to U+FFFF in a fixed buffer: a byte that is not UTF-8 there, or a character
-// cut in two at the buffer's end, puts its count of bytes wrong as the text is edited, and it
-// stops the program for that. Drawn as a label or a line, such a byte swallows the characters
-// after it, so names that differ there would read alike.
+// of characters up to U+FFFF: a byte that is not UTF-8 there, or a character cut in two at a
+// buffer's end, puts its count of bytes wrong as the text is edited, and it stops the program for
+// that. Drawn as a label or a line, such a byte swallows the characters after it, so names that
+// differ there would read alike.
 namespace FieldText {
 
 // The text as such a field can hold it, in at most size - 1 bytes (any length by default): each
@@ -22,9 +22,9 @@ std::string Shown(const std::string& text, std::size_t size = std::string::npos)
 bool Selectable(const std::string& text, bool selected = false);
 bool Button(const std::string& text);
 
-// A one-line field over `value`, taken on Enter (ImGuiInputTextFlags_EnterReturnsTrue is
-// added): true with the text in `entered`, which is `value` itself, byte for byte, when what
-// the field showed was not edited.
+// A one-line field over `value`, whole whatever its length, taken on Enter
+// (ImGuiInputTextFlags_EnterReturnsTrue is added): true with the text in `entered`, which is
+// `value` itself, byte for byte, when what the field showed was not edited.
 bool Input(const char* label, const std::string& value, std::string& entered, ImGuiInputTextFlags flags = 0,
            ImGuiInputTextCallback filter = nullptr);
 

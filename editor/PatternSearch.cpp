@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-PatternSearch::PatternSearch() = default;
+PatternSearch::PatternSearch(Watch told) : watch(std::move(told)) {}
 
 PatternSearch::~PatternSearch()
 {
@@ -75,6 +75,8 @@ void PatternSearch::Run()
 
 bool PatternSearch::Answer(Request& request, Result& result)
 {
+    if (watch)
+        watch(request.pattern);
     if (!expression || request.pattern != compiledPattern) {
         // By characters, in UTF-8; the window reports a bad pattern, so RE2 stays quiet.
         RE2::Options options;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -27,7 +28,10 @@ public:
         std::vector<std::pair<std::string, bool>> answers;  // each text, and whether the pattern is in it
     };
 
-    PatternSearch();
+    // Told of each request as its search starts, on the thread that searches it.
+    using Watch = std::function<void(const std::string& pattern)>;
+
+    explicit PatternSearch(Watch watch = {});
     ~PatternSearch();
     PatternSearch(const PatternSearch&) = delete;
     PatternSearch& operator=(const PatternSearch&) = delete;
@@ -53,6 +57,7 @@ private:
     std::optional<Result> finished;  // the answer to request `latest`
     std::atomic<std::uint64_t> latest{0};
     bool stopping = false;
+    const Watch watch;
     // Kept by whoever answers (the thread): the last pattern compiled, reused for more texts.
     std::string compiledPattern;
     std::unique_ptr<re2::RE2> expression;

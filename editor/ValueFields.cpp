@@ -69,10 +69,25 @@ struct Edit {
     Typed typed = Typed::Number;
 };
 
-// Each interface has its own; one ended with its interface says what it refused.
-std::unordered_map<const ImGuiContext*, Edit> edits;
-// The field drawn last is in an edit that goes on.
-bool lastEditing = false;
+// The field drawn last: whether it is in an edit that goes on, and its first number before and
+// after the frame.
+struct Drawn {
+    ImGuiID field = 0;
+    bool editing = false;
+    double before = 0;
+    double after = 0;
+};
+
+// What is kept of one interface: its edit, the field it drew last, and the changes of fields that
+// ties have not followed yet.
+struct Interface {
+    Edit edit;
+    Drawn last;
+    std::unordered_map<ImGuiID, Changes> ties;
+};
+
+// Each interface has its own; an edit ended with its interface says what it refused.
+std::unordered_map<const ImGuiContext*, Interface> interfaces;
 
 void Say(const Edit& ended)
 {
@@ -98,25 +113,25 @@ void Say(const Edit& ended)
 
 void Forget(ImGuiContext* context, ImGuiContextHook*)
 {
-    const auto found = edits.find(context);
-    if (found == edits.end())
+    const auto found = interfaces.find(context);
+    if (found == interfaces.end())
         return;
-    Say(found->second);
-    edits.erase(found);
+    Say(found->second.edit);
+    interfaces.erase(found);
 }
 
-Edit& Current()
+Interface& Current()
 {
     ImGuiContext* context = ImGui::GetCurrentContext();
-    const auto found = edits.find(context);
-    if (found != edits.end())
+    const auto found = interfaces.find(context);
+    if (found != interfaces.end())
         return found->second;
     // Dropped with its interface, so that one made later at the same address starts afresh.
     ImGuiContextHook hook;
     hook.Type = ImGuiContextHookType_Shutdown;
     hook.Callback = Forget;
     ImGui::AddContextHook(context, &hook);
-    return edits[context];
+    return interfaces[context];
 }
 
 const char* SkipBlanks(const char* text)
@@ -282,7 +297,8 @@ bool Guarded(const Field& field, T* values, Draw draw)
     // whose edit ends refused in it put back.
     T before[N];
     std::copy(values, values + N, before);
-    Edit& edit = Current();
+    Interface& here = Current();
+    Edit& edit = here.edit;
     // The id the field pushes for its parts, or its own. Not kept alive here: a group learns
     // that it holds the active part from the part keeping it alive inside it.
     const ImGuiID fieldId = ImGui::GetCurrentWindow()->GetIDNoKeepAlive(field.label);
@@ -314,7 +330,8 @@ bool Guarded(const Field& field, T* values, Draw draw)
         std::copy(before, before + N, edit.start);
         edit.typed = Typed::Number;
     }
-    lastEditing = edit.id != 0 && edit.field == fieldId;
+    here.last = Drawn{fieldId, edit.id != 0 && edit.field == fieldId, static_cast<double>(original[0]),
+                      static_cast<double>(values[0])};
     return !std::equal(values, values + N, original);
 }
 
@@ -327,6 +344,7 @@ bool WholeNumber(const char* label, int* v, const Kind& kind, bool dragged, Draw
     double staged = *v;
     Guarded<1>(Field{label, kind, dragged, false}, &staged, [&] { draw(&staged); });
     const int taken = Acceptable(staged, kind) ? static_cast<int>(staged) : *v;
+    Current().last.after = taken;
     const bool changed = taken != *v;
     *v = taken;
     return changed;
@@ -365,7 +383,7 @@ void EndEdit()
 {
     if (!ImGui::GetCurrentContext())
         return;
-    Edit& edit = Current();
+    Edit& edit = Current().edit;
     if (edit.id == 0)
         return;
     Say(edit);
@@ -374,7 +392,7 @@ void EndEdit()
 
 void EndEditLetGo()
 {
-    if (ImGui::GetCurrentContext() && Current().id != 0 && ImGui::GetActiveID() != Current().id)
+    if (ImGui::GetCurrentContext() && Current().edit.id != 0 && ImGui::GetActiveID() != Current().edit.id)
         EndEdit();
 }
 
@@ -474,7 +492,28 @@ bool ColorEdit4(const char* label, float rgba[4], ImGuiColorEditFlags flags)
 
 bool Editing()
 {
-    return lastEditing;
+    const auto found = interfaces.find(ImGui::GetCurrentContext());
+    return found != interfaces.end() && found->second.last.editing;
+}
+
+bool Settled(Changes* changes)
+{
+    if (!ImGui::GetCurrentContext())
+        return true;
+    Interface& here = Current();
+    const Drawn& last = here.last;
+    if (last.after != last.before) {
+        Changes& tie = here.ties.try_emplace(last.field, Changes{true, last.before, last.before}).first->second;
+        tie.highest = std::max(tie.highest, last.after);
+    }
+    if (last.editing)
+        return false;
+    const auto found = here.ties.find(last.field);
+    if (changes)
+        *changes = found != here.ties.end() ? found->second : Changes();
+    if (found != here.ties.end())
+        here.ties.erase(found);
+    return true;
 }
 
 }  // namespace ValueFields

@@ -43,9 +43,22 @@ bool SliderRounding(const char* label, float* v, float least, float max, const c
 bool ColorPicker4(const char* label, float rgba[4], ImGuiColorEditFlags flags = 0);
 bool ColorEdit4(const char* label, float rgba[4], ImGuiColorEditFlags flags = 0);
 
-// Whether the field drawn last is in the middle of an edit: its value may be a keystroke's partial
-// text, or a drag not let go. A rule that ties another value to it waits until it is not.
+// Whether the field drawn last in this interface is in the middle of an edit: its value may be a
+// keystroke's partial text, or a drag not let go.
 bool Editing();
+
+// Changes of a field that a rule tying other values to it has not followed yet.
+struct Changes {
+    bool made = false;
+    double from = 0;     // the field's value before the first of them
+    double highest = 0;  // the highest value they went through, `from` included
+};
+// Right after a one-number field that other values are tied to (a run's length to its start
+// frame, the particles to their cap), so that the rule follows the value an edit ends with and
+// never a keystroke's partial one: false while the field's edit goes on, its changes kept with
+// this interface; true when the rule is to follow, with the changes since it last followed in
+// `changes`, then forgotten.
+bool Settled(Changes* changes = nullptr);
 
 // Ends the edit in progress where it stands (the editor is left). The values it left are those
 // its text meant, or those from before it; what was refused is said here.

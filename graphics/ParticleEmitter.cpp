@@ -345,22 +345,15 @@ void ParticleEmitter::Inspector(int id)
     ValueFields::InputInt("Emission Rate", &emissionRate);
     // A new cap resets the particles once, with the number the edit ends with, never with a
     // keystroke's partial one; the field holds each as it comes, so the reset takes every slot
-    // any of them opened to emission. Where the edit began is kept with the interface's state.
-    ImGuiStorage* held = ImGui::GetStateStorage();
-    const ImGuiID began = ImGui::GetID("Max Particle began");
-    const ImGuiID widest = ImGui::GetID("Max Particle widest");
+    // any of them opened to emission.
     int newMax = maxParticle;
-    if (ValueFields::InputIntWithin("Max Particle", &newMax, 0, kPoolSize)) {
-        if (held->GetInt(began, -1) < 0)
-            held->SetInt(began, maxParticle);
-        held->SetInt(widest, std::max({held->GetInt(widest, 0), maxParticle, newMax}));
+    if (ValueFields::InputIntWithin("Max Particle", &newMax, 0, kPoolSize))
         maxParticle = newMax;
-    }
-    const int first = held->GetInt(began, -1);
-    if (first >= 0 && !ValueFields::Editing()) {
+    ValueFields::Changes cap;
+    if (ValueFields::Settled(&cap) && cap.made) {
         const int ended = maxParticle;
-        const int opened = held->GetInt(widest, 0);
-        if (ended != first) {
+        const int opened = static_cast<int>(cap.highest);
+        if (ended != static_cast<int>(cap.from)) {
             maxParticle = opened;
             ResetParticles();
             maxParticle = ended;
@@ -374,8 +367,6 @@ void ParticleEmitter::Inspector(int id)
                 }
             }
         }
-        held->SetInt(began, -1);
-        held->SetInt(widest, 0);
     }
     ValueFields::InputFloat("Particle Max LifeTime", &initParticleLifetime, 0.1f, 1.0f, "%.1f");
 

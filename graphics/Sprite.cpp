@@ -303,7 +303,7 @@ void Sprite::Inspector(int id)
             column = cell.column;
             UpdateUV();
         }
-        if (!ValueFields::Editing())
+        if (ValueFields::Settled())
             KeepRunInSheet();
         ValueFields::DragInt("Animate Number Of Frame ", &animationCount, 1.0f, 0,
                              std::max(0, frames - startFrame - 1));

@@ -366,6 +366,23 @@ TEST_F(EditorInspectorTest, NamesTheInterfaceCannotHoldAreShownReplacedAndKeptAs
     }
 }
 
+// A name longer than the field's first buffer is edited whole: a letter typed at the end of one
+// that ends in a two-byte character, or of one past that size, is added to all of it.
+TEST_F(EditorInspectorTest, ALongNameIsEditedWhole)
+{
+    for (const std::string& name : {std::string(254, 'A') + "\xC3\xA9", std::string(300, 'B')}) {
+        const auto object = Place(name, 1.0f, 1.0f);
+        editor.selectedObject = object;
+        Frame();
+        ClickAt(ItemAt(ImGui::FindWindowByName("Inspector"), 1, 0, true));
+        TapInterfaceKey(35);  // End
+        Type("Z");
+        TapInterfaceKey(13);
+        EXPECT_EQ(object->name, name + "Z") << object->name.size() << " bytes, ending " << object->name.substr(250);
+        editor.DeleteSelected();
+    }
+}
+
 // Typed at once after File > Save Scene, at a few frames a second some letters come in the frame
 // in which the screen's name field takes the focus: they still reach it.
 TEST_F(EditorInspectorTest, LettersTypedAsTheSaveScreenComesUpAllReachItsNameField)
@@ -674,6 +691,38 @@ TEST_F(EditorInspectorTest, AnEditEndsWithItsFieldAndNotWithAnotherInterfacesFra
     EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 1u) << "said when play mode hid the field";
     EXPECT_TRUE(editor.playMode);
     EXPECT_EQ(transform->position.x, 3.5f);
+}
+
+// Whether the field drawn last is in an edit is said of its own interface: one in an edit says
+// nothing of another.
+TEST(ValueFieldsTest, AnEditInOneInterfaceIsNotAnothers)
+{
+    testsupport::OwnInterface own;
+    ImGuiContext* editing = ImGui::CreateContext();
+    ImGuiContext* other = ImGui::CreateContext();
+    const auto newFrame = [](ImGuiContext* context) {
+        ImGui::SetCurrentContext(context);
+        ImGui::GetIO().DisplaySize = ImVec2(640.0f, 480.0f);
+        ImGui::GetIO().Fonts->Build();
+        ImGui::NewFrame();
+    };
+    bool edited = false;
+    for (int frame = 0; frame < 3; ++frame) {  // the field takes the focus, then the edit begins
+        newFrame(editing);
+        if (frame == 0)
+            ImGui::SetKeyboardFocusHere();
+        float value = 1.0f;
+        ValueFields::InputFloat("Value", &value);
+        edited = ValueFields::Editing();
+        ImGui::Render();
+    }
+    EXPECT_TRUE(edited);
+    newFrame(other);
+    EXPECT_FALSE(ValueFields::Editing());
+    ImGui::Render();
+    ImGui::DestroyContext(other);
+    ImGui::DestroyContext(editing);
+    ImGui::SetCurrentContext(nullptr);
 }
 
 // Every listed object in file order: its name, the place of the object it is linked under and

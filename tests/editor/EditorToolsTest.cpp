@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "EditorTestSupport.h"
@@ -208,12 +211,95 @@ TEST(EntityFilterTest, APatternIsSearchedAwayFromTheFrame)
     std::vector<GameObject> objects;
     for (int id = 0; id < 40; ++id)
         objects.emplace_back("Ward_" + std::to_string(id) + std::string(38, 'x') + (id == 7 ? "Q" : ""), 4, id);
-    EntityFilter filter;
+    std::thread::id searcher;
+    EntityFilter filter([&](const std::string&) { searcher = std::this_thread::get_id(); });
     filter.Set(EntityFilter::ByName, costly + "Q", 999);
     EXPECT_EQ(std::count_if(objects.begin(), objects.end(), [&](const GameObject& o) { return filter.Matches(o); }), 40);
     EXPECT_EQ(filter.TextsSearched(), 0u);
     EXPECT_EQ(Listed(filter, objects), 1);
     EXPECT_EQ(filter.TextsSearched(), objects.size());
+    EXPECT_NE(searcher, std::thread::id());
+    EXPECT_NE(searcher, std::this_thread::get_id()) << "searched on the frame's own thread";
+}
+
+// Holds the search's thread as it starts on a pattern until the test lets it go on, and keeps
+// the patterns in the order they were started. A search on the test's own thread goes through.
+class SearchGate {
+public:
+    void Hold(const std::string& pattern)
+    {
+        std::unique_lock<std::mutex> hold(lock);
+        started.push_back(pattern);
+        changed.notify_all();
+        if (std::this_thread::get_id() == test)
+            return;
+        changed.wait(hold, [this] { return passes > 0; });
+        --passes;
+    }
+    void Let(int count = 1)
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        passes += count;
+        changed.notify_all();
+    }
+    std::vector<std::string> Started()
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        return started;
+    }
+    void WaitForFirst()
+    {
+        std::unique_lock<std::mutex> hold(lock);
+        changed.wait(hold, [this] { return !started.empty(); });
+    }
+
+private:
+    std::mutex lock;
+    std::condition_variable changed;
+    int passes = 0;
+    std::vector<std::string> started;
+    const std::thread::id test = std::this_thread::get_id();
+};
+
+// A pattern typed while an older one is searched, or while one waits for its turn, takes their
+// place: the list ends with the newest pattern's answer and never shows an older one's.
+TEST(EntityFilterTest, AReplacedPatternsAnswerIsNeverTakenForTheNewOne)
+{
+    SearchGate gate;
+    EntityFilter filter([&](const std::string& pattern) { gate.Hold(pattern); });
+    std::vector<GameObject> objects;
+    for (const char* name : {"Ward", "Hall", "Door"})
+        objects.emplace_back(name, 4, static_cast<int>(objects.size()));
+    // A frame of the Entity window with the pattern typed: the names it lists.
+    const auto frame = [&](const std::string& pattern) {
+        filter.Set(EntityFilter::ByName, pattern, 999);
+        for (const GameObject& object : objects)
+            filter.Matches(object);
+        filter.Settle(std::chrono::steady_clock::duration::zero());
+        std::string listed;
+        for (const GameObject& object : objects)
+            listed += filter.Matches(object) ? object.name + " " : "";
+        return listed;
+    };
+    const std::string everything = "Ward Hall Door ";
+    frame("^W");  // held as its search starts
+    gate.WaitForFirst();
+    frame("^H");  // waits for its turn
+    EXPECT_EQ(frame("^D"), everything);
+    gate.Let();
+    // Frames until the search starts on the next pattern, or an answer comes in.
+    std::string listed;
+    do
+        listed = frame("^D");
+    while (filter.Searching() && gate.Started().size() < 2);
+    EXPECT_EQ(gate.Started(), (std::vector<std::string>{"^W", "^D"}));
+    listed += "| " + frame("^D");
+    EXPECT_EQ(listed, everything + "| " + everything) << "the older search gives up, and nothing is answered yet";
+    gate.Let(1 << 20);
+    do
+        listed = frame("^D");
+    while (filter.Searching() && !HasFailure());  // a lost request is never answered
+    EXPECT_EQ(listed, "Door ");
 }
 
 }  // namespace
