@@ -3,6 +3,7 @@
 #include <imgui_internal.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -791,8 +792,13 @@ TEST_F(EditorLinksTest, ANameLikeASavesEndLineKeepsItsChildrenAndTheOpenLevelsOw
     testing::internal::CaptureStdout();
     Enter(FindObjectByName("Camera"), 0, "/Level1");
     Enter(FindObjectByName("Camera"), 0, "<empty>");
+    std::snprintf(editor.newObjectName, sizeof editor.newObjectName, "/Level1");
+    EXPECT_EQ(editor.CreateObject(), nullptr);
+    editor.selectedPrefab = std::make_shared<GameObject>("<empty>", 4, gObjectIdCounter);
+    EXPECT_EQ(editor.SpawnPrefab(), nullptr);
+    editor.selectedPrefab.reset();
     const std::string said = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 4) << said;
     ASSERT_NE(FindObjectByName("Camera"), nullptr);
 
     Enter(FindObjectByName("Camera"), 0, "/L2");
