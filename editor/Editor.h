@@ -83,9 +83,6 @@ public:
     }
 
     // Object operations (EditorObjects.cpp).
-    // Why the open level's own file could not hold an object of that name as it is (it would
-    // come back under another), or "".
-    std::string NameTheLevelEscapes(const std::string& name) const;
     // Empty when newObjectName is empty (every object has a name) or one the level escapes.
     std::shared_ptr<GameObject> CreateObject();
     // A link held by a name follows it: the object's children take the new name as their parent
@@ -242,6 +239,7 @@ private:
     bool prefabsRead = false;
     bool settingBroken = false;
     bool prefabsBroken = false;
+    bool levelListBroken = false;
     bool quitQuestionDrawn = false;
 };
 

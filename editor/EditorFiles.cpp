@@ -15,12 +15,15 @@ void Editor::LoadLevelNameList()
     std::string text;
     EditorFileStore::ReadWhole(levelListPath, text);
     std::istringstream in(text);
-    LevelNameList::Read(in, levelNames);
+    levelListBroken = !LevelNameList::Read(in, levelNames);
 }
 
 bool Editor::SaveLevelNameList()
 {
-    return EditorFileStore::Rewrite(levelListPath, LevelNameList::Write(levelNames), false);
+    const bool written = EditorFileStore::Rewrite(levelListPath, LevelNameList::Write(levelNames), levelListBroken);
+    if (written)
+        levelListBroken = false;
+    return written;
 }
 
 void Editor::LoadEditorSetting()

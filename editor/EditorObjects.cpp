@@ -9,31 +9,16 @@
 #include "objects/ComponentTypes.h"
 #include "objects/GameObject.h"
 #include "objects/ObjectList.h"
-#include "objects/RecordNames.h"
-#include "objects/TextWriters.h"
 #include "objects/Transform.h"
 #include "platform/PrintableText.h"
 
 using Platform::Printable;
-
-std::string Editor::NameTheLevelEscapes(const std::string& name) const
-{
-    const std::string endLine = "/" + ToToken(levelName);
-    if (!RecordNames::Escaped(name, endLine))
-        return std::string();
-    return ToToken(name) == endLine ? "the level's file ends with that line" : "the level's file reads that as no name";
-}
 
 std::shared_ptr<GameObject> Editor::CreateObject()
 {
     // A nameless object would have no row to click in the entity list.
     if (newObjectName[0] == '\0') {
         std::cout << "Editor: type a name for the new object\n";
-        return nullptr;
-    }
-    if (const std::string problem = NameTheLevelEscapes(newObjectName); !problem.empty()) {
-        std::cout << "Editor: no object is made under the name \"" << Printable(newObjectName) << "\": " << problem
-                  << "\n";
         return nullptr;
     }
     auto object = std::make_shared<GameObject>(std::string(newObjectName), newObjectType, gObjectIdCounter);
@@ -55,11 +40,6 @@ bool Editor::RenameObject(const std::shared_ptr<GameObject>& object, const std::
     }
     if (name == object->name)
         return true;
-    if (const std::string problem = NameTheLevelEscapes(name); !problem.empty()) {
-        std::cout << "Editor: \"" << Printable(object->name) << "\" keeps its name, not \"" << Printable(name)
-                  << "\": " << problem << "\n";
-        return false;
-    }
     ReadBackLinks plan(ObjectsInFileOrder(), levelName);
     plan.Rename(*object, name);
     const std::string problem = plan.Mismatch();
@@ -138,11 +118,6 @@ std::shared_ptr<GameObject> Editor::SpawnPrefab()
 {
     if (!selectedPrefab)
         return nullptr;
-    if (const std::string problem = NameTheLevelEscapes(selectedPrefab->name); !problem.empty()) {
-        std::cout << "Editor: the prefab \"" << Printable(selectedPrefab->name) << "\" is not spawned: " << problem
-                  << "\n";
-        return nullptr;
-    }
     std::shared_ptr<GameObject> copy = CopyObject(*selectedPrefab);
     AddObject(copy);
     return copy;

@@ -6,10 +6,15 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
+#include "objects/RecordNames.h"
 #include "objects/TextWriters.h"
 #include "platform/PrintableText.h"
 
 namespace PrefabFile {
+
+namespace {
+const char* const kEndLine = "/PrefabName";
+}  // namespace
 
 bool Read(std::istream& in, const std::string& source, std::vector<std::shared_ptr<GameObject>>& prefabs)
 {
@@ -18,22 +23,14 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
         std::cout << "Prefab file \"" << Platform::Printable(source) << "\" is empty\n";
         return false;
     }
+    const RecordNames names(kEndLine);
     while (true) {
         if (!(in >> word)) {
-            std::cout << "Prefab file \"" << Platform::Printable(source) << "\" has no end line \"/PrefabName\"\n";
+            std::cout << "Prefab file \"" << Platform::Printable(source) << "\" has no end line \"" << kEndLine << "\"\n";
             return false;
         }
-        if (word == "/PrefabName") {
-            // Earlier versions wrote a prefab named like the end line as it was: the prefabs
-            // after it are in the file but not read, so the file counts as read in part.
-            if (in >> word) {
-                std::cout << "Prefab file \"" << Platform::Printable(source)
-                          << "\" goes on after its end line \"/PrefabName\" (with \"" << Platform::Printable(word)
-                          << "\"); the rest is not read\n";
-                return false;
-            }
-            return true;
-        }
+        if (word == kEndLine)
+            return NothingAfterEndLine(in, kEndLine, source);
         int type = 0;
         std::string parentName;
         if (!(in >> type) || !(in >> parentName)) {
@@ -41,8 +38,8 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
                       << "\" is cut short\n";
             return false;
         }
-        auto object = std::make_shared<GameObject>(FromToken(word), type, gObjectIdCounter);
-        object->parentName = parentName;
+        auto object = std::make_shared<GameObject>(names.ReadRecord(word), type, gObjectIdCounter);
+        object->parentName = names.ReadParent(parentName);
         if (!ReadComponentBlocks(in, *object, source))
             return false;
         prefabs.push_back(object);
@@ -52,7 +49,7 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs)
 {
     // The level form, under the file's own name: a prefab named like the end line is escaped.
-    return LevelText("PrefabName", prefabs);
+    return LevelText("PrefabName", prefabs, nullptr, "the prefab file");
 }
 
 }  // namespace PrefabFile

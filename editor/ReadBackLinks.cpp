@@ -42,42 +42,42 @@ void ReadBackLinks::Link(const GameObject& object, const std::shared_ptr<GameObj
     }
 }
 
-RecordNames ReadBackLinks::Written() const
+std::string ReadBackLinks::ReadName(const std::string& name) const
 {
-    std::vector<std::string> names;
-    names.reserve(entries.size());
-    for (const Entry& entry : entries)
-        names.push_back(entry.name);
-    return RecordNames(names, endLine);
+    const RecordNames names(endLine);
+    return names.ReadRecord(names.Record(name));
+}
+
+std::string ReadBackLinks::ReadParentName(const std::string& parentName) const
+{
+    const RecordNames names(endLine);
+    return names.ReadParent(names.Parent(parentName));
 }
 
 std::shared_ptr<GameObject> ReadBackLinks::FirstNamed(const std::string& parentName) const
 {
-    const RecordNames written = Written();
-    const std::string wanted = written.Parent(parentName);
+    const std::string wanted = ReadParentName(parentName);
     if (wanted == "None")
         return nullptr;
     for (const Entry& entry : entries)
-        if (FromToken(written.Record(entry.name)) == wanted)
+        if (ReadName(entry.name) == wanted)
             return entry.object;
     return nullptr;
 }
 
 std::vector<long> ReadBackLinks::ReadBack() const
 {
-    // The reader keeps a parent line's word as it stands and undoes only the empty placeholder
-    // of a name.
-    const RecordNames written = Written();
+    // Names as the file holds them and the reader gives them back: blanks come back as "_".
     std::vector<std::string> names;
     std::unordered_map<std::string, long> first;
     for (size_t i = 0; i < entries.size(); ++i) {
-        names.push_back(FromToken(written.Record(entries[i].name)));
+        names.push_back(ReadName(entries[i].name));
         first.emplace(names.back(), static_cast<long>(i));
     }
     std::vector<long> parents(entries.size(), -1);
     std::vector<size_t> children(entries.size(), 0);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const std::string wanted = written.Parent(entries[i].parentName);
+        const std::string wanted = ReadParentName(entries[i].parentName);
         const auto found = first.find(wanted);
         if (!GameObject::LinksByName(wanted, names[i], children[i] > 0) || found == first.end())
             continue;

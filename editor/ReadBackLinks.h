@@ -4,11 +4,10 @@
 #include <vector>
 
 class GameObject;
-class RecordNames;
 
 // Parent links as a saved level gets them when it is read back (and when play mode ends): the
 // scene's set-up walks the objects in file order and links each by GameObject::LinksByName, under
-// the first one holding its parent name as the file writes it (RecordNames). The editor plans a
+// the first one holding its parent name as the file gives it back (RecordNames). The editor plans a
 // change of names or parents here first, so that it makes no link that a save would not keep.
 class ReadBackLinks {
 public:
@@ -34,8 +33,9 @@ private:
         const GameObject* parent;
     };
     Entry* Find(const GameObject& object);
-    // The words a save writes for the names as planned.
-    RecordNames Written() const;
+    // A name and a parent name as a save writes them and the reader gives them back.
+    std::string ReadName(const std::string& name) const;
+    std::string ReadParentName(const std::string& parentName) const;
     // For each entry, the index of the entry it is linked under when read back, or -1.
     std::vector<long> ReadBack() const;
 

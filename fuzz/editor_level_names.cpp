@@ -1,7 +1,9 @@
 // The editor's list of saved levels as a visit reads it and writes it back: "-SelectScene-"
-// first and once, then names that are safe file names, each once; the written list reads back as itself.
+// first and once, then names that are safe file names, each once; a list read in part is kept
+// aside before it is rewritten, and the written list reads back whole as itself.
 #include <algorithm>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,13 +47,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    workspace->Write(kFile, AsText(data, size));
+    const std::string input = AsText(data, size);
+    workspace->Write(kFile, input);
 
     std::string written;
     std::vector<std::string> names;
     {
         Editor editor(5);
         editor.LoadLevelNameList();
+        std::istringstream probeIn(input);
+        std::vector<std::string> probe;
+        const bool whole = LevelNameList::Read(probeIn, probe);
         CheckList(editor.levelNames);
         if (EditorFramesWanted())
             DrawEditorFrames(editor, nullptr);
@@ -59,6 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         written = LevelNameList::Write(names);
         if (!editor.SaveLevelNameList())
             FuzzFailure("the level list was not written", written, "");
+        if (!whole && workspace->Read(std::string(kFile) + ".broken") != input)
+            FuzzFailure("a level list read in part was not kept aside", input,
+                        workspace->Read(std::string(kFile) + ".broken"));
     }
     const std::string text = workspace->Read(kFile);
     if (text != written)
@@ -66,6 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     Editor next(5);
     next.LoadLevelNameList();
+    std::istringstream writtenIn(written);
+    std::vector<std::string> probe;
+    if (!LevelNameList::Read(writtenIn, probe))
+        FuzzFailure("a written level list is not read whole", written, "");
     if (next.levelNames != names)
         FuzzFailure("a written level list does not read back as itself", Describe(names), Describe(next.levelNames));
     return 0;

@@ -1,5 +1,5 @@
-// Level reader and writer: load, link, save, load, link, save. The read-back objects are linked
-// as the saved ones were, and the two saves are equal byte for byte. The save goes under the name
+// Level reader and writer: load, link, save, load, link, save. The save is read back whole, its
+// objects under the names and links they were saved with, and the two saves are equal byte for byte. The save goes under the name
 // of an object's "/Name", so that its name is the save's end line, and names that begin with '<'
 // become "<empty>": both are written escaped.
 #include <cstdint>
@@ -30,6 +30,14 @@ std::vector<long> LinkAsTheSceneDoes()
         parents.push_back(at);
     }
     return parents;
+}
+
+std::vector<std::string> Names()
+{
+    std::vector<std::string> names;
+    for (const auto& object : gGameObjects)
+        names.push_back(object->name);
+    return names;
 }
 
 std::string Listed(const std::vector<long>& parents)
@@ -75,11 +83,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<long> saved = LinkAsTheSceneDoes();
     if (!SaveLevel(saveName, first))
         FuzzFailure("first save failed", saveName, "");
+    const std::vector<std::string> savedNames = Names();
     DestroyAll();
-    LoadLevel(saveName, first);
+    // What the writer wrote is read to its end line, and no further.
+    if (!LoadLevel(saveName, first))
+        FuzzFailure("a saved level is not read back whole", workspace->Read("resources/level/First.txt"),
+                    Listed(LinkAsTheSceneDoes()));
     const std::vector<long> readBack = LinkAsTheSceneDoes();
     if (readBack != saved)
         FuzzFailure("a saved level reads back with other links", workspace->Read("resources/level/First.txt"),
+                    Listed(readBack));
+    if (Names() != savedNames)
+        FuzzFailure("a saved level reads back with other names", workspace->Read("resources/level/First.txt"),
                     Listed(readBack));
     if (!SaveLevel(saveName, second))
         FuzzFailure("second save failed", saveName, "");

@@ -52,6 +52,22 @@ void AddDefaultCamera()
     ++gObjectIdCounter;
 }
 
+} // namespace
+
+bool NothingAfterEndLine(std::istream& in, const std::string& endLine, const std::string& source)
+{
+    // Hand edits and joined files can hold an end line part-way: what follows it is not read,
+    // so the file counts as read in part and is never written back as if whole.
+    std::string word;
+    if (!(in >> word))
+        return true;
+    std::cout << "\"" << Printable(source) << "\" goes on after its end line \"" << Printable(endLine) << "\" (with \""
+              << Printable(word) << "\"); the rest is not read\n";
+    return false;
+}
+
+namespace
+{
 // Reads the records of an open stream, calling between after each one. Returns after the end
 // marker (true) or on bad input (false).
 bool ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
@@ -63,6 +79,7 @@ bool ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
         std::cout << "Level file \"" << Printable(path) << "\" is empty\n";
         return false;
     }
+    const RecordNames names(endMarker);
 
     while (true)
     {
@@ -74,7 +91,7 @@ bool ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
             return false;
         }
         if (objectName == endMarker)
-            return true;
+            return NothingAfterEndLine(in, endMarker, path);
 
         int objectType = 0;
         std::string parentName;
@@ -85,8 +102,8 @@ bool ReadRecords(std::istream& in, const std::string& endMarker, const std::stri
             return false;
         }
 
-        auto object = std::make_shared<GameObject>(FromToken(objectName), objectType, gObjectIdCounter);
-        object->parentName = parentName;
+        auto object = std::make_shared<GameObject>(names.ReadRecord(objectName), objectType, gObjectIdCounter);
+        object->parentName = names.ReadParent(parentName);
         if (!ReadComponentBlocks(in, *object, path))
             return false; // the unfinished record is dropped
 
@@ -194,36 +211,38 @@ bool LoadLevel(const std::string& name, const std::string& path)
     return whole;
 }
 
-void LoadLevelText(const std::string& name, const std::string& text)
+bool LoadLevelText(const std::string& name, const std::string& text)
 {
     bool cameraSeen = false;
     std::istringstream in(text);
     in.imbue(std::locale::classic());
     // No default camera: the copy holds the camera it had, or the level had none.
-    ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
+    return ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
 }
 
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
-                      const ComponentWriter& writer)
+                      const ComponentWriter& writer, const std::string& fileShown)
 {
     const std::string endMarker = "/" + ToToken(name);
-    std::vector<std::shared_ptr<GameObject>> written;
-    written.reserve(objects.size());
-    for (const auto& object : objects)
-        if (object && !object->transient)
-            written.push_back(object);
-    const RecordNames names(written, endMarker);
+    const RecordNames names(endMarker);
 
     std::ostringstream text;
     text.imbue(std::locale::classic());
     WriteString(text, ToToken(name) + "\n");
-    for (const auto& object : written)
+    for (const auto& object : objects)
     {
+        if (!object || object->transient)
+            continue;
         if (RecordNames::Escaped(object->name, endMarker))
             std::cout << "Object \"" << Printable(object->name) << "\" is written as \""
-                      << Printable(names.Record(object->name)) << "\" in \"" << Printable(name)
-                      << "\", and so are its children's parent lines: as it is, the name would read back as "
-                      << (ToToken(object->name) == endMarker ? "the file's end line\n" : "no name\n");
+                      << Printable(names.Record(object->name)) << "\" in "
+                      << (fileShown.empty() ? "\"" + Printable(name) + "\", and so are its children's parent lines"
+                                            : fileShown)
+                      << ", as the word itself would be read as "
+                      << (ToToken(object->name) == endMarker  ? "the file's end line"
+                          : ToToken(object->name) == kEmptyToken ? "no name"
+                                                                 : "a name written so")
+                      << "; it reads back as it is\n";
         WriteObjectRecord(text, *object, writer, &names);
     }
     WriteString(text, endMarker);

@@ -33,20 +33,25 @@ const LevelPreparer& CurrentLevelPreparer();
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input
 // stops the read with a console message; the objects read before it stay. A default
 // "Camera" object is appended when no record has object type 10. True when the file was read
-// to its end line; false when it could not be opened or the read stopped early.
+// to its end line with nothing after it; false when it could not be opened, the read stopped
+// early, or the file goes on after its end line.
 bool LoadLevel(const std::string& name, const std::string& path);
 // The same from text held in memory (a level the editor keeps aside), but adding no default
-// "Camera": the objects come back exactly as the text holds them.
-void LoadLevelText(const std::string& name, const std::string& text);
+// "Camera": the objects come back exactly as the text holds them. False as LoadLevel.
+bool LoadLevelText(const std::string& name, const std::string& text);
 
 // Writes every listed object to path through a temporary file in the same folder that is
 // renamed into place. Returns false (and leaves any old file whole) on failure.
 bool SaveLevel(const std::string& name, const std::string& path);
 
 // The whole text of a level holding objects, in their order (SaveLevel: the listed ones). A name
-// its reader would not take as a name is escaped (RecordNames), with a console line.
+// its reader would not take as a name is escaped (RecordNames), with a console line naming the
+// file as fileShown ("": the level by its name).
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
-                      const ComponentWriter& writer = nullptr);
+                      const ComponentWriter& writer = nullptr, const std::string& fileShown = "");
+// After an end line: true when nothing but blanks follows; otherwise a console line naming
+// source, and false (the file was read only in part).
+bool NothingAfterEndLine(std::istream& in, const std::string& endLine, const std::string& source);
 // Writes a level's text as SaveLevel does (temporary file, rename, message on failure).
 bool WriteLevelFile(const std::string& path, const std::string& text);
 

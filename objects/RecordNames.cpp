@@ -1,63 +1,39 @@
 #include "objects/RecordNames.h"
 
-#include <unordered_set>
+#include <algorithm>
 
-#include "objects/GameObject.h"
 #include "objects/TextWriters.h"
 
-RecordNames::RecordNames(const std::vector<std::string>& names, const std::string& endLine)
+bool RecordNames::Marker(const std::string& word) const
 {
-    Build(names, endLine);
-}
-
-RecordNames::RecordNames(const std::vector<std::shared_ptr<GameObject>>& objects, const std::string& endLine)
-{
-    std::vector<std::string> names;
-    names.reserve(objects.size());
-    for (const auto& object : objects)
-        if (object)
-            names.push_back(object->name);
-    Build(names, endLine);
+    const std::string bare = word.substr(std::min(word.find_first_not_of('_'), word.size()));
+    return bare == endLine || bare == kEmptyToken;
 }
 
 bool RecordNames::Escaped(const std::string& name, const std::string& endLine)
 {
     // An empty name is written as the placeholder on purpose: it reads back empty.
-    if (name.empty())
-        return false;
-    const std::string word = ToToken(name);
-    return word == endLine || word == kEmptyToken;
-}
-
-void RecordNames::Build(const std::vector<std::string>& names, const std::string& endLine)
-{
-    std::unordered_set<std::string> held;  // filled only when something is escaped
-    for (const std::string& name : names) {
-        if (!Escaped(name, endLine) || escapes.count(ToToken(name)))
-            continue;
-        if (held.empty())
-            for (const std::string& other : names)
-                held.insert(ToToken(other));
-        std::string written = "_" + ToToken(name);
-        while (held.count(written))
-            written = "_" + written;
-        held.insert(written);
-        escapes.emplace(ToToken(name), written);
-    }
+    return !name.empty() && RecordNames(endLine).Marker(ToToken(name));
 }
 
 std::string RecordNames::Record(const std::string& name) const
 {
-    if (name.empty())
-        return kEmptyToken;
     const std::string word = ToToken(name);
-    const auto escaped = escapes.find(word);
-    return escaped == escapes.end() ? word : escaped->second;
+    return !name.empty() && Marker(word) ? "_" + word : word;
 }
 
 std::string RecordNames::Parent(const std::string& parentName) const
 {
     const std::string word = ToToken(parentName, "None");
-    const auto escaped = escapes.find(word);
-    return escaped == escapes.end() ? word : escaped->second;
+    return !parentName.empty() && Marker(word) ? "_" + word : word;
+}
+
+std::string RecordNames::ReadRecord(const std::string& word) const
+{
+    return word.size() > 1 && word[0] == '_' && Marker(word) ? word.substr(1) : FromToken(word);
+}
+
+std::string RecordNames::ReadParent(const std::string& word) const
+{
+    return word.size() > 1 && word[0] == '_' && Marker(word) ? word.substr(1) : word;
 }

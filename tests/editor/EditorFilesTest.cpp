@@ -120,8 +120,17 @@ TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
 
     std::vector<std::string> empty;
     std::istringstream none("");
-    LevelNameList::Read(none, empty);
+    EXPECT_TRUE(LevelNameList::Read(none, empty));
     EXPECT_EQ(empty, std::vector<std::string>{"-SelectScene-"});
+
+    // An end line part-way, or none: read in part, so the editor's next save keeps it aside.
+    for (const std::string damaged : {"TxtName\n\nLevel1\n\n/TxtName\nRoom-2\n\n/TxtName\n", "TxtName\n\nLevel1\n"}) {
+        tree.WriteFile("resources/level/TxtName.txt", damaged);
+        Editor editor(5);
+        editor.LoadLevelNameList();
+        ASSERT_TRUE(editor.SaveLevelNameList());
+        EXPECT_EQ(tree.ReadFile("resources/level/TxtName.txt.broken"), damaged);
+    }
 }
 
 TEST_F(EditorTest, PrefabFileRoundTripsAndABrokenOneLosesNothing)

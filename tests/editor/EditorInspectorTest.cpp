@@ -12,6 +12,7 @@
 #include "editor/ValueFields.h"
 #include "gameplay/InteractEvent.h"
 #include "editor/LevelNameList.h"
+#include "editor/PrefabFile.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneSystem.h"
 #include "graphics/LightSource.h"
@@ -745,6 +746,11 @@ std::vector<std::string> Links()
 // read back.
 class EditorLinksTest : public EditorInspectorTest {
 protected:
+    static std::string Record(const std::string& name, const char* parent, const char* depth = "1")
+    {
+        return name + "\n4\n" + parent + "\nTransform\nPosition\n0 0 " + depth +
+               "\nRotate\n0\nScale\n7 7 1\nMouseTracking\n0\nEnd\n\n";
+    }
     void Enter(const std::shared_ptr<GameObject>& object, int line, const std::string& text)
     {
         editor.selectedObject = object;
@@ -786,40 +792,41 @@ TEST_F(EditorLinksTest, ARenamedParentKeepsItsChildrenThroughASaveAndPlayModeAnd
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
 }
 
-TEST_F(EditorLinksTest, ANameLikeASavesEndLineKeepsItsChildrenAndTheOpenLevelsOwnIsRefused)
+TEST_F(EditorLinksTest, ANameLikeAFilesEndLineReadsBackAsGivenWithItsChildrenAndSavesAsOnePrefab)
 {
     editor.OpenScene("Level1");
-    testing::internal::CaptureStdout();
-    Enter(FindObjectByName("Camera"), 0, "/Level1");
-    Enter(FindObjectByName("Camera"), 0, "<empty>");
-    std::snprintf(editor.newObjectName, sizeof editor.newObjectName, "/Level1");
-    EXPECT_EQ(editor.CreateObject(), nullptr);
-    editor.selectedPrefab = std::make_shared<GameObject>("<empty>", 4, gObjectIdCounter);
-    EXPECT_EQ(editor.SpawnPrefab(), nullptr);
-    editor.selectedPrefab.reset();
-    const std::string said = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 4) << said;
-    ASSERT_NE(FindObjectByName("Camera"), nullptr);
-
     Enter(FindObjectByName("Camera"), 0, "/L2");
     ASSERT_TRUE(editor.SaveScene("L2"));
     editor.OpenScene("L2");
-    const std::vector<std::string> read = Links();
-    const auto underCamera = [](const std::string& line) { return line.find(" _/L2") != std::string::npos; };
-    EXPECT_EQ(std::count_if(read.begin(), read.end(), underCamera), 22);
-    EXPECT_EQ(FindObjectByName("_/L2")->children.size(), 22u);
+    ASSERT_NE(FindObjectByName("/L2"), nullptr);
+    EXPECT_EQ(FindObjectByName("/L2")->children.size(), 22u);
+    // Its own level's end line is a name like any other, there too.
+    Enter(FindObjectByName("/L2"), 0, "Cam");
+    Enter(FindObjectByName("Cam"), 0, "/L2");
+    ASSERT_NE(FindObjectByName("/L2"), nullptr);
+    ExpectKeptThroughPlayAndSave(Links());
+
+    // Saved as a prefab on two visits: the later replaces the earlier.
+    Enter(FindObjectByName("Nurse"), 0, "/PrefabName");
+    for (int visit = 0; visit < 2; ++visit) {
+        Editor visiting(5);
+        visiting.LoadPrefabs();
+        visiting.selectedObject = FindObjectByName("/PrefabName");
+        visiting.SaveSelectedAsPrefab();
+        ASSERT_TRUE(visiting.SavePrefabs());
+    }
+    std::istringstream file(tree.ReadFile("resources/prefab/PrefabName.txt"));
+    std::vector<std::shared_ptr<GameObject>> read;
+    EXPECT_TRUE(PrefabFile::Read(file, "prefabs", read));
+    EXPECT_EQ(std::count_if(read.begin(), read.end(), [](const auto& p) { return p->name == "/PrefabName"; }), 1);
 }
 
 TEST_F(EditorLinksTest, ParentsSetDuplicatedAndSpawnedAreTheOnesASavedLevelReadsBack)
 {
     // Two objects named Room; the later one lies nearer, so the depth order lists it first.
-    const auto record = [](const std::string& name, const char* parent, const char* depth) {
-        return name + "\n4\n" + parent + "\nTransform\nPosition\n0 0 " + depth +
-               "\nRotate\n0\nScale\n7 7 1\nMouseTracking\n0\nEnd\n\n";
-    };
-    tree.WriteFile("resources/level/Links.txt", "Links\n\n" + record("Room", "None", "1") + record("Cup", "None", "1") +
-                                                    record("Lamp", "Room", "1") + record("Room", "None", "0.5") +
-                                                    record("Chair", "None", "1") + "/Links\n");
+    tree.WriteFile("resources/level/Links.txt", "Links\n\n" + Record("Room", "None", "1") + Record("Cup", "None", "1") +
+                                                    Record("Lamp", "Room", "1") + Record("Room", "None", "0.5") +
+                                                    Record("Chair", "None", "1") + "/Links\n");
     editor.OpenScene("Links");
     Framework::SceneSystem::SortObjectsByDepth();
 
@@ -840,6 +847,20 @@ TEST_F(EditorLinksTest, ParentsSetDuplicatedAndSpawnedAreTheOnesASavedLevelReads
     EXPECT_EQ(shown, (std::vector<std::string>{"Room - None", "Cup - None", "Lamp 0 Room", "Room - None",
                                                "Chair 0 Room", "Camera - None", "Lamp 0 Room", "Shade - None"}));
     ExpectKeptThroughPlayAndSave(shown);
+}
+
+TEST_F(EditorLinksTest, ARenameIsJudgedByTheNameASavedLevelReadsBack)
+{
+    // A blank is saved as "_": "Lamp 1" listed first would take the children of "Lamp_1".
+    tree.WriteFile("resources/level/Blanks.txt",
+                   "Blanks\n\n" + Record("Bulb", "None") + Record("Lamp_1", "None") + Record("Shade", "Lamp_1") + "/Blanks\n");
+    editor.OpenScene("Blanks");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(editor.RenameObject(FindObjectByName("Bulb"), "Lamp 1"));
+    const std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_TRUE(editor.RenameObject(FindObjectByName("Bulb"), "Lamp 2"));
+    ExpectKeptThroughPlayAndSave({"Lamp_2 - None", "Lamp_1 - None", "Shade 1 Lamp_1", "Camera - None"});
 }
 
 // ---- Widgets' own ranges, and values tied to one another ----

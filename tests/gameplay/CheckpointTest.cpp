@@ -186,10 +186,14 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
     ASSERT_EQ(Message(), kSaved);
     const std::string whole = SavedText();
     const std::string cut = whole.substr(0, whole.find("\nTorch\n"));  // the fade screen comes last
-    tree->WriteFile("resources/save/SaveData.txt", cut);
-    EnterLevel(true);
-    EXPECT_TRUE(Object("FadeScreen")) << "the first level, whole";
-    EXPECT_TRUE(tree->ReadFile("resources/save/SaveData.txt.broken") == cut) << "kept aside";
+    // Joined or hand-edited: an end line part-way, at a record boundary.
+    const std::string joined = std::string(whole).insert(whole.find("\nTorch\n") + 1, "/SaveData\n");
+    for (const auto& [damaged, keptAs] : {std::pair{cut, ".broken"}, std::pair{joined, ".broken2"}}) {
+        tree->WriteFile("resources/save/SaveData.txt", damaged);
+        EnterLevel(true);
+        EXPECT_TRUE(Object("FadeScreen")) << "the first level, whole";
+        EXPECT_TRUE(tree->ReadFile(std::string("resources/save/SaveData.txt") + keptAs) == damaged) << "kept aside";
+    }
     StepSeconds(1.1f);
     Tap("ACTION_INTERACT");
     EXPECT_EQ(Message(), kSaved);

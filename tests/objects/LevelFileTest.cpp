@@ -283,14 +283,16 @@ TEST_F(LevelFileTest, BrokenFilesStopAndKeepWhatWasRead)
         {"End where a value belongs", "L\n\n" + good + "Bad\n4\nNone\nTransform\nPosition\nEnd\n\nLater\n4\nNone\nEnd\n/L\n"},
         {"nan value", "L\n\n" + good + "Bad\n4\nNone\nCollider\nScale\nnan 1 1\nOffset\n0 0 0\nShowCollider\n0\nLineColor\n0 0 0\nActive\n0\nEnd\n\n/L\n"},
         {"header only", "L\n"},
+        // Hand edits and joined files: an end line at a record boundary, the rest after it.
+        {"goes on after its end line", "L\n\n" + good + "/L\n4\nNone\nEnd\n\nLater\n4\nNone\nEnd\n\n/L\n"},
     };
     const std::string path = folder.File("broken.txt");
     for (const Case& c : cases)
     {
         DestroyAll();
         WriteWholeFile(path, c.text);
-        LoadLevel("L", path);
         SCOPED_TRACE(c.what);
+        EXPECT_FALSE(LoadLevel("L", path)) << "taken as whole";
         ASSERT_FALSE(gGameObjects.empty());
         EXPECT_EQ(gGameObjects.back()->name, "Camera"); // the default one is still added
         for (const auto& object : gGameObjects)
@@ -397,11 +399,11 @@ TEST_F(LevelFileTest, WriterNeverWritesUnreadableTokens)
     EXPECT_EQ(gGameObjects[0]->GetComponent<Transform>()->rotation, 0.0f);
     EXPECT_EQ(gGameObjects[1]->name, "");
     EXPECT_EQ(gGameObjects[1]->parentName, "None");
-    EXPECT_EQ(gGameObjects[2]->name, "_/Scene");
+    EXPECT_EQ(gGameObjects[2]->name, "/Scene");
     EXPECT_EQ(gGameObjects[3]->name, "Camera");
 }
 
-TEST_F(LevelFileTest, ANameReadAsAMarkerIsEscapedInItsRecordAndInEveryParentLineNamingIt)
+TEST_F(LevelFileTest, ANameReadAsAMarkerIsEscapedAndReadsBackAsGivenWithItsLinks)
 {
     // The save's end line and the empty-name placeholder as parents, beside the first escape's
     // own word; the save goes under another name than the level was read as.
@@ -416,10 +418,24 @@ TEST_F(LevelFileTest, ANameReadAsAMarkerIsEscapedInItsRecordAndInEveryParentLine
     ASSERT_TRUE(LoadLevel("Copy", path));
     InitLikeAScene();
     ASSERT_EQ(gGameObjects.size(), 7u);  // with the default camera
-    EXPECT_EQ(gGameObjects[0]->name, "__/Copy");
-    EXPECT_EQ(gGameObjects[1]->name, "_<empty>");
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(gGameObjects[3 + i]->GetParent(), gGameObjects[i]) << gGameObjects[3 + i]->name;
+    const auto readBack = [] {
+        std::vector<std::string> names;
+        for (size_t i = 0; i < 3; ++i) {
+            names.push_back(gGameObjects[i]->name);
+            EXPECT_EQ(gGameObjects[3 + i]->GetParent(), gGameObjects[i]) << gGameObjects[3 + i]->name;
+        }
+        return names;
+    };
+    EXPECT_EQ(readBack(), (std::vector<std::string>{"/Copy", "<empty>", "_/Copy"}));
+
+    // As the version before wrote it: "/Copy" took more "_" as the file held "_/Copy" already.
+    const std::string before = "Copy\n\n__/Copy\n4\nNone\nEnd\n\n_<empty>\n4\nNone\nEnd\n\n_/Copy\n4\nNone\nEnd\n\n"
+                                "a\n4\n__/Copy\nEnd\n\nb\n4\n_<empty>\nEnd\n\nc\n4\n_/Copy\nEnd\n\n/Copy\n";
+    WriteWholeFile(path, before);
+    DestroyAll();
+    ASSERT_TRUE(LoadLevel("Copy", path));
+    InitLikeAScene();
+    readBack();
 
     // The prefab file is written the same way under its own end line.
     std::vector<std::shared_ptr<GameObject>> prefabs{std::make_shared<GameObject>("/PrefabName", 4, 0),
@@ -428,7 +444,7 @@ TEST_F(LevelFileTest, ANameReadAsAMarkerIsEscapedInItsRecordAndInEveryParentLine
     std::vector<std::shared_ptr<GameObject>> read;
     EXPECT_TRUE(PrefabFile::Read(written, "prefabs", read));
     ASSERT_EQ(read.size(), 2u);
-    EXPECT_EQ(read[0]->name, "_/PrefabName");
+    EXPECT_EQ(read[0]->name, "/PrefabName");
     EXPECT_EQ(read[1]->name, "Lamp");
 
     // As earlier versions wrote it: what follows the first end line counts as not read.
