@@ -3,7 +3,6 @@
 #include <imgui_internal.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -233,7 +232,7 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
     for (int key : {35, 8, 8, 8, 13})
         TapInterfaceKey(key);
     EXPECT_EQ(crate->name, "Odd");
-    editor.newObjectName[0] = '\0';
+    editor.newObjectName.clear();
     EXPECT_EQ(editor.CreateObject(), nullptr);
 
     // A number past a float's range is refused, typed out or with an exponent, as is what is
@@ -368,7 +367,8 @@ TEST_F(EditorInspectorTest, NamesTheInterfaceCannotHoldAreShownReplacedAndKeptAs
 }
 
 // A name longer than the field's first buffer is edited whole: a letter typed at the end of one
-// that ends in a two-byte character, or of one past that size, is added to all of it.
+// that ends in a two-byte character, or of one past that size, is added to all of it; one typed
+// into the Create window makes an object of all of it.
 TEST_F(EditorInspectorTest, ALongNameIsEditedWhole)
 {
     for (const std::string& name : {std::string(254, 'A') + "\xC3\xA9", std::string(300, 'B')}) {
@@ -382,6 +382,13 @@ TEST_F(EditorInspectorTest, ALongNameIsEditedWhole)
         EXPECT_EQ(object->name, name + "Z") << object->name.size() << " bytes, ending " << object->name.substr(250);
         editor.DeleteSelected();
     }
+    editor.showCreateMenu = true;
+    Frame();
+    ClearFieldAt(ItemAt(ImGui::FindWindowByName("Create GameObject"), 1, 0, true));  // "GameObject"
+    Type(std::string(300, 'C'));
+    const auto made = editor.CreateObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->name, std::string(300, 'C')) << made->name.size() << " bytes";
 }
 
 // Typed at once after File > Save Scene, at a few frames a second some letters come in the frame
@@ -792,7 +799,7 @@ TEST_F(EditorLinksTest, ANameLikeASavesEndLineKeepsItsChildrenAndTheOpenLevelsOw
     testing::internal::CaptureStdout();
     Enter(FindObjectByName("Camera"), 0, "/Level1");
     Enter(FindObjectByName("Camera"), 0, "<empty>");
-    std::snprintf(editor.newObjectName, sizeof editor.newObjectName, "/Level1");
+    editor.newObjectName = "/Level1";
     EXPECT_EQ(editor.CreateObject(), nullptr);
     editor.selectedPrefab = std::make_shared<GameObject>("<empty>", 4, gObjectIdCounter);
     EXPECT_EQ(editor.SpawnPrefab(), nullptr);
