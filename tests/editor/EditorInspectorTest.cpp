@@ -940,7 +940,8 @@ TEST_F(EditorRangesTest, ATypedValueOutsideAWidgetsOwnRangeGivesBackTheValueFrom
 
 // A start frame typed key by key ("1" on the way to a refused "10", then "5") leaves the run's
 // length until the edit ends, then holds it to the start the edit ended with; a refused cap of
-// particles leaves the particles as they were.
+// particles leaves the particles as they were, and an accepted one resets them once, as its edit
+// ends ("5" on the way to "50" resets nothing).
 TEST_F(EditorRangesTest, AnEditChangesOnlyItsOwnFieldAndTiesFollowTheValueItEndsWith)
 {
     ImGuiWindow* inspector = nullptr;
@@ -969,12 +970,28 @@ TEST_F(EditorRangesTest, AnEditChangesOnlyItsOwnFieldAndTiesFollowTheValueItEnds
     fountain->AddComponent(emitter, ParticleEmitter::kTypeId);
     emitter->particles[99].alive = true;
     InspectFirstPanel(fountain);
-    ClickAt(InPanel(inspector, fountain.get(), "Max Particle"));
+    const ImVec2 cap = InPanel(inspector, fountain.get(), "Max Particle");
+    ClickAt(cap);
     for (const char key : std::string("99999"))
         Type(std::string(1, key));
     TapInterfaceKey(13);
     EXPECT_EQ(emitter->maxParticle, 100);
     EXPECT_TRUE(emitter->particles[99].alive);
+
+    ClickAt(cap);
+    emitter->particles[3].alive = true;
+    std::vector<bool> alive;
+    for (const std::string typed : {"5", "0", ""}) {
+        if (typed.empty())
+            TapInterfaceKey(13);
+        Type(typed);
+        alive.push_back(emitter->particles[3].alive);
+        emitter->particles[3].alive = true;
+    }
+    Frame();
+    alive.push_back(emitter->particles[3].alive);
+    EXPECT_EQ(emitter->maxParticle, 50);
+    EXPECT_EQ(alive, std::vector<bool>({true, true, false, true})) << "alive after 5; 50 typed; entered; a frame on";
 }
 
 // The hex box of the picker that a style colour's square opens, emptied, gives back the colour
