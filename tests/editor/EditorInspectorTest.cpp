@@ -629,15 +629,32 @@ TEST_F(EditorInspectorTest, AWholeNumberPastItsRangeGivesBackTheValueFromBefore)
     }
     EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 5u);
     EXPECT_EQ(kept, std::vector<int>({2000000000, 2000000000, 2000000000, 2000000000, 2000000000, -7}));
+}
 
-    // A level writes an empty text as "<empty>": that word typed would read back empty.
+// A level writes an empty text as "<empty>": that word typed into either text of an Interact
+// Event would read back empty, so it is refused with a line and the text from before stays.
+TEST_F(EditorInspectorTest, AnInteractEventsTextsRefuseTheWordALevelReadsAsNoText)
+{
+    auto talker = std::make_shared<GameObject>("Talker", 4, gObjectIdCounter);
+    const auto event = std::make_shared<InteractEvent>();
     event->fileName = "Note.png";
-    testing::internal::CaptureStdout();
-    ClearFieldAt(PanelLine(inspector, 5));
-    Type("<empty>");
-    TapInterfaceKey(13);
-    EXPECT_NE(testing::internal::GetCapturedStdout(), "");
+    event->audioName = "Bell";
+    talker->AddComponent(event, InteractEvent::kTypeId);
+    ImGuiWindow* inspector = InspectFirstPanel(talker);
+    ASSERT_NE(inspector, nullptr);
+    // Filename; Audio Name under the counter and the delay.
+    const std::vector<std::pair<int, std::string>> fields{{5, "Filename"}, {8, "Audio Name"}};
+    for (const auto& [line, label] : fields) {
+        testing::internal::CaptureStdout();
+        ClearFieldAt(PanelLine(inspector, line));
+        Type("<empty>");
+        TapInterfaceKey(13);
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("\"" + label + "\" cannot hold \"<empty>\""), std::string::npos) << said;
+    }
     EXPECT_EQ(event->fileName, "Note.png");
+    EXPECT_EQ(event->audioName, "Bell");
 }
 
 // Escape cancels an edit: the value from before comes back as it was (not as the field shows it,
