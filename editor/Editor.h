@@ -168,7 +168,8 @@ public:
     std::vector<std::shared_ptr<GameObject>> prefabs;
     Vector2 mouseScreenPos;
     Vector2 mouseWorldPos;
-    char newObjectName[256] = "GameObject";
+    // Grows with what is typed: a long name is made whole, never cut at a buffer's end.
+    std::string newObjectName = "GameObject";
     float newObjectPosition[3] = {0.0f, 0.0f, 0.0f};
     float newObjectScale[2] = {7.0f, 7.0f};
     int newObjectType = 999;

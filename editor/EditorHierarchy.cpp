@@ -1,6 +1,7 @@
 // The "Heirarchy" tool window with its create and sprite-change windows and the style editor.
 #include <GL/glew.h>
 #include <imgui.h>
+#include <imgui_stdlib.h>
 
 #include "editor/Editor.h"
 #include "editor/FieldText.h"
@@ -121,8 +122,7 @@ void Editor::DrawCreateGameObject()
     if (ImGui::Begin("Create GameObject")) {
         ImGui::Text("ID #%d", gObjectIdCounter);
         ImGui::PushItemWidth(0.7f * ImGui::GetContentRegionAvail().x);
-        ImGui::InputText("Name ", newObjectName, sizeof newObjectName, ImGuiInputTextFlags_CallbackCharFilter,
-                         NameRules::FilterBlank);
+        ImGui::InputText("Name ", &newObjectName, ImGuiInputTextFlags_CallbackCharFilter, NameRules::FilterBlank);
         if (ImGui::Button(TypeLabel(newObjectType).c_str()))
             ImGui::OpenPopup("Editor GameObejct Type List");
         TypeListPopup("Editor GameObejct Type List", newObjectType);

@@ -17,11 +17,11 @@ using Platform::Printable;
 std::shared_ptr<GameObject> Editor::CreateObject()
 {
     // A nameless object would have no row to click in the entity list.
-    if (newObjectName[0] == '\0') {
+    if (newObjectName.empty()) {
         std::cout << "Editor: type a name for the new object\n";
         return nullptr;
     }
-    auto object = std::make_shared<GameObject>(std::string(newObjectName), newObjectType, gObjectIdCounter);
+    auto object = std::make_shared<GameObject>(newObjectName, newObjectType, gObjectIdCounter);
     object->AddComponent(std::make_shared<Transform>(newObjectPosition[0], newObjectPosition[1], newObjectPosition[2],
                                                      newObjectScale[0], newObjectScale[1]),
                          Transform::kTypeId);

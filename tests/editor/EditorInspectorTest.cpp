@@ -3,7 +3,6 @@
 #include <imgui_internal.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -234,7 +233,7 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
     for (int key : {35, 8, 8, 8, 13})
         TapInterfaceKey(key);
     EXPECT_EQ(crate->name, "Odd");
-    editor.newObjectName[0] = '\0';
+    editor.newObjectName.clear();
     EXPECT_EQ(editor.CreateObject(), nullptr);
 
     // A number past a float's range is refused, typed out or with an exponent, as is what is
@@ -369,7 +368,8 @@ TEST_F(EditorInspectorTest, NamesTheInterfaceCannotHoldAreShownReplacedAndKeptAs
 }
 
 // A name longer than the field's first buffer is edited whole: a letter typed at the end of one
-// that ends in a two-byte character, or of one past that size, is added to all of it.
+// that ends in a two-byte character, or of one past that size, is added to all of it; one typed
+// into the Create window makes an object of all of it.
 TEST_F(EditorInspectorTest, ALongNameIsEditedWhole)
 {
     for (const std::string& name : {std::string(254, 'A') + "\xC3\xA9", std::string(300, 'B')}) {
@@ -383,6 +383,13 @@ TEST_F(EditorInspectorTest, ALongNameIsEditedWhole)
         EXPECT_EQ(object->name, name + "Z") << object->name.size() << " bytes, ending " << object->name.substr(250);
         editor.DeleteSelected();
     }
+    editor.showCreateMenu = true;
+    Frame();
+    ClearFieldAt(ItemAt(ImGui::FindWindowByName("Create GameObject"), 1, 0, true));  // "GameObject"
+    Type(std::string(300, 'C'));
+    const auto made = editor.CreateObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->name, std::string(300, 'C')) << made->name.size() << " bytes";
 }
 
 // Typed at once after File > Save Scene, at a few frames a second some letters come in the frame
@@ -623,15 +630,32 @@ TEST_F(EditorInspectorTest, AWholeNumberPastItsRangeGivesBackTheValueFromBefore)
     }
     EXPECT_EQ(Refusals(testing::internal::GetCapturedStdout()), 5u);
     EXPECT_EQ(kept, std::vector<int>({2000000000, 2000000000, 2000000000, 2000000000, 2000000000, -7}));
+}
 
-    // A level writes an empty text as "<empty>": that word typed would read back empty.
+// A level writes an empty text as "<empty>": that word typed into either text of an Interact
+// Event would read back empty, so it is refused with a line and the text from before stays.
+TEST_F(EditorInspectorTest, AnInteractEventsTextsRefuseTheWordALevelReadsAsNoText)
+{
+    auto talker = std::make_shared<GameObject>("Talker", 4, gObjectIdCounter);
+    const auto event = std::make_shared<InteractEvent>();
     event->fileName = "Note.png";
-    testing::internal::CaptureStdout();
-    ClearFieldAt(PanelLine(inspector, 5));
-    Type("<empty>");
-    TapInterfaceKey(13);
-    EXPECT_NE(testing::internal::GetCapturedStdout(), "");
+    event->audioName = "Bell";
+    talker->AddComponent(event, InteractEvent::kTypeId);
+    ImGuiWindow* inspector = InspectFirstPanel(talker);
+    ASSERT_NE(inspector, nullptr);
+    // Filename; Audio Name under the counter and the delay.
+    const std::vector<std::pair<int, std::string>> fields{{5, "Filename"}, {8, "Audio Name"}};
+    for (const auto& [line, label] : fields) {
+        testing::internal::CaptureStdout();
+        ClearFieldAt(PanelLine(inspector, line));
+        Type("<empty>");
+        TapInterfaceKey(13);
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("\"" + label + "\" cannot hold \"<empty>\""), std::string::npos) << said;
+    }
     EXPECT_EQ(event->fileName, "Note.png");
+    EXPECT_EQ(event->audioName, "Bell");
 }
 
 // Escape cancels an edit: the value from before comes back as it was (not as the field shows it,
@@ -954,7 +978,8 @@ TEST_F(EditorRangesTest, ATypedValueOutsideAWidgetsOwnRangeGivesBackTheValueFrom
 
 // A start frame typed key by key ("1" on the way to a refused "10", then "5") leaves the run's
 // length until the edit ends, then holds it to the start the edit ended with; a refused cap of
-// particles leaves the particles as they were.
+// particles leaves the particles as they were, and an accepted one resets them once, as its edit
+// ends ("5" on the way to "50" resets nothing).
 TEST_F(EditorRangesTest, AnEditChangesOnlyItsOwnFieldAndTiesFollowTheValueItEndsWith)
 {
     ImGuiWindow* inspector = nullptr;
@@ -983,12 +1008,28 @@ TEST_F(EditorRangesTest, AnEditChangesOnlyItsOwnFieldAndTiesFollowTheValueItEnds
     fountain->AddComponent(emitter, ParticleEmitter::kTypeId);
     emitter->particles[99].alive = true;
     InspectFirstPanel(fountain);
-    ClickAt(InPanel(inspector, fountain.get(), "Max Particle"));
+    const ImVec2 cap = InPanel(inspector, fountain.get(), "Max Particle");
+    ClickAt(cap);
     for (const char key : std::string("99999"))
         Type(std::string(1, key));
     TapInterfaceKey(13);
     EXPECT_EQ(emitter->maxParticle, 100);
     EXPECT_TRUE(emitter->particles[99].alive);
+
+    ClickAt(cap);
+    emitter->particles[3].alive = true;
+    std::vector<bool> alive;
+    for (const std::string typed : {"5", "0", ""}) {
+        if (typed.empty())
+            TapInterfaceKey(13);
+        Type(typed);
+        alive.push_back(emitter->particles[3].alive);
+        emitter->particles[3].alive = true;
+    }
+    Frame();
+    alive.push_back(emitter->particles[3].alive);
+    EXPECT_EQ(emitter->maxParticle, 50);
+    EXPECT_EQ(alive, std::vector<bool>({true, true, false, true})) << "alive after 5; 50 typed; entered; a frame on";
 }
 
 // The hex box of the picker that a style colour's square opens, emptied, gives back the colour

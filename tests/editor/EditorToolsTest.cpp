@@ -10,6 +10,7 @@
 #include "EditorTestSupport.h"
 #include "editor/EntityFilter.h"
 #include "editor/GizmoMath.h"
+#include "editor/PatternSearch.h"
 #include "editor/PickMath.h"
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
@@ -247,10 +248,10 @@ public:
         const std::lock_guard<std::mutex> hold(lock);
         return started;
     }
-    void WaitForFirst()
+    void WaitForStarted(std::size_t count = 1)
     {
         std::unique_lock<std::mutex> hold(lock);
-        changed.wait(hold, [this] { return !started.empty(); });
+        changed.wait(hold, [&] { return started.size() >= count; });
     }
 
 private:
@@ -283,7 +284,7 @@ TEST(EntityFilterTest, AReplacedPatternsAnswerIsNeverTakenForTheNewOne)
     };
     const std::string everything = "Ward Hall Door ";
     frame("^W");  // held as its search starts
-    gate.WaitForFirst();
+    gate.WaitForStarted();
     frame("^H");  // waits for its turn
     EXPECT_EQ(frame("^D"), everything);
     gate.Let();
@@ -300,6 +301,23 @@ TEST(EntityFilterTest, AReplacedPatternsAnswerIsNeverTakenForTheNewOne)
         listed = frame("^D");
     while (filter.Searching() && !HasFailure());  // a lost request is never answered
     EXPECT_EQ(listed, "Door ");
+}
+
+// A search with no texts to go through (a pattern set over an empty list) that ends after a newer
+// one was asked for is not the newer one's answer.
+TEST(EntityFilterTest, AReplacedSearchOfNoTextsIsNotTakenForTheNewOne)
+{
+    SearchGate gate;
+    PatternSearch search([&](const std::string& pattern) { gate.Hold(pattern); });
+    search.Post("^W", {});
+    gate.WaitForStarted();
+    search.Post("^D", {"Ward", "Hall", "Door"});
+    gate.Let();  // "^W" ends; the thread then holds at the start of "^D"
+    gate.WaitForStarted(2);
+    gate.Let();
+    PatternSearch::Result result;
+    ASSERT_TRUE(search.Take(result, std::chrono::seconds(30)));
+    EXPECT_EQ(result.answers, (std::vector<std::pair<std::string, bool>>{{"Ward", false}, {"Hall", false}, {"Door", true}}));
 }
 
 }  // namespace
