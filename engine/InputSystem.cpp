@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <set>
 #include <sstream>
+#include <vector>
 
 #include "platform/AtomicFile.h"
 #include "platform/BrokenCopy.h"
@@ -26,6 +29,15 @@ bool HasBlank(const std::string& word)
         }
     }
     return false;
+}
+
+// "a", "a and b", "a, b and c", each word escaped for the console.
+std::string JoinWords(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == words.size() ? " and " : ", ") + Platform::Printable(words[i]);
+    return text;
 }
 
 }  // namespace
@@ -146,12 +158,30 @@ bool InputSystem::LoadKeyNames()
     int index = 0;
     std::string word;
     std::string misplaced;  // the first built-in name read at another key's place
+    std::map<std::string, std::vector<std::string>> repeated;  // a name given to more than one key: its keys
     while (index < kKeyCount && names >> word) {
         const int own = BuiltInKeyIndex(word);
         if (own >= 0 && own != index && misplaced.empty())
             misplaced = word + " as key " + std::to_string(index) + ", not " + std::to_string(own);
+        const auto earlier = gKeyNameToIndex.find(word);
+        if (earlier != gKeyNameToIndex.end()) {
+            auto& keys = repeated[word];
+            if (keys.empty())
+                keys.push_back(std::to_string(earlier->second));
+            keys.push_back(std::to_string(index));
+        }
         gKeyNameToIndex[word] = index;  // a repeated name keeps its later index
         ++index;
+    }
+    if (misplaced.empty()) {
+        // The earlier keys of a repeated name are left with none: no action can be bound to them.
+        for (auto [name, keys] : repeated) {
+            const std::string kept = keys.back();
+            keys.pop_back();
+            std::cerr << "Input: " << keyNamePath << " gives the name " << Platform::Printable(name) << " to "
+                      << keys.size() + 1 << " keys; it keeps it for key " << kept << " and drops it for key"
+                      << (keys.size() > 1 ? "s " : " ") << JoinWords(keys) << "\n";
+        }
     }
     if (index == kKeyCount && misplaced.empty())
         return true;
@@ -189,6 +219,7 @@ bool InputSystem::LoadKeyMaps()
         complete = false;
     }
     std::string action;
+    std::map<std::string, std::set<std::string>> dropped;  // an action bound again: its earlier keys
     while (actions >> action) {
         std::string keyName;
         if (!(actions >> keyName)) {
@@ -196,7 +227,19 @@ bool InputSystem::LoadKeyMaps()
             actionMapWhole = complete = false;
             break;
         }
+        const auto earlier = gActionToKeyName.find(action);
+        if (earlier != gActionToKeyName.end())
+            dropped[action].insert(earlier->second);
         gActionToKeyName[action] = keyName;  // a repeated action keeps its later key
+    }
+    // The bindings given up are not written back at exit: say which, unless they bound the same key.
+    for (auto& [name, earlierKeys] : dropped) {
+        const std::string& kept = gActionToKeyName[name];
+        earlierKeys.erase(kept);
+        if (!earlierKeys.empty())
+            std::cerr << "Input: " << actionMapPath << " binds " << Platform::Printable(name) << " more than once; it keeps "
+                      << Platform::Printable(kept) << " (the last) and drops "
+                      << JoinWords({earlierKeys.begin(), earlierKeys.end()}) << "\n";
     }
     if (actions.bad()) {
         actionMapWhole = complete = false;

@@ -37,7 +37,9 @@ public:
     // console and leave what could be read, keys the name file does not name keep their built-in
     // names and shipped actions it does not bind their shipped keys. A name file that gives a
     // built-in name to another key (a line lost or doubled) is damaged: every key keeps its
-    // built-in name. Returns false when a file could not be read whole or was damaged.
+    // built-in name. An action bound twice keeps its later key and a name given to two keys its
+    // later key, each said on the console. Returns false when a file could not be read whole or
+    // was damaged.
     bool LoadKeyMaps();
     // Rewrites the action file through a temporary file and a rename; on failure the old file
     // stays and false is returned with a console message. An action file that is there but was

@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -126,7 +127,22 @@ void WindowSystem::Init()
     EnsureImGuiContext();
 
     std::string error;
-    if (!Platform::InitVideo(error) || !window.Create(title, width, height, error)) {
+    if (!Platform::InitVideo(error)) {
+        throw std::runtime_error(error);
+    }
+    // A size no display can show (or SDL refuses outright) is cut down to what it can, side by
+    // side, so the game still opens; everything that reads width and height then sees that size.
+    int largestWidth = 0, largestHeight = 0;
+    Platform::LargestWindowSize(largestWidth, largestHeight);
+    if (width > largestWidth || height > largestHeight) {
+        const int asked[2] = {width, height};
+        width = std::min(width, largestWidth);
+        height = std::min(height, largestHeight);
+        std::cerr << "Window: " << settingsPath << " asks for a " << asked[0] << " x " << asked[1]
+                  << " window, more than the display can show (" << largestWidth << " x " << largestHeight
+                  << "); using " << width << " x " << height << "\n";
+    }
+    if (!window.Create(title, width, height, error)) {
         throw std::runtime_error(error);
     }
     Platform::ShowCursor(true);

@@ -36,7 +36,8 @@ public:
 
     // Reads width, height and a one-word title. A missing file is written with the defaults;
     // a value that cannot be read, or a size that is not positive, falls back to its default
-    // (with a console message) without touching the file.
+    // (with a console message) without touching the file. A size larger than any display is
+    // left as read: Init cuts it down to what the display shows.
     static WindowSettings LoadSettings(const std::string& path);
 
     bool quit = false;

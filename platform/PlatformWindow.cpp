@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "platform/DisplayConnection.h"
 #include "platform/GLContext.h"
 #include "platform/PlatformEvents.h"
@@ -10,6 +12,8 @@ namespace Platform {
 
 namespace {
 bool gVideoStarted = false;
+// SDL_CreateWindow refuses a side longer than this ("Window is too large").
+constexpr int kLargestSdlSide = 16384;
 }  // namespace
 
 bool InitVideo(std::string& error)
@@ -47,6 +51,32 @@ void QuitVideo()
 void ShowCursor(bool show)
 {
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void LargestWindowSize(int& width, int& height)
+{
+    width = 0;
+    height = 0;
+    const int displays = gVideoStarted ? SDL_GetNumVideoDisplays() : 0;
+    for (int display = 0; display < displays; ++display) {
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(display, &bounds) == 0) {
+            width = std::max(width, bounds.w);
+            height = std::max(height, bounds.h);
+        }
+        const int modes = SDL_GetNumDisplayModes(display);
+        for (int index = 0; index < modes; ++index) {
+            SDL_DisplayMode mode{};
+            if (SDL_GetDisplayMode(display, index, &mode) == 0) {
+                width = std::max(width, mode.w);
+                height = std::max(height, mode.h);
+            }
+        }
+    }
+    if (width <= 0 || width > kLargestSdlSide)
+        width = kLargestSdlSide;
+    if (height <= 0 || height > kLargestSdlSide)
+        height = kLargestSdlSide;
 }
 
 PlatformWindow::~PlatformWindow()

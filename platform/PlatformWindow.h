@@ -13,6 +13,11 @@ void QuitVideo();
 
 void ShowCursor(bool show);
 
+// The largest client area a window can be given here, each side on its own: no more than the
+// largest display shows (its desktop or its largest mode), and never more than SDL will create
+// (16384). Needs InitVideo; with no display known, SDL's limit alone.
+void LargestWindowSize(int& width, int& height);
+
 // The game's one top-level window. Created hidden with a client area of exactly width x height
 // and with the OpenGL attributes already set, so a context can be made on it afterwards.
 class PlatformWindow {

@@ -136,6 +136,27 @@ TEST_F(KeyFilesTest, ExtraNamesAreIgnoredAndARepeatedNameKeepsItsLaterIndex)
     EXPECT_EQ(gKeyNameToIndex.at("K0"), 2);
 }
 
+// An action bound twice keeps its later key, and a name given to two keys stays with the later
+// one; reading says which is dropped, so that its loss at exit is not silent.
+TEST_F(KeyFilesTest, ABindingOrKeyNameGivenTwiceSaysWhichIsDropped)
+{
+    std::string names;
+    for (int i = 0; i < kKeyCount; ++i)
+        names += "K" + std::to_string(i == 5 ? 7 : i) + "\n";
+    WriteFile(input.keyNamePath, names);
+    WriteFile(input.actionMapPath, "ACTION_UP\nK22\n\nACTION_LEFT K1 ACTION_UP\nK15\n\nACTION_LEFT K1\n");
+    testing::internal::CaptureStderr();
+    input.LoadKeyMaps();
+    const std::string console = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(input.ActionKeyIndex("ACTION_UP"), 15);
+    EXPECT_EQ(gKeyNameToIndex.at("K7"), 7);
+    for (const std::string& line :
+         {input.actionMapPath + " binds ACTION_UP more than once; it keeps K15 (the last) and drops K22\n",
+          input.keyNamePath + " gives the name K7 to 2 keys; it keeps it for key 7 and drops it for key 5\n"})
+        EXPECT_NE(console.find("Input: " + line), std::string::npos) << console;
+    EXPECT_EQ(console.find("ACTION_LEFT more"), std::string::npos) << "the same binding twice loses nothing";
+}
+
 // Garbage names, a missing, empty or cut action file: each shipped action keeps its shipped key,
 // said with the file's name; a missing or empty file is written anew at exit, a cut one is not.
 TEST_F(KeyFilesTest, DamagedOrMissingKeyFilesKeepTheShippedKeys)

@@ -354,6 +354,28 @@ TEST_F(WindowTest, SizeTheDisplayCannotShowStaysWindowed)
     Platform::SwapBuffers(ws.window);
 }
 
+// A size no display can show (SDL refuses a side over 16384) opens as large as the screen, said
+// in one line, and F10 with it leaves the game running.
+TEST_F(WindowTest, SizeNoDisplayCanShowOpensAsLargeAsTheScreen)
+{
+    WriteFile(tree.Resources() / "init.ini", "100000 100000 Vesperine");
+    testing::internal::CaptureStderr();
+    Start();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Window: ../resources/init.ini asks for a 100000 x 100000 window, more than the display can show "
+              "(1920 x 1080); using 1920 x 1080\n");
+    WindowSystem& ws = *gWindowSystem;
+    int w = 0, h = 0;
+    ws.window.GetClientSize(w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(1920, 1080));
+    EXPECT_EQ(std::make_pair(ws.width, ws.height), std::make_pair(w, h)) << "what the graphics and the mouse read";
+    for (const bool wanted : {true, false}) {
+        ws.SetFullscreen(wanted);
+        Frame();
+    }
+    EXPECT_TRUE(ws.window.IsVisible());
+}
+
 // A driver that cannot give 3.1 must be reported, not crash: the test runs itself again with
 // Mesa held to 3.0 and checks the answer there.
 TEST_F(WindowTest, ContextTheDriverCannotMakeIsReported)
