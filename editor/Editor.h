@@ -83,11 +83,11 @@ public:
     }
 
     // Object operations (EditorObjects.cpp).
-    // Empty when newObjectName is empty (every object has a name) or one the level escapes.
+    // Empty when newObjectName is empty (every object has a name).
     std::shared_ptr<GameObject> CreateObject();
     // A link held by a name follows it: the object's children take the new name as their parent
-    // name. Refused, with a line on the console, for an empty name, one the level escapes, and
-    // one under which a saved level read back would link objects otherwise than the editor does.
+    // name. Refused, with a line on the console, for an empty name and for one under which a
+    // saved level read back would link objects otherwise than the editor does.
     bool RenameObject(const std::shared_ptr<GameObject>& object, const std::string& name);
     // Links the object under the object a read-back would link parentName to (the first in file
     // order holding it). A name that no object holds, its own name, or an object with children
@@ -96,7 +96,7 @@ public:
     bool SetParentNamed(const std::shared_ptr<GameObject>& object, const std::string& parentName);
     std::shared_ptr<GameObject> DuplicateSelected();
     void SaveSelectedAsPrefab();
-    // Empty when no prefab is picked or the level escapes its name.
+    // Empty when no prefab is picked.
     std::shared_ptr<GameObject> SpawnPrefab();
     bool AttachComponent(const std::string& typeName);
     bool RemoveComponentNamed(const std::string& typeName);
