@@ -102,7 +102,7 @@ TEST(LostDisplayTest, TheGameEndsInOrderWhenItsDisplayGoesAway)
             if (!drawn)
                 std::this_thread::sleep_for(100ms);
         }
-        ASSERT_TRUE(drawn) << game.Output();
+        ASSERT_TRUE(drawn) << "waited a minute for the splash's first logo\n" << game.Output();
         server.Stop();
     }
 

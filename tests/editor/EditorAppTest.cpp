@@ -103,33 +103,46 @@ bool GreenBetween(const Screenshot& shot, int x, int y0, int y1)
     return false;
 }
 
-// Grabs the screen until it shows what the test waits for (or about a minute has gone).
+// Grabs the screen until it shows what the test waits for, described by `what` (for about a
+// minute, less when the wait around it ends first).
 template <class Shows>
-bool WaitUntilShown(GameProcess& game, Shows shows)
+bool WaitUntilShown(GameProcess& game, Shows shows, const std::string& what)
 {
-    for (int attempt = 0; attempt < 300 && game.Running(); ++attempt) {
-        const Screenshot shot = GrabScreen();
-        if (!shot.rgb.empty() && shows(shot))
-            return true;
-        std::this_thread::sleep_for(200ms);
-    }
-    return false;
+    return game.WaitUntil(
+        [&] {
+            const Screenshot shot = GrabScreen();
+            if (!shot.rgb.empty() && shows(shot))
+                return true;
+            std::this_thread::sleep_for(100ms);
+            return false;
+        },
+        60s, what);
+}
+
+std::string Rectangle(int x0, int y0, int x1, int y1)
+{
+    return "[" + std::to_string(x0) + ", " + std::to_string(x1) + ") x [" + std::to_string(y0) + ", " +
+           std::to_string(y1) + ")";
 }
 
 // Waits until the rectangle [x0, x1) x [y0, y1) of the screen differs from `before`: the program
 // has drawn what the last input did.
-bool WaitForChange(GameProcess& game, const Screenshot& before, int x0, int y0, int x1, int y1)
+bool WaitForChange(GameProcess& game, const Screenshot& before, int x0, int y0, int x1, int y1,
+                   const std::string& after = "the last input")
 {
-    return WaitUntilShown(game, [&](const Screenshot& now) {
-        if (now.width != before.width || now.height != before.height)
-            return true;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                for (size_t c = 0; c < 3; ++c)
-                    if (now.rgb[At(now, x, y) + c] != before.rgb[At(before, x, y) + c])
-                        return true;
-        return false;
-    });
+    return WaitUntilShown(
+        game,
+        [&](const Screenshot& now) {
+            if (now.width != before.width || now.height != before.height)
+                return true;
+            for (int y = y0; y < y1; ++y)
+                for (int x = x0; x < x1; ++x)
+                    for (size_t c = 0; c < 3; ++c)
+                        if (now.rgb[At(now, x, y) + c] != before.rgb[At(before, x, y) + c])
+                            return true;
+            return false;
+        },
+        "the screen's " + Rectangle(x0, y0, x1, y1) + " to change after " + after);
 }
 
 // Does the input, then waits until the rectangle shows its effect.
@@ -137,7 +150,7 @@ bool InputShows(GameProcess& game, const std::string& actions, int x0, int y0, i
 {
     const Screenshot before = GrabScreen();
     Xdo(actions);
-    return !before.rgb.empty() && WaitForChange(game, before, x0, y0, x1, y1);
+    return !before.rgb.empty() && WaitForChange(game, before, x0, y0, x1, y1, "\"" + actions + "\"");
 }
 
 // Left Shift + F5 opens the editor on Level1; on a busy machine the first frames come late,
@@ -145,13 +158,14 @@ bool InputShows(GameProcess& game, const std::string& actions, int x0, int y0, i
 // until what the caller waits for shows.
 bool OpenEditor(GameProcess& game, const std::function<bool(const Screenshot&)>& shown = {})
 {
-    for (int attempt = 0; attempt < 20 && game.Running(); ++attempt) {
-        Xdo("mousemove 960 540 keydown Shift_L sleep 0.3 keydown F5 sleep 0.3 keyup F5 keyup Shift_L sleep 1");
-        const Screenshot probe = GrabScreen();
-        if (!probe.rgb.empty() && (shown ? shown(probe) : !Dark(probe, 150, 100)))
-            return true;
-    }
-    return false;
+    return game.WaitUntil(
+        [&] {
+            Xdo("mousemove 960 540 keydown Shift_L sleep 0.3 keydown F5 sleep 0.3 keyup F5 keyup Shift_L sleep 1");
+            const Screenshot probe = GrabScreen();
+            return !probe.rgb.empty() && (shown ? shown(probe) : !Dark(probe, 150, 100));
+        },
+        90s, shown ? "the editor to show what the test opens it for, Left Shift+F5 pressed again and again"
+                   : "the editor's panels, Left Shift+F5 pressed again and again");
 }
 
 // Starts the game on `level` as Level1 and opens the editor on it.
@@ -198,12 +212,10 @@ std::string SaveScene(GameProcess& game, const std::string& name, bool atOnce = 
 {
     if (!PressSaveOk(game, name, atOnce))
         return "";
-    for (int i = 0; i < 300 && game.Running(); ++i) {
-        if (game.tree.ReadFile("resources/level/TxtName.txt").find("\n" + name + "\n") != std::string::npos)
-            return game.tree.ReadFile("resources/level/" + name + ".txt");
-        std::this_thread::sleep_for(100ms);
-    }
-    return "";
+    const bool listed = game.WaitUntil(
+        [&] { return game.tree.ReadFile("resources/level/TxtName.txt").find("\n" + name + "\n") != std::string::npos; },
+        30s, "the level " + name + " to be listed once saved");
+    return listed ? game.tree.ReadFile("resources/level/" + name + ".txt") : "";
 }
 
 // The position the game's own reader finds for the named object of a saved level.
@@ -292,7 +304,8 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     // The move tool, then a press on the lamp's end, held until its handle's x line shows beside
     // the window.
     Xdo("key w sleep 0.3 mousemove 560 30 sleep 0.3 mousedown 1");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); }))
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); },
+                               "the lamp's handle beside the Heirarchy window"))
         << game.Output();
     Xdo("mouseup 1");
 
@@ -302,7 +315,8 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     Xdo("mousemove 388 30");
     ASSERT_TRUE(InputShows(game, "mousedown 1", 150, 22, 380, 38)) << game.Output();
     Xdo("mousemove 420 60 sleep 0.2 mousemove 460 100 sleep 0.2 mousemove 488 130 sleep 0.4 mouseup 1");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 50, 100); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 50, 100); },
+                               "the Heirarchy window moved off the top left")) << game.Output();
 
     // The window's resize grip (now at 500, 470) dragged onto the crate: the window grows over it
     // and the lamp stays selected.
@@ -310,9 +324,11 @@ TEST(EditorApp, DraggingInsidePanelsNeitherPicksNorMovesWhatLiesBehind)
     ASSERT_TRUE(InputShows(game, "mousemove 496 466", 486, 456, 500, 470)) << game.Output();
     ASSERT_TRUE(InputShows(game, "mousedown 1", 486, 456, 500, 470)) << game.Output();
     Xdo("mousemove 560 500 sleep 0.2 mousemove 640 540 sleep 0.2 mousemove 700 560 sleep 0.4 mouseup 1");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 650, 300); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 650, 300); },
+                               "the Heirarchy window grown over the crate")) << game.Output();
     Xdo("mousemove 1300 700");
-    EXPECT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); }))
+    EXPECT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return GreenBetween(s, 450, 26, 34); },
+                               "the lamp's handle beside the Heirarchy window"))
         << "the lamp is no longer selected where it stood";
     EXPECT_FALSE(GreenBetween(GrabScreen(), 760, 556, 564)) << "the crate behind the window was picked";
 
@@ -350,8 +366,8 @@ std::string SaveOver(GameProcess& game, const std::string& name, const std::stri
         return AnyPixel(s, 1175, 480, 1175, 529, [](int r, int g, int b) { return r == 41 && g == 74 && b == 122; }) ||
                game.tree.ReadFile(path) != before;
     };
-    if (!PressSaveOk(game, name) || !WaitUntilShown(game, asked) || game.tree.ReadFile(path) != before ||
-        !PressShown(game, x, y, x - 30, y - 8, x + 30, y + 8))
+    if (!PressSaveOk(game, name) || !WaitUntilShown(game, asked, "the question before saving over " + name) ||
+        game.tree.ReadFile(path) != before || !PressShown(game, x, y, x - 30, y - 8, x + 30, y + 8))
         return "";
     Xdo("mouseup 1");
     return game.WaitUntil([&] { return game.tree.ReadFile(path) != before; }) ? game.tree.ReadFile(path) : "";
@@ -429,18 +445,21 @@ TEST(EditorApp, LeavingComesBackToTheLevelAsEditedAndQuittingWithItUnsavedAsksFi
     // right; each step waits for what it shows.
     const auto handleAt = [](int x) { return [x](const Screenshot& s) { return GreenBetween(s, x + 50, 536, 546); }; };
     Xdo("mousemove 900 600 keydown w mousedown 1");
-    ASSERT_TRUE(WaitUntilShown(game, handleAt(960))) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(960), "the box's move handle at its centre")) << game.Output();
     Xdo("keyup w mouseup 1 mousemove 962 541 mousedown 1");
-    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !handleAt(960)(s); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !handleAt(960)(s); },
+                               "the box's move handle to go as the drag starts")) << game.Output();
     Xdo("mousemove 1162 541");
     const auto blue = [](int r, int g, int b) { return r < 60 && g < 60 && b > 200; };
-    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 1260, 500, 1260, 580, blue); }));
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 1260, 500, 1260, 580, blue); },
+                               "the box's blue outline dragged 200 pixels right"));
     Xdo("mouseup 1");
-    ASSERT_TRUE(WaitUntilShown(game, handleAt(1160))) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, handleAt(1160), "the box's move handle 200 pixels right")) << game.Output();
 
     // The title menu shows its pictures where the editor shows the scene's black.
     Xdo("keydown Shift_L keydown F6");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 960, 540) || !Dark(s, 700, 300); }))
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 960, 540) || !Dark(s, 700, 300); },
+                               "the title menu's pictures after Left Shift+F6"))
         << game.Output();
     Xdo("keyup F6 keyup Shift_L");
     ASSERT_TRUE(OpenEditor(game, handleAt(1160))) << "left by Left Shift+F6, the edited level is gone";
@@ -448,7 +467,8 @@ TEST(EditorApp, LeavingComesBackToTheLevelAsEditedAndQuittingWithItUnsavedAsksFi
     // F12 plays (the panels go), 0 kills and the game-over scene takes the screen; back in the
     // editor, the box stands where it was dragged, still selected.
     Xdo("keydown F12");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); },
+                               "play mode (no panels) after F12")) << game.Output();
     Xdo("keyup F12");
     const Screenshot playing = GrabScreen();
     Xdo("keydown 0");
@@ -461,7 +481,7 @@ TEST(EditorApp, LeavingComesBackToTheLevelAsEditedAndQuittingWithItUnsavedAsksFi
     const auto asked = [](const Screenshot& s) {
         return AnyPixel(s, 960, 480, 960, 540, [](int r, int g, int b) { return r == 41 && g == 74 && b == 122; });
     };
-    ASSERT_TRUE(WaitUntilShown(game, asked)) << "quit without a word: " << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, asked, "the quit question")) << "quit without a word: " << game.Output();
     Xdo("keyup Escape keyup Control_L");
     ASSERT_TRUE(PressShown(game, 868, 557, 840, 550, 896, 564)) << game.Output();
     Xdo("mouseup 1");
@@ -510,12 +530,15 @@ TEST(EditorApp, ModeAndSceneKeysComeAfterWhatWasTypedBeforeThem)
     ASSERT_TRUE(InputShows(game, "mousemove 1600 170 click 1", 1515, 205, 1915, 230)) << "no Transform panel";
     ASSERT_TRUE(InputShows(game, "mousemove 1565 217 click 1", 1515, 205, 1615, 230)) << "Position X is not edited";
     Xdo("key --delay 0 Home 9 F12");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); },
+                               "play mode (no panels) after what was typed and F12")) << game.Output();
     Xdo("key F12");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 150, 100); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 150, 100); },
+                               "the panels back after F12")) << game.Output();
     ASSERT_TRUE(InputShows(game, "mousemove 1650 73 click 1", 1515, 60, 1915, 90)) << "no name field";
     Xdo("key --delay 0 Home x Return shift+F6");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 960, 540) || !Dark(s, 700, 300); }));
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return !Dark(s, 960, 540) || !Dark(s, 700, 300); },
+                               "the title menu after what was typed and Left Shift+F6"));
     ASSERT_TRUE(OpenEditor(game)) << game.Output();
     const std::string saved = SaveScene(game, "Typed");
     EXPECT_NE(saved.find("xBox\n4\nNone\nTransform\nPosition\n9 0 1\n"), std::string::npos) << saved << game.Output();
@@ -548,12 +571,13 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
     // The chord asks over the screen whose title bar crosses x, and Cancel gives that screen back.
     const auto askAndCancel = [&](int x) {
         Xdo("keydown Control_L sleep 0.3 keydown Escape");
-        const bool asked = WaitUntilShown(game, [&](const Screenshot& s) { return !lit(x)(s) && lit(900)(s); });
+        const bool asked = WaitUntilShown(game, [&](const Screenshot& s) { return !lit(x)(s) && lit(900)(s); },
+                                          "the quit question over the screen at x " + std::to_string(x));
         Xdo("keyup Escape keyup Control_L");
         if (!asked || !PressShown(game, 946, 557, 912, 548, 981, 566))
             return false;
         Xdo("mouseup 1");
-        return WaitUntilShown(game, lit(x));
+        return WaitUntilShown(game, lit(x), "the screen at x " + std::to_string(x) + " back after Cancel");
     };
 
     // An edit (the box picked and deleted), File > New Scene, the chord.
@@ -562,7 +586,7 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
     ASSERT_TRUE(InputShows(game, "key Delete", 1515, 20, 1915, 120)) << game.Output();
     ASSERT_TRUE(PressShown(game, 25, 9, 0, 0, 150, 90)) << game.Output();
     Xdo("mouseup 1 mousemove 45 30 sleep 0.3 mousedown 1 sleep 0.3 mouseup 1");
-    ASSERT_TRUE(WaitUntilShown(game, lit(815))) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, lit(815), "the New Scene question")) << game.Output();
     ASSERT_TRUE(askAndCancel(815)) << "no quit question over the New Scene question: " << game.Output();
     // Its Cancel lies under the quit question's, already hovered.
     ASSERT_TRUE(InputShows(game, "mousemove 929 557 mousedown 1", 894, 548, 963, 566)) << game.Output();
@@ -570,27 +594,31 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
 
     // Play mode; File > Save Scene there shows nothing until editing returns.
     Xdo("key F12");
-    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); })) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, [](const Screenshot& s) { return Dark(s, 150, 100); },
+                               "play mode (no panels) after F12")) << game.Output();
     ASSERT_TRUE(PressShown(game, 25, 9, 0, 0, 150, 90)) << game.Output();
     Xdo("mouseup 1");
     ASSERT_TRUE(InputShows(game, "mousemove 45 71", 0, 60, 150, 85)) << game.Output();
     ASSERT_TRUE(InputShows(game, "mousedown 1 sleep 0.3 mouseup 1", 0, 20, 150, 90)) << game.Output();
     Xdo("key F12");
-    ASSERT_TRUE(WaitUntilShown(game, lit(770))) << "no save screen after play mode: " << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, lit(770), "the save screen back after play mode"))
+        << "no save screen after play mode: " << game.Output();
 
     // Half a name typed, then play mode and back: the screen is hidden, then shows again as it
     // was, its field taking the rest.
     ASSERT_TRUE(InputShows(game, "type --delay 60 keep", 780, 545, 1000, 567)) << game.Output();
     Xdo("key F12");
-    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !lit(770)(s) && Dark(s, 150, 100); }))
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !lit(770)(s) && Dark(s, 150, 100); },
+                               "play mode hiding the save screen"))
         << game.Output();
     Xdo("key F12");
-    ASSERT_TRUE(WaitUntilShown(game, lit(770))) << game.Output();
+    ASSERT_TRUE(WaitUntilShown(game, lit(770), "the save screen back after play mode")) << game.Output();
     ASSERT_TRUE(InputShows(game, "type --delay 60 me", 780, 545, 1000, 567)) << game.Output();
     // Left and entered again: what was typed in the title menu meanwhile stays out of the name.
     Xdo("keydown Shift_L keydown F6 sleep 0.3 keyup F6 keyup Shift_L");
     const auto red = [](int r, int g, int b) { return r > 120 && g < 40 && b < 40; };
-    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 700, 150, 1200, 200, red); }))
+    ASSERT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 700, 150, 1200, 200, red); },
+                               "the title menu's red"))
         << "no title menu: " << game.Output();
     Xdo("type --delay 60 www");
     ASSERT_TRUE(OpenEditor(game, lit(770))) << game.Output();

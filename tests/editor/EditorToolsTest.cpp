@@ -248,10 +248,15 @@ public:
         const std::lock_guard<std::mutex> hold(lock);
         return started;
     }
-    void WaitForStarted(std::size_t count = 1)
+    // False when they had not started within a minute; every search held is then let go.
+    bool WaitForStarted(std::size_t count = 1)
     {
         std::unique_lock<std::mutex> hold(lock);
-        changed.wait(hold, [&] { return started.size() >= count; });
+        if (changed.wait_for(hold, std::chrono::minutes(1), [&] { return started.size() >= count; }))
+            return true;
+        passes += 1 << 20;
+        changed.notify_all();
+        return false;
     }
 
 private:
@@ -284,22 +289,26 @@ TEST(EntityFilterTest, AReplacedPatternsAnswerIsNeverTakenForTheNewOne)
     };
     const std::string everything = "Ward Hall Door ";
     frame("^W");  // held as its search starts
-    gate.WaitForStarted();
+    ASSERT_TRUE(gate.WaitForStarted()) << "no search started on ^W within a minute";
     frame("^H");  // waits for its turn
     EXPECT_EQ(frame("^D"), everything);
     gate.Let();
     // Frames until the search starts on the next pattern, or an answer comes in.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     std::string listed;
     do
         listed = frame("^D");
-    while (filter.Searching() && gate.Started().size() < 2);
-    EXPECT_EQ(gate.Started(), (std::vector<std::string>{"^W", "^D"}));
+    while (filter.Searching() && gate.Started().size() < 2 && std::chrono::steady_clock::now() < end);
+    EXPECT_EQ(gate.Started(), (std::vector<std::string>{"^W", "^D"}))
+        << "waited a minute for the search of ^D to start or an answer to come";
     listed += "| " + frame("^D");
     EXPECT_EQ(listed, everything + "| " + everything) << "the older search gives up, and nothing is answered yet";
     gate.Let(1 << 20);
+    const auto answered = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     do
         listed = frame("^D");
-    while (filter.Searching() && !HasFailure());  // a lost request is never answered
+    while (filter.Searching() && !HasFailure() && std::chrono::steady_clock::now() < answered);
+    EXPECT_FALSE(filter.Searching()) << "waited a minute for the answer to ^D";  // a lost request never comes
     EXPECT_EQ(listed, "Door ");
 }
 
@@ -310,10 +319,10 @@ TEST(EntityFilterTest, AReplacedSearchOfNoTextsIsNotTakenForTheNewOne)
     SearchGate gate;
     PatternSearch search([&](const std::string& pattern) { gate.Hold(pattern); });
     search.Post("^W", {});
-    gate.WaitForStarted();
+    ASSERT_TRUE(gate.WaitForStarted()) << "no search started on ^W within a minute";
     search.Post("^D", {"Ward", "Hall", "Door"});
     gate.Let();  // "^W" ends; the thread then holds at the start of "^D"
-    gate.WaitForStarted(2);
+    ASSERT_TRUE(gate.WaitForStarted(2)) << "no search started on ^D within a minute";
     gate.Let();
     PatternSearch::Result result;
     ASSERT_TRUE(search.Take(result, std::chrono::seconds(30)));

@@ -41,6 +41,8 @@ void SetAfter(std::string& level, const std::string& head, const std::string& va
 TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
 {
     REQUIRE_DISPLAY();
+    // Well within the test run's limit, which this program's other test shares when shuffled.
+    const testsupport::WaitBudget budget(300s);
     GameProcess game(1920, 1080);
     // The game's own level with the nurse's opening done and the father on the playroom's floor
     // below the bear, in its far band where the torch burns steady.
@@ -53,11 +55,11 @@ TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
         return;
     game.tree.WriteFile("resources/level/Level1.txt", level);
     game.Start();
-    ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
+    ASSERT_FALSE(game.WaitForWindow().empty()) << "the window never showed\n" << game.Output();
     ASSERT_TRUE(game.WaitUntil([&] {
         game.TapKey("Escape");
         return testsupport::ShowsTitleMenu(game.Grab());
-    })) << game.Output();
+    }, 120s, "the title menu, Escape pressed again and again")) << "no title menu\n" << game.Output();
     // Start (clicked until the intro shows), past the intro, the beam turned to the left.
     ASSERT_TRUE(game.WaitUntil([&] {
         game.MoveMouse(960, 440);
@@ -65,8 +67,8 @@ TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
         return game.WaitUntil([&] {
             const WindowPicture now = game.Grab();
             return !testsupport::ShowsTitleMenu(now) && now.LitShare(0, 0, now.width, now.height) > 0.05;
-        }, 30s);
-    })) << "the intro never showed";
+        }, 30s, "the intro after a click on Start");
+    }, 120s, "the intro, Start clicked again and again")) << "the intro never showed";
     game.MoveMouse(0, 540);
     game.TapKey("Escape");
     // The room round him with nothing beyond its walls, and his beam lighting the floor to the left.
@@ -74,8 +76,8 @@ TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
         const WindowPicture now = game.Grab();
         return !now.Empty() && now.LitShare(0, 0, 300, now.height, 12) < 0.01 &&
                now.LitShare(1620, 0, now.width, now.height, 12) < 0.01 && now.LitShare(700, 500, 880, 560, 40) > 0.3;
-    })) << "the playroom never showed";
-    EXPECT_TRUE(game.WaitUntil([&] { return FatherLevel(game.Grab()) > 38.0; }, 30s))
+    }, 120s, "the playroom lit by his beam")) << "the playroom never showed";
+    EXPECT_TRUE(game.WaitUntil([&] { return FatherLevel(game.Grab()) > 38.0; }, 30s, "the father's glow"))
         << "the father stands unseen in the dark";
 
     // The beam up at the bear, burning steady once three looks spaced for a slow machine's
@@ -90,13 +92,13 @@ TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
         same = std::abs(WholeLevel(now) - WholeLevel(lit)) < 0.01 ? same + 1 : 0;
         lit = std::move(now);
         return same >= 2;
-    }, 60s);
+    }, 60s, "the beam on the bear to burn steady over three looks");
     const double steady = WholeLevel(lit);
     const double steadyFather = FatherLevel(lit);
     game.KeyDown("w");
     const bool faltered = game.WaitUntil([&] {
         return std::abs(FatherLevel(game.Grab()) - steadyFather) > 0.3 * steadyFather;
-    }, 60s);
+    }, 60s, "the torch to falter");
     game.KeyUp("w");
     ASSERT_TRUE(faltered) << "the torch never faltered";
     double brightest = 0.0;
@@ -106,7 +108,7 @@ TEST(DarkRoomPlayTest, TheFatherIsSeenByHisTorchAndItsFlickerDarkensTheRoom)
         brightest = std::max(brightest, WholeLevel(now));
         out += FatherLevel(now) < 0.7 * steadyFather;
         return out >= 10 || brightest >= 1.5 * steady;
-    }, 60s);
+    }, 60s, "ten looks with the torch out");
     EXPECT_LT(brightest, 1.5 * steady) << "the room flashed bright while the torch was out";
     EXPECT_GE(out, 10) << "too few looks caught the torch out";
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <sstream>
 #include <thread>
 
@@ -15,6 +16,55 @@
 namespace testsupport {
 
 using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+// The end of the innermost wait under way, or of the budget: no wait goes past it.
+Clock::time_point gWaitsEnd = Clock::time_point::max();
+
+// The earlier of a wait's own end and the end it runs within.
+Clock::time_point EndWithin(std::chrono::seconds limit)
+{
+    const Clock::time_point now = Clock::now();
+    return gWaitsEnd - now > limit ? now + limit : gWaitsEnd;
+}
+
+// Says why a wait ended without what it waited for.
+void GaveUp(const std::string& what, Clock::time_point start, std::chrono::seconds limit, bool running)
+{
+    const double waited = std::chrono::duration<double>(Clock::now() - start).count();
+    std::cout << "gave up waiting for " << what << " after " << waited << " s of its " << limit.count() << " s: "
+              << (!running                       ? "the game ended"
+                  : waited + 0.5 < limit.count() ? "the time of the wait round it, or of the test, ran out"
+                                                 : "its time ran out")
+              << std::endl;
+}
+
+// Waits nested in this one end by its end.
+class NestedEnd {
+public:
+    explicit NestedEnd(Clock::time_point end) : outer(gWaitsEnd) { gWaitsEnd = end; }
+    ~NestedEnd() { gWaitsEnd = outer; }
+
+private:
+    Clock::time_point outer;
+};
+}  // namespace
+
+WaitBudget::WaitBudget(std::chrono::seconds total) : previous(gWaitsEnd)
+{
+    gWaitsEnd = EndWithin(total);
+}
+
+WaitBudget::~WaitBudget()
+{
+    gWaitsEnd = previous;
+}
+
+bool InTime()
+{
+    return Clock::now() < gWaitsEnd;
+}
 
 std::string Capture(const std::string& command)
 {
@@ -84,7 +134,8 @@ bool GameProcess::Running()
 
 std::string GameProcess::WaitForWindow(std::chrono::seconds limit)
 {
-    const auto end = std::chrono::steady_clock::now() + limit;
+    const auto start = Clock::now();
+    const auto end = EndWithin(limit);
     while (std::chrono::steady_clock::now() < end && Running()) {
         std::istringstream ids(Capture("xdotool search --name '^" + title + "$' 2>/dev/null"));
         std::string id;
@@ -101,15 +152,18 @@ std::string GameProcess::WaitForWindow(std::chrono::seconds limit)
         }
         std::this_thread::sleep_for(100ms);
     }
+    GaveUp("the window titled " + title, start, limit, Running());
     return std::string();
 }
 
 int GameProcess::WaitForExit(std::chrono::seconds limit)
 {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (Running() && std::chrono::steady_clock::now() < end)
+    const auto start = Clock::now();
+    const auto end = EndWithin(limit);
+    while (Running() && Clock::now() < end)
         std::this_thread::sleep_for(50ms);
     if (Running()) {
+        GaveUp("the game to end", start, limit, true);
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         pid = -1;
@@ -118,14 +172,16 @@ int GameProcess::WaitForExit(std::chrono::seconds limit)
     return exitStatus;
 }
 
-bool GameProcess::WaitUntil(const std::function<bool()>& shown, std::chrono::seconds limit)
+bool GameProcess::WaitUntil(const std::function<bool()>& shown, std::chrono::seconds limit, const std::string& what)
 {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (Running() && std::chrono::steady_clock::now() < end) {
+    const auto start = Clock::now();
+    const NestedEnd nested(EndWithin(limit));
+    while (Running() && InTime()) {
         if (shown())
             return true;
         std::this_thread::sleep_for(100ms);
     }
+    GaveUp(what, start, limit, Running());
     return false;
 }
 
@@ -156,6 +212,11 @@ void GameProcess::TapKey(const std::string& key)
     // Held over several frames so that a slow frame cannot miss it.
     HoldKey(key, 0.25);
     std::this_thread::sleep_for(150ms);
+}
+
+void GameProcess::StepKey(const std::string& key)
+{
+    Xdotool("keydown --window " + window + " " + key + " sleep 0.1 keyup --window " + window + " " + key);
 }
 
 void GameProcess::MoveMouse(int x, int y)
