@@ -10,6 +10,8 @@ namespace StyleFile {
 
 namespace {
 
+const char* const kEndLine = "/EditorSetting";
+
 // What the interface can take for a setting; anything else aborts or breaks it (a scrollbar of
 // no width, a negative line spacing under a list clipper, a rounding so small that its arc
 // has no segments or so large that drawing it faults).
@@ -165,7 +167,7 @@ std::string Write(const ImGuiStyle& styleIn, const SpareColours& spareIn)
         WritePair(out, c.x, c.y);
         WritePair(out, c.z, c.w);
     }
-    out << "/EditorSetting\n";
+    out << kEndLine << '\n';
     return out.str();
 }
 
@@ -221,6 +223,15 @@ bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::s
             return false;
         }
         Colour(style, spare, i) = c;
+    }
+    // A file cut before its end line, or going on after it, was read only in part.
+    if (!(in >> word) || word != kEndLine) {
+        error = std::string("no end line \"") + kEndLine + "\" after the colours";
+        return false;
+    }
+    if (in >> word) {
+        error = std::string("it goes on after its end line \"") + kEndLine + "\"";
+        return false;
     }
     styleOut = style;
     spareOut = spare;

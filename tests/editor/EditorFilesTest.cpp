@@ -33,18 +33,21 @@ TEST_F(EditorTest, StyleFileKeepsItsFortyThreeNamesAndRoundTripsByteForByte)
 
 TEST_F(EditorTest, BrokenStyleFileIsReportedKeptAsideAndTheStyleStaysSane)
 {
-    Editor editor(5);
-    const std::string broken = "EditorSetting\n\nWindowPadding\n8 8\nWindowRounding\nabc\n";
-    tree.WriteFile("resources/level/Editor/EditorSetting.txt", broken);
-    const float rounding = ImGui::GetStyle().WindowRounding;
-    editor.LoadEditorSetting();
-    EXPECT_EQ(ImGui::GetStyle().WindowRounding, rounding);
-    EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].w, 1.0f);  // not turned transparent
+    // Cut inside its values, or two files joined: the second goes on after the first's end line.
+    const std::string whole = StyleFile::Write(ImGuiStyle(), StyleFile::SpareColours{});
+    for (const std::string broken : {std::string("EditorSetting\n\nWindowPadding\n8 8\nWindowRounding\nabc\n"),
+                                     whole + whole}) {
+        Editor editor(5);
+        tree.WriteFile("resources/level/Editor/EditorSetting.txt", broken);
+        const float rounding = ImGui::GetStyle().WindowRounding;
+        editor.LoadEditorSetting();
+        EXPECT_EQ(ImGui::GetStyle().WindowRounding, rounding);
+        EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].w, 1.0f);  // not turned transparent
 
-    ASSERT_TRUE(editor.SaveEditorSetting());
-    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), broken);
-    const std::string rewritten = tree.ReadFile("resources/level/Editor/EditorSetting.txt");
-    EXPECT_NE(rewritten.find("/EditorSetting"), std::string::npos);
+        ASSERT_TRUE(editor.SaveEditorSetting());
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), broken);
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), whole);
+    }
 }
 
 // The default style's file with one setting's value line replaced.
