@@ -66,54 +66,60 @@ bool NothingAfterEndLine(std::istream& in, const std::string& endLine, const std
     return false;
 }
 
-namespace
-{
-// Reads the records of an open stream, calling between after each one. Returns after the end
-// marker (true) or on bad input (false).
-bool ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
-                 const std::function<void()>& between = nullptr)
+bool ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
+                       const std::function<void(const std::shared_ptr<GameObject>&)>& take)
 {
     std::string header;
     if (!(in >> header))
     {
-        std::cout << "Level file \"" << Printable(path) << "\" is empty\n";
+        std::cout << kind << " \"" << Printable(source) << "\" is empty\n";
         return false;
     }
-    const RecordNames names(endMarker);
+    const RecordNames names(endLine);
 
     while (true)
     {
         std::string objectName;
         if (!(in >> objectName))
         {
-            std::cout << "Level file \"" << Printable(path) << "\" has no end line \"" << Printable(endMarker)
+            std::cout << kind << " \"" << Printable(source) << "\" has no end line \"" << Printable(endLine)
                       << "\"; kept the objects read before it\n";
             return false;
         }
-        if (objectName == endMarker)
-            return NothingAfterEndLine(in, endMarker, path);
+        if (objectName == endLine)
+            return NothingAfterEndLine(in, endLine, source);
 
         int objectType = 0;
         std::string parentName;
         if (!(in >> objectType) || !(in >> parentName))
         {
-            std::cout << "Level file \"" << Printable(path) << "\": record \"" << Printable(objectName)
+            std::cout << kind << " \"" << Printable(source) << "\": record \"" << Printable(objectName)
                       << "\" is cut short; stopped reading\n";
             return false;
         }
 
         auto object = std::make_shared<GameObject>(names.ReadRecord(objectName), objectType, gObjectIdCounter);
         object->parentName = names.ReadParent(parentName);
-        if (!ReadComponentBlocks(in, *object, path))
+        if (!ReadComponentBlocks(in, *object, source))
             return false; // the unfinished record is dropped
+        take(object);
+    }
+}
 
-        if (objectType == kCameraObjectType)
+namespace
+{
+// Appends the records of an open stream to the listed objects, calling between after each one.
+bool ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
+                 const std::function<void()>& between = nullptr)
+{
+    return ReadObjectRecords(in, endMarker, "Level file", path, [&](const std::shared_ptr<GameObject>& object) {
+        if (object->objectType == kCameraObjectType)
             cameraSeen = true;
         gGameObjects.push_back(object);
         ++gObjectIdCounter;
         if (between)
             between();
-    }
+    });
 }
 } // namespace
 
@@ -241,7 +247,7 @@ std::string LevelText(const std::string& name, const std::vector<std::shared_ptr
                       << ", as the word itself would be read as "
                       << (ToToken(object->name) == endMarker  ? "the file's end line"
                           : ToToken(object->name) == kEmptyToken ? "no name"
-                                                                 : "a name written so")
+                                                                 : "a name with one \"_\" less")
                       << "; it reads back as it is\n";
         WriteObjectRecord(text, *object, writer, &names);
     }

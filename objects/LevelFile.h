@@ -49,6 +49,12 @@ bool SaveLevel(const std::string& name, const std::string& path);
 // file as fileShown ("": the level by its name).
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
                       const ComponentWriter& writer = nullptr, const std::string& fileShown = "");
+// Reads object records (name, type, parent line, component blocks) up to endLine, handing each
+// whole one to take (id = the object-id counter as it stands, Init not run). False, with a
+// console line naming the file as kind and source, when the input stops early, breaks, or goes
+// on after its end line; the records taken before stay taken.
+bool ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
+                       const std::function<void(const std::shared_ptr<GameObject>&)>& take);
 // After an end line: true when nothing but blanks follows; otherwise a console line naming
 // source, and false (the file was read only in part).
 bool NothingAfterEndLine(std::istream& in, const std::string& endLine, const std::string& source);
@@ -61,7 +67,6 @@ std::shared_ptr<GameObject> CreateDefaultCamera(int type);
 // Reads the component blocks of one object record up to and including "End", appending
 // each component (owner set, Init not run). Returns false with a console message on an
 // unknown type name, a failed read or the end of input; source names the file for it.
-// Shared with the editor's prefab reader.
 bool ReadComponentBlocks(std::istream& stream, GameObject& object, const std::string& source);
 
 // Writes one object record (name, type, parent name, component blocks, "End", empty line), its
