@@ -190,9 +190,7 @@ void Editor::ReadEditedLevel()
     const std::string text = std::move(*editedLevel);
     editedLevel.reset();
     selectedObject.reset();
-    // Our own text reads back whole; if it ever does not, a save must not take it for the level.
-    if (!LoadLevelText(levelName, text) && EditorFileStore::Exists(LevelPath()))
-        levelReadInPart = true;
+    LoadLevelText(levelName, text);
     // Read back in the order they were written.
     if (editedSelection >= 0 && editedSelection < static_cast<long>(gGameObjects.size()))
         selectedObject = gGameObjects[static_cast<size_t>(editedSelection)];

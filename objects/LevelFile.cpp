@@ -217,13 +217,13 @@ bool LoadLevel(const std::string& name, const std::string& path)
     return whole;
 }
 
-bool LoadLevelText(const std::string& name, const std::string& text)
+void LoadLevelText(const std::string& name, const std::string& text)
 {
     bool cameraSeen = false;
     std::istringstream in(text);
     in.imbue(std::locale::classic());
     // No default camera: the copy holds the camera it had, or the level had none.
-    return ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
+    ReadRecords(in, "/" + ToToken(name), "the kept copy of " + name, cameraSeen);
 }
 
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,

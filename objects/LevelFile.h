@@ -37,8 +37,8 @@ const LevelPreparer& CurrentLevelPreparer();
 // early, or the file goes on after its end line.
 bool LoadLevel(const std::string& name, const std::string& path);
 // The same from text held in memory (a level the editor keeps aside), but adding no default
-// "Camera": the objects come back exactly as the text holds them. False as LoadLevel.
-bool LoadLevelText(const std::string& name, const std::string& text);
+// "Camera": the objects come back exactly as the text holds them.
+void LoadLevelText(const std::string& name, const std::string& text);
 
 // Writes every listed object to path through a temporary file in the same folder that is
 // renamed into place. Returns false (and leaves any old file whole) on failure.
