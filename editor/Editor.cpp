@@ -23,6 +23,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
+#include "platform/BrokenCopy.h"
 #include "platform/KeyCodes.h"
 
 using Framework::Keys::F1;
@@ -70,6 +71,7 @@ void Editor::Load()
     } else {
         // A file that is missing holds nothing a save could lose; one read in part does.
         levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
+        levelKeptAs = levelReadInPart ? Platform::BrokenCopyName(LevelPath()) : "";
         savedLevel.reset();  // taken once the objects are set up
     }
     resumeEditedLevel = false;

@@ -158,8 +158,11 @@ public:
     std::string saveMessage;
     // The opened level's file is there but was not read to its end line (the reader stopped at
     // a fault): the scene holds only the objects before it. The menu bar says so, and the first
-    // save over that file keeps the file as it was beside it (".broken") and makes the level whole.
+    // save over that file keeps the file as it was beside it (levelKeptAs) and makes the level whole.
     bool levelReadInPart = false;
+    // Where the file read in part, or the damaged level list, will be kept: told before the save.
+    std::string levelKeptAs;
+    std::string levelListKeptAs;
     PerformanceHistory performance;
     std::shared_ptr<GameObject> selectedObject;
     std::map<int, std::string> objectTypeNames;

@@ -9,13 +9,31 @@
 #include "editor/LevelNameList.h"
 #include "editor/PrefabFile.h"
 #include "editor/StyleFile.h"
+#include "platform/BrokenCopy.h"
+#include "platform/PrintableText.h"
+
+namespace {
+// The whole file; a file that is there but cannot be read is marked broken, so that no write
+// goes over it before it is kept aside.
+bool ReadOrMarkBroken(const std::string& path, std::string& text, bool& broken)
+{
+    if (EditorFileStore::ReadWhole(path, text))
+        return true;
+    broken = EditorFileStore::Exists(path);
+    if (broken)
+        std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\"; it is not written over\n";
+    return false;
+}
+}  // namespace
 
 void Editor::LoadLevelNameList()
 {
     std::string text;
-    EditorFileStore::ReadWhole(levelListPath, text);
+    levelListBroken = false;
+    ReadOrMarkBroken(levelListPath, text, levelListBroken);
     std::istringstream in(text);
-    levelListBroken = !LevelNameList::Read(in, levelNames);
+    levelListBroken = !LevelNameList::Read(in, levelNames, levelListPath) || levelListBroken;
+    levelListKeptAs = levelListBroken ? Platform::BrokenCopyName(levelListPath) : "";
 }
 
 bool Editor::SaveLevelNameList()
@@ -31,15 +49,21 @@ void Editor::LoadEditorSetting()
     if (!ImGui::GetCurrentContext())
         return;
     std::string text;
-    if (!EditorFileStore::ReadWhole(settingPath, text))
-        return;  // the defaults stay and are written at Unload
+    // The defaults stay and are written at Unload; over a file that is there but unreadable
+    // only once it is kept aside, which fails while it stays unreadable.
+    if (!ReadOrMarkBroken(settingPath, text, settingBroken))
+        return;
     std::istringstream in(text);
     std::string error;
     std::vector<std::string> replaced;
-    settingBroken = !StyleFile::Read(in, ImGui::GetStyle(), spareColours, error, replaced);
-    if (settingBroken)
+    const StyleFile::Reading reading = StyleFile::Read(in, ImGui::GetStyle(), spareColours, error, replaced);
+    settingBroken = reading != StyleFile::Reading::Whole;
+    if (reading == StyleFile::Reading::Broken)
         std::cout << "Editor: style file \"" << settingPath << "\" is broken (" << error
                   << "); using the default style\n";
+    else if (reading == StyleFile::Reading::GoesOn)
+        std::cout << "Editor: style file \"" << settingPath << "\": " << Platform::Printable(error)
+                  << "; its values are used, and the file is kept aside before it is next written\n";
     for (const std::string& note : replaced)
         std::cout << "Editor: style file \"" << settingPath << "\": " << note << '\n';
 }
@@ -62,7 +86,7 @@ void Editor::LoadPrefabs()
         return;
     prefabsRead = true;
     std::string text;
-    if (!EditorFileStore::ReadWhole(prefabPath, text))
+    if (!ReadOrMarkBroken(prefabPath, text, prefabsBroken))
         return;
     std::istringstream in(text);
     prefabsBroken = !PrefabFile::Read(in, prefabPath, prefabs);
@@ -70,8 +94,15 @@ void Editor::LoadPrefabs()
 
 bool Editor::SavePrefabs()
 {
-    const bool written = EditorFileStore::Rewrite(prefabPath, PrefabFile::Write(prefabs), prefabsBroken);
-    if (written)
+    // Written at every leave: its escaped names are told when what it holds changes.
+    const std::string text = PrefabFile::Write(prefabs);
+    std::string before;
+    const bool changed = !EditorFileStore::ReadWhole(prefabPath, before) || before != text;
+    const bool written = EditorFileStore::Rewrite(prefabPath, text, prefabsBroken);
+    if (written) {
         prefabsBroken = false;
+        if (changed)
+            PrefabFile::SayEscapedNames(prefabs);
+    }
     return written;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include "editor/Editor.h"
@@ -24,6 +25,14 @@ const ImVec4 kWarningColour(1.0f, 0.35f, 0.3f, 1.0f);
 const char* const kQuitTitle = "Quit Confirmation";
 
 enum class Answer { None, Ok, Cancel };
+
+// A file's own name as the interface can show it; a copy no name was found for says so.
+std::string FileShown(const std::string& path)
+{
+    if (path.empty())
+        return "its .broken copy (see the console)";
+    return FieldText::Shown(std::filesystem::path(path).filename().string());
+}
 
 // The modal `title` ("All unsaved data will be lost. <what>?"), opened while `asked` holds; Ok
 // or Cancel closes it and clears `asked`. `over` draws what may stand over it.
@@ -96,20 +105,23 @@ bool Editor::SaveScene(const std::string& name)
     // Only the first save over a level read in part copies it aside (that save makes it whole):
     // later ones would put the editor's own writing there in place of the original.
     const bool keepAside = SaveKeepsLevelAside(name);
-    if (!EditorFileStore::Rewrite(LevelPath(name), EditedLevelText(name, ObjectsInFileOrder()), keepAside)) {
+    std::string keptAs;
+    const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
+    if (!EditorFileStore::Rewrite(LevelPath(name), EditedLevelText(name, objects), keepAside, &keptAs)) {
         saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
         return false;
     }
+    SayEscapedNames(name, objects);
     // The opened level's own file now holds the whole level: its runs may save again, and the
     // menu bar no longer warns. A copy under another name leaves the opened file as it was.
     if (LevelPath(name) == LevelPath())
         levelReadInPart = false;
-    savedLevel = EditedLevelText(levelName, ObjectsInFileOrder());
+    savedLevel = EditedLevelText(levelName, objects);
     if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
         levelNames.push_back(name);
     saveMessage = "Saved " + name + ".txt";
     if (keepAside)
-        saveMessage += " (the file as it was is kept as " + name + ".txt.broken)";
+        saveMessage += " (the file as it was is kept as " + FileShown(keptAs) + ")";
     if (!SaveLevelNameList())
         saveMessage += ", but the level list could not be written.";
     return true;
@@ -147,9 +159,14 @@ void Editor::DrawMainMenuBar()
             const std::string file = FieldText::Shown(levelName) + ".txt";
             ImGui::TextColored(kWarningColour, "%s",
                                (file + " was read only in part (see the console): the objects after the fault are "
-                                       "missing. Saving over it keeps the file as " + file + ".broken")
+                                       "missing. Saving over it keeps the file as " + FileShown(levelKeptAs))
                                    .c_str());
         }
+        if (levelListBroken)
+            ImGui::TextColored(kWarningColour, "%s",
+                               (FileShown(levelListPath) + " is damaged (see the console). The next save keeps it as " +
+                                FileShown(levelListKeptAs))
+                                   .c_str());
         ImGui::EndMainMenuBar();
     }
 }
@@ -327,8 +344,8 @@ void Editor::DrawSaveSceneScreen()
         const std::string shown = FieldText::Shown(name);
         ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", shown.c_str());
         if (SaveKeepsLevelAside(name))
-            ImGui::TextColored(kWarningColour, "It was read only in part: the file as it is will be kept as %s.txt.broken",
-                               shown.c_str());
+            ImGui::TextColored(kWarningColour, "It was read only in part: the file as it is will be kept as %s",
+                               FileShown(levelKeptAs).c_str());
         if (ImGui::Button("Ok", kButtonSize)) {
             // A failed write goes back to the screen, which shows why.
             if (!SaveScene(name))

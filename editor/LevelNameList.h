@@ -10,9 +10,11 @@ namespace LevelNameList {
 extern const char* const kNoChoice;
 
 // Appends the names of the file to names (skipping repeated ones and those that are no safe
-// file name, which are reported) and puts kNoChoice in front when it is not there. False, with
-// a console line, when the file has no end line or goes on after it: it was read in part.
-bool Read(std::istream& in, std::vector<std::string>& names);
+// file name, which are reported) and puts kNoChoice in front when it is not there. Every name
+// counts, those after an early end line too: each is a level someone saved. False, with a
+// console line naming source, when writing the list back would not give the file again: it
+// has no end line, goes on after it, lacks its first line or held a name that is skipped.
+bool Read(std::istream& in, std::vector<std::string>& names, const std::string& source);
 std::string Write(const std::vector<std::string>& names);
 
 }  // namespace LevelNameList

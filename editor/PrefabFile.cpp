@@ -6,19 +6,26 @@
 namespace PrefabFile {
 
 namespace {
+const char* const kFileName = "PrefabName";
 const char* const kEndLine = "/PrefabName";
 }  // namespace
 
 bool Read(std::istream& in, const std::string& source, std::vector<std::shared_ptr<GameObject>>& prefabs)
 {
     return ReadObjectRecords(in, kEndLine, "Prefab file", source,
-                             [&](const std::shared_ptr<GameObject>& object) { prefabs.push_back(object); });
+                             [&](const std::shared_ptr<GameObject>& object) { prefabs.push_back(object); }) ==
+           RecordsRead::Whole;
 }
 
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs)
 {
     // The level form, under the file's own name: a prefab named like the end line is escaped.
-    return LevelText("PrefabName", prefabs, nullptr, "the prefab file");
+    return LevelText(kFileName, prefabs);
+}
+
+void SayEscapedNames(const std::vector<std::shared_ptr<GameObject>>& prefabs)
+{
+    ::SayEscapedNames(kFileName, prefabs, "the prefab file");
 }
 
 }  // namespace PrefabFile

@@ -15,5 +15,7 @@ namespace PrefabFile {
 // stay.
 bool Read(std::istream& in, const std::string& source, std::vector<std::shared_ptr<GameObject>>& prefabs);
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs);
+// The console lines for the names Write escapes; said once the file is written.
+void SayEscapedNames(const std::vector<std::shared_ptr<GameObject>>& prefabs);
 
 }  // namespace PrefabFile

@@ -171,14 +171,14 @@ std::string Write(const ImGuiStyle& styleIn, const SpareColours& spareIn)
     return out.str();
 }
 
-bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error)
+Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error)
 {
     std::vector<std::string> replaced;
     return Read(in, styleOut, spareOut, error, replaced);
 }
 
-bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error,
-          std::vector<std::string>& replaced)
+Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error,
+             std::vector<std::string>& replaced)
 {
     ImGuiStyle style = styleOut;
     SpareColours spare = spareOut;
@@ -187,7 +187,7 @@ bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::s
     std::string word;
     if (!(in >> word)) {
         error = "the file is empty";
-        return false;
+        return Reading::Broken;
     }
     for (const Setting& setting : kSettings) {
         bool ok = static_cast<bool>(in >> word);
@@ -208,7 +208,7 @@ bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::s
         }
         if (!ok) {
             error = std::string("setting \"") + setting.key + "\" is missing or not a number";
-            return false;
+            return Reading::Broken;
         }
         if (!fits)
             notes.push_back(std::string(setting.key) + " " + shown + " is out of range (" + Describe(setting.range) +
@@ -220,23 +220,25 @@ bool Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::s
             !ReadFloat(in, c.w)) {
             error = std::string("colour \"") + ColourNames()[static_cast<size_t>(i)].name +
                     "\" is missing or not a number";
-            return false;
+            return Reading::Broken;
         }
         Colour(style, spare, i) = c;
     }
-    // A file cut before its end line, or going on after it, was read only in part.
+    // A file cut before its end line may have lost a value's last digits; one that goes on
+    // after it held every value whole, and only what follows is not read.
     if (!(in >> word) || word != kEndLine) {
         error = std::string("no end line \"") + kEndLine + "\" after the colours";
-        return false;
+        return Reading::Broken;
     }
+    Reading reading = Reading::Whole;
     if (in >> word) {
-        error = std::string("it goes on after its end line \"") + kEndLine + "\"";
-        return false;
+        error = std::string("it goes on after its end line \"") + kEndLine + "\" (with \"" + word + "\")";
+        reading = Reading::GoesOn;
     }
     styleOut = style;
     spareOut = spare;
     replaced = notes;
-    return true;
+    return reading;
 }
 
 }  // namespace StyleFile

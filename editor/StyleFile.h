@@ -29,12 +29,17 @@ ImVec4& Colour(ImGuiStyle& style, SpareColours& spare, int index);
 
 std::string Write(const ImGuiStyle& style, const SpareColours& spare);
 
-// Reads the whole file into copies; only a complete file changes style and spare. Returns
-// false with the reason when the file is short or holds a non-number where a number belongs.
-// A size the interface cannot take (a scrollbar of no width, a negative spacing...) is
-// replaced by the default, one line for each in `replaced`.
-bool Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error,
-          std::vector<std::string>& replaced);
-bool Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error);
+// How a file read: whole; going on after its end line, with every value read and taken (the
+// file is kept aside before it is rewritten); or broken, and nothing taken.
+enum class Reading { Whole, GoesOn, Broken };
+
+// Reads the file into copies; only a file read to its end line changes style and spare. Broken,
+// with the reason, when the file is short, holds a non-number where a number belongs or has no
+// end line after its colours; GoesOn, with the reason, when more follows the end line. A size
+// the interface cannot take (a scrollbar of no width, a negative spacing...) is replaced by the
+// default, one line for each in `replaced`.
+Reading Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error,
+             std::vector<std::string>& replaced);
+Reading Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error);
 
 }  // namespace StyleFile

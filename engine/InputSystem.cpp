@@ -207,7 +207,7 @@ bool InputSystem::LoadKeyMaps()
     bool complete = LoadKeyNames();
     gActionToKeyName.clear();
     actionMapWhole = true;
-    actionMapDamaged = false;
+    actionMapLoss.clear();
 
     std::ifstream actions(actionMapPath);
     if (!actions) {
@@ -232,14 +232,17 @@ bool InputSystem::LoadKeyMaps()
             dropped[action].insert(earlier->second);
         gActionToKeyName[action] = keyName;  // a repeated action keeps its later key
     }
-    // The bindings given up are not written back at exit: say which, unless they bound the same key.
+    // The bindings given up are not written back at exit: say which, unless they bound the same
+    // key, and keep the file aside before that write.
     for (auto& [name, earlierKeys] : dropped) {
         const std::string& kept = gActionToKeyName[name];
         earlierKeys.erase(kept);
-        if (!earlierKeys.empty())
-            std::cerr << "Input: " << actionMapPath << " binds " << Platform::Printable(name) << " more than once; it keeps "
-                      << Platform::Printable(kept) << " (the last) and drops "
-                      << JoinWords({earlierKeys.begin(), earlierKeys.end()}) << "\n";
+        if (earlierKeys.empty())
+            continue;
+        actionMapLoss = "binds an action to more than one key";
+        std::cerr << "Input: " << actionMapPath << " binds " << Platform::Printable(name) << " more than once; it keeps "
+                  << Platform::Printable(kept) << " (the last) and drops "
+                  << JoinWords({earlierKeys.begin(), earlierKeys.end()}) << "\n";
     }
     if (actions.bad()) {
         actionMapWhole = complete = false;
@@ -258,7 +261,7 @@ bool InputSystem::LoadKeyMaps()
         if (shipped != DefaultActionKeys().end() && shipped->second == keyName) {
             continue;  // found by its built-in name all the same
         }
-        actionMapDamaged = true;
+        actionMapLoss = "binds unknown keys";
         std::cerr << "Input: " << Platform::Printable(name) << " is bound to the unknown key \""
                   << Platform::Printable(keyName) << "\" in " << actionMapPath
                   << (shipped == DefaultActionKeys().end() ? "; it will not respond"
@@ -290,14 +293,15 @@ bool InputSystem::SaveActionMap()
     // What was there is kept as it was, unless it reads as what is written now (the game's own
     // writing at an earlier exit).
     std::string before;
-    if (actionMapDamaged && (!Platform::ReadWholeFile(actionMapPath, before) || before != out.str())) {
+    if (!actionMapLoss.empty() && (!Platform::ReadWholeFile(actionMapPath, before) || before != out.str())) {
         std::string keptAs;
-        if (!Platform::KeepBrokenCopy(actionMapPath, true, keptAs, error)) {
-            std::cerr << "Input: " << actionMapPath << " binds unknown keys and could not be copied aside (" << error
-                      << "); it is left as it is\n";
+        if (!Platform::KeepBrokenCopy(actionMapPath, keptAs, error)) {
+            std::cerr << "Input: " << actionMapPath << " " << actionMapLoss << " and could not be copied aside ("
+                      << error << "); it is left as it is\n";
             return false;
         }
-        std::cerr << "Input: " << actionMapPath << " binds unknown keys; the file as it was is kept as " << keptAs << "\n";
+        std::cerr << "Input: " << actionMapPath << " " << actionMapLoss << "; the file as it was is kept as " << keptAs
+                  << "\n";
     }
     if (!Platform::WriteFileAtomically(actionMapPath, out.str(), error)) {
         std::cerr << "Input: key bindings not saved (" << error << "); " << actionMapPath

@@ -43,8 +43,9 @@ public:
     bool LoadKeyMaps();
     // Rewrites the action file through a temporary file and a rename; on failure the old file
     // stays and false is returned with a console message. An action file that is there but was
-    // not read whole is left as it is (true: nothing is lost); one that bound unknown keys is
-    // first kept beside it as ".broken" (false, and no write, when that fails).
+    // not read whole is left as it is (true: nothing is lost); one that bound unknown keys, or an
+    // action to two keys, is first kept beside it as ".broken", ".broken2"... (false, and no
+    // write, when that fails).
     bool SaveActionMap();
 
     std::int16_t mouseX = 0;
@@ -61,8 +62,10 @@ private:
 
     // The action file was read to its end, or is not there: writing it loses nothing.
     bool actionMapWhole = true;
-    // The action file bound a key name no key has: kept aside before it is rewritten.
-    bool actionMapDamaged = false;
+    // What the action file held that writing it back drops (a key name no key has, an action
+    // bound to a second key), said as "binds ..."; such a file is kept aside before it is
+    // rewritten. Empty: nothing.
+    std::string actionMapLoss;
 };
 
 }  // namespace Framework

@@ -38,15 +38,22 @@ bool Scene::AskBeforeQuit()
 
 void Scene::ReadLevel(const std::string& name, const std::string& path)
 {
-    if (LoadLevel(name, path))
+    const RecordsRead read = LoadLevelFile(name, path);
+    if (read == RecordsRead::Whole)
         return;
     unreadLevel = path;
-    Framework::ReportError("The level file " + path + " could not be read; Left Ctrl+Escape quits");
+    unreadLevelGoesOn = read == RecordsRead::GoesOn;
+    Framework::ReportError("The level file " + path +
+                           (unreadLevelGoesOn ? " goes on after its end line and was read up to it"
+                                              : " could not be read") +
+                           "; Left Ctrl+Escape quits");
 }
 
 std::string Scene::Notice() const
 {
     // An unread level comes first: the scene may offer nothing else, not even a way out.
+    if (!unreadLevel.empty() && unreadLevelGoesOn)
+        return "The level file\n" + unreadLevel + "\ngoes on after its end line and was read up to it.\nLeft Ctrl+Escape quits.";
     if (!unreadLevel.empty())
         return "Could not read the level file\n" + unreadLevel + "\nLeft Ctrl+Escape quits.";
     return notice;

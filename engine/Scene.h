@@ -64,5 +64,7 @@ protected:
 
 private:
     std::string unreadLevel;
+    // It was read to an end line that more text follows, not stopped at a fault.
+    bool unreadLevelGoesOn = false;
     std::string notice;
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
+#include <tuple>
 
 #include "engine/Core.h"
 #include "engine/InputSystem.h"
@@ -24,17 +25,21 @@ namespace Framework {
 namespace {
 
 // A whole token that is a positive decimal int; anything else is refused.
-bool ParsePositive(const std::string& token, int& value)
+// Takes a whole positive number into value; otherwise says what the token is.
+std::string ParsePositive(const std::string& token, int& value)
 {
     int parsed = 0;
     const char* first = token.data();
     const char* last = first + token.size();
     const auto result = std::from_chars(first, last, parsed);
+    if (!token.empty() && result.ptr == last && result.ec == std::errc::result_out_of_range && token[0] != '-') {
+        return "is too large";
+    }
     if (token.empty() || result.ec != std::errc() || result.ptr != last || parsed <= 0) {
-        return false;
+        return "is not a positive number";
     }
     value = parsed;
-    return true;
+    return "";
 }
 
 void SetClipboardForImGui(void*, const char* text)
@@ -100,13 +105,13 @@ WindowSettings WindowSystem::LoadSettings(const std::string& path)
 
     std::string widthToken, heightToken, titleToken;
     in >> widthToken >> heightToken >> titleToken;
-    if (!ParsePositive(widthToken, settings.width)) {
-        std::cerr << "Window: " << path << ": width \"" << Platform::Printable(widthToken)
-                  << "\" is not a positive number; using " << settings.width << "\n";
-    }
-    if (!ParsePositive(heightToken, settings.height)) {
-        std::cerr << "Window: " << path << ": height \"" << Platform::Printable(heightToken)
-                  << "\" is not a positive number; using " << settings.height << "\n";
+    for (auto [side, token, value] : {std::tuple{"width", &widthToken, &settings.width},
+                                      std::tuple{"height", &heightToken, &settings.height}}) {
+        const std::string fault = ParsePositive(*token, *value);
+        if (!fault.empty()) {
+            std::cerr << "Window: " << path << ": " << side << " \"" << Platform::Printable(*token) << "\" " << fault
+                      << "; using " << *value << "\n";
+        }
     }
     if (titleToken.empty()) {
         std::cerr << "Window: " << path << " has no title; using " << settings.title << "\n";

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string input = AsText(data, size);
-    workspace->Write(kFile, input);
+    workspace->WriteInput(kFile, input);
 
     std::string written;
     std::vector<std::string> names;
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         editor.LoadLevelNameList();
         std::istringstream probeIn(input);
         std::vector<std::string> probe;
-        const bool whole = LevelNameList::Read(probeIn, probe);
+        const bool whole = LevelNameList::Read(probeIn, probe, "TxtName.txt");
         CheckList(editor.levelNames);
         if (EditorFramesWanted())
             DrawEditorFrames(editor, nullptr);
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     next.LoadLevelNameList();
     std::istringstream writtenIn(written);
     std::vector<std::string> probe;
-    if (!LevelNameList::Read(writtenIn, probe))
+    if (!LevelNameList::Read(writtenIn, probe, "TxtName.txt"))
         FuzzFailure("a written level list is not read whole", written, "");
     if (next.levelNames != names)
         FuzzFailure("a written level list does not read back as itself", Describe(names), Describe(next.levelNames));

@@ -1,7 +1,7 @@
 // The editor's style file as a visit of the editor reads it into the interface's style and
 // writes it back at the end. A file that read whole is written back as it was read, and that
-// file reads again into the same style; a broken one changes nothing and is kept aside, byte
-// for byte, before it is rewritten.
+// file reads again into the same style; a broken one changes nothing, and it or one that goes
+// on after its end line is kept aside, byte for byte, before it is rewritten.
 #include <imgui.h>
 
 #include <cstdint>
@@ -40,14 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     StyleFile::SpareColours probeSpare{};
     std::istringstream probeIn(text);
     std::string error;
-    const bool whole = StyleFile::Read(probeIn, probe, probeSpare, error);
+    const StyleFile::Reading reading = StyleFile::Read(probeIn, probe, probeSpare, error);
+    const bool whole = reading == StyleFile::Reading::Whole;
 
     std::string written;
     {
         Editor editor(5);
         const std::string before = StyleNow(editor);
         editor.LoadEditorSetting();
-        if (!whole && StyleNow(editor) != before)
+        if (reading == StyleFile::Reading::Broken && StyleNow(editor) != before)
             FuzzFailure("a broken style file changed the style (" + error + ")", before, StyleNow(editor));
         if (EditorFramesWanted())
             DrawEditorFrames(editor, nullptr);

@@ -66,14 +66,14 @@ bool NothingAfterEndLine(std::istream& in, const std::string& endLine, const std
     return false;
 }
 
-bool ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
+RecordsRead ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
                        const std::function<void(const std::shared_ptr<GameObject>&)>& take)
 {
     std::string header;
     if (!(in >> header))
     {
         std::cout << kind << " \"" << Printable(source) << "\" is empty\n";
-        return false;
+        return RecordsRead::Broken;
     }
     const RecordNames names(endLine);
 
@@ -84,10 +84,10 @@ bool ReadObjectRecords(std::istream& in, const std::string& endLine, const std::
         {
             std::cout << kind << " \"" << Printable(source) << "\" has no end line \"" << Printable(endLine)
                       << "\"; kept the objects read before it\n";
-            return false;
+            return RecordsRead::Broken;
         }
         if (objectName == endLine)
-            return NothingAfterEndLine(in, endLine, source);
+            return NothingAfterEndLine(in, endLine, source) ? RecordsRead::Whole : RecordsRead::GoesOn;
 
         int objectType = 0;
         std::string parentName;
@@ -95,13 +95,13 @@ bool ReadObjectRecords(std::istream& in, const std::string& endLine, const std::
         {
             std::cout << kind << " \"" << Printable(source) << "\": record \"" << Printable(objectName)
                       << "\" is cut short; stopped reading\n";
-            return false;
+            return RecordsRead::Broken;
         }
 
         auto object = std::make_shared<GameObject>(names.ReadRecord(objectName), objectType, gObjectIdCounter);
         object->parentName = names.ReadParent(parentName);
         if (!ReadComponentBlocks(in, *object, source))
-            return false; // the unfinished record is dropped
+            return RecordsRead::Broken; // the unfinished record is dropped
         take(object);
     }
 }
@@ -109,7 +109,7 @@ bool ReadObjectRecords(std::istream& in, const std::string& endLine, const std::
 namespace
 {
 // Appends the records of an open stream to the listed objects, calling between after each one.
-bool ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
+RecordsRead ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
                  const std::function<void()>& between = nullptr)
 {
     return ReadObjectRecords(in, endMarker, "Level file", path, [&](const std::shared_ptr<GameObject>& object) {
@@ -198,14 +198,19 @@ const LevelPreparer& CurrentLevelPreparer()
 
 bool LoadLevel(const std::string& name, const std::string& path)
 {
+    return LoadLevelFile(name, path) == RecordsRead::Whole;
+}
+
+RecordsRead LoadLevelFile(const std::string& name, const std::string& path)
+{
     // Copied: a call in the middle of the read may set another preparer.
     const LevelPreparer preparer = Preparer();
     if (preparer.begin)
         preparer.begin(path);
     bool cameraSeen = false;
-    bool whole = false;
+    RecordsRead read = RecordsRead::Broken;
     if (OpenLevelStream(path))
-        whole = ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
+        read = ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
     else
         std::cout << "Could not open level file \"" << Printable(path) << "\"\n";
     CloseLevelStream();
@@ -214,7 +219,7 @@ bool LoadLevel(const std::string& name, const std::string& path)
 
     if (!cameraSeen)
         AddDefaultCamera();
-    return whole;
+    return read;
 }
 
 void LoadLevelText(const std::string& name, const std::string& text)
@@ -227,7 +232,7 @@ void LoadLevelText(const std::string& name, const std::string& text)
 }
 
 std::string LevelText(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
-                      const ComponentWriter& writer, const std::string& fileShown)
+                      const ComponentWriter& writer)
 {
     const std::string endMarker = "/" + ToToken(name);
     const RecordNames names(endMarker);
@@ -237,27 +242,40 @@ std::string LevelText(const std::string& name, const std::vector<std::shared_ptr
     WriteString(text, ToToken(name) + "\n");
     for (const auto& object : objects)
     {
-        if (!object || object->transient)
-            continue;
-        if (RecordNames::Escaped(object->name, endMarker))
-            std::cout << "Object \"" << Printable(object->name) << "\" is written as \""
-                      << Printable(names.Record(object->name)) << "\" in "
-                      << (fileShown.empty() ? "\"" + Printable(name) + "\", and so are its children's parent lines"
-                                            : fileShown)
-                      << ", as the word itself would be read as "
-                      << (ToToken(object->name) == endMarker  ? "the file's end line"
-                          : ToToken(object->name) == kEmptyToken ? "no name"
-                                                                 : "a name with one \"_\" less")
-                      << "; it reads back as it is\n";
-        WriteObjectRecord(text, *object, writer, &names);
+        if (object && !object->transient)
+            WriteObjectRecord(text, *object, writer, &names);
     }
     WriteString(text, endMarker);
     return text.str();
 }
 
+void SayEscapedNames(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
+                     const std::string& fileShown)
+{
+    const std::string endMarker = "/" + ToToken(name);
+    const RecordNames names(endMarker);
+    for (const auto& object : objects)
+    {
+        if (!object || object->transient || !RecordNames::Escaped(object->name, endMarker))
+            continue;
+        const std::string word = ToToken(object->name);
+        const std::string readBack = names.ReadRecord(names.Record(object->name));
+        std::cout << "Object \"" << Printable(object->name) << "\" is written as \"" << Printable(names.Record(object->name))
+                  << "\" in "
+                  << (fileShown.empty() ? "\"" + Printable(name) + "\", and so are its children's parent lines" : fileShown)
+                  << ", as the word itself would be read as "
+                  << (word == endMarker ? "the file's end line" : word == kEmptyToken ? "no name" : "a name with one \"_\" less")
+                  << (readBack == object->name ? "; it reads back as it is" : "; it reads back as \"" + Printable(readBack) + "\"")
+                  << "\n";
+    }
+}
+
 bool SaveLevel(const std::string& name, const std::string& path)
 {
-    return WriteLevelFile(path, LevelText(name, gGameObjects));
+    if (!WriteLevelFile(path, LevelText(name, gGameObjects)))
+        return false;
+    SayEscapedNames(name, gGameObjects);
+    return true;
 }
 
 bool WriteLevelFile(const std::string& path, const std::string& text)

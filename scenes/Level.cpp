@@ -57,27 +57,31 @@ bool Level::LoadSave()
         Framework::ReportError("No save file at " + savePath + "; starting a new game");
         return false;
     }
-    if (LoadLevel("SaveData", savePath) && FindObjectByName("Player"))
+    const RecordsRead read = LoadLevelFile("SaveData", savePath);
+    if (read == RecordsRead::Whole && FindObjectByName("Player"))
         return true;
     // A save read only in part (or holding no player) would be half a world, which the next
     // checkpoint would write over the save: a new game starts, and the save is kept aside first.
-    Framework::ReportError("The save file " + savePath + " could not be read; starting a new game");
+    const bool goesOn = read == RecordsRead::GoesOn;
+    Framework::ReportError("The save file " + savePath +
+                           (goesOn ? " goes on after its end line" : " could not be read") + "; starting a new game");
     DestroyAll();
     std::string keptAs;
     std::string error;
-    const bool kept = Platform::KeepBrokenCopy(savePath, true, keptAs, error);
+    const bool kept = Platform::KeepBrokenCopy(savePath, keptAs, error);
     if (kept)
         Framework::ReportError("The save file as it was is kept as " + keptAs);
     else
         Framework::ReportError("The save file could not be kept aside (" + error +
                                "); the next checkpoint will write over it");
-    ShowUnreadSave(kept, keptAs);
+    ShowUnreadSave(kept, keptAs, goesOn);
     return false;
 }
 
-void Level::ShowUnreadSave(bool kept, const std::string& keptAs)
+void Level::ShowUnreadSave(bool kept, const std::string& keptAs, bool goesOn)
 {
-    ShowNotice("Could not read the save file\n" + savePath + "\nA new game began; " +
+    ShowNotice((goesOn ? "The save file\n" + savePath + "\ngoes on after its end line." : "Could not read the save file\n" + savePath) +
+               "\nA new game began; " +
                (kept ? "the save is kept as\n" + keptAs
                      : std::string("the save could not be kept aside\nand the next checkpoint will write over it.")));
     saveNoticeSeconds = kSaveNoticeSeconds;

@@ -54,7 +54,7 @@ public:
 private:
     bool LoadSave();
     // Tells the player why Continue began a new game, and where the save went.
-    void ShowUnreadSave(bool kept, const std::string& keptAs);
+    void ShowUnreadSave(bool kept, const std::string& keptAs, bool goesOn);
     // Only while the game runs: the player reads it over the play, not over the pause menu.
     void CountSaveNotice(float dt);
     void HideMenu();

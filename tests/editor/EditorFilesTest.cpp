@@ -27,27 +27,45 @@ TEST_F(EditorTest, StyleFileKeepsItsFortyThreeNamesAndRoundTripsByteForByte)
     StyleFile::SpareColours readSpare{};
     std::istringstream in(text);
     std::string error;
-    ASSERT_TRUE(StyleFile::Read(in, read, readSpare, error)) << error;
+    ASSERT_EQ(StyleFile::Read(in, read, readSpare, error), StyleFile::Reading::Whole) << error;
     EXPECT_EQ(StyleFile::Write(read, readSpare), text);
 }
 
 TEST_F(EditorTest, BrokenStyleFileIsReportedKeptAsideAndTheStyleStaysSane)
 {
     // Cut inside its values, or two files joined: the second goes on after the first's end line.
+    // Each is kept aside beside the earlier copies, none replaced.
     const std::string whole = StyleFile::Write(ImGuiStyle(), StyleFile::SpareColours{});
-    for (const std::string broken : {std::string("EditorSetting\n\nWindowPadding\n8 8\nWindowRounding\nabc\n"),
-                                     whole + whole}) {
+    const std::string copies[] = {".broken", ".broken2"};
+    const std::string damaged[] = {"EditorSetting\n\nWindowPadding\n8 8\nWindowRounding\nabc\n", whole + whole};
+    for (int i = 0; i < 2; ++i) {
         Editor editor(5);
-        tree.WriteFile("resources/level/Editor/EditorSetting.txt", broken);
+        tree.WriteFile("resources/level/Editor/EditorSetting.txt", damaged[i]);
         const float rounding = ImGui::GetStyle().WindowRounding;
         editor.LoadEditorSetting();
         EXPECT_EQ(ImGui::GetStyle().WindowRounding, rounding);
         EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].w, 1.0f);  // not turned transparent
 
         ASSERT_TRUE(editor.SaveEditorSetting());
-        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), broken);
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt" + copies[i]), damaged[i]);
         EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), whole);
     }
+    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), damaged[0]);
+}
+
+TEST_F(EditorTest, AStyleFileGoingOnAfterItsEndLineKeepsItsValuesAndIsKeptAside)
+{
+    ImGuiStyle style;
+    style.WindowRounding = 7.0f;
+    style.FrameRounding = 5.0f;
+    const std::string mine = StyleFile::Write(style, StyleFile::SpareColours{});
+    tree.WriteFile("resources/level/Editor/EditorSetting.txt", mine + "stray\n");
+    Editor editor(5);
+    editor.LoadEditorSetting();
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, 7.0f);
+    ASSERT_TRUE(editor.SaveEditorSetting());
+    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), mine);
+    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), mine + "stray\n");
 }
 
 // The default style's file with one setting's value line replaced.
@@ -111,29 +129,39 @@ TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
     // could lead out of the level folder go.
     std::istringstream in("TxtName\n\nLevel1\nbad/name\nLevel1\nRoom-2\nWard.v2\nSalle_\xc3\xa9t\xc3\xa9\n(old)\n"
                           "..\n..\\up\nup\\..\\x\n\n/TxtName\n");
-    LevelNameList::Read(in, names);
+    LevelNameList::Read(in, names, "TxtName.txt");
     const std::vector<std::string> kept{"-SelectScene-", "Level1", "Room-2", "Ward.v2", "Salle_\xc3\xa9t\xc3\xa9", "(old)"};
     EXPECT_EQ(names, kept);
     const std::string text = LevelNameList::Write(names);
     EXPECT_EQ(text, "TxtName\n\n-SelectScene-\nLevel1\nRoom-2\nWard.v2\nSalle_\xc3\xa9t\xc3\xa9\n(old)\n\n/TxtName\n");
     std::vector<std::string> again;
     std::istringstream back(text);
-    LevelNameList::Read(back, again);
+    LevelNameList::Read(back, again, "TxtName.txt");
     EXPECT_EQ(LevelNameList::Write(again), text);
 
     std::vector<std::string> empty;
     std::istringstream none("");
-    EXPECT_TRUE(LevelNameList::Read(none, empty));
+    EXPECT_TRUE(LevelNameList::Read(none, empty, "TxtName.txt"));
     EXPECT_EQ(empty, std::vector<std::string>{"-SelectScene-"});
 
-    // An end line part-way, or none: read in part, so the editor's next save keeps it aside.
-    for (const std::string damaged : {"TxtName\n\nLevel1\n\n/TxtName\nRoom-2\n\n/TxtName\n", "TxtName\n\nLevel1\n"}) {
-        tree.WriteFile("resources/level/TxtName.txt", damaged);
+    // An end line part-way (the names after it are levels all the same), none, or a name that
+    // is no file: each is kept aside before the next save, beside the earlier copies.
+    const std::string damaged[] = {"TxtName\n\nLevel1\nTB\n/TxtName\nTN\nTS\n/TxtName\n", "TxtName\n\nLevel1\n",
+                                   "TxtName\n\nLevel1\nbad/name\n/TxtName\n"};
+    const std::string copies[] = {".broken", ".broken2", ".broken3"};
+    for (int i = 0; i < 3; ++i) {
+        tree.WriteFile("resources/level/TxtName.txt", damaged[i]);
         Editor editor(5);
+        testing::internal::CaptureStdout();
         editor.LoadLevelNameList();
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_NE(said.find("\"" + editor.levelListPath + "\""), std::string::npos) << said;
+        if (i == 0)
+            EXPECT_EQ(editor.levelNames, (std::vector<std::string>{"-SelectScene-", "Level1", "TB", "TN", "TS"}));
         ASSERT_TRUE(editor.SaveLevelNameList());
-        EXPECT_EQ(tree.ReadFile("resources/level/TxtName.txt.broken"), damaged);
+        EXPECT_EQ(tree.ReadFile("resources/level/TxtName.txt" + copies[i]), damaged[i]);
     }
+    EXPECT_EQ(tree.ReadFile("resources/level/TxtName.txt.broken"), damaged[0]);
 }
 
 TEST_F(EditorTest, PrefabFileRoundTripsAndABrokenOneLosesNothing)

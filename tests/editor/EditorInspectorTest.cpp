@@ -259,7 +259,7 @@ TEST_F(EditorInspectorTest, NamesAndNumbersTheFilesCannotKeepAreRefused)
     for (const std::string name : {"Ward.v2", "Salle_\xc3\xa9t\xc3\xa9", "(old)", "a..b", "x.txt", "up\\x"}) {
         std::vector<std::string> listed;
         std::istringstream in("TxtName\n\n" + name + "\n\n/TxtName\n");
-        LevelNameList::Read(in, listed);
+        LevelNameList::Read(in, listed, "TxtName.txt");
         EXPECT_EQ(editor.SaveScene(name), listed.size() == 2u) << name << ": " << editor.saveMessage;
     }
 }

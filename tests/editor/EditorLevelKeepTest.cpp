@@ -251,4 +251,55 @@ TEST_F(EditorLevelKeep, AnInspectorEditBackToTheSetUpValueIsSavedAsSet)
     EXPECT_NE(saved.substr(saved.find("\nSpotlight1\n"), 300).find("Enabled\n0\n"), std::string::npos);
 }
 
+TEST_F(EditorLevelKeep, ALevelDamagedTwiceAndSavedOverKeepsBothDamagedFiles)
+{
+    // An early end line at a record's end, halfway and then a quarter in: the records after it
+    // are only in the damaged file, so no later copy may take its place.
+    const std::string whole = Level("Level1");
+    std::string kept;
+    for (const size_t at : {whole.size() / 2, whole.size() / 4}) {
+        std::string damaged = whole;
+        damaged.insert(damaged.find("\nEnd\n\n", at) + 6, "/Level1\n4\nNone\nEnd\n\n");
+        tree.WriteFile("resources/level/Level1.txt", damaged);
+        Editor editor(5);
+        Open(editor);
+        ASSERT_TRUE(editor.LevelReadInPart());
+        ASSERT_TRUE(editor.SaveScene("Level1"));
+        const std::string copy = kept.empty() ? "Level1.txt.broken" : "Level1.txt.broken2";
+        EXPECT_NE(editor.saveMessage.find("kept as " + copy), std::string::npos) << editor.saveMessage;
+        EXPECT_EQ(tree.ReadFile("resources/level/" + copy), damaged);
+        if (kept.empty())
+            kept = damaged;
+        DestroyAll();
+    }
+    EXPECT_EQ(tree.ReadFile("resources/level/Level1.txt.broken"), kept);
+}
+
+TEST_F(EditorLevelKeep, AnEscapedNameIsToldOnceForTheFileWrittenWithWhatItReadsBackAs)
+{
+    Editor editor(5);
+    Open(editor);
+    gGameObjects[1]->name = "<empty>";
+    gGameObjects[2]->name = " <empty>";  // blanks are written as "_"
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(editor.HoldsUnsavedEdits());
+    ASSERT_TRUE(editor.SaveScene("T9"));
+    editor.playMode = true;  // a run keeps the level's text, and its end gives it back
+    Frame(editor);
+    editor.playMode = false;
+    Frame(editor);
+    EXPECT_FALSE(editor.HoldsUnsavedEdits());
+    const std::string said = testing::internal::GetCapturedStdout();
+    const auto lines = [&](const std::string& text) {
+        size_t count = 0;
+        for (size_t at = said.find(text); at != std::string::npos; at = said.find(text, at + 1))
+            ++count;
+        return count;
+    };
+    EXPECT_EQ(lines("is written as"), 2u) << said;
+    EXPECT_EQ(lines(" in \"T9\""), 2u) << said;
+    EXPECT_EQ(lines("Object \"<empty>\" is written as \"_<empty>\""), 1u) << said;
+    EXPECT_NE(said.find("reads back as \"_<empty>\""), std::string::npos) << said;
+}
+
 }  // namespace

@@ -144,10 +144,14 @@ TEST_F(KeyFilesTest, ABindingOrKeyNameGivenTwiceSaysWhichIsDropped)
     for (int i = 0; i < kKeyCount; ++i)
         names += "K" + std::to_string(i == 5 ? 7 : i) + "\n";
     WriteFile(input.keyNamePath, names);
-    WriteFile(input.actionMapPath, "ACTION_UP\nK22\n\nACTION_LEFT K1 ACTION_UP\nK15\n\nACTION_LEFT K1\n");
+    const std::string actions = "ACTION_UP\nK22\n\nACTION_LEFT K1 ACTION_UP\nK15\n\nACTION_LEFT K1\n";
+    WriteFile(input.actionMapPath, actions);
     testing::internal::CaptureStderr();
     input.LoadKeyMaps();
+    // The binding dropped is kept in the copy, as the file was, before exit writes less.
+    ASSERT_TRUE(input.SaveActionMap());
     const std::string console = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadFile(input.actionMapPath + ".broken"), actions);
     EXPECT_EQ(input.ActionKeyIndex("ACTION_UP"), 15);
     EXPECT_EQ(gKeyNameToIndex.at("K7"), 7);
     for (const std::string& line :

@@ -203,6 +203,25 @@ TEST_F(MenuScenesTest, ContinueFromAnUnreadableSaveSaysSoInTheLevelNamingTheKept
 }
 
 // Behind the pause menu it waits; a frame of no known length does not keep it up for good.
+TEST_F(MenuScenesTest, ALevelOrSaveGoingOnAfterItsEndLineIsToldSoNotAsUnread)
+{
+    const std::string level = "Level1\n\nCamera\n10\nNone\nEnd\n\n/Level1\n";
+    tree->WriteFile("resources/level/Level1.txt", level + "Later\n4\nNone\nEnd\n\n/Level1\n");
+    EnterScene(SceneId::Level);
+    const std::string told = gSceneSystem->GetCurrentScene()->Notice();
+    EXPECT_NE(told.find("goes on after its end line and was read up to it"), std::string::npos) << told;
+    EXPECT_EQ(told.find("Could not read"), std::string::npos) << told;
+
+    tree->WriteFile("resources/level/Level1.txt", level);
+    tree->WriteFile("resources/save/SaveData.txt", "SaveData\n\nCamera\n10\nNone\nEnd\n\n/SaveData\nMore\n");
+    EnterScene(SceneId::GameOver);
+    PointMouseAtWorld(-560.0f, -380.0f);  // Continue
+    Step();
+    Click();
+    const std::string save = gSceneSystem->GetCurrentScene()->Notice();
+    EXPECT_NE(save.find("SaveData.txt\ngoes on after its end line.\nA new game began"), std::string::npos) << save;
+}
+
 TEST_F(MenuScenesTest, TheUnreadableSaveNoticeCountsOnlyWhileTheLevelRuns)
 {
     tree->WriteFile("resources/level/Level1.txt", "Level1\n\nCamera\n10\nNone\nEnd\n\n/Level1\n");

@@ -54,4 +54,11 @@ TEST(WindowSettings, EachBadValueFallsBackAloneAndTheFileIsLeftAlone)
         EXPECT_EQ(settings.title, c.title) << c.text;
         EXPECT_EQ(ReadFile(path), c.text) << "a file that exists is never rewritten";
     }
+    // A number past what an int holds is said to be too large, not to be no number.
+    WriteFile(path, "99999999999 -99999999999 Title");
+    testing::internal::CaptureStderr();
+    WindowSystem::LoadSettings(path.string());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("width \"99999999999\" is too large; using 1920"), std::string::npos) << said;
+    EXPECT_NE(said.find("height \"-99999999999\" is not a positive number; using 1080"), std::string::npos) << said;
 }
