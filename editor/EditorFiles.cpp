@@ -57,7 +57,8 @@ void Editor::LoadEditorSetting()
     std::string error;
     std::vector<std::string> replaced;
     const StyleFile::Reading reading = StyleFile::Read(in, ImGui::GetStyle(), spareColours, error, replaced);
-    settingBroken = reading != StyleFile::Reading::Whole;
+    // A value replaced by its default is lost to the next write too.
+    settingBroken = reading != StyleFile::Reading::Whole || !replaced.empty();
     if (reading == StyleFile::Reading::Broken)
         std::cout << "Editor: style file \"" << settingPath << "\" is broken (" << error
                   << "); using the default style\n";

@@ -94,6 +94,7 @@ TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpens
                {"WindowRounding", "1e-20"},    {"ChildWindowRounding", "1e-9"}, {"ScrollbarRounding", "1e-12"},
                {"WindowRounding", "5e9"},      {"FramePadding", "-4 3"},        {"WindowTitleAlign", "0 7"},
                {"ButtonTextAlign", "-1 0.5"},  {"IndentSpacing", "-8"},        {"GrabMinSize", "1e30"}};
+    int copies = 0;
     for (const auto& setting : bad) {
         SCOPED_TRACE(std::string(setting.key) + " " + setting.value);
         ImGui::GetStyle() = ImGuiStyle();
@@ -110,6 +111,8 @@ TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpens
         EXPECT_NE(console.find("is out of range"), std::string::npos) << console;
         editor.Unload();
         EXPECT_EQ(tree.ReadFile(path), defaults) << "written back with the default in its place";
+        const std::string copy = ++copies > 1 ? ".broken" + std::to_string(copies) : ".broken";
+        EXPECT_EQ(tree.ReadFile(path + copy), StyleWith(setting.key, setting.value)) << "the value is kept aside";
     }
 
     // Values it can take stay, with nothing said.
