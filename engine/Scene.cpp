@@ -53,7 +53,7 @@ std::string Scene::Notice() const
 {
     // An unread level comes first: the scene may offer nothing else, not even a way out.
     if (!unreadLevel.empty() && unreadLevelGoesOn)
-        return "The level file\n" + unreadLevel + "\ngoes on after its end line and was read up to it.\nLeft Ctrl+Escape quits.";
+        return "The level file\n" + unreadLevel + "\ngoes on after its end line;\nit was read up to it.\nLeft Ctrl+Escape quits.";
     if (!unreadLevel.empty())
         return "Could not read the level file\n" + unreadLevel + "\nLeft Ctrl+Escape quits.";
     return notice;

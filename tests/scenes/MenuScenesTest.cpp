@@ -209,7 +209,7 @@ TEST_F(MenuScenesTest, ALevelOrSaveGoingOnAfterItsEndLineIsToldSoNotAsUnread)
     tree->WriteFile("resources/level/Level1.txt", level + "Later\n4\nNone\nEnd\n\n/Level1\n");
     EnterScene(SceneId::Level);
     const std::string told = gSceneSystem->GetCurrentScene()->Notice();
-    EXPECT_NE(told.find("goes on after its end line and was read up to it"), std::string::npos) << told;
+    EXPECT_NE(told.find("goes on after its end line;\nit was read up to it"), std::string::npos) << told;
     EXPECT_EQ(told.find("Could not read"), std::string::npos) << told;
 
     tree->WriteFile("resources/level/Level1.txt", level);
