@@ -49,8 +49,7 @@ void Editor::LoadEditorSetting()
     if (!ImGui::GetCurrentContext())
         return;
     std::string text;
-    // The defaults stay and are written at Unload; over a file that is there but unreadable
-    // only once it is kept aside, which fails while it stays unreadable.
+    // A missing file gets the defaults at Unload; one that cannot be read is not written over.
     if (!ReadOrMarkBroken(settingPath, text, settingBroken))
         return;
     std::istringstream in(text);

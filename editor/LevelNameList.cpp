@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "editor/NameRules.h"
-#include "objects/LevelFile.h"
 #include "platform/PrintableText.h"
 
 namespace LevelNameList {
@@ -50,7 +49,7 @@ bool Read(std::istream& in, std::vector<std::string>& names, const std::string& 
         names.push_back(word);
     }
     if (any && !ended) {
-        std::cout << file << " has no end line \"" << kEndLine << "\"; kept the names read before it\n";
+        std::cout << file << " has no end line \"" << kEndLine << "\"; kept the names it holds\n";
         whole = false;
     } else if (!after.empty()) {
         std::cout << file << " goes on after its end line \"" << kEndLine << "\" (with \"" << Platform::Printable(after)
