@@ -244,11 +244,11 @@ void GameProcess::Click()
     std::this_thread::sleep_for(150ms);
 }
 
-WindowPicture GameProcess::Grab()
+WindowPicture GameProcess::Grab(int top, int rows)
 {
     if (!reader)
         reader = std::make_unique<WindowReader>();
-    return reader->Read(window);
+    return reader->Read(window, top, rows);
 }
 
 }  // namespace testsupport

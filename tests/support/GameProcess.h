@@ -77,7 +77,8 @@ public:
     void StepKey(const std::string& key);
     void MoveMouse(int x, int y);
     void Click();
-    WindowPicture Grab();
+    // The window's picture, or only its rows from `top` on, `rows` of them (0: all).
+    WindowPicture Grab(int top = 0, int rows = 0);
 
     TempResourceTree tree;
     // Set before Start: the game's sound output is written to this file (16-bit stereo at

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -121,7 +122,7 @@ void WindowReader::Disconnect()
     display = nullptr;
 }
 
-WindowPicture WindowReader::Read(const std::string& window)
+WindowPicture WindowReader::Read(const std::string& window, int top, int rows)
 {
     WindowPicture picture;
     char* end = nullptr;
@@ -135,9 +136,13 @@ WindowPicture WindowReader::Read(const std::string& window)
     QuietHandlers quiet;
     XWindowAttributes attributes{};
     XImage* image = nullptr;
-    if (XGetWindowAttributes(display, id, &attributes) && attributes.map_state == IsViewable)
-        image = XGetImage(display, id, 0, 0, static_cast<unsigned>(attributes.width),
-                          static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (XGetWindowAttributes(display, id, &attributes) && attributes.map_state == IsViewable) {
+        top = std::clamp(top, 0, attributes.height);
+        const int height = rows > 0 ? std::min(rows, attributes.height - top) : attributes.height - top;
+        if (height > 0)
+            image = XGetImage(display, id, 0, top, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    }
     XSync(display, False);
     if (image && !gRequestFailed && !lost) {
         picture.width = image->width;

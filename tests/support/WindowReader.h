@@ -20,8 +20,9 @@ public:
     WindowReader& operator=(const WindowReader&) = delete;
 
     // The window's picture; empty when there is no such window, it is not shown, or there is
-    // no server.
-    WindowPicture Read(const std::string& window);
+    // no server. Only its rows from `top` on, `rows` of them (0: all), when asked: a band of the
+    // window costs as much less to read.
+    WindowPicture Read(const std::string& window, int top = 0, int rows = 0);
 
 private:
     void Connect();
