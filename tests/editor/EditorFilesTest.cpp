@@ -150,9 +150,9 @@ TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
     // An end line part-way (the names after it are levels all the same), none, or a name that
     // is no file: each is kept aside before the next save, beside the earlier copies.
     const std::string damaged[] = {"TxtName\n\nLevel1\nTB\n/TxtName\nTN\nTS\n/TxtName\n", "TxtName\n\nLevel1\n",
-                                   "TxtName\n\nLevel1\nbad/name\n/TxtName\n"};
-    const std::string copies[] = {".broken", ".broken2", ".broken3"};
-    for (int i = 0; i < 3; ++i) {
+                                   "TxtName\n\nLevel1\nbad/name\n/TxtName\n", "Level1\nTB\n/TxtName\n"};
+    const std::string copies[] = {".broken", ".broken2", ".broken3", ".broken4"};
+    for (int i = 0; i < 4; ++i) {
         tree.WriteFile("resources/level/TxtName.txt", damaged[i]);
         Editor editor(5);
         testing::internal::CaptureStdout();

@@ -300,6 +300,15 @@ TEST_F(EditorLevelKeep, AnEscapedNameIsToldOnceForTheFileWrittenWithWhatItReadsB
     EXPECT_EQ(lines(" in \"T9\""), 2u) << said;
     EXPECT_EQ(lines("Object \"<empty>\" is written as \"_<empty>\""), 1u) << said;
     EXPECT_NE(said.find("reads back as \"_<empty>\""), std::string::npos) << said;
+
+    // The prefab file is written at every leave: told when what it holds changes.
+    editor.prefabs.push_back(std::make_shared<GameObject>("<empty>", 4, 0));
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(editor.SavePrefabs());
+    ASSERT_TRUE(editor.SavePrefabs());
+    const std::string prefabs = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(prefabs.find("in the prefab file"), prefabs.rfind("in the prefab file")) << prefabs;
+    EXPECT_NE(prefabs.find("in the prefab file"), std::string::npos) << prefabs;
 }
 
 }  // namespace
