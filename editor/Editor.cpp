@@ -8,7 +8,6 @@
 #include "ai/PathFindingSystem.h"
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
-#include "editor/EditorFileStore.h"
 #include "editor/GizmoMath.h"
 #include "editor/ValueFields.h"
 #include "engine/Camera.h"
@@ -23,7 +22,6 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
-#include "platform/BrokenCopy.h"
 #include "platform/KeyCodes.h"
 
 using Framework::Keys::F1;
@@ -69,9 +67,13 @@ void Editor::Load()
         // The kept level came from the opened file: what is known of that file still holds.
         ReadEditedLevel();
     } else {
-        // A file that is missing holds nothing a save could lose; one read in part does.
-        levelReadInPart = !LoadLevel(levelName, LevelPath()) && EditorFileStore::Exists(LevelPath());
-        levelKeptAs = levelReadInPart ? Platform::BrokenCopyName(LevelPath()) : "";
+        // A file that is missing holds nothing a save could lose; one read in part does. What it
+        // held is remembered first, so a save finds any change made to it since.
+        files.Remember(LevelPath());
+        const FileRead read = LoadLevelFile(levelName, LevelPath());
+        const bool stands = EditorFileStore::Stands(LevelPath());
+        levelFile.Read(LevelPath(), read != FileRead::Whole && stands);
+        levelUnread = read == FileRead::Unread && stands;
         savedLevel.reset();  // taken once the objects are set up
     }
     resumeEditedLevel = false;
@@ -312,6 +314,7 @@ void Editor::Update(float dt)
             if (const auto collider = object->GetComponent<Collider>())
                 collider->outlineShown = showColliders;
 
+    saveNewsSeconds = std::max(0.0f, saveNewsSeconds - dt);
     if (!ImGui::GetCurrentContext())
         return;
     renderer.Ensure();
@@ -367,10 +370,13 @@ void Editor::Unload()
     DestroyAll();
     removedObjects.clear();
     baseline.Clear();
+    // What a failed write could not store waits for the next chance, here or at the next save.
     SaveEditorSetting();
-    SavePrefabs();
-    prefabs.clear();
-    prefabsRead = false;
-    levelNames.clear();
+    if (SavePrefabs()) {
+        prefabs.clear();
+        prefabsRead = false;
+    }
+    if (levelList.Unwritten())
+        SaveLevelNameList();
     renderer.Destroy();
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/EditorFileState.h"
+#include "editor/EditorFileStore.h"
 #include "editor/EntityFilter.h"
 #include "editor/FocusTypeAhead.h"
 #include "editor/InterfaceRenderer.h"
@@ -33,7 +35,7 @@ public:
     void Unload() override;
     // Holding edits not yet saved, the quit chord opens the quit question (EditorMenu.cpp).
     bool AskBeforeQuit() override;
-    bool LevelReadInPart() const override { return levelReadInPart; }
+    bool LevelReadInPart() const override { return levelFile.damaged; }
     // The level differs from what was last read from its file or saved.
     bool HoldsUnsavedEdits() const;
 
@@ -66,6 +68,8 @@ public:
     bool SaveNeedsConfirm(const std::string& name) const;
     // The save would replace the opened level's file, which was read only in part.
     bool SaveKeepsLevelAside(const std::string& name) const;
+    // The red lines of the menu bar: a level read in part, a damaged list, files not written.
+    std::string FileWarnings() const;
 
     // Camera and picking (EditorCamera.cpp).
     // The interface holds the mouse: it is over a window, or a press that began on one (a
@@ -156,13 +160,21 @@ public:
     bool saveSceneScreen = false;
     bool saveSceneConfirm = false;
     std::string saveMessage;
+    // What the last save did beyond writing the level (a file kept aside, the list not written),
+    // shown in the menu bar once the screen has closed, for a while or until the next screen.
+    std::string saveNews;
+    float saveNewsSeconds = 0.0f;
     // The opened level's file is there but was not read to its end line (the reader stopped at
-    // a fault): the scene holds only the objects before it. The menu bar says so, and the first
-    // save over that file keeps the file as it was beside it (levelKeptAs) and makes the level whole.
-    bool levelReadInPart = false;
-    // Where the file read in part, or the damaged level list, will be kept: told before the save.
-    std::string levelKeptAs;
-    std::string levelListKeptAs;
+    // a fault, or could read none of it: levelUnread): the scene holds only the objects before
+    // it. The menu bar says so, and the first save over that file keeps the file as it was beside
+    // it and makes the level whole.
+    EditorFileState levelFile;
+    bool levelUnread = false;
+    // The editor's own files; one whose write failed keeps what the editor held for it.
+    EditorFileState levelList;
+    EditorFileState styleFile;
+    EditorFileState prefabFile;
+    EditorFileStore files;
     PerformanceHistory performance;
     std::shared_ptr<GameObject> selectedObject;
     std::map<int, std::string> objectTypeNames;
@@ -241,9 +253,6 @@ private:
     FocusTypeAhead typeAhead;
     float wheel = 0.0f;
     bool prefabsRead = false;
-    bool settingBroken = false;
-    bool prefabsBroken = false;
-    bool levelListBroken = false;
     bool quitQuestionDrawn = false;
 };
 

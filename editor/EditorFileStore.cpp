@@ -7,40 +7,67 @@
 #include "platform/BrokenCopy.h"
 #include "platform/PrintableText.h"
 
-namespace EditorFileStore {
-
-bool ReadWhole(const std::string& path, std::string& text)
+bool EditorFileStore::Read(const std::string& path, std::string& text)
 {
-    return Platform::ReadWholeFile(path, text);
+    const bool read = Platform::ReadWholeFile(path, text);
+    if (read)
+        known[path] = text;
+    else if (!Stands(path))
+        known[path] = std::nullopt;
+    else
+        known.erase(path);  // nothing known of it: the write's own check keeps it aside
+    return read;
 }
 
-bool Exists(const std::string& path)
+void EditorFileStore::Remember(const std::string& path)
+{
+    std::string text;
+    Read(path, text);
+}
+
+bool EditorFileStore::Stands(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::exists(path, error);
+    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found && !error;
 }
 
-bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy, std::string* keptAs)
+bool EditorFileStore::Holds(const std::string& path, const std::string& text) const
+{
+    const auto at = known.find(path);
+    return at != known.end() && at->second && *at->second == text;
+}
+
+EditorFileStore::Outcome EditorFileStore::Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy)
 {
     // A level name may hold any byte the list file held; the system's errors quote the path.
     const std::string shown = Platform::Printable(path);
+    Outcome outcome;
     std::string error;
-    if (keepBrokenCopy && Exists(path)) {
-        std::string copy;
-        if (!Platform::KeepBrokenCopy(path, copy, error)) {
-            std::cout << "Editor: \"" << shown << "\" was broken and could not be copied aside ("
-                      << Platform::Printable(error) << "); left as it is\n";
-            return false;
+    if (Stands(path)) {
+        std::string now;
+        const auto at = known.find(path);
+        outcome.changedOnDisk =
+            at != known.end() && (!at->second || !Platform::ReadWholeFile(path, now) || now != *at->second);
+        if (keepBrokenCopy || outcome.changedOnDisk) {
+            const char* what = outcome.changedOnDisk ? "changed on disk since the editor read or wrote it"
+                                                     : "was broken";
+            if (!Platform::KeepBrokenCopy(path, outcome.keptAs, error)) {
+                std::cout << "Editor: \"" << shown << "\" " << what << " and could not be copied aside ("
+                          << Platform::Printable(error) << "); left as it is\n";
+                outcome.failure = "it " + std::string(what) + " and could not be kept aside (" + error + ")";
+                outcome.keptAs.clear();
+                return outcome;
+            }
+            std::cout << "Editor: \"" << shown << "\" " << what << "; the file as it was is kept as \""
+                      << Platform::Printable(outcome.keptAs) << "\"\n";
         }
-        std::cout << "Editor: the broken \"" << shown << "\" was kept as \"" << Platform::Printable(copy) << "\"\n";
-        if (keptAs)
-            *keptAs = copy;
     }
     if (!Platform::WriteFileAtomically(path, text, error)) {
         std::cout << "Editor: could not write \"" << shown << "\": " << Platform::Printable(error) << "\n";
-        return false;
+        outcome.failure = error;
+        return outcome;
     }
-    return true;
+    known[path] = text;
+    outcome.written = true;
+    return outcome;
 }
-
-}  // namespace EditorFileStore

@@ -1,20 +1,40 @@
 #pragma once
+#include <map>
+#include <optional>
 #include <string>
 
-// Reading and rewriting the editor's own files. A file that was found broken when read is
-// copied aside (Platform::BrokenCopyName) before it is first rewritten, so nothing it held is
-// lost, nor any copy kept of it before.
-namespace EditorFileStore {
+// Reading and rewriting the editor's own files. Each file's bytes are remembered as the editor
+// last read or wrote them: a file found changed on disk since then (another program, a hand
+// edit) is copied aside (Platform::KeepBrokenCopy) before it is written over, as a file found
+// broken when read is, so nothing it held is lost, nor any copy kept of it before.
+class EditorFileStore {
+public:
+    // What a write came to: written or not (failure says why), and what was kept aside first.
+    struct Outcome {
+        bool written = false;
+        std::string failure;
+        std::string keptAs;
+        // What stood there had changed since the editor last read or wrote it.
+        bool changedOnDisk = false;
+    };
 
-// The whole file; false when it cannot be opened.
-bool ReadWhole(const std::string& path, std::string& text);
+    // The whole file; false when it cannot be read. Its bytes, or that nothing stands there, are
+    // remembered as what the editor last read there.
+    bool Read(const std::string& path, std::string& text);
+    // The same for a file another reader reads (a level).
+    void Remember(const std::string& path);
+    // Something stands at path (a dangling link counts: it is there, and writing replaces it).
+    static bool Stands(const std::string& path);
+    // The editor last read or wrote exactly text there.
+    bool Holds(const std::string& path, const std::string& text) const;
 
-// Whether a file (or anything else) stands at path.
-bool Exists(const std::string& path);
+    // Writes through the shared atomic writer; on failure the old file stays and the reason is
+    // printed and given. The present file is copied aside first when keepBrokenCopy is set or
+    // it changed since the editor last read or wrote it; no write when that copy fails (nor when
+    // the present file is there but cannot be read).
+    Outcome Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy);
 
-// Writes through the shared atomic writer; on failure the old file stays and the reason is
-// printed. keepBrokenCopy: copy the present file aside first (no write if that fails, nor if
-// the present file is there but cannot be read); keptAs, when given, names the copy.
-bool Rewrite(const std::string& path, const std::string& text, bool keepBrokenCopy, std::string* keptAs = nullptr);
-
-}  // namespace EditorFileStore
+private:
+    // Path -> the bytes last read or written there; nullopt: nothing stood there.
+    std::map<std::string, std::optional<std::string>> known;
+};

@@ -22,15 +22,16 @@
 namespace {
 const ImVec2 kButtonSize(70.0f, 0.0f);
 const ImVec4 kWarningColour(1.0f, 0.35f, 0.3f, 1.0f);
+const ImVec4 kNewsColour(1.0f, 0.85f, 0.45f, 1.0f);
+// How long a save's outcome stays in the menu bar when nothing else is done.
+constexpr float kNewsSeconds = 10.0f;
 const char* const kQuitTitle = "Quit Confirmation";
 
 enum class Answer { None, Ok, Cancel };
 
-// A file's own name as the interface can show it; a copy no name was found for says so.
+// A file's own name as the interface can show it.
 std::string FileShown(const std::string& path)
 {
-    if (path.empty())
-        return "its .broken copy (see the console)";
     return FieldText::Shown(std::filesystem::path(path).filename().string());
 }
 
@@ -87,12 +88,12 @@ bool Editor::SaveNeedsConfirm(const std::string& name) const
 {
     // Listed or not, a file already there is a level someone made (the title menu's "Main").
     return std::find(levelNames.begin(), levelNames.end(), name) != levelNames.end() ||
-           EditorFileStore::Exists(LevelPath(name));
+           EditorFileStore::Stands(LevelPath(name));
 }
 
 bool Editor::SaveKeepsLevelAside(const std::string& name) const
 {
-    return levelReadInPart && LevelPath(name) == LevelPath();
+    return levelFile.damaged && LevelPath(name) == LevelPath();
 }
 
 bool Editor::SaveScene(const std::string& name)
@@ -105,26 +106,60 @@ bool Editor::SaveScene(const std::string& name)
     // Only the first save over a level read in part copies it aside (that save makes it whole):
     // later ones would put the editor's own writing there in place of the original.
     const bool keepAside = SaveKeepsLevelAside(name);
-    std::string keptAs;
     const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
-    if (!EditorFileStore::Rewrite(LevelPath(name), EditedLevelText(name, objects), keepAside, &keptAs)) {
-        saveMessage = "Could not write " + LevelPath(name) + "; nothing was saved.";
+    const EditorFileStore::Outcome level = files.Rewrite(LevelPath(name), EditedLevelText(name, objects), keepAside);
+    if (!level.written) {
+        saveMessage = "Could not write " + LevelPath(name) + " (" + level.failure + "); nothing was saved.";
         return false;
     }
     SayEscapedNames(name, objects);
     // The opened level's own file now holds the whole level: its runs may save again, and the
     // menu bar no longer warns. A copy under another name leaves the opened file as it was.
-    if (LevelPath(name) == LevelPath())
-        levelReadInPart = false;
+    if (LevelPath(name) == LevelPath()) {
+        levelFile.damaged = false;
+        levelUnread = false;
+    }
     savedLevel = EditedLevelText(levelName, objects);
     if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
         levelNames.push_back(name);
     saveMessage = "Saved " + name + ".txt";
-    if (keepAside)
-        saveMessage += " (the file as it was is kept as " + FileShown(keptAs) + ")";
-    if (!SaveLevelNameList())
+    if (!level.keptAs.empty())
+        saveMessage += std::string(level.changedOnDisk ? " (it had changed on disk" : " (it was read only in part") +
+                       "; the file as it was is kept as " + FileShown(level.keptAs) + ")";
+    const bool listWritten = SaveLevelNameList();
+    if (!levelList.lastKeptAs.empty())
+        saveMessage += "; the level list as it was is kept as " + FileShown(levelList.lastKeptAs);
+    if (!listWritten)
         saveMessage += ", but the level list could not be written.";
+    // Seen in the menu bar once the screen has closed.
+    saveNews = saveMessage;
+    saveNewsSeconds = kNewsSeconds;
     return true;
+}
+
+std::string Editor::FileWarnings() const
+{
+    std::string lines;
+    const auto add = [&lines](const std::string& line) { lines += (lines.empty() ? "" : "  ") + line; };
+    // A level shown without the objects its file holds past a fault must not look whole.
+    if (levelFile.damaged) {
+        const std::string file = FieldText::Shown(levelName) + ".txt";
+        add(file + (levelUnread ? " could not be read (see the console): none of its objects are shown; "
+                                : " was read only in part (see the console): the objects after the fault are "
+                                  "missing; ") +
+            levelFile.KeepAsidePromise("saving over it keeps the file as "));
+    }
+    if (levelList.damaged && !levelList.Unwritten())
+        add(FileShown(levelListPath) + " is damaged (see the console); " +
+            levelList.KeepAsidePromise("the next save keeps it as "));
+    std::string unwritten;
+    for (const auto& [state, path] : {std::pair{&levelList, &levelListPath}, std::pair{&prefabFile, &prefabPath},
+                                      std::pair{&styleFile, &settingPath}})
+        if (state->Unwritten())
+            unwritten += (unwritten.empty() ? "" : ", ") + FileShown(*path);
+    if (!unwritten.empty())
+        add("Not written (see the console): " + unwritten + "; what the editor holds for it waits for the next write.");
+    return lines;
 }
 
 void Editor::DrawMainMenuBar()
@@ -154,19 +189,12 @@ void Editor::DrawMainMenuBar()
                 playMode = false;
             ImGui::EndMenu();
         }
-        // A level shown without the objects its file holds past a fault must not look whole.
-        if (levelReadInPart) {
-            const std::string file = FieldText::Shown(levelName) + ".txt";
-            ImGui::TextColored(kWarningColour, "%s",
-                               (file + " was read only in part (see the console): the objects after the fault are "
-                                       "missing. Saving over it keeps the file as " + FileShown(levelKeptAs))
-                                   .c_str());
-        }
-        if (levelListBroken)
-            ImGui::TextColored(kWarningColour, "%s",
-                               (FileShown(levelListPath) + " is damaged (see the console). The next save keeps it as " +
-                                FileShown(levelListKeptAs))
-                                   .c_str());
+        const std::string warnings = FileWarnings();
+        if (!warnings.empty())
+            ImGui::TextColored(kWarningColour, "%s", warnings.c_str());
+        // The save's outcome, once its screen has closed.
+        if (saveNewsSeconds > 0.0f && !saveSceneScreen && !saveSceneConfirm)
+            ImGui::TextColored(kNewsColour, "%s", saveNews.c_str());
         ImGui::EndMainMenuBar();
     }
 }
@@ -177,6 +205,7 @@ void Editor::AskForScreen(bool* screen)
     // editing returns, and two asked for there would close each other.
     for (bool* flag : {&newSceneRequested, &openSceneScreen, &openSceneConfirm, &saveSceneScreen, &saveSceneConfirm})
         *flag = false;
+    saveNewsSeconds = 0.0f;  // the last save's outcome stands until the next act
     if (screen)
         *screen = true;
 }
@@ -344,8 +373,10 @@ void Editor::DrawSaveSceneScreen()
         const std::string shown = FieldText::Shown(name);
         ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", shown.c_str());
         if (SaveKeepsLevelAside(name))
-            ImGui::TextColored(kWarningColour, "It was read only in part: the file as it is will be kept as %s",
-                               FileShown(levelKeptAs).c_str());
+            ImGui::TextColored(kWarningColour, "%s",
+                               ((levelUnread ? "It could not be read: " : "It was read only in part: ") +
+                                levelFile.KeepAsidePromise("the file as it is will be kept as "))
+                                   .c_str());
         if (ImGui::Button("Ok", kButtonSize)) {
             // A failed write goes back to the screen, which shows why.
             if (!SaveScene(name))

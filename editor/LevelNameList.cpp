@@ -16,20 +16,35 @@ const char* const kFirstLine = "TxtName";
 const char* const kEndLine = "/TxtName";
 }  // namespace
 
+namespace {
+// The line without the blanks around it (a list saved on another system ends its lines in CR).
+std::string Trimmed(const std::string& line)
+{
+    const char* const blanks = " \t\r\v\f";
+    const size_t first = line.find_first_not_of(blanks);
+    return first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(blanks) - first + 1);
+}
+}  // namespace
+
 bool Read(std::istream& in, std::vector<std::string>& names, const std::string& source)
 {
     const std::string file = "Level list \"" + Platform::Printable(source) + "\"";
-    std::string word;
+    // A name a line: one holding a blank is no level (a save refuses such names), not two.
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!Trimmed(line).empty())
+            lines.push_back(Trimmed(line));
     bool whole = true;
-    const bool any = static_cast<bool>(in >> word);
-    if (any && word != kFirstLine) {
-        std::cout << file << " begins with \"" << Platform::Printable(word) << "\" where \"" << kFirstLine
-                  << "\" belongs; that word is not a level\n";
+    const bool any = !lines.empty();
+    if (any && lines.front() != kFirstLine) {
+        std::cout << file << " begins with \"" << Platform::Printable(lines.front()) << "\" where \"" << kFirstLine
+                  << "\" belongs; that line is not a level\n";
         whole = false;
     }
     bool ended = false;
-    std::string after;  // the first word after an end line
-    while (in >> word) {
+    std::string after;  // the first line after an end line
+    for (size_t i = any ? 1 : 0; i < lines.size(); ++i) {
+        const std::string& word = lines[i];
         if (word == kEndLine) {
             ended = true;
             continue;
@@ -37,15 +52,21 @@ bool Read(std::istream& in, std::vector<std::string>& names, const std::string& 
         if (ended && after.empty())
             after = word;
         const bool known = std::find(names.begin(), names.end(), word) != names.end();
-        if (word != kNoChoice && (!NameRules::IsSafeFileName(word) || known)) {
-            std::cout << file << ": skipped \"" << Platform::Printable(word) << "\" ("
-                      << (known ? "listed twice" : "not a file name in the level folder") << ")\n";
-            // A name that is no file is lost to the next write, unlike a repeated one.
+        if (word == kNoChoice) {
+            if (!known)
+                names.push_back(word);
+            continue;
+        }
+        const std::string problem = known ? "listed twice"
+                                    : !NameRules::IsSafeFileName(word) ? "not a file name in the level folder"
+                                    : NameRules::IsReservedLevelName(word) ? "a name the editor keeps for itself"
+                                                                           : "";
+        if (!problem.empty()) {
+            std::cout << file << ": skipped \"" << Platform::Printable(word) << "\" (" << problem << ")\n";
+            // A name that is no level is lost to the next write, unlike a repeated one.
             whole = whole && known;
             continue;
         }
-        if (word == kNoChoice && known)
-            continue;
         names.push_back(word);
     }
     if (any && !ended) {

@@ -14,7 +14,7 @@ bool Read(std::istream& in, const std::string& source, std::vector<std::shared_p
 {
     return ReadObjectRecords(in, kEndLine, "Prefab file", source,
                              [&](const std::shared_ptr<GameObject>& object) { prefabs.push_back(object); }) ==
-           RecordsRead::Whole;
+           FileRead::Whole;
 }
 
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs)

@@ -171,13 +171,13 @@ std::string Write(const ImGuiStyle& styleIn, const SpareColours& spareIn)
     return out.str();
 }
 
-Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error)
+FileRead Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error)
 {
     std::vector<std::string> replaced;
     return Read(in, styleOut, spareOut, error, replaced);
 }
 
-Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error,
+FileRead Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std::string& error,
              std::vector<std::string>& replaced)
 {
     ImGuiStyle style = styleOut;
@@ -187,7 +187,7 @@ Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std
     std::string word;
     if (!(in >> word)) {
         error = "the file is empty";
-        return Reading::Broken;
+        return FileRead::Unread;
     }
     for (const Setting& setting : kSettings) {
         bool ok = static_cast<bool>(in >> word);
@@ -208,7 +208,7 @@ Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std
         }
         if (!ok) {
             error = std::string("setting \"") + setting.key + "\" is missing or not a number";
-            return Reading::Broken;
+            return FileRead::Unread;
         }
         if (!fits)
             notes.push_back(std::string(setting.key) + " " + shown + " is out of range (" + Describe(setting.range) +
@@ -220,20 +220,33 @@ Reading Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, std
             !ReadFloat(in, c.w)) {
             error = std::string("colour \"") + ColourNames()[static_cast<size_t>(i)].name +
                     "\" is missing or not a number";
-            return Reading::Broken;
+            return FileRead::Unread;
         }
         Colour(style, spare, i) = c;
     }
-    // A file cut before its end line may have lost a value's last digits; one that goes on
-    // after it held every value whole, and only what follows is not read.
-    if (!(in >> word) || word != kEndLine) {
-        error = std::string("no end line \"") + kEndLine + "\" after the colours";
-        return Reading::Broken;
+    // A file cut before its end line may have lost a value's last digits; one that holds words
+    // no setting takes before it, or goes on after it, held every value whole, and only those
+    // words are not read.
+    std::string stray;
+    bool ended = false;
+    while (!ended && in >> word) {
+        ended = word == kEndLine;
+        if (!ended && stray.empty())
+            stray = word;
     }
-    Reading reading = Reading::Whole;
+    if (!ended) {
+        error = std::string("no end line \"") + kEndLine + "\" after the colours";
+        return FileRead::Unread;
+    }
+    FileRead reading = FileRead::Whole;
+    if (!stray.empty()) {
+        error = "\"" + stray + "\" before its end line is no setting of the file";
+        reading = FileRead::GoesOn;
+    }
     if (in >> word) {
-        error = std::string("it goes on after its end line \"") + kEndLine + "\" (with \"" + word + "\")";
-        reading = Reading::GoesOn;
+        error += std::string(error.empty() ? "" : "; ") + "it goes on after its end line \"" + kEndLine +
+                 "\" (with \"" + word + "\")";
+        reading = FileRead::GoesOn;
     }
     styleOut = style;
     spareOut = spare;

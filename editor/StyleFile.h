@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileRead.h"
+
 // The editor's style settings file: fifteen size settings and 43 colours under their
 // historical names. Names that Dear ImGui 1.86 still has edit its style; the others (slot -1)
 // have no effect on drawing but are kept, so that the file reads back and writes out unchanged.
@@ -29,17 +31,14 @@ ImVec4& Colour(ImGuiStyle& style, SpareColours& spare, int index);
 
 std::string Write(const ImGuiStyle& style, const SpareColours& spare);
 
-// How a file read: whole; going on after its end line, with every value read and taken (the
-// file is kept aside before it is rewritten); or broken, and nothing taken.
-enum class Reading { Whole, GoesOn, Broken };
-
-// Reads the file into copies; only a file read to its end line changes style and spare. Broken,
-// with the reason, when the file is short, holds a non-number where a number belongs or has no
-// end line after its colours; GoesOn, with the reason, when more follows the end line. A size
-// the interface cannot take (a scrollbar of no width, a negative spacing...) is replaced by the
-// default, one line for each in `replaced`.
-Reading Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error,
+// Reads the file into copies; only a file whose every value was read changes style and spare.
+// Unread, with the reason, when the file is short, holds a non-number where a number belongs or
+// has no end line after its colours; GoesOn, with the reason, when words no setting takes stand
+// before its end line or more follows it (every value is taken; the file is kept aside before it
+// is rewritten). A size the interface cannot take (a scrollbar of no width, a negative
+// spacing...) is replaced by the default, one line for each in `replaced`.
+FileRead Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error,
              std::vector<std::string>& replaced);
-Reading Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error);
+FileRead Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error);
 
 }  // namespace StyleFile

@@ -38,11 +38,11 @@ bool Scene::AskBeforeQuit()
 
 void Scene::ReadLevel(const std::string& name, const std::string& path)
 {
-    const RecordsRead read = LoadLevelFile(name, path);
-    if (read == RecordsRead::Whole)
+    const FileRead read = LoadLevelFile(name, path);
+    if (read == FileRead::Whole)
         return;
     unreadLevel = path;
-    unreadLevelGoesOn = read == RecordsRead::GoesOn;
+    unreadLevelGoesOn = read == FileRead::GoesOn;
     Framework::ReportError("The level file " + path +
                            (unreadLevelGoesOn ? " goes on after its end line and was read up to it"
                                               : " could not be read") +

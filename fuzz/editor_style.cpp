@@ -40,15 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     StyleFile::SpareColours probeSpare{};
     std::istringstream probeIn(text);
     std::string error;
-    const StyleFile::Reading reading = StyleFile::Read(probeIn, probe, probeSpare, error);
-    const bool whole = reading == StyleFile::Reading::Whole;
+    const FileRead reading = StyleFile::Read(probeIn, probe, probeSpare, error);
+    const bool whole = reading == FileRead::Whole;
 
     std::string written;
     {
         Editor editor(5);
         const std::string before = StyleNow(editor);
         editor.LoadEditorSetting();
-        if (reading == StyleFile::Reading::Broken && StyleNow(editor) != before)
+        if (reading == FileRead::Unread && StyleNow(editor) != before)
             FuzzFailure("a broken style file changed the style (" + error + ")", before, StyleNow(editor));
         if (EditorFramesWanted())
             DrawEditorFrames(editor, nullptr);

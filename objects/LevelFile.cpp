@@ -66,16 +66,19 @@ bool NothingAfterEndLine(std::istream& in, const std::string& endLine, const std
     return false;
 }
 
-RecordsRead ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
+FileRead ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
                        const std::function<void(const std::shared_ptr<GameObject>&)>& take)
 {
     std::string header;
     if (!(in >> header))
     {
         std::cout << kind << " \"" << Printable(source) << "\" is empty\n";
-        return RecordsRead::Broken;
+        return FileRead::Unread;
     }
     const RecordNames names(endLine);
+    // Broken before any record was taken, nothing of the file was read.
+    bool taken = false;
+    const auto broken = [&taken] { return taken ? FileRead::Broken : FileRead::Unread; };
 
     while (true)
     {
@@ -84,10 +87,10 @@ RecordsRead ReadObjectRecords(std::istream& in, const std::string& endLine, cons
         {
             std::cout << kind << " \"" << Printable(source) << "\" has no end line \"" << Printable(endLine)
                       << "\"; kept the objects read before it\n";
-            return RecordsRead::Broken;
+            return broken();
         }
         if (objectName == endLine)
-            return NothingAfterEndLine(in, endLine, source) ? RecordsRead::Whole : RecordsRead::GoesOn;
+            return NothingAfterEndLine(in, endLine, source) ? FileRead::Whole : FileRead::GoesOn;
 
         int objectType = 0;
         std::string parentName;
@@ -95,21 +98,22 @@ RecordsRead ReadObjectRecords(std::istream& in, const std::string& endLine, cons
         {
             std::cout << kind << " \"" << Printable(source) << "\": record \"" << Printable(objectName)
                       << "\" is cut short; stopped reading\n";
-            return RecordsRead::Broken;
+            return broken();
         }
 
         auto object = std::make_shared<GameObject>(names.ReadRecord(objectName), objectType, gObjectIdCounter);
         object->parentName = names.ReadParent(parentName);
         if (!ReadComponentBlocks(in, *object, source))
-            return RecordsRead::Broken; // the unfinished record is dropped
+            return broken(); // the unfinished record is dropped
         take(object);
+        taken = true;
     }
 }
 
 namespace
 {
 // Appends the records of an open stream to the listed objects, calling between after each one.
-RecordsRead ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
+FileRead ReadRecords(std::istream& in, const std::string& endMarker, const std::string& path, bool& cameraSeen,
                  const std::function<void()>& between = nullptr)
 {
     return ReadObjectRecords(in, endMarker, "Level file", path, [&](const std::shared_ptr<GameObject>& object) {
@@ -198,17 +202,17 @@ const LevelPreparer& CurrentLevelPreparer()
 
 bool LoadLevel(const std::string& name, const std::string& path)
 {
-    return LoadLevelFile(name, path) == RecordsRead::Whole;
+    return LoadLevelFile(name, path) == FileRead::Whole;
 }
 
-RecordsRead LoadLevelFile(const std::string& name, const std::string& path)
+FileRead LoadLevelFile(const std::string& name, const std::string& path)
 {
     // Copied: a call in the middle of the read may set another preparer.
     const LevelPreparer preparer = Preparer();
     if (preparer.begin)
         preparer.begin(path);
     bool cameraSeen = false;
-    RecordsRead read = RecordsRead::Broken;
+    FileRead read = FileRead::Unread;
     if (OpenLevelStream(path))
         read = ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
     else

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileRead.h"
+
 class Component;
 class GameObject;
 class RecordNames;
@@ -30,9 +32,6 @@ struct LevelPreparer {
 void SetLevelPreparer(LevelPreparer preparer);
 const LevelPreparer& CurrentLevelPreparer();
 
-// How a file of object records read: whole, to its end line with nothing after it; broken (not
-// opened, cut short or stopped at a fault); or read to an end line that more text follows.
-enum class RecordsRead { Whole, Broken, GoesOn };
 
 // Appends the objects of the file to gGameObjects (without emptying it first). Bad input
 // stops the read with a console message; the objects read before it stay. A default
@@ -41,7 +40,7 @@ enum class RecordsRead { Whole, Broken, GoesOn };
 // early, or the file goes on after its end line.
 bool LoadLevel(const std::string& name, const std::string& path);
 // The same, telling how the file read.
-RecordsRead LoadLevelFile(const std::string& name, const std::string& path);
+FileRead LoadLevelFile(const std::string& name, const std::string& path);
 // The same from text held in memory (a level the editor keeps aside), but adding no default
 // "Camera": the objects come back exactly as the text holds them.
 void LoadLevelText(const std::string& name, const std::string& text);
@@ -60,10 +59,11 @@ std::string LevelText(const std::string& name, const std::vector<std::shared_ptr
 void SayEscapedNames(const std::string& name, const std::vector<std::shared_ptr<GameObject>>& objects,
                      const std::string& fileShown = "");
 // Reads object records (name, type, parent line, component blocks) up to endLine, handing each
-// whole one to take (id = the object-id counter as it stands, Init not run). Broken or GoesOn,
-// with a console line naming the file as kind and source, when the input stops early, breaks,
-// or goes on after its end line; the records taken before stay taken.
-RecordsRead ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
+// whole one to take (id = the object-id counter as it stands, Init not run). Broken (Unread
+// before the first record was taken) or GoesOn, with a console line naming the file as kind and
+// source, when the input stops early, breaks, or goes on after its end line; the records taken
+// before stay taken.
+FileRead ReadObjectRecords(std::istream& in, const std::string& endLine, const std::string& kind, const std::string& source,
                        const std::function<void(const std::shared_ptr<GameObject>&)>& take);
 // After an end line: true when nothing but blanks follows; otherwise a console line naming
 // source, and false (the file was read only in part).

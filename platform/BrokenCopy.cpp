@@ -32,11 +32,19 @@ std::string CopyName(const std::string& path, const std::string& text, bool& kep
 }
 }  // namespace
 
-std::string BrokenCopyName(const std::string& path)
+std::string BrokenCopyName(const std::string& path, std::string* whyNone)
 {
     std::string text;
     bool keptAlready = false;
-    return ReadWholeFile(path, text) ? CopyName(path, text, keptAlready) : "";
+    if (!ReadWholeFile(path, text)) {
+        if (whyNone)
+            *whyNone = "it cannot be read";
+        return "";
+    }
+    const std::string name = CopyName(path, text, keptAlready);
+    if (name.empty() && whyNone)
+        *whyNone = std::to_string(kMostCopies) + " copies of it are kept already";
+    return name;
 }
 
 bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& error)

@@ -57,12 +57,12 @@ bool Level::LoadSave()
         Framework::ReportError("No save file at " + savePath + "; starting a new game");
         return false;
     }
-    const RecordsRead read = LoadLevelFile("SaveData", savePath);
-    if (read == RecordsRead::Whole && FindObjectByName("Player"))
+    const FileRead read = LoadLevelFile("SaveData", savePath);
+    if (read == FileRead::Whole && FindObjectByName("Player"))
         return true;
     // A save read only in part (or holding no player) would be half a world, which the next
     // checkpoint would write over the save: a new game starts, and the save is kept aside first.
-    const bool goesOn = read == RecordsRead::GoesOn;
+    const bool goesOn = read == FileRead::GoesOn;
     Framework::ReportError("The save file " + savePath +
                            (goesOn ? " goes on after its end line" : " could not be read") + "; starting a new game");
     DestroyAll();

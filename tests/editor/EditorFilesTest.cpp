@@ -27,7 +27,7 @@ TEST_F(EditorTest, StyleFileKeepsItsFortyThreeNamesAndRoundTripsByteForByte)
     StyleFile::SpareColours readSpare{};
     std::istringstream in(text);
     std::string error;
-    ASSERT_EQ(StyleFile::Read(in, read, readSpare, error), StyleFile::Reading::Whole) << error;
+    ASSERT_EQ(StyleFile::Read(in, read, readSpare, error), FileRead::Whole) << error;
     EXPECT_EQ(StyleFile::Write(read, readSpare), text);
 }
 
@@ -159,8 +159,9 @@ TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
         editor.LoadLevelNameList();
         const std::string said = testing::internal::GetCapturedStdout();
         EXPECT_NE(said.find("\"" + editor.levelListPath + "\""), std::string::npos) << said;
-        if (i == 0)
+        if (i == 0) {
             EXPECT_EQ(editor.levelNames, (std::vector<std::string>{"-SelectScene-", "Level1", "TB", "TN", "TS"}));
+        }
         ASSERT_TRUE(editor.SaveLevelNameList());
         EXPECT_EQ(tree.ReadFile("resources/level/TxtName.txt" + copies[i]), damaged[i]);
     }

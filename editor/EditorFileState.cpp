@@ -1,0 +1,32 @@
+#include "editor/EditorFileState.h"
+
+#include <filesystem>
+
+#include "editor/FieldText.h"
+#include "platform/BrokenCopy.h"
+
+void EditorFileState::Read(const std::string& path, bool isDamaged)
+{
+    damaged = isDamaged;
+    whyNoCopy.clear();
+    keptAs = damaged ? Platform::BrokenCopyName(path, &whyNoCopy) : "";
+}
+
+void EditorFileState::Wrote(const EditorFileStore::Outcome& outcome)
+{
+    lastKeptAs = outcome.keptAs;
+    if (outcome.written) {
+        damaged = false;
+        unwritten.clear();
+    } else {
+        unwritten = outcome.failure.empty() ? "it could not be written" : outcome.failure;
+    }
+}
+
+std::string EditorFileState::KeepAsidePromise(const std::string& lead) const
+{
+    // Promise no copy that cannot be made: the write is then refused.
+    if (keptAs.empty())
+        return "it cannot be kept aside (" + whyNoCopy + "), so it is left as it is";
+    return lead + FieldText::Shown(std::filesystem::path(keptAs).filename().string());
+}
