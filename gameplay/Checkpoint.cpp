@@ -45,7 +45,7 @@ bool Checkpoint::WriteSave() const
 {
     const auto scene = gSceneSystem ? gSceneSystem->GetCurrentScene() : nullptr;
     if (scene && scene->LevelReadInPart()) {
-        Framework::ReportError(std::string("Checkpoint: the level was read only in part; nothing is saved and ") +
+        Framework::ReportError(std::string("Checkpoint: the level file was not read whole; nothing is saved and ") +
                                kSavePath + " stays as it was");
         return false;
     }

@@ -64,6 +64,10 @@ int RemoveLeftovers(const fs::path& folder, const std::string& target)
 
 bool ReadWholeFile(const std::string& path, std::string& text)
 {
+    // A folder opens, and reads as an empty file.
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;

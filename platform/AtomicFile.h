@@ -3,7 +3,7 @@
 
 namespace Platform {
 
-// The whole file as bytes; false when it cannot be opened.
+// The whole file as bytes; false when it cannot be opened or is a folder.
 bool ReadWholeFile(const std::string& path, std::string& text);
 
 // Writes the whole file through a temporary file in the same folder, flushed to disk and then

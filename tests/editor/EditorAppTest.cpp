@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <set>
@@ -403,6 +404,36 @@ TEST(EditorApp, ALevelReadInPartSaysSoAndSavingOverItKeepsTheFileAside)
     // Saving over it (listed, so asked first) keeps the file as it was beside it.
     EXPECT_NE(SaveOver(game, "Level1", damaged, 725, 566), "") << game.Output();
     EXPECT_EQ(game.tree.ReadFile("resources/level/Level1.txt.broken"), damaged) << game.Output();
+    Quit(game);
+}
+
+// The level list replaced by a folder after the editor read it: the save writes the level, and
+// the menu bar says in red that the list was not; the next save, once the folder is gone, lists
+// both names.
+TEST(EditorApp, ASaveWhoseLevelListCannotBeWrittenSaysSoInTheMenuBarAndListsItLater)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
+    const std::filesystem::path list = game.tree.Root() / "resources/level/TxtName.txt";
+    std::filesystem::remove(list);
+    game.tree.WriteFile("resources/level/TxtName.txt/in-the-way", "x");
+    const auto red = [](int r, int g, int b) { return r > 180 && g < 120 && b < 120; };
+    const auto menuBarRed = [&](const Screenshot& s) { return AnyPixel(s, 150, 0, 1899, 18, red); };
+    ASSERT_FALSE(menuBarRed(GrabScreen()));
+
+    ASSERT_TRUE(PressSaveOk(game, "T5")) << game.Output();
+    ASSERT_TRUE(game.WaitUntil([&] { return !game.tree.ReadFile("resources/level/T5.txt").empty(); })) << game.Output();
+    EXPECT_TRUE(WaitUntilShown(game, menuBarRed, "red in the menu bar")) << game.Output();
+
+    // The field still holds "T5": the second save is "T5T6".
+    std::filesystem::remove_all(list);
+    ASSERT_TRUE(PressSaveOk(game, "T6")) << game.Output();
+    EXPECT_TRUE(game.WaitUntil([&] {
+        const std::string names = game.tree.ReadFile("resources/level/TxtName.txt");
+        return names.find("\nT5\n") != std::string::npos && names.find("\nT5T6\n") != std::string::npos;
+    })) << game.Output();
+    EXPECT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return !menuBarRed(s); }, "the red line to go"));
     Quit(game);
 }
 

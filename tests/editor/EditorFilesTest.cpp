@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "EditorTestSupport.h"
@@ -59,13 +61,24 @@ TEST_F(EditorTest, AStyleFileGoingOnAfterItsEndLineKeepsItsValuesAndIsKeptAside)
     style.WindowRounding = 7.0f;
     style.FrameRounding = 5.0f;
     const std::string mine = StyleFile::Write(style, StyleFile::SpareColours{});
-    tree.WriteFile("resources/level/Editor/EditorSetting.txt", mine + "stray\n");
-    Editor editor(5);
-    editor.LoadEditorSetting();
-    EXPECT_EQ(ImGui::GetStyle().WindowRounding, 7.0f);
-    ASSERT_TRUE(editor.SaveEditorSetting());
-    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), mine);
-    EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), mine + "stray\n");
+    // A stray line after the end line, or a key no setting takes before it.
+    std::string unknownKey = mine;
+    unknownKey.insert(unknownKey.rfind("/EditorSetting"), "Foo\n1 2\n");
+    const std::string damaged[] = {mine + "stray\n", unknownKey};
+    const std::string copies[] = {".broken", ".broken2"};
+    for (int i = 0; i < 2; ++i) {
+        ImGui::GetStyle() = ImGuiStyle();
+        tree.WriteFile("resources/level/Editor/EditorSetting.txt", damaged[i]);
+        Editor editor(5);
+        testing::internal::CaptureStdout();
+        editor.LoadEditorSetting();
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(ImGui::GetStyle().WindowRounding, 7.0f);
+        EXPECT_NE(said.find(i == 0 ? "\"stray\"" : "\"Foo\" before its end line"), std::string::npos) << said;
+        ASSERT_TRUE(editor.SaveEditorSetting());
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), mine);
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt" + copies[i]), damaged[i]);
+    }
 }
 
 // The default style's file with one setting's value line replaced.
@@ -141,6 +154,16 @@ TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
     std::istringstream back(text);
     LevelNameList::Read(back, again, "TxtName.txt");
     EXPECT_EQ(LevelNameList::Write(again), text);
+
+    // A line is one name: one with a blank, or the editor's own names, are no levels.
+    std::vector<std::string> after;
+    std::istringstream early("TxtName\n\nLevel1\n/TxtName\nMy Level\nTxtName\nEmpty\nTN\r\n/TxtName\n");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(LevelNameList::Read(early, after, "TxtName.txt"));
+    const std::string skipped = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(after, (std::vector<std::string>{"-SelectScene-", "Level1", "TN"}));
+    for (const char* name : {"\"My Level\"", "\"TxtName\"", "\"Empty\""})
+        EXPECT_NE(skipped.find(std::string("skipped ") + name), std::string::npos) << skipped;
 
     std::vector<std::string> empty;
     std::istringstream none("");
@@ -225,3 +248,119 @@ TEST_F(EditorTest, SaveSceneRefusesBadNamesAndAFailedSaveAddsNoName)
 }
 
 }  // namespace
+
+namespace {
+
+// A folder (not empty) in the file's place: as root too, nothing can be written there.
+void BlockWrites(const testsupport::TempResourceTree& tree, const std::string& file)
+{
+    std::filesystem::remove(tree.Root() / file);
+    tree.WriteFile(file + "/in-the-way", "x");
+}
+
+void Unblock(const testsupport::TempResourceTree& tree, const std::string& file)
+{
+    std::filesystem::remove_all(tree.Root() / file);
+}
+
+const std::string kList = "resources/level/TxtName.txt";
+const std::string kPrefabs = "resources/prefab/PrefabName.txt";
+const std::string kStyle = "resources/level/Editor/EditorSetting.txt";
+
+}  // namespace
+
+TEST_F(EditorTest, AFailedWriteKeepsWhatTheEditorHeldSaysSoAndWritesItOnceItCan)
+{
+    Editor editor(5);
+    editor.Load();
+    editor.Init();
+    editor.prefabs.push_back(std::make_shared<GameObject>("Crate", 4, 0));
+    ImGui::GetStyle().WindowRounding = 13.0f;
+    for (const std::string& file : {kList, kPrefabs, kStyle})
+        BlockWrites(tree, file);
+
+    ASSERT_TRUE(editor.SaveScene("T5"));
+    EXPECT_NE(editor.saveMessage.find("the level list could not be written"), std::string::npos) << editor.saveMessage;
+    EXPECT_EQ(editor.saveNews, editor.saveMessage) << "the menu bar tells it once the screen has closed";
+    editor.Unload();
+    const std::string warnings = editor.FileWarnings();
+    for (const char* file : {"TxtName.txt", "PrefabName.txt", "EditorSetting.txt"})
+        EXPECT_NE(warnings.find(file), std::string::npos) << warnings;
+
+    // The next visit takes nothing back from the old files.
+    ImGui::GetStyle().WindowRounding = 0.0f;  // as if another visit's panels had changed it
+    ImGui::GetStyle().WindowRounding = 13.0f;
+    editor.Load();
+    editor.Init();
+    ASSERT_EQ(editor.prefabs.size(), 1u);
+    EXPECT_EQ(editor.prefabs[0]->name, "Crate");
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, 13.0f);
+    EXPECT_NE(std::find(editor.levelNames.begin(), editor.levelNames.end(), "T5"), editor.levelNames.end());
+
+    for (const std::string& file : {kList, kPrefabs, kStyle})
+        Unblock(tree, file);
+    editor.Unload();
+    EXPECT_EQ(editor.FileWarnings(), "");
+    EXPECT_NE(tree.ReadFile(kList).find("\nT5\n"), std::string::npos);
+    EXPECT_NE(tree.ReadFile(kPrefabs).find("Crate"), std::string::npos);
+    EXPECT_NE(tree.ReadFile(kStyle).find("WindowRounding\n13\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / (kPrefabs + ".broken"))) << "a folder read as an empty file";
+}
+
+TEST_F(EditorTest, AFileChangedOnDiskSinceTheEditorReadOrWroteItIsKeptAsideBeforeItIsWrittenOver)
+{
+    Editor editor(5);
+    editor.Load();
+    editor.Init();
+    ASSERT_TRUE(editor.SaveScene("T"));
+    ASSERT_TRUE(editor.SaveScene("T"));  // unchanged since: no copy
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / "resources/level/T.txt.broken"));
+
+    // Another program changes the level, the list and the prefab file; the editor is left and
+    // entered again (resuming the level from memory) and saves.
+    const std::string level = tree.ReadFile("resources/level/T.txt") + "added\n";
+    tree.WriteFile("resources/level/T.txt", level);
+    const auto listing = [this](const std::string& name) {
+        std::string list = tree.ReadFile(kList);
+        tree.WriteFile(kList, list.insert(list.rfind("/TxtName"), name + "\n"));
+        return list;
+    };
+    listing("Hand");
+    editor.Unload();
+    editor.Load();
+    editor.Init();
+    const std::string prefabs = tree.ReadFile(kPrefabs) + "\n";
+    tree.WriteFile(kPrefabs, prefabs);
+    ASSERT_TRUE(editor.SaveScene("T"));
+    EXPECT_EQ(tree.ReadFile("resources/level/T.txt.broken"), level);
+    EXPECT_NE(editor.saveMessage.find("changed on disk"), std::string::npos) << editor.saveMessage;
+    editor.Unload();
+    EXPECT_EQ(tree.ReadFile(kPrefabs + ".broken"), prefabs);
+    // The list was read again on entry, so only the prefab file and the level had changed.
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / (kList + ".broken")));
+
+    // Changed between two saves of one visit, the list is kept too.
+    editor.Load();
+    editor.Init();
+    const std::string changedList = listing("Other");
+    ASSERT_TRUE(editor.SaveScene("T2"));
+    EXPECT_EQ(tree.ReadFile(kList + ".broken"), changedList);
+    EXPECT_NE(editor.saveMessage.find("level list as it was is kept as TxtName.txt.broken"), std::string::npos)
+        << editor.saveMessage;
+}
+
+TEST_F(EditorTest, ADamagedListThatCannotBeKeptAsideIsNotPromisedACopyAndIsLeftAsItIs)
+{
+    const std::string damaged = "TxtName\n\nLevel1\n";  // no end line
+    tree.WriteFile(kList, damaged);
+    for (int copy = 1; copy <= 99; ++copy)
+        tree.WriteFile(kList + ".broken" + (copy > 1 ? std::to_string(copy) : ""), "other " + std::to_string(copy));
+    Editor editor(5);
+    editor.LoadLevelNameList();
+    const std::string warnings = editor.FileWarnings();
+    EXPECT_NE(warnings.find("cannot be kept aside (99 copies of it are kept already)"), std::string::npos) << warnings;
+    EXPECT_EQ(warnings.find("keeps it as"), std::string::npos) << warnings;
+    EXPECT_TRUE(editor.SaveScene("T7"));
+    EXPECT_NE(editor.saveMessage.find("the level list could not be written"), std::string::npos);
+    EXPECT_EQ(tree.ReadFile(kList), damaged);
+}

@@ -273,6 +273,14 @@ TEST_F(EditorLevelKeep, ALevelDamagedTwiceAndSavedOverKeepsBothDamagedFiles)
         DestroyAll();
     }
     EXPECT_TRUE(tree.ReadFile("resources/level/Level1.txt.broken") == kept) << "the first copy was replaced";
+
+    // Broken at its first record, none of it was read: it is not said to be read in part.
+    tree.WriteFile("resources/level/Level1.txt", "Level1\n\nShelf\n4\nNone\nTr#nsform\nEnd\n\n/Level1\n");
+    Editor editor(5);
+    Open(editor);
+    ASSERT_TRUE(editor.LevelReadInPart());
+    EXPECT_NE(editor.FileWarnings().find("Level1.txt could not be read"), std::string::npos) << editor.FileWarnings();
+    EXPECT_EQ(editor.FileWarnings().find("in part"), std::string::npos) << editor.FileWarnings();
 }
 
 TEST_F(EditorLevelKeep, AnEscapedNameIsToldOnceForTheFileWrittenWithWhatItReadsBackAs)
