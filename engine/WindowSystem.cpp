@@ -3,7 +3,10 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -24,7 +27,6 @@ namespace Framework {
 
 namespace {
 
-// A whole token that is a positive decimal int; anything else is refused.
 // Takes a whole positive number into value; otherwise says what the token is.
 std::string ParsePositive(const std::string& token, int& value)
 {
@@ -93,6 +95,14 @@ WindowSettings WindowSystem::LoadSettings(const std::string& path)
     WindowSettings settings;
     std::ifstream in(path);
     if (!in) {
+        const int openError = errno;
+        // Something standing there (even a dangling link or a loop) holds the user's values.
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+            std::cerr << "Window: " << path << " is there but cannot be read (" << std::strerror(openError)
+                      << "); using the defaults and leaving it as it is\n";
+            return settings;
+        }
         std::string error;
         const std::string contents = std::to_string(settings.width) + "\n" +
                                      std::to_string(settings.height) + "\n" + settings.title + "\n";

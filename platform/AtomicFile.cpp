@@ -60,29 +60,10 @@ int RemoveLeftovers(const fs::path& folder, const std::string& target)
     return removed;
 }
 
-}  // namespace
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    // A folder opens, and reads as an empty file.
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
-
-int RemoveTemporaryLeftovers(const std::string& folder)
-{
-    return RemoveLeftovers(fs::path(folder), std::string());
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string& error)
+// Writes contents to a new temporary file beside path, flushed to disk and closed, and names it
+// in tempPath; on failure nothing is left behind.
+bool WriteTemporaryFile(const std::string& path, const std::string& contents, std::string& tempPath,
+                        std::string& error)
 {
     std::string pattern = path + ".tmpXXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
@@ -92,7 +73,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, s
         error = "cannot create a temporary file next to " + path + ": " + std::strerror(errno);
         return false;
     }
-    const std::string tempPath(name.data());
+    tempPath = name.data();
 
     auto fail = [&](const char* what) {
         error = std::string(what) + " " + tempPath + ": " + std::strerror(errno);
@@ -129,6 +110,37 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, s
         unlink(tempPath.c_str());
         return false;
     }
+    return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    // A folder opens, and reads as an empty file.
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+int RemoveTemporaryLeftovers(const std::string& folder)
+{
+    return RemoveLeftovers(fs::path(folder), std::string());
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string& error)
+{
+    std::string tempPath;
+    if (!WriteTemporaryFile(path, contents, tempPath, error)) {
+        return false;
+    }
     if (std::rename(tempPath.c_str(), path.c_str()) != 0) {
         error = "cannot replace " + path + ": " + std::strerror(errno);
         unlink(tempPath.c_str());
@@ -137,6 +149,25 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, s
     // A write killed before its rename left its temporary file behind; this one has landed.
     const fs::path target(path);
     RemoveLeftovers(target.parent_path(), target.filename().string());
+    return true;
+}
+
+bool WriteNewFileAtomically(const std::string& path, const std::string& contents, bool& taken, std::string& error)
+{
+    taken = false;
+    std::string tempPath;
+    if (!WriteTemporaryFile(path, contents, tempPath, error)) {
+        return false;
+    }
+    // A link, unlike a rename, fails on a name that is there: whoever made it first keeps it.
+    const int linked = link(tempPath.c_str(), path.c_str());
+    const int linkError = errno;
+    unlink(tempPath.c_str());
+    if (linked != 0) {
+        taken = linkError == EEXIST;
+        error = (taken ? "there is a file at " : "cannot make ") + path + ": " + std::strerror(linkError);
+        return false;
+    }
     return true;
 }
 

@@ -11,40 +11,63 @@ namespace {
 // Copies kept of one file: past this something keeps breaking it, and more would not help.
 constexpr int kMostCopies = 99;
 
-// The copy's name for text, and whether it holds text already; empty when all are taken.
-std::string CopyName(const std::string& path, const std::string& text, bool& keptAlready)
+std::string CopyName(const std::string& path, int copy)
 {
-    for (int copy = 1; copy <= kMostCopies; ++copy) {
-        const std::string name = path + ".broken" + (copy > 1 ? std::to_string(copy) : "");
-        std::error_code ec;
-        // Whatever cannot be looked at counts as taken.
-        if (!std::filesystem::exists(name, ec) && !ec) {
-            keptAlready = false;
-            return name;
-        }
-        std::string earlier;
-        if (ReadWholeFile(name, earlier) && earlier == text) {
-            keptAlready = true;
-            return name;
-        }
+    return path + ".broken" + (copy > 1 ? std::to_string(copy) : "");
+}
+
+// What stands at a copy's name: nothing, a copy of these bytes, or something else.
+enum class Slot { Free, HoldsText, Taken };
+
+Slot Look(const std::string& name, const std::string& text)
+{
+    std::error_code ec;
+    // Whatever cannot be looked at counts as taken.
+    if (!std::filesystem::exists(name, ec) && !ec) {
+        return Slot::Free;
     }
-    return "";
+    std::string earlier;
+    return ReadWholeFile(name, earlier) && earlier == text ? Slot::HoldsText : Slot::Taken;
 }
 }  // namespace
 
 std::string BrokenCopyName(const std::string& path, std::string* whyNone)
 {
     std::string text;
-    bool keptAlready = false;
     if (!ReadWholeFile(path, text)) {
         if (whyNone)
             *whyNone = "it cannot be read";
         return "";
     }
-    const std::string name = CopyName(path, text, keptAlready);
-    if (name.empty() && whyNone)
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        if (Look(CopyName(path, copy), text) != Slot::Taken)
+            return CopyName(path, copy);
+    }
+    if (whyNone)
         *whyNone = std::to_string(kMostCopies) + " copies of it are kept already";
-    return name;
+    return "";
+}
+
+bool KeepCopyOf(const std::string& path, const std::string& text, std::string& keptAs, std::string& error)
+{
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        keptAs = CopyName(path, copy);
+        Slot slot = Look(keptAs, text);
+        if (slot == Slot::Free) {
+            bool taken = false;
+            if (WriteNewFileAtomically(keptAs, text, taken, error))
+                return true;
+            if (!taken)
+                return false;
+            // Made by someone else meanwhile, whole: it may be a copy of these bytes too.
+            slot = Look(keptAs, text);
+        }
+        if (slot == Slot::HoldsText)
+            return true;
+    }
+    keptAs.clear();
+    error = std::to_string(kMostCopies) + " broken copies of " + path + " are kept already";
+    return false;
 }
 
 bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& error)
@@ -54,13 +77,7 @@ bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& e
         error = "cannot read " + path;
         return false;
     }
-    bool keptAlready = false;
-    keptAs = CopyName(path, text, keptAlready);
-    if (keptAs.empty()) {
-        error = std::to_string(kMostCopies) + " broken copies of " + path + " are kept already";
-        return false;
-    }
-    return keptAlready || WriteFileAtomically(keptAs, text, error);
+    return KeepCopyOf(path, text, keptAs, error);
 }
 
 }  // namespace Platform

@@ -63,8 +63,10 @@ bool Level::LoadSave()
     // A save read only in part (or holding no player) would be half a world, which the next
     // checkpoint would write over the save: a new game starts, and the save is kept aside first.
     const bool goesOn = read == FileRead::GoesOn;
+    const bool noPlayer = read == FileRead::Whole;
     Framework::ReportError("The save file " + savePath +
-                           (goesOn ? " goes on after its end line" : " could not be read") + "; starting a new game");
+                           (goesOn ? " goes on after its end line" : noPlayer ? " holds no Player" : " could not be read") +
+                           "; starting a new game");
     DestroyAll();
     std::string keptAs;
     std::string error;
@@ -74,13 +76,13 @@ bool Level::LoadSave()
     else
         Framework::ReportError("The save file could not be kept aside (" + error +
                                "); the next checkpoint will write over it");
-    ShowUnreadSave(kept, keptAs, goesOn);
+    ShowUnreadSave(kept, keptAs, goesOn ? "goes on after its end line." : noPlayer ? "holds no player." : "");
     return false;
 }
 
-void Level::ShowUnreadSave(bool kept, const std::string& keptAs, bool goesOn)
+void Level::ShowUnreadSave(bool kept, const std::string& keptAs, const std::string& fault)
 {
-    ShowNotice((goesOn ? "The save file\n" + savePath + "\ngoes on after its end line." : "Could not read the save file\n" + savePath) +
+    ShowNotice((fault.empty() ? "Could not read the save file\n" + savePath : "The save file\n" + savePath + "\n" + fault) +
                "\nA new game began; " +
                (kept ? "the save is kept as\n" + keptAs
                      : std::string("the save could not be kept aside\nand the next checkpoint will write over it.")));

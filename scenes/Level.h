@@ -53,8 +53,9 @@ public:
 
 private:
     bool LoadSave();
-    // Tells the player why Continue began a new game, and where the save went.
-    void ShowUnreadSave(bool kept, const std::string& keptAs, bool goesOn);
+    // Tells the player why Continue began a new game, and where the save went; fault is what is
+    // wrong with the save, empty when it could not be read at all.
+    void ShowUnreadSave(bool kept, const std::string& keptAs, const std::string& fault);
     // Only while the game runs: the player reads it over the play, not over the pause menu.
     void CountSaveNotice(float dt);
     void HideMenu();

@@ -175,8 +175,9 @@ TEST_F(CheckpointTest, ASaveThatFailsSaysSoKeepsTheOldSaveAndCanBeTriedAgain)
     EXPECT_EQ(PointFrame(), 1);
 }
 
-// A save cut short after the player's record is refused as unreadable: the first level starts
-// whole, and the save is kept aside before a checkpoint writes over it.
+// A save cut short after the player's record is refused as unreadable, and one read whole without
+// a player is told so: the first level starts whole, and the save is kept aside before a
+// checkpoint writes over it.
 TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
 {
     BuildPlayerRig();
@@ -188,12 +189,20 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
     const std::string cut = whole.substr(0, whole.find("\nTorch\n"));  // the fade screen comes last
     // Joined or hand-edited: an end line part-way, at a record boundary.
     const std::string joined = std::string(whole).insert(whole.find("\nTorch\n") + 1, "/SaveData\n");
-    for (const auto& [damaged, keptAs] : {std::pair{cut, ".broken"}, std::pair{joined, ".broken2"}}) {
+    const std::string noPlayer = std::string(whole).replace(whole.find("\n\nPlayer\n") + 2, 6, "Stranger");
+    std::string said;
+    for (const auto& [damaged, keptAs] :
+         {std::pair{cut, ".broken"}, std::pair{joined, ".broken2"}, std::pair{noPlayer, ".broken3"}}) {
         tree->WriteFile("resources/save/SaveData.txt", damaged);
+        testing::internal::CaptureStderr();
         EnterLevel(true);
+        said = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(Object("FadeScreen")) << "the first level, whole";
         EXPECT_TRUE(tree->ReadFile(std::string("resources/save/SaveData.txt") + keptAs) == damaged) << "kept aside";
     }
+    EXPECT_NE(said.find("SaveData.txt holds no Player; starting a new game"), std::string::npos) << said;
+    const std::string shown = gSceneSystem->GetCurrentScene()->Notice();
+    EXPECT_NE(shown.find("SaveData.txt\nholds no player.\nA new game began"), std::string::npos) << shown;
     StepSeconds(1.1f);
     Tap("ACTION_INTERACT");
     EXPECT_EQ(Message(), kSaved);

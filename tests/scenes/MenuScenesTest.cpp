@@ -202,7 +202,6 @@ TEST_F(MenuScenesTest, ContinueFromAnUnreadableSaveSaysSoInTheLevelNamingTheKept
     EXPECT_EQ(notice(), "") << "a new game says nothing";
 }
 
-// Behind the pause menu it waits; a frame of no known length does not keep it up for good.
 TEST_F(MenuScenesTest, ALevelOrSaveGoingOnAfterItsEndLineIsToldSoNotAsUnread)
 {
     const std::string level = "Level1\n\nCamera\n10\nNone\nEnd\n\n/Level1\n";
@@ -222,6 +221,7 @@ TEST_F(MenuScenesTest, ALevelOrSaveGoingOnAfterItsEndLineIsToldSoNotAsUnread)
     EXPECT_NE(save.find("SaveData.txt\ngoes on after its end line.\nA new game began"), std::string::npos) << save;
 }
 
+// Behind the pause menu it waits; a frame of no known length does not keep it up for good.
 TEST_F(MenuScenesTest, TheUnreadableSaveNoticeCountsOnlyWhileTheLevelRuns)
 {
     tree->WriteFile("resources/level/Level1.txt", "Level1\n\nCamera\n10\nNone\nEnd\n\n/Level1\n");

@@ -22,6 +22,15 @@ TEST(WindowSettings, MissingFileIsWrittenWithTheDefaults)
     const WindowSettings fallback = WindowSystem::LoadSettings(nowhere.string());
     EXPECT_EQ(fallback.width, 1920);
     EXPECT_FALSE(std::filesystem::exists(nowhere));
+
+    // Something there that cannot be read (a link to itself) is no missing file: left as it is.
+    const auto loop = tree.Resources() / "loop.ini";
+    std::filesystem::create_symlink("loop.ini", loop);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WindowSystem::LoadSettings(loop.string()).width, 1920);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(std::filesystem::is_symlink(loop)) << "the link was written over";
+    EXPECT_NE(said.find("loop.ini is there but cannot be read"), std::string::npos) << said;
 }
 
 TEST(WindowSettings, EachBadValueFallsBackAloneAndTheFileIsLeftAlone)
