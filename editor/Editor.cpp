@@ -22,6 +22,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
+#include "platform/AtomicFile.h"
 #include "platform/KeyCodes.h"
 
 using Framework::Keys::F1;
@@ -71,7 +72,7 @@ void Editor::Load()
         // held is remembered first, so a save finds any change made to it since.
         files.Remember(LevelPath());
         const FileRead read = LoadLevelFile(levelName, LevelPath());
-        const bool stands = EditorFileStore::Stands(LevelPath());
+        const bool stands = Platform::PathStands(LevelPath());
         levelFile.Read(LevelPath(), read != FileRead::Whole && stands);
         levelUnread = read == FileRead::Unread && stands;
         savedLevel.reset();  // taken once the objects are set up

@@ -1,6 +1,5 @@
 #include "editor/EditorFileStore.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "platform/AtomicFile.h"
@@ -12,7 +11,7 @@ bool EditorFileStore::Read(const std::string& path, std::string& text)
     const bool read = Platform::ReadWholeFile(path, text);
     if (read)
         known[path] = text;
-    else if (!Stands(path))
+    else if (!Platform::PathStands(path))
         known[path] = std::nullopt;
     else
         known.erase(path);  // nothing known of it: the write's own check keeps it aside
@@ -23,12 +22,6 @@ void EditorFileStore::Remember(const std::string& path)
 {
     std::string text;
     Read(path, text);
-}
-
-bool EditorFileStore::Stands(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found && !error;
 }
 
 bool EditorFileStore::Holds(const std::string& path, const std::string& text) const
@@ -43,7 +36,7 @@ EditorFileStore::Outcome EditorFileStore::Rewrite(const std::string& path, const
     const std::string shown = Platform::Printable(path);
     Outcome outcome;
     std::string error;
-    if (Stands(path)) {
+    if (Platform::PathStands(path)) {
         std::string now;
         const auto at = known.find(path);
         outcome.changedOnDisk =

@@ -23,8 +23,6 @@ public:
     bool Read(const std::string& path, std::string& text);
     // The same for a file another reader reads (a level).
     void Remember(const std::string& path);
-    // Something stands at path (a dangling link counts: it is there, and writing replaces it).
-    static bool Stands(const std::string& path);
     // The editor last read or wrote exactly text there.
     bool Holds(const std::string& path, const std::string& text) const;
 

@@ -9,6 +9,7 @@
 #include "editor/LevelNameList.h"
 #include "editor/PrefabFile.h"
 #include "editor/StyleFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/PrintableText.h"
 
 namespace {
@@ -18,7 +19,7 @@ bool ReadOrMarkDamaged(EditorFileStore& files, const std::string& path, std::str
 {
     if (files.Read(path, text))
         return true;
-    damaged = EditorFileStore::Stands(path);
+    damaged = Platform::PathStands(path);
     if (damaged)
         std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\"; it is not written over\n";
     return false;

@@ -18,6 +18,7 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 const ImVec2 kButtonSize(70.0f, 0.0f);
@@ -88,7 +89,7 @@ bool Editor::SaveNeedsConfirm(const std::string& name) const
 {
     // Listed or not, a file already there is a level someone made (the title menu's "Main").
     return std::find(levelNames.begin(), levelNames.end(), name) != levelNames.end() ||
-           EditorFileStore::Stands(LevelPath(name));
+           Platform::PathStands(LevelPath(name));
 }
 
 bool Editor::SaveKeepsLevelAside(const std::string& name) const

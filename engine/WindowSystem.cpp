@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -97,8 +96,7 @@ WindowSettings WindowSystem::LoadSettings(const std::string& path)
     if (!in) {
         const int openError = errno;
         // Something standing there (even a dangling link or a loop) holds the user's values.
-        std::error_code ec;
-        if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+        if (Platform::PathStands(path)) {
             std::cerr << "Window: " << path << " is there but cannot be read (" << std::strerror(openError)
                       << "); using the defaults and leaving it as it is\n";
             return settings;

@@ -115,6 +115,12 @@ bool WriteTemporaryFile(const std::string& path, const std::string& contents, st
 
 }  // namespace
 
+bool PathStands(const std::string& path)
+{
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
 bool ReadWholeFile(const std::string& path, std::string& text)
 {
     // A folder opens, and reads as an empty file.
