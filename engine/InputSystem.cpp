@@ -209,12 +209,15 @@ bool InputSystem::LoadKeyMaps()
     actionMapWhole = true;
     actionMapLoss.clear();
 
-    std::ifstream actions(actionMapPath);
-    if (!actions) {
-        std::error_code error;
+    std::string text;
+    const bool opened = Platform::ReadWholeFile(actionMapPath, text);
+    actionMapReadFrom = actionMapPath;
+    actionMapRead = opened ? std::optional<std::string>(text) : std::nullopt;
+    std::istringstream actions(text);
+    if (!opened) {
         // A file that is there but cannot be read is never written over; a missing one is
         // written anew with the shipped bindings.
-        actionMapWhole = !std::filesystem::exists(actionMapPath, error) && !error;
+        actionMapWhole = !Platform::PathStands(actionMapPath);
         std::cerr << "Input: cannot read " << actionMapPath << "\n";
         complete = false;
     }
@@ -277,6 +280,12 @@ bool InputSystem::SaveActionMap()
     if (!actionMapWhole || gActionToKeyName.empty()) {
         std::cerr << "Input: " << actionMapPath << (actionMapWhole ? " has no bindings to write" : " was not read whole")
                   << "; it is left as it is\n";
+        return true;
+    }
+    std::string now;
+    if (actionMapPath == actionMapReadFrom && Platform::PathStands(actionMapPath) &&
+        (!actionMapRead || !Platform::ReadWholeFile(actionMapPath, now) || now != *actionMapRead)) {
+        std::cerr << "Input: " << actionMapPath << " changed since the game read it; it is left as it is\n";
         return true;
     }
     std::ostringstream out;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/KeyTable.h"
@@ -66,6 +67,10 @@ private:
     // bound to a second key), said as "binds ..."; such a file is kept aside before it is
     // rewritten. Empty: nothing.
     std::string actionMapLoss;
+    // The action file's bytes as read (nullopt: it was not there), and from where: a file
+    // changed since (a hand edit while the game ran) is newer than the bindings held.
+    std::optional<std::string> actionMapRead;
+    std::string actionMapReadFrom;
 };
 
 }  // namespace Framework

@@ -256,3 +256,22 @@ TEST_F(KeyFilesTest, BindingsThatCannotBeReadBackAreNotWritten)
     ASSERT_TRUE(input.SaveActionMap());
     EXPECT_EQ(ReadFile(input.actionMapPath), "ACTION_UP\nW\n\n");
 }
+
+TEST_F(KeyFilesTest, AFileChangedWhileTheGameRanIsLeftAsItIs)
+{
+    // Edited by hand, or made where none was: newer than the bindings the game holds.
+    UseShippedKeyNames();
+    const std::string edited = std::string(kSorted) + "ACTION_JUMP\nSpace\n\n";
+    for (const bool there : {true, false}) {
+        std::filesystem::remove(input.actionMapPath);
+        if (there)
+            WriteFile(input.actionMapPath, kSorted);
+        input.LoadKeyMaps();
+        WriteFile(input.actionMapPath, edited);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(input.SaveActionMap());
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("changed since the game read it; it is left as it is"), std::string::npos) << said;
+        EXPECT_EQ(ReadFile(input.actionMapPath), edited);
+    }
+}
