@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "EditorTestSupport.h"
@@ -258,11 +259,6 @@ void BlockWrites(const testsupport::TempResourceTree& tree, const std::string& f
     tree.WriteFile(file + "/in-the-way", "x");
 }
 
-void Unblock(const testsupport::TempResourceTree& tree, const std::string& file)
-{
-    std::filesystem::remove_all(tree.Root() / file);
-}
-
 const std::string kList = "resources/level/TxtName.txt";
 const std::string kPrefabs = "resources/prefab/PrefabName.txt";
 const std::string kStyle = "resources/level/Editor/EditorSetting.txt";
@@ -276,8 +272,11 @@ TEST_F(EditorTest, AFailedWriteKeepsWhatTheEditorHeldSaysSoAndWritesItOnceItCan)
     editor.Init();
     editor.prefabs.push_back(std::make_shared<GameObject>("Crate", 4, 0));
     ImGui::GetStyle().WindowRounding = 13.0f;
-    for (const std::string& file : {kList, kPrefabs, kStyle})
+    std::map<std::string, std::string> before;
+    for (const std::string& file : {kList, kPrefabs, kStyle}) {
+        before[file] = tree.ReadFile(file);
         BlockWrites(tree, file);
+    }
 
     ASSERT_TRUE(editor.SaveScene("T5"));
     EXPECT_NE(editor.saveMessage.find("the level list could not be written"), std::string::npos) << editor.saveMessage;
@@ -287,18 +286,18 @@ TEST_F(EditorTest, AFailedWriteKeepsWhatTheEditorHeldSaysSoAndWritesItOnceItCan)
     for (const char* file : {"TxtName.txt", "PrefabName.txt", "EditorSetting.txt"})
         EXPECT_NE(warnings.find(file), std::string::npos) << warnings;
 
-    // The next visit takes nothing back from the old files.
-    ImGui::GetStyle().WindowRounding = 0.0f;  // as if another visit's panels had changed it
-    ImGui::GetStyle().WindowRounding = 13.0f;
+    // The old files come back, as they were: the next visit takes nothing back from them, and
+    // its leave writes what the editor held.
+    for (const auto& [file, text] : before) {
+        std::filesystem::remove_all(tree.Root() / file);
+        tree.WriteFile(file, text);
+    }
     editor.Load();
     editor.Init();
     ASSERT_EQ(editor.prefabs.size(), 1u);
     EXPECT_EQ(editor.prefabs[0]->name, "Crate");
     EXPECT_EQ(ImGui::GetStyle().WindowRounding, 13.0f);
     EXPECT_NE(std::find(editor.levelNames.begin(), editor.levelNames.end(), "T5"), editor.levelNames.end());
-
-    for (const std::string& file : {kList, kPrefabs, kStyle})
-        Unblock(tree, file);
     editor.Unload();
     EXPECT_EQ(editor.FileWarnings(), "");
     EXPECT_NE(tree.ReadFile(kList).find("\nT5\n"), std::string::npos);
