@@ -68,6 +68,9 @@ public:
     bool SaveNeedsConfirm(const std::string& name) const;
     // The save would replace the opened level's file, which was read only in part.
     bool SaveKeepsLevelAside(const std::string& name) const;
+    // What the question before saving over name's file says will happen to it: kept aside as
+    // read in part or changed on disk since the editor read or wrote it ("" when neither).
+    std::string SaveOverNote(const std::string& name) const;
     // The red lines of the menu bar: a level read in part, a damaged list, files not written.
     std::string FileWarnings() const;
 
@@ -160,6 +163,8 @@ public:
     bool saveSceneScreen = false;
     bool saveSceneConfirm = false;
     std::string saveMessage;
+    // Told by the question before saving over a file, worked out as it is asked.
+    std::string saveOverNote;
     // What the last save did beyond writing the level (a file kept aside, the list not written),
     // shown in the menu bar once the screen has closed, for a while or until the next screen.
     std::string saveNews;

@@ -24,6 +24,14 @@ void EditorFileStore::Remember(const std::string& path)
     Read(path, text);
 }
 
+bool EditorFileStore::ChangedOnDisk(const std::string& path) const
+{
+    const auto at = known.find(path);
+    std::string now;
+    return at != known.end() && Platform::PathStands(path) &&
+           (!at->second || !Platform::ReadWholeFile(path, now) || now != *at->second);
+}
+
 bool EditorFileStore::Holds(const std::string& path, const std::string& text) const
 {
     const auto at = known.find(path);
@@ -37,10 +45,7 @@ EditorFileStore::Outcome EditorFileStore::Rewrite(const std::string& path, const
     Outcome outcome;
     std::string error;
     if (Platform::PathStands(path)) {
-        std::string now;
-        const auto at = known.find(path);
-        outcome.changedOnDisk =
-            at != known.end() && (!at->second || !Platform::ReadWholeFile(path, now) || now != *at->second);
+        outcome.changedOnDisk = ChangedOnDisk(path);
         if (keepBrokenCopy || outcome.changedOnDisk) {
             const char* what = outcome.changedOnDisk ? "changed on disk since the editor read or wrote it"
                                                      : "was broken";

@@ -23,6 +23,9 @@ public:
     bool Read(const std::string& path, std::string& text);
     // The same for a file another reader reads (a level).
     void Remember(const std::string& path);
+    // Something stands at path that differs from what the editor last read or wrote there (a
+    // path it never read or wrote counts as unchanged).
+    bool ChangedOnDisk(const std::string& path) const;
     // The editor last read or wrote exactly text there.
     bool Holds(const std::string& path, const std::string& text) const;
 

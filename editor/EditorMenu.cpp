@@ -138,6 +138,18 @@ bool Editor::SaveScene(const std::string& name)
     return true;
 }
 
+std::string Editor::SaveOverNote(const std::string& name) const
+{
+    const char* const lead = "the file as it is will be kept as ";
+    if (SaveKeepsLevelAside(name))
+        return (levelUnread ? "It could not be read: " : "It was read only in part: ") + levelFile.KeepAsidePromise(lead);
+    if (!files.ChangedOnDisk(LevelPath(name)))
+        return "";
+    EditorFileState changed;
+    changed.Read(LevelPath(name), true);
+    return "It has changed on disk since the editor read or wrote it: " + changed.KeepAsidePromise(lead);
+}
+
 std::string Editor::FileWarnings() const
 {
     std::string lines;
@@ -353,6 +365,7 @@ void Editor::DrawSaveSceneScreen()
             } else if (SaveNeedsConfirm(name)) {
                 saveSceneScreen = false;
                 saveSceneConfirm = true;
+                saveOverNote = SaveOverNote(name);
                 ImGui::CloseCurrentPopup();
             } else if (SaveScene(name)) {
                 saveSceneScreen = false;
@@ -373,11 +386,8 @@ void Editor::DrawSaveSceneScreen()
         DrawQuitQuestion();
         const std::string shown = FieldText::Shown(name);
         ImGui::Text("%s.txt has already exist. It will be overwrite. Save Scene?", shown.c_str());
-        if (SaveKeepsLevelAside(name))
-            ImGui::TextColored(kWarningColour, "%s",
-                               ((levelUnread ? "It could not be read: " : "It was read only in part: ") +
-                                levelFile.KeepAsidePromise("the file as it is will be kept as "))
-                                   .c_str());
+        if (!saveOverNote.empty())
+            ImGui::TextColored(kWarningColour, "%s", saveOverNote.c_str());
         if (ImGui::Button("Ok", kButtonSize)) {
             // A failed write goes back to the screen, which shows why.
             if (!SaveScene(name))

@@ -330,6 +330,10 @@ TEST_F(EditorTest, AFileChangedOnDiskSinceTheEditorReadOrWroteItIsKeptAsideBefor
     editor.Init();
     const std::string prefabs = tree.ReadFile(kPrefabs) + "\n";
     tree.WriteFile(kPrefabs, prefabs);
+    EXPECT_NE(editor.SaveOverNote("T").find("changed on disk since the editor read or wrote it: the file as it is "
+                                            "will be kept as T.txt.broken"),
+              std::string::npos)
+        << "the question before the save tells it";
     ASSERT_TRUE(editor.SaveScene("T"));
     EXPECT_EQ(tree.ReadFile("resources/level/T.txt.broken"), level);
     EXPECT_NE(editor.saveMessage.find("changed on disk"), std::string::npos) << editor.saveMessage;
