@@ -114,6 +114,9 @@ bool Editor::SaveScene(const std::string& name)
         return false;
     }
     SayEscapedNames(name, objects);
+    const char* const kept = level.changedOnDisk ? " (it had changed on disk"
+                             : levelUnread       ? " (it could not be read"
+                                                 : " (it was read only in part";
     // The opened level's own file now holds the whole level: its runs may save again, and the
     // menu bar no longer warns. A copy under another name leaves the opened file as it was.
     if (LevelPath(name) == LevelPath()) {
@@ -125,8 +128,7 @@ bool Editor::SaveScene(const std::string& name)
         levelNames.push_back(name);
     saveMessage = "Saved " + name + ".txt";
     if (!level.keptAs.empty())
-        saveMessage += std::string(level.changedOnDisk ? " (it had changed on disk" : " (it was read only in part") +
-                       "; the file as it was is kept as " + FileShown(level.keptAs) + ")";
+        saveMessage += kept + ("; the file as it was is kept as " + FileShown(level.keptAs) + ")");
     const bool listWritten = SaveLevelNameList();
     if (!levelList.lastKeptAs.empty())
         saveMessage += "; the level list as it was is kept as " + FileShown(levelList.lastKeptAs);
