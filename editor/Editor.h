@@ -33,7 +33,8 @@ public:
     void Update(float dt) override;
     void Load() override;
     void Unload() override;
-    // Holding edits not yet saved, the quit chord opens the quit question (EditorMenu.cpp).
+    // Holding edits not yet saved, or what a failed write left waiting, the quit chord opens the
+    // quit question (EditorMenu.cpp).
     bool AskBeforeQuit() override;
     bool LevelReadInPart() const override { return levelFile.damaged; }
     // The level differs from what was last read from its file or saved.

@@ -300,7 +300,9 @@ bool Editor::HoldsUnsavedEdits() const
 
 bool Editor::AskBeforeQuit()
 {
-    if (ImGui::GetCurrentContext() && HoldsUnsavedEdits())
+    // What a failed write left waiting is lost by quitting too.
+    const bool waiting = levelList.Unwritten() || prefabFile.Unwritten() || styleFile.Unwritten();
+    if (ImGui::GetCurrentContext() && (HoldsUnsavedEdits() || waiting))
         quitQuestion = true;
     return quitQuestion;
 }

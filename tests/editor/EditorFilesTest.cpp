@@ -285,6 +285,7 @@ TEST_F(EditorTest, AFailedWriteKeepsWhatTheEditorHeldSaysSoAndWritesItOnceItCan)
     const std::string warnings = editor.FileWarnings();
     for (const char* file : {"TxtName.txt", "PrefabName.txt", "EditorSetting.txt"})
         EXPECT_NE(warnings.find(file), std::string::npos) << warnings;
+    EXPECT_TRUE(editor.AskBeforeQuit()) << "quitting would lose what waits";
 
     // The old files come back, as they were: the next visit takes nothing back from them, and
     // its leave writes what the editor held.
