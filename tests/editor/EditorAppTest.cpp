@@ -420,7 +420,9 @@ TEST(EditorApp, ASaveWhoseLevelListCannotBeWrittenSaysSoInTheMenuBarAndListsItLa
     game.tree.WriteFile("resources/level/TxtName.txt/in-the-way", "x");
     const auto red = [](int r, int g, int b) { return r > 180 && g < 120 && b < 120; };
     const auto menuBarRed = [&](const Screenshot& s) { return AnyPixel(s, 150, 0, 1899, 18, red); };
-    ASSERT_FALSE(menuBarRed(GrabScreen()));
+    const Screenshot first = GrabScreen();
+    ASSERT_FALSE(first.rgb.empty()) << "the screen cannot be read back";
+    ASSERT_FALSE(menuBarRed(first));
 
     ASSERT_TRUE(PressSaveOk(game, "T5")) << game.Output();
     ASSERT_TRUE(game.WaitUntil([&] { return !game.tree.ReadFile("resources/level/T5.txt").empty(); })) << game.Output();
