@@ -1,8 +1,9 @@
 #include "audio/AudioSystem.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "engine/LoggingSystem.h"
+#include "platform/WholeFile.h"
 
 namespace Framework {
 
@@ -49,12 +50,14 @@ void AudioSystem::Init()
 
 void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
 {
-    std::ifstream file(listPath);
-    if (!file)
+    std::string text;
+    std::string why;
+    if (!Platform::ReadWholeFile(listPath, text, &why))
     {
-        ReportError("Audio: cannot open the sound list \"" + listPath + "\"; it stays empty");
+        ReportError("Audio: cannot read the sound list \"" + listPath + "\" (" + why + "); it stays empty");
         return;
     }
+    std::istringstream file(text);
     // Whitespace-separated pairs; line breaks carry no meaning, a later pair of a name wins.
     std::string name;
     std::string path;

@@ -1,7 +1,6 @@
 #include "engine/InputSystem.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
@@ -154,7 +153,10 @@ bool InputSystem::IsActionUp(const std::string& action)
 bool InputSystem::LoadKeyNames()
 {
     gKeyNameToIndex.clear();
-    std::ifstream names(keyNamePath);
+    std::string text;
+    std::string why;
+    const bool opened = Platform::ReadWholeFile(keyNamePath, text, &why);
+    std::istringstream names(text);
     int index = 0;
     std::string word;
     std::string misplaced;  // the first built-in name read at another key's place
@@ -191,8 +193,8 @@ bool InputSystem::LoadKeyNames()
                   << "); every key keeps its built-in name\n";
         gKeyNameToIndex.clear();
         index = 0;
-    } else if (!names.is_open()) {
-        std::cerr << "Input: cannot read " << keyNamePath << "; every key keeps its built-in name\n";
+    } else if (!opened) {
+        std::cerr << "Input: cannot read " << keyNamePath << " (" << why << "); every key keeps its built-in name\n";
     } else {
         std::cerr << "Input: " << keyNamePath << " names " << index << " keys of " << kKeyCount
                   << "; the rest keep their built-in names\n";
@@ -210,7 +212,8 @@ bool InputSystem::LoadKeyMaps()
     actionMapLoss.clear();
 
     std::string text;
-    const bool opened = Platform::ReadWholeFile(actionMapPath, text);
+    std::string why;
+    const bool opened = Platform::ReadWholeFile(actionMapPath, text, &why);
     actionMapReadFrom = actionMapPath;
     actionMapRead = opened ? std::optional<std::string>(text) : std::nullopt;
     std::istringstream actions(text);
@@ -218,7 +221,8 @@ bool InputSystem::LoadKeyMaps()
         // A file that is there but cannot be read is never written over; a missing one is
         // written anew with the shipped bindings.
         actionMapWhole = !Platform::PathStands(actionMapPath);
-        std::cerr << "Input: cannot read " << actionMapPath << "\n";
+        std::cerr << "Input: cannot read " << actionMapPath << " (" << why << ")"
+                  << (actionMapWhole ? "" : "; it is left as it is") << "\n";
         complete = false;
     }
     std::string action;
@@ -282,9 +286,7 @@ bool InputSystem::SaveActionMap()
                   << "; it is left as it is\n";
         return true;
     }
-    std::string now;
-    if (actionMapPath == actionMapReadFrom && Platform::PathStands(actionMapPath) &&
-        (!actionMapRead || !Platform::ReadWholeFile(actionMapPath, now) || now != *actionMapRead)) {
+    if (actionMapPath == actionMapReadFrom && Platform::ChangedSince(actionMapPath, actionMapRead)) {
         std::cerr << "Input: " << actionMapPath << " changed since the game read it; it is left as it is\n";
         return true;
     }

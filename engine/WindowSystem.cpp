@@ -3,10 +3,9 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <iostream>
 #include <stdexcept>
 #include <tuple>
@@ -92,12 +91,13 @@ WindowSystem::~WindowSystem() = default;
 WindowSettings WindowSystem::LoadSettings(const std::string& path)
 {
     WindowSettings settings;
-    std::ifstream in(path);
-    if (!in) {
-        const int openError = errno;
-        // Something standing there (even a dangling link or a loop) holds the user's values.
+    std::string text;
+    std::string why;
+    if (!Platform::ReadWholeFile(path, text, &why)) {
+        // Something standing there (even a dangling link, a loop, a folder or a named pipe)
+        // holds the user's values.
         if (Platform::PathStands(path)) {
-            std::cerr << "Window: " << path << " is there but cannot be read (" << std::strerror(openError)
+            std::cerr << "Window: " << path << " is there but cannot be read (" << why
                       << "); using the defaults and leaving it as it is\n";
             return settings;
         }
@@ -111,6 +111,7 @@ WindowSettings WindowSystem::LoadSettings(const std::string& path)
         return settings;
     }
 
+    std::istringstream in(text);
     std::string widthToken, heightToken, titleToken;
     in >> widthToken >> heightToken >> titleToken;
     for (auto [side, token, value] : {std::tuple{"width", &widthToken, &settings.width},

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "graphics/PngDecoder.h"
+#include "platform/WholeFile.h"
 
 namespace {
 // Room over a picture's own bytes for what the driver adds to its copy.
@@ -111,6 +112,9 @@ GLTexture::Decoded DecodeBatch::Take(std::size_t index)
 std::uint64_t DecodeBatch::PixelBytesOf(const std::string& path)
 {
     unsigned char header[24] = {};
+    std::string why;
+    if (!Platform::CanReadFile(path, why))
+        return 0;
     std::ifstream file(path, std::ios::binary);
     if (!file.read(reinterpret_cast<char*>(header), sizeof header))
         return 0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "graphics/FontText.h"
+#include "platform/WholeFile.h"
 
 FontMetrics::FontMetrics(const std::string& path)
 {
@@ -14,7 +15,8 @@ FontMetrics::FontMetrics(const std::string& path)
         return;
     library = lib;
     FT_Face opened = nullptr;
-    if (FT_New_Face(lib, path.c_str(), 0, &opened) != 0)
+    std::string why;
+    if (!Platform::CanReadFile(path, why) || FT_New_Face(lib, path.c_str(), 0, &opened) != 0)
         return;
     FT_Set_Char_Size(opened, FontText::CharSize(), FontText::CharSize(), FontText::kDpi, FontText::kDpi);
     face = opened;

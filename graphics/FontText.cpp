@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/LoggingSystem.h"
+#include "platform/WholeFile.h"
 
 const char* const FontText::kFontPath = "../resources/fonts/roman_antique/RomanAntique.ttf";
 
@@ -52,6 +53,13 @@ bool FontText::Init(const char* unusedFile, unsigned int unusedHeight)
     }
 
     FT_Face face = nullptr;
+    // FreeType would block on a named pipe in the font's place.
+    std::string why;
+    if (!Platform::CanReadFile(kFontPath, why)) {
+        Framework::ReportError(std::string("cannot read the font file ") + kFontPath + " (" + why + "); text is off");
+        FT_Done_FreeType(library);
+        return false;
+    }
     if (FT_New_Face(library, kFontPath, 0, &face) != 0) {
         Framework::ReportError(std::string("FT_New_Face failed (there is probably a problem with your font file): ") +
                                kFontPath + "; text is off");

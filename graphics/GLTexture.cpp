@@ -9,6 +9,7 @@
 
 #include "engine/LoggingSystem.h"
 #include "graphics/PngDecoder.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -128,7 +129,12 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsign
     // Read as lodepng would read it (same code for a file that will not open); what the quick
     // path does not take, lodepng decodes or reports.
     std::vector<unsigned char> file;
-    decoded.error = lodepng::load_file(file, path);
+    // Read so that a named pipe or a device in a picture's place never blocks the load.
+    std::string bytes;
+    if (Platform::ReadWholeFile(path, bytes))
+        file.assign(bytes.begin(), bytes.end());
+    else
+        decoded.error = kCannotOpen;
     // The card could not take it: not worth the memory of decoding it.
     if (decoded.error == 0 && WiderThanTextures(file, largestSide, decoded.width, decoded.height))
         decoded.error = kLargerThanTextures;

@@ -23,6 +23,8 @@ public:
         bool opaque = false;  // every pixel's alpha is full
     };
     // Errors of our own, beside lodepng's (which stay below 100).
+    // lodepng's own code for a file it cannot open.
+    static constexpr unsigned kCannotOpen = 78;
     static constexpr unsigned kLargerThanTextures = 1001;  // a side over the largest texture
     static constexpr unsigned kUploadRefused = 1002;       // the graphics library refused it
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string_view>
@@ -13,6 +12,7 @@
 #include "graphics/TextureUploader.h"
 #include "objects/LevelFile.h"
 #include "platform/GLContext.h"
+#include "platform/WholeFile.h"
 
 namespace Framework {
 
@@ -166,14 +166,8 @@ std::vector<std::string> TextureSystem::PicturesOfLevel(const std::string& path)
     // The file's words as `>>` splits them, read whole and scanned in memory: a level holds
     // thousands of records, and word by word through the stream took a tenth of its load.
     std::string text;
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file)
-            return {};
-        std::ostringstream whole;
-        whole << file.rdbuf();
-        text = whole.str();
-    }
+    if (!Platform::ReadWholeFile(path, text))
+        return {};
     const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     std::vector<std::string> names;
     std::set<std::string, std::less<>> seen;

@@ -24,14 +24,19 @@ namespace
 constexpr int kCameraObjectType = 10;
 
 // Opens gLevelStream on path for reading, dropping any state a failed earlier use left
-// behind. The classic locale keeps numbers in the one form the files use.
-bool OpenLevelStream(const std::string& path)
+// behind. The classic locale keeps numbers in the one form the files use. Only a regular file
+// is opened: a named pipe would block the open, and a folder opens and reads as empty.
+bool OpenLevelStream(const std::string& path, std::string& why)
 {
     if (gLevelStream.is_open())
         gLevelStream.close();
     gLevelStream.clear();
     gLevelStream.imbue(std::locale::classic());
+    if (!Platform::CanReadFile(path, why))
+        return false;
     gLevelStream.open(path, std::ios::in);
+    if (!gLevelStream.is_open())
+        why = "it could not be opened";
     return gLevelStream.is_open();
 }
 
@@ -213,10 +218,11 @@ FileRead LoadLevelFile(const std::string& name, const std::string& path)
         preparer.begin(path);
     bool cameraSeen = false;
     FileRead read = FileRead::Unread;
-    if (OpenLevelStream(path))
+    std::string why;
+    if (OpenLevelStream(path, why))
         read = ReadRecords(gLevelStream, "/" + ToToken(name), path, cameraSeen, preparer.between);
     else
-        std::cout << "Could not open level file \"" << Printable(path) << "\"\n";
+        std::cout << "Could not open level file \"" << Printable(path) << "\" (" << why << ")\n";
     CloseLevelStream();
     if (preparer.end)
         preparer.end();

@@ -115,27 +115,6 @@ bool WriteTemporaryFile(const std::string& path, const std::string& contents, st
 
 }  // namespace
 
-bool PathStands(const std::string& path)
-{
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    // A folder opens, and reads as an empty file.
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
-
 int RemoveTemporaryLeftovers(const std::string& folder)
 {
     return RemoveLeftovers(fs::path(folder), std::string());

@@ -1,13 +1,9 @@
 #pragma once
 #include <string>
 
+#include "platform/WholeFile.h"
+
 namespace Platform {
-
-// The whole file as bytes; false when it cannot be opened or is a folder.
-bool ReadWholeFile(const std::string& path, std::string& text);
-
-// Something stands at path, even a dangling link or a loop: it is there, and writing replaces it.
-bool PathStands(const std::string& path);
 
 // Writes the whole file through a temporary file in the same folder, flushed to disk and then
 // renamed over the old one, so a failure at any point leaves the old file as it was.

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "platform/WholeFile.h"
+
 namespace Platform {
 
 namespace {
@@ -75,6 +77,9 @@ void* SoundMixerBackend::Load(const std::string& path, float& seconds, std::stri
         error = "the mixer is closed";
         return nullptr;
     }
+    // The mixer would block on a named pipe in a sound's place.
+    if (!CanReadFile(path, error))
+        return nullptr;
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     if (!chunk) {
         error = Mix_GetError();

@@ -1,4 +1,6 @@
 #include "engine/WindowSystem.h"
+#include <sys/stat.h>
+
 #include "WindowTestSupport.h"
 
 using Framework::WindowSettings;
@@ -70,4 +72,24 @@ TEST(WindowSettings, EachBadValueFallsBackAloneAndTheFileIsLeftAlone)
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("width \"99999999999\" is too large; using 1920"), std::string::npos) << said;
     EXPECT_NE(said.find("height \"-99999999999\" is not a positive number; using 1080"), std::string::npos) << said;
+}
+
+TEST(WindowSettings, ANamedPipeOrAFolderAsTheFileIsLeftAndSaidWithoutWaiting)
+{
+    GameTree tree;
+    const auto pipe = tree.Resources() / "pipe.ini";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    const auto folder = tree.Resources() / "folder.ini";
+    std::filesystem::create_directory(folder);
+    for (const auto& [path, cause] : {std::pair{pipe, "it is a named pipe"}, std::pair{folder, "it is a folder"}}) {
+        testing::internal::CaptureStderr();
+        const WindowSettings settings = WindowSystem::LoadSettings(path.string());  // a pipe must not block
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(settings.width, 1920);
+        EXPECT_EQ(settings.title, "Vesperine");
+        EXPECT_NE(said.find("is there but cannot be read (" + std::string(cause)), std::string::npos) << said;
+        EXPECT_EQ(said.find("width"), std::string::npos) << "no value was read: " << said;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
