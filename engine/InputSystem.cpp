@@ -304,17 +304,23 @@ bool InputSystem::SaveActionMap()
     // What was there is kept as it was, unless it reads as what is written now (the game's own
     // writing at an earlier exit).
     std::string before;
+    std::string keptAs;
+    bool linked = false;
     if (!actionMapLoss.empty() && (!Platform::ReadWholeFile(actionMapPath, before) || before != out.str())) {
-        std::string keptAs;
-        if (!Platform::KeepBrokenCopy(actionMapPath, keptAs, error)) {
+        if (!Platform::KeepBrokenCopy(actionMapPath, keptAs, error, &linked)) {
             std::cerr << "Input: " << actionMapPath << " " << actionMapLoss << " and could not be copied aside ("
                       << error << "); it is left as it is\n";
             return false;
         }
+    }
+    const bool written = Platform::WriteFileAtomically(actionMapPath, out.str(), error);
+    // Unwritten, the file stays as it was; a copy linked to it would follow a change made to it in place.
+    if (!written && linked && Platform::UndoLinkedCopy(actionMapPath, keptAs))
+        keptAs.clear();
+    if (!keptAs.empty())
         std::cerr << "Input: " << actionMapPath << " " << actionMapLoss << "; the file as it was is kept as " << keptAs
                   << "\n";
-    }
-    if (!Platform::WriteFileAtomically(actionMapPath, out.str(), error)) {
+    if (!written) {
         std::cerr << "Input: key bindings not saved (" << error << "); " << actionMapPath
                   << " is unchanged\n";
         return false;

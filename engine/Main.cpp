@@ -13,7 +13,8 @@ int main()
     Platform::ConsoleGuard::GuardStandardStreams();
     // A file write stopped between writing and renaming leaves its temporary file; the next
     // write of that file also removes it, but one that is never written again would keep it for
-    // good. These are the folders the game and its editor write into.
+    // good. These are the folders the game and its editor write into; only files a minute old
+    // go, as a younger one may be a second game's write in progress.
     for (const char* folder : {"../resources", "../resources/level", "../resources/level/Editor", "../resources/prefab",
                                "../resources/save"})
         Platform::RemoveTemporaryLeftovers(folder);

@@ -12,6 +12,7 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/TextWriters.h"
+#include "platform/WholeFile.h"
 
 Checkpoint::Checkpoint() : Component(kTypeId)
 {
@@ -51,8 +52,9 @@ bool Checkpoint::WriteSave() const
     }
     if (SaveLevel(kSaveName, kSavePath))
         return true;
+    // A failed first save keeps nothing: there is no earlier save to fall back on.
     Framework::ReportError(std::string("Checkpoint: the game could not be saved to ") + kSavePath +
-                           "; the previous save is kept");
+                           (Platform::PathStands(kSavePath) ? "; the previous save is kept" : "; there is no earlier save"));
     return false;
 }
 

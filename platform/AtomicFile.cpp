@@ -7,11 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <vector>
+
+#include "platform/FileSystemSeam.h"
 
 namespace Platform {
 
@@ -21,6 +22,12 @@ namespace fs = std::filesystem;
 
 constexpr const char* kTempMark = ".tmp";
 constexpr std::size_t kTempSuffixLength = 6;  // mkstemp's XXXXXX
+// A temporary file this old is no live writer's: a write takes well under a second from making
+// it to renaming it. A younger one may be another writer's (a second game, another thread) that
+// is about to be renamed.
+constexpr time_t kLeftoverSeconds = 60;
+// As the system's own bound on a chain of symbolic links.
+constexpr int kMostLinks = 40;
 
 bool IsAlnum(char c)
 {
@@ -42,6 +49,15 @@ bool IsOurTemporary(const std::string& name, const std::string& target)
     return target.empty() || (stem == target.size() && name.compare(0, stem, target) == 0);
 }
 
+// A regular file last written over kLeftoverSeconds ago (a clock set back counts as young).
+bool IsOldRegularFile(const fs::path& path)
+{
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    return std::time(nullptr) - info.st_mtime > kLeftoverSeconds;
+}
+
 // Removes the leftovers in folder that belong to target (all of them for an empty target).
 int RemoveLeftovers(const fs::path& folder, const std::string& target)
 {
@@ -50,14 +66,31 @@ int RemoveLeftovers(const fs::path& folder, const std::string& target)
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (!IsOurTemporary(name, target) || !it->is_regular_file(typeError))
+        if (!IsOurTemporary(name, target) || !IsOldRegularFile(it->path()))
             continue;
         std::error_code removeError;
         if (fs::remove(it->path(), removeError))
             ++removed;
     }
     return removed;
+}
+
+// Writes all of contents to fd; false with errno set.
+bool WriteAll(int fd, const std::string& contents)
+{
+    const char* data = contents.data();
+    std::size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t written = write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
 }
 
 // Writes contents to a new temporary file beside path, flushed to disk and closed, and names it
@@ -89,18 +122,8 @@ bool WriteTemporaryFile(const std::string& path, const std::string& contents, st
         return fail("cannot set the permissions of");
     }
 
-    const char* data = contents.data();
-    std::size_t left = contents.size();
-    while (left > 0) {
-        const ssize_t written = write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail("cannot write");
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+    if (!WriteAll(fd, contents)) {
+        return fail("cannot write");
     }
     if (fsync(fd) != 0) {
         return fail("cannot flush");
@@ -108,6 +131,47 @@ bool WriteTemporaryFile(const std::string& path, const std::string& contents, st
     if (close(fd) != 0) {
         error = "cannot close " + tempPath + ": " + std::strerror(errno);
         unlink(tempPath.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The file a write of path lands in: path itself, or the end of the chain of symbolic links
+// standing there (which need not exist yet), so that a link stays a link. False on a loop.
+bool FollowLinks(const std::string& path, std::string& target, std::string& error)
+{
+    target = path;
+    for (int hops = 0; hops <= kMostLinks; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(target, ec)))
+            return true;
+        const fs::path to = fs::read_symlink(target, ec);
+        if (ec) {
+            error = "cannot follow the link " + target + ": " + ec.message();
+            return false;
+        }
+        target = (to.is_absolute() ? to : fs::path(target).parent_path() / to).string();
+    }
+    error = "cannot follow the link " + path + ": " + std::strerror(ELOOP);
+    return false;
+}
+
+// Makes path hold contents, creating it only if nothing stands there, for a disk that refuses
+// both link and the no-replace rename. What it made is removed again if the write fails.
+bool WriteExclusively(const std::string& path, const std::string& contents, bool& taken, std::string& error)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const int openError = errno;
+        taken = openError == EEXIST;
+        error = (taken ? "there is a file at " : "cannot make ") + path + ": " + std::strerror(openError);
+        return false;
+    }
+    const bool written = fchmod(fd, 0644) == 0 && WriteAll(fd, contents) && fsync(fd) == 0;
+    const int writeError = errno;
+    if (close(fd) != 0 || !written) {
+        error = "cannot write " + path + ": " + std::strerror(written ? errno : writeError);
+        unlink(path.c_str());
         return false;
     }
     return true;
@@ -122,17 +186,22 @@ int RemoveTemporaryLeftovers(const std::string& folder)
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents, std::string& error)
 {
-    std::string tempPath;
-    if (!WriteTemporaryFile(path, contents, tempPath, error)) {
+    // A link is written through: renamed over, it would become a plain file.
+    std::string file;
+    if (!FollowLinks(path, file, error)) {
         return false;
     }
-    if (std::rename(tempPath.c_str(), path.c_str()) != 0) {
-        error = "cannot replace " + path + ": " + std::strerror(errno);
+    std::string tempPath;
+    if (!WriteTemporaryFile(file, contents, tempPath, error)) {
+        return false;
+    }
+    if (std::rename(tempPath.c_str(), file.c_str()) != 0) {
+        error = "cannot replace " + file + ": " + std::strerror(errno);
         unlink(tempPath.c_str());
         return false;
     }
     // A write killed before its rename left its temporary file behind; this one has landed.
-    const fs::path target(path);
+    const fs::path target(file);
     RemoveLeftovers(target.parent_path(), target.filename().string());
     return true;
 }
@@ -145,15 +214,25 @@ bool WriteNewFileAtomically(const std::string& path, const std::string& contents
         return false;
     }
     // A link, unlike a rename, fails on a name that is there: whoever made it first keeps it.
-    const int linked = link(tempPath.c_str(), path.c_str());
-    const int linkError = errno;
-    unlink(tempPath.c_str());
-    if (linked != 0) {
-        taken = linkError == EEXIST;
-        error = (taken ? "there is a file at " : "cannot make ") + path + ": " + std::strerror(linkError);
-        return false;
+    // A disk without hard links may still rename without replacing; one with neither gets the
+    // name made exclusively and written in place.
+    int claimError = 0;
+    if (FileSystemSeam::Link(tempPath, path) == 0) {
+        unlink(tempPath.c_str());
+        return true;
     }
-    return true;
+    claimError = errno;
+    if (claimError != EEXIST) {
+        if (FileSystemSeam::RenameNoReplace(tempPath, path) == 0)
+            return true;
+        claimError = errno;
+    }
+    unlink(tempPath.c_str());
+    if (claimError != EEXIST)
+        return WriteExclusively(path, contents, taken, error);
+    taken = true;
+    error = "there is a file at " + path + ": " + std::strerror(claimError);
+    return false;
 }
 
 }  // namespace Platform

@@ -21,6 +21,7 @@
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
 #include "platform/BrokenCopy.h"
+#include "platform/WholeFile.h"
 
 namespace {
 // Time to read it twice, then it leaves the play alone. Counted in seconds at any frame rate;
@@ -68,9 +69,17 @@ bool Level::LoadSave()
                            (goesOn ? " goes on after its end line" : noPlayer ? " holds no Player" : " could not be read") +
                            "; starting a new game");
     DestroyAll();
+    // Its bytes are copied, not linked: no write follows at once, and a copy sharing the file
+    // would change with it if it were edited in place before the next checkpoint replaces it.
     std::string keptAs;
     std::string error;
-    const bool kept = Platform::KeepBrokenCopy(savePath, keptAs, error);
+    std::string text;
+    std::string why;
+    bool kept = Platform::ReadWholeFile(savePath, text, &why);
+    if (kept)
+        kept = Platform::KeepCopyOf(savePath, text, keptAs, error);
+    else
+        error = "cannot read " + savePath + ": " + why;
     if (kept)
         Framework::ReportError("The save file as it was is kept as " + keptAs);
     else

@@ -43,6 +43,8 @@ TEST_F(AppTest, OpensItsWindowAndQuitsCleanlyOnLeftCtrlEscape)
     GameProcess game;
     // A save killed before its rename, and a file of the player's own beside it.
     game.tree.WriteFile("resources/save/SaveData.txt.tmpK1lLed", "half a save");
+    fs::last_write_time(game.tree.Resources() / "save" / "SaveData.txt.tmpK1lLed",
+                        fs::file_time_type::clock::now() - std::chrono::minutes(2));  // not a live writer's
     game.tree.WriteFile("resources/save/notes.txt", "mine");
     game.Start();
     const std::string window = game.WaitForWindow();

@@ -21,8 +21,12 @@ TEST(AppFiles, LeftoversGoConsoleLinesGoOutAtOnceAndADamagedTitleLevelSaysSoAndQ
     const char* leftovers[] = {"resources/level/Level1.txt.tmpAb12Cd", "resources/level/Editor/EditorSetting.txt.tmpQw34Er",
                                "resources/prefab/PrefabName.txt.tmpZx56Cv", "resources/KeyboardActionMap.txt.tmpPo98Iu",
                                "resources/save/SaveData.txt.tmpK1lLed"};
-    for (const char* file : leftovers)
+    // Left by a game killed a while ago: a younger one may be a live writer's.
+    for (const char* file : leftovers) {
         game.tree.WriteFile(file, "half a file");
+        std::filesystem::last_write_time(game.tree.Root() / file,
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+    }
     for (const std::string level : {"Level1", "Main"})
         game.tree.WriteFile("resources/level/" + level + ".txt", level + "\n\nCamera\n10\nNone\nNoSuchPart\n");
     game.Start();

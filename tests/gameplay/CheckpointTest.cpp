@@ -14,6 +14,7 @@
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "support/DiskWithoutLinks.h"
 #include "support/GameplayHarness.h"
 #include "support/LevelBuilder.h"
 #include "support/OwnInterface.h"
@@ -207,6 +208,57 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
     Tap("ACTION_INTERACT");
     EXPECT_EQ(Message(), kSaved);
     EXPECT_TRUE(SavedText() == whole) << "the checkpoint saves the whole level";
+    // Each copy is a file of its own: the hand edits above, made in place, and the save leave them.
+    for (const auto& [damaged, keptAs] :
+         {std::pair{cut, ".broken"}, std::pair{joined, ".broken2"}, std::pair{noPlayer, ".broken3"}})
+        EXPECT_TRUE(tree->ReadFile(std::string("resources/save/SaveData.txt") + keptAs) == damaged) << keptAs;
+}
+
+// On a disk without hard links (a memory stick, some network disks) the damaged save is kept
+// aside all the same, and the next checkpoint's save leaves the copy alone.
+TEST_F(CheckpointTest, ADamagedSaveIsKeptAsideOnADiskWithoutHardLinks)
+{
+    BuildPlayerRig();
+    AddCheckpoint(0.0f, 0.0f);
+    Start();
+    Tap("ACTION_INTERACT");
+    ASSERT_EQ(Message(), kSaved);
+    const std::string whole = SavedText();
+    const std::string cut = whole.substr(0, whole.find("\nTorch\n"));
+    for (const testsupport::LinkRefusal& disk : testsupport::LinkRefusals()) {
+        std::filesystem::remove(tree->Resources() / "save" / "SaveData.txt.broken");
+        tree->WriteFile("resources/save/SaveData.txt", cut);
+        testsupport::DiskWithoutLinks refused(disk);
+        testing::internal::CaptureStderr();
+        EnterLevel(true);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("The save file as it was is kept as ../resources/save/SaveData.txt.broken\n"), std::string::npos)
+            << disk.Name() << "\n" << said;
+        StepSeconds(1.1f);
+        Tap("ACTION_INTERACT");
+        EXPECT_EQ(Message(), kSaved) << disk.Name();
+        CloseMessage();
+        EXPECT_TRUE(tree->ReadFile("resources/save/SaveData.txt.broken") == cut) << disk.Name();
+        EXPECT_TRUE(SavedText() == whole) << disk.Name();
+    }
+}
+
+// A first save that fails leaves nothing to fall back on, and says so.
+TEST_F(CheckpointTest, AFailedFirstSaveSaysThereIsNoEarlierSave)
+{
+    BuildPlayerRig();
+    AddCheckpoint(0.0f, 0.0f);
+    Start();
+    // A plain file where the save folder should be: nothing can be written (even by root).
+    std::filesystem::remove_all(tree->Resources() / "save");
+    tree->WriteFile("resources/save", "not a folder\n");
+    testing::internal::CaptureStderr();
+    Tap("ACTION_INTERACT");
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Message(), kFailed);
+    EXPECT_NE(said.find("could not be saved to ../resources/save/SaveData.txt; there is no earlier save"), std::string::npos)
+        << said;
+    EXPECT_EQ(said.find("previous save"), std::string::npos) << said;
 }
 
 // Saving a level cut inside a record would put half a world over the save.

@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include "InputTestSupport.h"
+#include "support/DiskWithoutLinks.h"
 #include "support/TempResourceTree.h"
 
 using namespace Framework;
@@ -215,6 +216,46 @@ TEST_F(KeyFilesTest, ShiftedKeyNamesAndJunkBindingsAreTakenForDamage)
         EXPECT_EQ(ReadFile(broken), junk);
     }
     EXPECT_FALSE(std::filesystem::exists(broken + "2"));
+}
+
+// On a disk without hard links (a memory stick, some network disks) the damaged file is kept
+// aside all the same before exit rewrites it.
+TEST_F(KeyFilesTest, ADamagedFileIsKeptAsideOnADiskWithoutHardLinks)
+{
+    UseShippedKeyNames();
+    const std::string junk = "\x89PNG\r\n\x1a\n\x01\xff \xd8\xff\xe0 JFIF \x7f\n";
+    const std::string broken = input.actionMapPath + ".broken";
+    for (const testsupport::LinkRefusal& disk : testsupport::LinkRefusals()) {
+        std::filesystem::remove(broken);
+        WriteFile(input.actionMapPath, junk);
+        testsupport::DiskWithoutLinks refused(disk);
+        testing::internal::CaptureStderr();
+        input.LoadKeyMaps();
+        input.Shutdown();
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("kept as " + broken), std::string::npos) << disk.Name() << "\n" << said;
+        EXPECT_EQ(ReadFile(broken), junk) << disk.Name();
+        EXPECT_NE(ReadFile(input.actionMapPath).find(kSorted), std::string::npos) << disk.Name() << ": rewritten";
+    }
+}
+
+// The copy made by link for a write that then fails is undone: the file stays as it was, and a
+// copy that is the same file would change with any later edit made to it in place.
+TEST_F(KeyFilesTest, ACopyLinkedForAWriteThatFailedIsUndone)
+{
+    UseShippedKeyNames();
+    // Room in the name for ".broken" but not for a temporary file beside it (fails even for root).
+    input.actionMapPath = (dir.Root() / std::string(246, 'k')).string();
+    const std::string junk = "ACTION_UP NoSuchKey\n";
+    WriteFile(input.actionMapPath, junk);
+    input.LoadKeyMaps();
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(input.SaveActionMap());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadFile(input.actionMapPath), junk);
+    EXPECT_FALSE(std::filesystem::exists(input.actionMapPath + ".broken")) << said;
+    EXPECT_EQ(said.find("kept as"), std::string::npos) << said;
+    EXPECT_NE(said.find("key bindings not saved"), std::string::npos) << said;
 }
 
 TEST_F(KeyFilesTest, FailedRewriteKeepsTheOldFileAndReportsIt)

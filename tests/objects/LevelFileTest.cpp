@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <filesystem>
@@ -480,10 +481,17 @@ TEST_F(LevelFileTest, LeftoversOfKilledSavesGoWithTheNextSave)
     const std::vector<std::string> leftovers = {"SaveData.txt.tmpAb12Cd", "SaveData.txt.tmpZZZZZZ"};
     const std::vector<std::string> others = {"Other.txt.tmpQwErTy", "SaveData.txt.tmpAB", "SaveData.txt.tmp-1234",
                                              "SaveData.txt.tmpAb12Cde", "XSaveData.txt.tmpAb12Cd"};
-    for (const auto& name : leftovers)
+    // Left by a game killed a while ago; a fresh one may be another writer's, about to be renamed.
+    const auto aWhileAgo = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const auto& name : leftovers) {
         WriteWholeFile(folder.File(name), "half a save");
-    for (const auto& name : others)
+        std::filesystem::last_write_time(folder.File(name), aWhileAgo);
+    }
+    for (const auto& name : others) {
         WriteWholeFile(folder.File(name), "not ours to remove");
+        std::filesystem::last_write_time(folder.File(name), aWhileAgo);
+    }
+    WriteWholeFile(folder.File("SaveData.txt.tmpLiv3Wr"), "being written");
     std::filesystem::create_directory(folder.File("SaveData.txt.tmpFolder"));
     MakeListed("Player", 0);
 
@@ -491,6 +499,7 @@ TEST_F(LevelFileTest, LeftoversOfKilledSavesGoWithTheNextSave)
     std::vector<std::string> expected = others;
     expected.push_back("SaveData.txt");
     expected.push_back("SaveData.txt.tmpFolder");
+    expected.push_back("SaveData.txt.tmpLiv3Wr");
     std::sort(expected.begin(), expected.end());
     std::vector<std::string> names = FileNames(folder);
     std::sort(names.begin(), names.end());
@@ -501,6 +510,7 @@ TEST_F(LevelFileTest, LeftoversOfKilledSavesGoWithTheNextSave)
     EXPECT_FALSE(std::filesystem::exists(folder.File("Other.txt.tmpQwErTy")));
     EXPECT_FALSE(std::filesystem::exists(folder.File("XSaveData.txt.tmpAb12Cd")));
     EXPECT_TRUE(std::filesystem::exists(folder.File("SaveData.txt.tmpAB")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("SaveData.txt.tmpLiv3Wr")));
     EXPECT_EQ(Platform::RemoveTemporaryLeftovers(folder.File("no-such-folder")), 0);
 }
 

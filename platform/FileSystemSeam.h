@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+namespace Platform {
+
+// The calls that claim a name without replacing what is there. Some disks refuse them: FAT and
+// exFAT (a game on a memory stick) and some network disks have no hard links, and many have no
+// no-replace rename. The game makes them here so that tests can play such a disk; by default each
+// is the system's own call.
+class FileSystemSeam {
+public:
+    // A hard link named `to` to the file at `from` (following a symbolic link at from): 0, or -1
+    // with errno set; EEXIST when something stands at `to`.
+    static int Link(const std::string& from, const std::string& to);
+    // Renames `from` to `to` unless something stands at `to`: 0, or -1 with errno set; EEXIST
+    // when something stands there.
+    static int RenameNoReplace(const std::string& from, const std::string& to);
+
+    // For tests: from now on the call fails with this errno, as such a disk would; 0 makes it the
+    // system's own again.
+    static void RefuseLink(int error);
+    static void RefuseRenameNoReplace(int error);
+};
+
+}  // namespace Platform
