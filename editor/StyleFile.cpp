@@ -1,10 +1,12 @@
 #include "editor/StyleFile.h"
 
+#include <algorithm>
 #include <istream>
 #include <locale>
 #include <sstream>
 
 #include "objects/TextWriters.h"
+#include "platform/PrintableText.h"
 
 namespace StyleFile {
 
@@ -31,7 +33,8 @@ struct Setting {
     Range range;
 };
 
-const Setting kSettings[15] = {
+constexpr int kSettingCount = 15;
+const Setting kSettings[kSettingCount] = {
     {"WindowPadding", &ImGuiStyle::WindowPadding, nullptr, Range::Size},
     {"WindowRounding", nullptr, &ImGuiStyle::WindowRounding, Range::Rounding},
     {"ChildWindowRounding", nullptr, &ImGuiStyle::ChildRounding, Range::Rounding},
@@ -88,6 +91,70 @@ bool ReadFloat(std::istream& in, float& value)
         return false;
     value = parsed;
     return true;
+}
+
+// The index of the setting or colour a key names; -1 for none.
+int SettingIndex(const std::string& key)
+{
+    for (int i = 0; i < kSettingCount; ++i)
+        if (key == kSettings[i].key)
+            return i;
+    return -1;
+}
+
+int ColourIndex(const std::string& key)
+{
+    for (int i = 0; i < kColourCount; ++i)
+        if (key == ColourNames()[static_cast<size_t>(i)].name)
+            return i;
+    return -1;
+}
+
+// One setting's value into style, or its default where the interface cannot take it (said in
+// `note`); false when a number is missing.
+bool ReadSetting(std::istream& in, const Setting& setting, ImGuiStyle& style, std::string& note)
+{
+    const ImGuiStyle defaults;
+    std::string shown;
+    bool fits = true;
+    if (setting.pair) {
+        ImVec2 v;
+        if (!ReadFloat(in, v.x) || !ReadFloat(in, v.y))
+            return false;
+        fits = Fits(setting.range, v.x) && Fits(setting.range, v.y);
+        style.*setting.pair = fits ? v : defaults.*setting.pair;
+        shown = FormatFloat(v.x) + " " + FormatFloat(v.y);
+    } else {
+        float v = 0.0f;
+        if (!ReadFloat(in, v))
+            return false;
+        fits = Fits(setting.range, v);
+        style.*setting.single = fits ? v : defaults.*setting.single;
+        shown = FormatFloat(v);
+    }
+    note = fits ? "" : std::string(setting.key) + " " + shown + " is out of range (" + Describe(setting.range) +
+                           "); the default is used";
+    return true;
+}
+
+bool ReadColour(std::istream& in, ImVec4& colour)
+{
+    ImVec4 c;
+    if (!ReadFloat(in, c.x) || !ReadFloat(in, c.y) || !ReadFloat(in, c.z) || !ReadFloat(in, c.w))
+        return false;
+    colour = c;
+    return true;
+}
+
+// Words of the file, quoted as a message can show them: the first three, and how many more.
+std::string Listed(const std::vector<std::string>& words)
+{
+    std::string listed;
+    for (size_t i = 0; i < words.size() && i < 3; ++i)
+        listed += (i == 0 ? "\"" : ", \"") + Platform::Printable(words[i]) + "\"";
+    if (words.size() > 3)
+        listed += " and " + std::to_string(words.size() - 3) + " more";
+    return listed;
 }
 
 }  // namespace
@@ -182,76 +249,85 @@ FileRead Read(std::istream& in, ImGuiStyle& styleOut, SpareColours& spareOut, st
 {
     ImGuiStyle style = styleOut;
     SpareColours spare = spareOut;
-    const ImGuiStyle defaults;
-    std::vector<std::string> notes;
     std::string word;
     if (!(in >> word)) {
         error = "the file is empty";
         return FileRead::Unread;
     }
-    for (const Setting& setting : kSettings) {
-        bool ok = static_cast<bool>(in >> word);
-        std::string shown;
-        bool fits = true;
-        if (ok && setting.pair) {
-            ImVec2 v;
-            ok = ReadFloat(in, v.x) && ReadFloat(in, v.y);
-            fits = Fits(setting.range, v.x) && Fits(setting.range, v.y);
-            style.*setting.pair = fits ? v : defaults.*setting.pair;
-            shown = FormatFloat(v.x) + " " + FormatFloat(v.y);
-        } else if (ok) {
-            float v = 0.0f;
-            ok = ReadFloat(in, v);
-            fits = Fits(setting.range, v);
-            style.*setting.single = fits ? v : defaults.*setting.single;
-            shown = FormatFloat(v);
-        }
-        if (!ok) {
-            error = std::string("setting \"") + setting.key + "\" is missing or not a number";
-            return FileRead::Unread;
-        }
-        if (!fits)
-            notes.push_back(std::string(setting.key) + " " + shown + " is out of range (" + Describe(setting.range) +
-                            "); the default is used");
-    }
-    for (int i = 0; i < kColourCount; ++i) {
-        ImVec4 c;
-        if (!(in >> word) || !ReadFloat(in, c.x) || !ReadFloat(in, c.y) || !ReadFloat(in, c.z) ||
-            !ReadFloat(in, c.w)) {
-            error = std::string("colour \"") + ColourNames()[static_cast<size_t>(i)].name +
-                    "\" is missing or not a number";
-            return FileRead::Unread;
-        }
-        Colour(style, spare, i) = c;
-    }
-    // A file cut before its end line may have lost a value's last digits; one that holds words
-    // no setting takes before it, or goes on after it, held every value whole, and only those
-    // words are not read.
-    std::string stray;
+    // Each value goes to the setting its key names, wherever it stands. The words after a key no
+    // setting takes are its values, and go unread with it.
+    std::array<bool, kSettingCount> settingRead{};
+    std::array<bool, kColourCount> colourRead{};
+    std::array<std::string, kSettingCount> notes;
+    std::vector<std::string> unknown;
+    std::vector<std::string> twice;
+    bool skipping = false;
     bool ended = false;
     while (!ended && in >> word) {
         ended = word == kEndLine;
-        if (!ended && stray.empty())
-            stray = word;
+        if (ended)
+            continue;
+        const int setting = SettingIndex(word);
+        const int colour = ColourIndex(word);
+        if (setting < 0 && colour < 0) {
+            if (!skipping)
+                unknown.push_back(word);
+            skipping = true;
+            continue;
+        }
+        skipping = false;
+        bool& read = setting >= 0 ? settingRead[static_cast<size_t>(setting)] : colourRead[static_cast<size_t>(colour)];
+        if (read && std::find(twice.begin(), twice.end(), word) == twice.end())
+            twice.push_back(word);
+        read = true;
+        const bool ok = setting >= 0 ? ReadSetting(in, kSettings[setting], style, notes[static_cast<size_t>(setting)])
+                                     : ReadColour(in, Colour(style, spare, colour));
+        if (!ok) {
+            error = std::string(setting >= 0 ? "setting \"" : "colour \"") + word + "\" is missing or not a number";
+            return FileRead::Unread;
+        }
     }
+    // A setting the file does not hold would come from nowhere: the file is not taken.
+    std::string missing;
+    for (int i = 0; i < kSettingCount && missing.empty(); ++i)
+        if (!settingRead[static_cast<size_t>(i)])
+            missing = std::string("setting \"") + kSettings[i].key + "\" is missing";
+    for (int i = 0; i < kColourCount && missing.empty(); ++i)
+        if (!colourRead[static_cast<size_t>(i)])
+            missing = std::string("colour \"") + ColourNames()[static_cast<size_t>(i)].name + "\" is missing";
+    const std::string strays =
+        unknown.empty() ? ""
+                        : Listed(unknown) + " before its end line " +
+                              (unknown.size() == 1 ? "is no setting" : "are no settings") + " of the file";
+    if (!missing.empty()) {
+        error = missing + (strays.empty() ? "" : "; " + strays);
+        return FileRead::Unread;
+    }
+    // A file cut before its end line may have lost a value's last digits.
     if (!ended) {
         error = std::string("no end line \"") + kEndLine + "\" after the colours";
         return FileRead::Unread;
     }
-    FileRead reading = FileRead::Whole;
-    if (!stray.empty()) {
-        error = "\"" + stray + "\" before its end line is no setting of the file";
-        reading = FileRead::GoesOn;
-    }
-    if (in >> word) {
-        error += std::string(error.empty() ? "" : "; ") + "it goes on after its end line \"" + kEndLine +
-                 "\" (with \"" + word + "\")";
-        reading = FileRead::GoesOn;
-    }
+    // Every setting was read: what else the file holds is only not taken, and the file is kept
+    // aside before it is written over.
+    std::vector<std::string> doubts;
+    if (!strays.empty())
+        doubts.push_back(strays);
+    if (!twice.empty())
+        doubts.push_back(Listed(twice) + " given more than once: the last value is used");
+    if (in >> word)
+        doubts.push_back(std::string("it goes on after its end line \"") + kEndLine + "\" (with \"" +
+                         Platform::Printable(word) + "\")");
+    error.clear();
+    for (const std::string& doubt : doubts)
+        error += (error.empty() ? "" : "; ") + doubt;
     styleOut = style;
     spareOut = spare;
-    replaced = notes;
-    return reading;
+    replaced.clear();
+    for (const std::string& note : notes)
+        if (!note.empty())
+            replaced.push_back(note);
+    return doubts.empty() ? FileRead::Whole : FileRead::GoesOn;
 }
 
 }  // namespace StyleFile

@@ -32,10 +32,12 @@ ImVec4& Colour(ImGuiStyle& style, SpareColours& spare, int index);
 std::string Write(const ImGuiStyle& style, const SpareColours& spare);
 
 // Reads the file into copies; only a file whose every value was read changes style and spare.
-// Unread, with the reason, when the file is short, holds a non-number where a number belongs or
-// has no end line after its colours; GoesOn, with the reason, when words no setting takes stand
-// before its end line or more follows it (every value is taken; the file is kept aside before it
-// is rewritten). A size the interface cannot take (a scrollbar of no width, a negative
+// Each value goes to the setting or colour its key names, in whatever order they stand.
+// Unread, with the reason, when a setting is missing, a key holds a non-number where a number
+// belongs or no end line follows; GoesOn, with the reason, when keys no setting takes (named,
+// with the words after them) stand before its end line, a key is given twice (the last value
+// is used) or more follows the end line: every value is taken, and the file is kept aside
+// before it is rewritten. A size the interface cannot take (a scrollbar of no width, a negative
 // spacing...) is replaced by the default, one line for each in `replaced`.
 FileRead Read(std::istream& in, ImGuiStyle& style, SpareColours& spare, std::string& error,
              std::vector<std::string>& replaced);
