@@ -73,7 +73,8 @@ void Editor::Load()
         files.Remember(LevelPath());
         const FileRead read = LoadLevelFile(levelName, LevelPath());
         const bool stands = Platform::PathStands(LevelPath());
-        levelFile.Read(LevelPath(), read != FileRead::Whole && stands);
+        levelFile.Record(LevelPath(), read != FileRead::Whole && stands);
+        levelFile.unwritten.clear();  // a failed save over another level's file is no longer this one's
         levelUnread = read == FileRead::Unread && stands;
         savedLevel.reset();  // taken once the objects are set up
     }
@@ -371,13 +372,16 @@ void Editor::Unload()
     DestroyAll();
     removedObjects.clear();
     baseline.Clear();
-    // What a failed write could not store waits for the next chance, here or at the next save.
-    SaveEditorSetting();
+    // Only what changed in this visit is written. What a failed write could not store waits for
+    // the next chance, here or at the next save, and is not read again over.
+    if (SaveEditorSetting())
+        styleRead = false;
     if (SavePrefabs()) {
         prefabs.clear();
+        prefabsAsRead.clear();
         prefabsRead = false;
     }
-    if (levelList.Unwritten())
+    if (!unlistedNames.empty())
         SaveLevelNameList();
     renderer.Destroy();
 }

@@ -2,6 +2,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,8 @@ public:
     void Update(float dt) override;
     void Load() override;
     void Unload() override;
-    // Holding edits not yet saved, or what a failed write left waiting, the quit chord opens the
-    // quit question (EditorMenu.cpp).
+    // The quit chord first writes what waits for the editor's files; holding edits not yet saved,
+    // or with a file it could not write, it opens the quit question (EditorMenu.cpp).
     bool AskBeforeQuit() override;
     bool LevelReadInPart() const override { return levelFile.damaged; }
     // The level differs from what was last read from its file or saved.
@@ -50,13 +51,17 @@ public:
     // The object type's name, or "Unknown (n)" for a number the table does not name.
     std::string TypeLabel(int type) const;
 
-    // Files (EditorFiles.cpp).
+    // Files (EditorFiles.cpp). Each is written only when the editor holds something new for it,
+    // joined with what the file holds by then (the list and the prefabs), so another program's
+    // change stays in it.
     void LoadLevelNameList();
     bool SaveLevelNameList();
     void LoadEditorSetting();
     bool SaveEditorSetting();
     void LoadPrefabs();
     bool SavePrefabs();
+    // The editor's files whose last write failed, as the menu bar names them ("" when none).
+    std::string UnwrittenFiles() const;
 
     // Scene operations behind the menu and screens (EditorMenu.cpp).
     void NewScene();
@@ -72,7 +77,8 @@ public:
     // What the question before saving over name's file says will happen to it: kept aside as
     // read in part or changed on disk since the editor read or wrote it ("" when neither).
     std::string SaveOverNote(const std::string& name) const;
-    // The red lines of the menu bar: a level read in part, a damaged list, files not written.
+    // The red lines of the menu bar, one notice a line: a level read in part or not saved, a
+    // damaged or unreadable list, files not written.
     std::string FileWarnings() const;
 
     // Camera and picking (EditorCamera.cpp).
@@ -181,6 +187,9 @@ public:
     EditorFileState styleFile;
     EditorFileState prefabFile;
     EditorFileStore files;
+    // Levels saved in this visit that the list file may not hold yet: joined into it at the next
+    // write, and kept through a failed one.
+    std::vector<std::string> unlistedNames;
     PerformanceHistory performance;
     std::shared_ptr<GameObject> selectedObject;
     std::map<int, std::string> objectTypeNames;
@@ -245,6 +254,8 @@ private:
     void DrawStyleSettings();
     bool TypeListPopup(const char* popupName, int& type);
     static void CloseUndrawnPopups();
+    // Says a copy that a write of one of the editor's files kept aside in the menu bar.
+    void TellKept(const std::string& path, const EditorFileStore::Outcome& outcome);
 
     InterfaceRenderer renderer;
     LevelBaseline baseline;
@@ -259,6 +270,12 @@ private:
     FocusTypeAhead typeAhead;
     float wheel = 0.0f;
     bool prefabsRead = false;
+    // Each prefab as the file held it when read or last written: one the editor holds otherwise
+    // was made or replaced in this visit.
+    std::set<std::string> prefabsAsRead;
+    // Read once a visit; the style as it was then, or as last written.
+    bool styleRead = false;
+    std::string styleAsRead;
     bool quitQuestionDrawn = false;
 };
 

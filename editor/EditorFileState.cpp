@@ -5,11 +5,14 @@
 #include "editor/FieldText.h"
 #include "platform/BrokenCopy.h"
 
-void EditorFileState::Read(const std::string& path, bool isDamaged)
+void EditorFileState::Record(const std::string& path, bool isDamaged, const std::string& whyUnread)
 {
-    damaged = isDamaged;
+    unreadable = whyUnread;
+    damaged = isDamaged || !unreadable.empty();
     whyNoCopy.clear();
-    keptAs = damaged ? Platform::BrokenCopyName(path, &whyNoCopy) : "";
+    if (!unreadable.empty())
+        whyNoCopy = "it cannot be read: " + unreadable;
+    keptAs = damaged && unreadable.empty() ? Platform::BrokenCopyName(path, &whyNoCopy) : "";
 }
 
 void EditorFileState::Wrote(const EditorFileStore::Outcome& outcome)
@@ -17,10 +20,17 @@ void EditorFileState::Wrote(const EditorFileStore::Outcome& outcome)
     lastKeptAs = outcome.keptAs;
     if (outcome.written) {
         damaged = false;
+        unreadable.clear();
         unwritten.clear();
     } else {
         unwritten = outcome.failure.empty() ? "it could not be written" : outcome.failure;
     }
+}
+
+void EditorFileState::HeldNothingNew()
+{
+    unwritten.clear();
+    lastKeptAs.clear();
 }
 
 std::string EditorFileState::KeepAsidePromise(const std::string& lead) const

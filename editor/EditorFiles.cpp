@@ -2,63 +2,136 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "editor/Editor.h"
+#include "editor/FieldText.h"
 #include "editor/LevelNameList.h"
 #include "editor/PrefabFile.h"
 #include "editor/StyleFile.h"
-#include "platform/AtomicFile.h"
+#include "objects/GameObject.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 
 namespace {
-// The whole file; a file that is there but cannot be read counts as damaged, so that no write
-// goes over it before it is kept aside.
-bool ReadOrMarkDamaged(EditorFileStore& files, const std::string& path, std::string& text, bool& damaged)
+// How long a copy kept aside is told in the menu bar, as a save's outcome is.
+constexpr float kKeptNewsSeconds = 10.0f;
+// Why a file found damaged when read is kept aside before it is written over.
+const char* const kDamaged = "was damaged when read";
+
+// A file's own name as the interface can show it.
+std::string FileShown(const std::string& path)
 {
-    if (files.Read(path, text))
+    return FieldText::Shown(std::filesystem::path(path).filename().string());
+}
+
+// The whole file. One that is there but cannot be read gives why in whyUnread: it is never
+// written over.
+bool ReadOrSayWhy(EditorFileStore& files, const std::string& path, std::string& text, std::string& whyUnread)
+{
+    std::string why;
+    if (files.Read(path, text, &why))
         return true;
-    damaged = Platform::PathStands(path);
-    if (damaged)
-        std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\"; it is not written over\n";
+    if (Platform::PathStands(path)) {
+        whyUnread = why;
+        std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\" (" << Platform::Printable(why)
+                  << "); it is not written over\n";
+    }
     return false;
+}
+
+// The names the list file holds now, joined with the names saved here that it lacks (added
+// tells whether there were any); state takes what the read found. A list that cannot be read
+// leaves the names the editor knew.
+std::vector<std::string> ListedNow(EditorFileStore& files, const std::string& path,
+                                   const std::vector<std::string>& known, const std::vector<std::string>& unlisted,
+                                   EditorFileState& state, bool& added)
+{
+    std::string text;
+    std::string unread;
+    const bool read = ReadOrSayWhy(files, path, text, unread);
+    std::istringstream in(text);
+    std::vector<std::string> names;
+    const bool whole = LevelNameList::Read(in, names, path);
+    state.Record(path, !whole, unread);
+    // What a list that cannot be read holds is not known: every name saved here waits for it.
+    const bool unknown = !read && !unread.empty();
+    if (unknown && !known.empty())
+        names = known;
+    added = unknown && !unlisted.empty();
+    for (const std::string& name : unlisted) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(name);
+            added = true;
+        }
+    }
+    return names;
 }
 }  // namespace
 
+void Editor::TellKept(const std::string& path, const EditorFileStore::Outcome& outcome)
+{
+    if (outcome.keptAs.empty())
+        return;
+    const std::string line = FileShown(path) + " " + outcome.keptFor + "; the file as it was is kept as " +
+                             FileShown(outcome.keptAs) + ".";
+    // Under what is still told, a notice a line; a copy kept at a leave is told at the next entry.
+    saveNews = saveNewsSeconds > 0.0f && !saveNews.empty() ? saveNews + "\n" + line : line;
+    saveNewsSeconds = kKeptNewsSeconds;
+}
+
+std::string Editor::UnwrittenFiles() const
+{
+    std::string files;
+    for (const auto& [state, path] : {std::pair{&levelList, &levelListPath}, std::pair{&prefabFile, &prefabPath},
+                                      std::pair{&styleFile, &settingPath}})
+        if (state->Unwritten())
+            files += (files.empty() ? "" : ", ") + FileShown(*path);
+    return files;
+}
+
 void Editor::LoadLevelNameList()
 {
-    std::string text;
-    bool damaged = false;
-    ReadOrMarkDamaged(files, levelListPath, text, damaged);
-    std::istringstream in(text);
-    std::vector<std::string> read;
-    damaged = !LevelNameList::Read(in, read, levelListPath) || damaged;
     // Names a failed write left unlisted join what the file holds now, to be written next.
-    if (levelList.Unwritten())
-        for (const std::string& name : levelNames)
-            if (std::find(read.begin(), read.end(), name) == read.end())
-                read.push_back(name);
-    levelNames = read;
-    levelList.Read(levelListPath, damaged);
+    bool added = false;
+    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added);
 }
 
 bool Editor::SaveLevelNameList()
 {
-    levelList.Wrote(files.Rewrite(levelListPath, LevelNameList::Write(levelNames), levelList.damaged));
-    return !levelList.Unwritten();
+    // The list is a set of names: the file as it is now, with the names saved here joined in.
+    // Another program's names stay, and a list that holds them all already is not written.
+    bool added = false;
+    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added);
+    if (!added) {
+        unlistedNames.clear();
+        levelList.HeldNothingNew();
+        return true;
+    }
+    const EditorFileStore::Outcome outcome =
+        files.Rewrite(levelListPath, LevelNameList::Write(levelNames), levelList.damaged ? kDamaged : "");
+    levelList.Wrote(outcome);
+    TellKept(levelListPath, outcome);
+    if (outcome.written)
+        unlistedNames.clear();
+    return outcome.written;
 }
 
 void Editor::LoadEditorSetting()
 {
-    // A style whose write failed is still the interface's: the file would bring back the old one.
-    if (!ImGui::GetCurrentContext() || styleFile.Unwritten())
+    // Once a visit, at entry: New and Open Scene run Load again, and a style changed here stays
+    // until it is written (through a failed write too, into the next visit).
+    if (!ImGui::GetCurrentContext() || styleRead)
         return;
+    styleRead = true;
     std::string text;
-    // A missing file gets the defaults at Unload; one that cannot be read is not written over.
-    bool damaged = false;
-    if (!ReadOrMarkDamaged(files, settingPath, text, damaged)) {
-        styleFile.Read(settingPath, damaged);
+    // A missing file or one that cannot be read leaves the style as it is.
+    std::string unread;
+    if (!ReadOrSayWhy(files, settingPath, text, unread)) {
+        styleFile.Record(settingPath, false, unread);
+        styleAsRead = StyleFile::Write(ImGui::GetStyle(), spareColours);
         return;
     }
     std::istringstream in(text);
@@ -66,7 +139,8 @@ void Editor::LoadEditorSetting()
     std::vector<std::string> replaced;
     const FileRead reading = StyleFile::Read(in, ImGui::GetStyle(), spareColours, error, replaced);
     // A value replaced by its default is lost to the next write too.
-    styleFile.Read(settingPath, reading != FileRead::Whole || !replaced.empty());
+    styleFile.Record(settingPath, reading != FileRead::Whole || !replaced.empty());
+    styleAsRead = StyleFile::Write(ImGui::GetStyle(), spareColours);
     if (reading == FileRead::GoesOn)
         std::cout << "Editor: style file \"" << settingPath << "\": " << Platform::Printable(error)
                   << "; its values are used, and the file is kept aside before it is next written\n";
@@ -81,9 +155,18 @@ bool Editor::SaveEditorSetting()
 {
     if (!ImGui::GetCurrentContext())
         return false;
-    styleFile.Wrote(
-        files.Rewrite(settingPath, StyleFile::Write(ImGui::GetStyle(), spareColours), styleFile.damaged));
-    return !styleFile.Unwritten();
+    // Only a style changed in this visit is written: the file may hold another program's since.
+    const std::string text = StyleFile::Write(ImGui::GetStyle(), spareColours);
+    if (text == styleAsRead) {
+        styleFile.HeldNothingNew();
+        return true;
+    }
+    const EditorFileStore::Outcome outcome = files.Rewrite(settingPath, text, styleFile.damaged ? kDamaged : "");
+    styleFile.Wrote(outcome);
+    TellKept(settingPath, outcome);
+    if (outcome.written)
+        styleAsRead = text;
+    return outcome.written;
 }
 
 void Editor::LoadPrefabs()
@@ -94,23 +177,66 @@ void Editor::LoadPrefabs()
         return;
     prefabsRead = true;
     std::string text;
+    std::string unread;
     bool damaged = false;
-    if (ReadOrMarkDamaged(files, prefabPath, text, damaged)) {
+    if (ReadOrSayWhy(files, prefabPath, text, unread)) {
         std::istringstream in(text);
         damaged = !PrefabFile::Read(in, prefabPath, prefabs);
     }
-    prefabFile.Read(prefabPath, damaged);
+    prefabFile.Record(prefabPath, damaged, unread);
+    prefabsAsRead.clear();
+    for (const auto& prefab : prefabs)
+        prefabsAsRead.insert(PrefabFile::Record(prefab));
 }
 
 bool Editor::SavePrefabs()
 {
-    // Written at every leave: its escaped names are told when what it holds changes.
-    const std::string text = PrefabFile::Write(prefabs);
-    const bool changed = !files.Holds(prefabPath, text);
-    prefabFile.Wrote(files.Rewrite(prefabPath, text, prefabFile.damaged));
-    if (prefabFile.Unwritten())
+    // The prefabs made or replaced in this visit: those the file did not hold as they are.
+    std::vector<std::shared_ptr<GameObject>> made;
+    for (const auto& prefab : prefabs)
+        if (prefab && prefabsAsRead.count(PrefabFile::Record(prefab)) == 0)
+            made.push_back(prefab);
+    if (made.empty()) {
+        prefabFile.HeldNothingNew();
+        return true;
+    }
+    // Joined by name with the file as it is now, so another program's prefabs stay. Where the
+    // editor's replaces one changed there since, the file as it was is kept aside.
+    std::string text;
+    std::string unread;
+    std::vector<std::shared_ptr<GameObject>> joined;
+    bool damaged = false;
+    if (ReadOrSayWhy(files, prefabPath, text, unread)) {
+        std::istringstream in(text);
+        damaged = !PrefabFile::Read(in, prefabPath, joined);
+    }
+    prefabFile.Record(prefabPath, damaged, unread);
+    bool replacesAChange = false;
+    for (const auto& prefab : made) {
+        const auto same = std::find_if(joined.begin(), joined.end(), [&](const std::shared_ptr<GameObject>& p) {
+            return p && p->name == prefab->name;
+        });
+        if (same == joined.end()) {
+            joined.push_back(prefab);
+            continue;
+        }
+        const std::string there = PrefabFile::Record(*same);
+        replacesAChange = replacesAChange || (there != PrefabFile::Record(prefab) && prefabsAsRead.count(there) == 0);
+        *same = prefab;
+    }
+    const std::string keep = prefabFile.damaged ? kDamaged
+                             : replacesAChange  ? "had a prefab changed on disk that the editor's of that name replaces"
+                                                : "";
+    const EditorFileStore::Outcome outcome = files.Rewrite(prefabPath, PrefabFile::Write(joined), keep);
+    prefabFile.Wrote(outcome);
+    TellKept(prefabPath, outcome);
+    if (!outcome.written)
         return false;
-    if (changed)
-        PrefabFile::SayEscapedNames(prefabs);
+    // The editor now holds what the file holds.
+    prefabs = joined;
+    prefabsAsRead.clear();
+    for (const auto& prefab : prefabs)
+        prefabsAsRead.insert(PrefabFile::Record(prefab));
+    PrefabFile::SayEscapedNames(prefabs);
     return true;
 }

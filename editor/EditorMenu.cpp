@@ -30,6 +30,46 @@ const char* const kQuitTitle = "Quit Confirmation";
 
 enum class Answer { None, Ok, Cancel };
 
+const char* const kNoticesTitle = "Notices";
+
+// Screens and questions come up in the middle of the display each time: left to the library, a
+// screen that comes back keeps wherever its first showing put it.
+void CentreNextScreen()
+{
+    ImGui::SetNextWindowPos(ImGui::GetMainViewport()->GetCenter(), ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
+}
+
+// The file warnings in red and a save's outcome in yellow, stacked under the menu bar from `top`
+// and wrapped to the display's width, so that each reads whole at any width. The window takes no
+// click, key or focus: what lies beneath it is worked as if it were not there.
+void DrawNotices(float top, const std::string& warnings, const std::string& news)
+{
+    if (warnings.empty() && news.empty())
+        return;
+    const ImGuiViewport& display = *ImGui::GetMainViewport();
+    ImGui::SetNextWindowPos(ImVec2(display.Pos.x, top));
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs | ImGuiWindowFlags_NoMove |
+                                   ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoFocusOnAppearing |
+                                   ImGuiWindowFlags_NoBringToFrontOnFocus | ImGuiWindowFlags_AlwaysAutoResize;
+    ImGuiWindow* window = nullptr;
+    if (ImGui::Begin(kNoticesTitle, nullptr, flags)) {
+        window = ImGui::GetCurrentWindow();
+        ImGui::PushTextWrapPos(display.Size.x - ImGui::GetStyle().WindowPadding.x * 2.0f);
+        for (const auto& [text, colour] : {std::pair{&warnings, kWarningColour}, std::pair{&news, kNewsColour}}) {
+            if (text->empty())
+                continue;
+            ImGui::PushStyleColor(ImGuiCol_Text, colour);
+            ImGui::TextUnformatted(text->c_str(), text->c_str() + text->size());
+            ImGui::PopStyleColor();
+        }
+        ImGui::PopTextWrapPos();
+    }
+    ImGui::End();
+    // Over the panels (a click brings one to the front), but under an open menu, screen or question.
+    if (window && ImGui::GetCurrentContext()->OpenPopupStack.empty())
+        ImGui::BringWindowToDisplayFront(window);
+}
+
 // A file's own name as the interface can show it.
 std::string FileShown(const std::string& path)
 {
@@ -37,15 +77,20 @@ std::string FileShown(const std::string& path)
 }
 
 // The modal `title` ("All unsaved data will be lost. <what>?"), opened while `asked` holds; Ok
-// or Cancel closes it and clears `asked`. `over` draws what may stand over it.
-Answer AskToLoseUnsaved(const char* title, const char* what, bool& asked, const std::function<void()>& over = {})
+// or Cancel closes it and clears `asked`. `over` draws what may stand over it; a note, in red,
+// stands before the question.
+Answer AskToLoseUnsaved(const char* title, const char* what, bool& asked, const std::function<void()>& over = {},
+                        const std::string& note = "")
 {
     if (asked)
         ImGui::OpenPopup(title);
     Answer answer = Answer::None;
+    CentreNextScreen();
     if (ImGui::BeginPopupModal(title, nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         if (over)
             over();
+        if (!note.empty())
+            ImGui::TextColored(kWarningColour, "%s", note.c_str());
         ImGui::Text("All unsaved data will be lost. %s?", what);
         if (ImGui::Button("Ok", kButtonSize))
             answer = Answer::Ok;
@@ -107,8 +152,13 @@ bool Editor::SaveScene(const std::string& name)
     // Only the first save over a level read in part copies it aside (that save makes it whole):
     // later ones would put the editor's own writing there in place of the original.
     const bool keepAside = SaveKeepsLevelAside(name);
+    const bool ownFile = LevelPath(name) == LevelPath();
     const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
-    const EditorFileStore::Outcome level = files.Rewrite(LevelPath(name), EditedLevelText(name, objects), keepAside);
+    const std::string keepReason = !keepAside ? "" : levelUnread ? "could not be read" : "was read only in part";
+    const EditorFileStore::Outcome level = files.Rewrite(LevelPath(name), EditedLevelText(name, objects), keepReason);
+    // The menu bar tells that the opened level is not saved until a save over its file succeeds.
+    if (ownFile)
+        levelFile.Wrote(level);
     if (!level.written) {
         saveMessage = "Could not write " + LevelPath(name) + " (" + level.failure + "); nothing was saved.";
         return false;
@@ -119,13 +169,12 @@ bool Editor::SaveScene(const std::string& name)
                                                  : " (it was read only in part";
     // The opened level's own file now holds the whole level: its runs may save again, and the
     // menu bar no longer warns. A copy under another name leaves the opened file as it was.
-    if (LevelPath(name) == LevelPath()) {
-        levelFile.damaged = false;
+    if (ownFile)
         levelUnread = false;
-    }
     savedLevel = EditedLevelText(levelName, objects);
-    if (std::find(levelNames.begin(), levelNames.end(), name) == levelNames.end())
-        levelNames.push_back(name);
+    // Joined into the list file as it is now; only a name it lacks makes it written.
+    if (std::find(unlistedNames.begin(), unlistedNames.end(), name) == unlistedNames.end())
+        unlistedNames.push_back(name);
     saveMessage = "Saved " + name + ".txt";
     if (!level.keptAs.empty())
         saveMessage += kept + ("; the file as it was is kept as " + FileShown(level.keptAs) + ")");
@@ -148,14 +197,15 @@ std::string Editor::SaveOverNote(const std::string& name) const
     if (!files.ChangedOnDisk(LevelPath(name)))
         return "";
     EditorFileState changed;
-    changed.Read(LevelPath(name), true);
+    changed.Record(LevelPath(name), true);
     return "It has changed on disk since the editor read or wrote it: " + changed.KeepAsidePromise(lead);
 }
 
 std::string Editor::FileWarnings() const
 {
+    // One notice a line.
     std::string lines;
-    const auto add = [&lines](const std::string& line) { lines += (lines.empty() ? "" : "  ") + line; };
+    const auto add = [&lines](const std::string& line) { lines += (lines.empty() ? "" : "\n") + line; };
     // A level shown without the objects its file holds past a fault must not look whole.
     if (levelFile.damaged) {
         const std::string file = FieldText::Shown(levelName) + ".txt";
@@ -164,14 +214,17 @@ std::string Editor::FileWarnings() const
                                   "missing; ") +
             levelFile.KeepAsidePromise("saving over it keeps the file as "));
     }
-    if (levelList.damaged && !levelList.Unwritten())
+    // Until a save over it succeeds, the level as edited is only in the editor.
+    if (levelFile.Unwritten())
+        add(FieldText::Shown(levelName) + ".txt is not saved (" + levelFile.unwritten +
+            "): the level as edited is only in the editor until a save succeeds.");
+    // Through a failed write too, the reason stays.
+    if (!levelList.unreadable.empty())
+        add(FileShown(levelListPath) + " cannot be read (" + levelList.unreadable + "); it is left as it is.");
+    else if (levelList.damaged)
         add(FileShown(levelListPath) + " is damaged (see the console); " +
-            levelList.KeepAsidePromise("the next save keeps it as "));
-    std::string unwritten;
-    for (const auto& [state, path] : {std::pair{&levelList, &levelListPath}, std::pair{&prefabFile, &prefabPath},
-                                      std::pair{&styleFile, &settingPath}})
-        if (state->Unwritten())
-            unwritten += (unwritten.empty() ? "" : ", ") + FileShown(*path);
+            levelList.KeepAsidePromise("the next write of the list keeps it as "));
+    const std::string unwritten = UnwrittenFiles();
     if (!unwritten.empty())
         add("Not written (see the console): " + unwritten + "; what the editor holds for it waits for the next write.");
     return lines;
@@ -179,6 +232,7 @@ std::string Editor::FileWarnings() const
 
 void Editor::DrawMainMenuBar()
 {
+    float barBottom = ImGui::GetFrameHeight();
     if (ImGui::BeginMainMenuBar()) {
         if (ImGui::BeginMenu("File")) {
             if (ImGui::MenuItem("New Scene"))
@@ -204,14 +258,12 @@ void Editor::DrawMainMenuBar()
                 playMode = false;
             ImGui::EndMenu();
         }
-        const std::string warnings = FileWarnings();
-        if (!warnings.empty())
-            ImGui::TextColored(kWarningColour, "%s", warnings.c_str());
-        // The save's outcome, once its screen has closed.
-        if (saveNewsSeconds > 0.0f && !saveSceneScreen && !saveSceneConfirm)
-            ImGui::TextColored(kNewsColour, "%s", saveNews.c_str());
+        barBottom = ImGui::GetWindowPos().y + ImGui::GetWindowHeight();
         ImGui::EndMainMenuBar();
     }
+    // The save's outcome, once its screen has closed.
+    const bool news = saveNewsSeconds > 0.0f && !saveSceneScreen && !saveSceneConfirm;
+    DrawNotices(barBottom, FileWarnings(), news ? saveNews : std::string());
 }
 
 void Editor::AskForScreen(bool* screen)
@@ -271,7 +323,12 @@ void Editor::DrawQuitQuestion()
     if (quitQuestionDrawn)
         return;
     quitQuestionDrawn = true;
-    if (AskToLoseUnsaved(kQuitTitle, "Quit", quitQuestion) == Answer::Ok && gWindowSystem)
+    // Named files that could not be written: quitting loses what the editor holds for them.
+    const std::string unwritten = UnwrittenFiles();
+    std::string note;
+    if (!unwritten.empty())
+        note = "Could not write " + unwritten + " (see the console): what the editor holds for it is lost on quitting.";
+    if (AskToLoseUnsaved(kQuitTitle, "Quit", quitQuestion, {}, note) == Answer::Ok && gWindowSystem)
         gWindowSystem->quit = true;
 }
 
@@ -300,9 +357,13 @@ bool Editor::HoldsUnsavedEdits() const
 
 bool Editor::AskBeforeQuit()
 {
-    // What a failed write left waiting is lost by quitting too.
-    const bool waiting = levelList.Unwritten() || prefabFile.Unwritten() || styleFile.Unwritten();
-    if (ImGui::GetCurrentContext() && (HoldsUnsavedEdits() || waiting))
+    // The program ends right after: what waits for the editor's files is written first, and a
+    // write that fails asks, as unsaved edits do.
+    SaveEditorSetting();
+    SavePrefabs();
+    if (!unlistedNames.empty())
+        SaveLevelNameList();
+    if (ImGui::GetCurrentContext() && (HoldsUnsavedEdits() || !UnwrittenFiles().empty()))
         quitQuestion = true;
     return quitQuestion;
 }
@@ -317,6 +378,7 @@ void Editor::DrawOpenSceneScreen()
 
     if (openSceneScreen)
         ImGui::OpenPopup("Open Scene Screen");
+    CentreNextScreen();
     if (ImGui::BeginPopupModal("Open Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         DrawQuitQuestion();
         if (ImGui::BeginCombo("##OpenScene", FieldText::Shown(chosen).c_str())) {
@@ -351,17 +413,27 @@ void Editor::DrawSaveSceneScreen()
     const std::string name = saveSceneName;
     if (saveSceneScreen)
         ImGui::OpenPopup("Save Scene Screen");
+    CentreNextScreen();
     if (ImGui::BeginPopupModal("Save Scene Screen", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         DrawQuitQuestion();
-        ImGui::Text("Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".");
+        const char* const rule = "Warning: Txt Name cannot take in \"Empty\" or \"TxtName\".";
+        ImGui::TextUnformatted(rule);
         ImGui::Text("No blanks, '/', '\\', \"..\" or \".txt\" in a name.");
         ImGui::Spacing();
         if (ImGui::IsWindowAppearing())
             ImGui::SetKeyboardFocusHere();
         ImGui::InputText("Txt Name", saveSceneName, sizeof saveSceneName, ImGuiInputTextFlags_CallbackCharFilter,
                          NameRules::FilterNameChar);
-        if (!saveMessage.empty())
-            ImGui::TextWrapped("%s", saveMessage.c_str());
+        // Shown here only when a save failed or the name was refused (a save closes the screen).
+        // Wrapped at the rule's width: wrapped at the screen's own, which follows what it holds,
+        // the first frame breaks every word and the screen grows to the display's height.
+        if (!saveMessage.empty()) {
+            ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + ImGui::CalcTextSize(rule).x);
+            ImGui::PushStyleColor(ImGuiCol_Text, kWarningColour);
+            ImGui::TextUnformatted(saveMessage.c_str(), saveMessage.c_str() + saveMessage.size());
+            ImGui::PopStyleColor();
+            ImGui::PopTextWrapPos();
+        }
         if (ImGui::Button("Ok", kButtonSize)) {
             const std::string problem = NameRules::LevelNameProblem(name);
             if (!problem.empty()) {
@@ -386,6 +458,7 @@ void Editor::DrawSaveSceneScreen()
 
     if (saveSceneConfirm)
         ImGui::OpenPopup("Save Scene Confirmation");
+    CentreNextScreen();
     if (ImGui::BeginPopupModal("Save Scene Confirmation", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         DrawQuitQuestion();
         const std::string shown = FieldText::Shown(name);

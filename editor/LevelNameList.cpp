@@ -14,9 +14,7 @@ const char* const kNoChoice = "-SelectScene-";
 namespace {
 const char* const kFirstLine = "TxtName";
 const char* const kEndLine = "/TxtName";
-}  // namespace
 
-namespace {
 // The line without the blanks around it (a list saved on another system ends its lines in CR).
 std::string Trimmed(const std::string& line)
 {

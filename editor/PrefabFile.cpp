@@ -23,6 +23,11 @@ std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs)
     return LevelText(kFileName, prefabs);
 }
 
+std::string Record(const std::shared_ptr<GameObject>& prefab)
+{
+    return Write({prefab});
+}
+
 void SayEscapedNames(const std::vector<std::shared_ptr<GameObject>>& prefabs)
 {
     ::SayEscapedNames(kFileName, prefabs, "the prefab file");

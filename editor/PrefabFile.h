@@ -15,6 +15,8 @@ namespace PrefabFile {
 // stay.
 bool Read(std::istream& in, const std::string& source, std::vector<std::shared_ptr<GameObject>>& prefabs);
 std::string Write(const std::vector<std::shared_ptr<GameObject>>& prefabs);
+// One prefab as the file holds it: two prefabs with the same record are the same to the file.
+std::string Record(const std::shared_ptr<GameObject>& prefab);
 // The console lines for the names Write escapes; said once the file is written.
 void SayEscapedNames(const std::vector<std::shared_ptr<GameObject>>& prefabs);
 

@@ -1,6 +1,6 @@
-// The editor's list of saved levels as a visit reads it and writes it back: "-SelectScene-"
-// first and once, then names that are safe file names, each once; a list read in part is kept
-// aside before it is rewritten, and the written list reads back whole as itself.
+// The editor's list of saved levels as a visit reads it and joins a saved level's name into it:
+// "-SelectScene-" first and once, then names that are safe file names, each once; a list read in
+// part is kept aside before it is rewritten, and the written list reads back whole as itself.
 #include <algorithm>
 #include <cstdint>
 #include <sstream>
@@ -61,10 +61,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CheckList(editor.levelNames);
         if (EditorFramesWanted())
             DrawEditorFrames(editor, nullptr);
+        // A level saved in the visit under a name the list lacks.
+        std::string saved = "FuzzSaved";
+        while (std::find(editor.levelNames.begin(), editor.levelNames.end(), saved) != editor.levelNames.end())
+            saved += "x";
+        editor.unlistedNames.push_back(saved);
+        if (!editor.SaveLevelNameList())
+            FuzzFailure("the level list was not written", LevelNameList::Write(editor.levelNames), "");
         names = editor.levelNames;
         written = LevelNameList::Write(names);
-        if (!editor.SaveLevelNameList())
-            FuzzFailure("the level list was not written", written, "");
+        if (std::find(names.begin(), names.end(), saved) == names.end())
+            FuzzFailure("the saved level is not listed", saved, Describe(names));
         if (!whole && workspace->Read(std::string(kFile) + ".broken") != input)
             FuzzFailure("a level list read in part was not kept aside", input,
                         workspace->Read(std::string(kFile) + ".broken"));

@@ -1,7 +1,8 @@
 // The editor's prefab file as a visit of the editor reads it, spawns each prefab into the
-// scene, and writes the file back at the end. The written file reads again and is written
-// the same; a broken one keeps the prefabs read before the fault and is kept aside, byte for
-// byte, before it is rewritten. Prefabs whose names begin with '/' are renamed like the file's
+// scene, and leaves it untouched while it makes no prefab; once it makes one, the file is
+// written with it joined in. The written file reads again and is written the same; a broken
+// one keeps the prefabs read before the fault and is kept aside, byte for byte, before it is
+// rewritten. Prefabs whose names begin with '/' are renamed like the file's
 // end line, and those beginning with '<' like the empty-name placeholder: both are escaped.
 #include <cstdint>
 #include <memory>
@@ -58,9 +59,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         if (EditorFramesWanted())
             DrawEditorFrames(editor, last);
-        written = PrefabFile::Write(editor.prefabs);
+        // Nothing made in the visit: the file is not written. Renamed prefabs count as made.
+        bool renamed = false;
+        for (const auto& prefab : editor.prefabs)
+            renamed = renamed || prefab->name == "/PrefabName" || prefab->name == "<empty>";
+        if (!renamed) {
+            if (!editor.SavePrefabs())
+                FuzzFailure("a visit that made no prefab failed to leave the file", text, "");
+            if (workspace->Read(kFile) != text)
+                FuzzFailure("a visit that made no prefab wrote the file", text, workspace->Read(kFile));
+        }
+        // A prefab made under a name the file lacks.
+        std::string made = "FuzzMade";
+        const auto named = [&editor](const std::string& name) {
+            for (const auto& prefab : editor.prefabs)
+                if (prefab->name == name)
+                    return true;
+            return false;
+        };
+        while (named(made))
+            made += "x";
+        editor.prefabs.push_back(std::make_shared<GameObject>(made, 4, 0));
         if (!editor.SavePrefabs())
-            FuzzFailure("the prefab file was not written", written, "");
+            FuzzFailure("the prefab file was not written", PrefabFile::Write(editor.prefabs), "");
+        // The editor holds what it wrote: the file's prefabs joined with its own.
+        written = PrefabFile::Write(editor.prefabs);
+        read = editor.prefabs.size();
         if (workspace->Read(kFile) != written)
             FuzzFailure("the written prefab file is not the prefabs", written, workspace->Read(kFile));
         if (!whole && workspace->Read(std::string(kFile) + ".broken") != text)

@@ -1,7 +1,7 @@
-// The editor's style file as a visit of the editor reads it into the interface's style and
-// writes it back at the end. A file that read whole is written back as it was read, and that
-// file reads again into the same style; a broken one changes nothing, and it or one that goes
-// on after its end line is kept aside, byte for byte, before it is rewritten.
+// The editor's style file as a visit of the editor reads it into the interface's style: left as
+// it is while the style is not changed, and written once it is. The written file reads again
+// into the same style; a broken one changes nothing, and it or one that goes on after its end
+// line is kept aside, byte for byte, before it is rewritten.
 #include <imgui.h>
 
 #include <cstdint>
@@ -52,6 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FuzzFailure("a broken style file changed the style (" + error + ")", before, StyleNow(editor));
         if (EditorFramesWanted())
             DrawEditorFrames(editor, nullptr);
+        if (!editor.SaveEditorSetting() || workspace->Read(kFile) != text)
+            FuzzFailure("a style not changed in the visit was written", text, workspace->Read(kFile));
+        float& rounding = ImGui::GetStyle().WindowRounding;
+        rounding = rounding == 5.0f ? 6.0f : 5.0f;
         written = StyleNow(editor);
         if (!editor.SaveEditorSetting())
             FuzzFailure("the style file was not written", written, "");

@@ -397,9 +397,11 @@ TEST(EditorApp, ALevelReadInPartSaysSoAndSavingOverItKeepsTheFileAside)
                    "Shelf\n4\nNone\nTr#nsform\nPosition\n0 0 0\nEnd\n\nCrate\n4\nNone\nEnd\n\n");
     GameProcess game(1920, 1080);
     ASSERT_TRUE(StartInEditor(game, damaged)) << game.Output();
-    // A light red in the menu bar, in the frame that shows the panels.
+    // A light red in the notices under the menu bar.
     const auto warning = [](int r, int g, int b) { return r > 180 && g < 120 && b < 120; };
-    EXPECT_TRUE(AnyPixel(GrabScreen(), 150, 0, 1899, 18, warning)) << "nothing on screen says the level is not whole";
+    EXPECT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 0, 19, 1919, 120, warning); },
+                               "red under the menu bar"))
+        << "nothing on screen says the level is not whole";
 
     // Saving over it (listed, so asked first) keeps the file as it was beside it.
     EXPECT_NE(SaveOver(game, "Level1", damaged, 725, 566), "") << game.Output();
@@ -408,8 +410,8 @@ TEST(EditorApp, ALevelReadInPartSaysSoAndSavingOverItKeepsTheFileAside)
 }
 
 // The level list replaced by a folder after the editor read it: the save writes the level, and
-// the menu bar says in red that the list was not; the next save, once the folder is gone, lists
-// both names.
+// the notices under the menu bar say in red that the list was not; the next save, once the
+// folder is gone, lists both names.
 TEST(EditorApp, ASaveWhoseLevelListCannotBeWrittenSaysSoInTheMenuBarAndListsItLater)
 {
     REQUIRE_DISPLAY();
@@ -419,14 +421,14 @@ TEST(EditorApp, ASaveWhoseLevelListCannotBeWrittenSaysSoInTheMenuBarAndListsItLa
     std::filesystem::remove(list);
     game.tree.WriteFile("resources/level/TxtName.txt/in-the-way", "x");
     const auto red = [](int r, int g, int b) { return r > 180 && g < 120 && b < 120; };
-    const auto menuBarRed = [&](const Screenshot& s) { return AnyPixel(s, 150, 0, 1899, 18, red); };
+    const auto menuBarRed = [&](const Screenshot& s) { return AnyPixel(s, 0, 19, 1919, 120, red); };
     const Screenshot first = GrabScreen();
     ASSERT_FALSE(first.rgb.empty()) << "the screen cannot be read back";
     ASSERT_FALSE(menuBarRed(first));
 
     ASSERT_TRUE(PressSaveOk(game, "T5")) << game.Output();
     ASSERT_TRUE(game.WaitUntil([&] { return !game.tree.ReadFile("resources/level/T5.txt").empty(); })) << game.Output();
-    EXPECT_TRUE(WaitUntilShown(game, menuBarRed, "red in the menu bar")) << game.Output();
+    EXPECT_TRUE(WaitUntilShown(game, menuBarRed, "red under the menu bar")) << game.Output();
 
     // The field still holds "T5": the second save is "T5T6".
     std::filesystem::remove_all(list);

@@ -3,7 +3,11 @@
 #include <map>
 #include <sstream>
 
+#include <imgui_internal.h>
+#include <sys/stat.h>
+
 #include "EditorTestSupport.h"
+#include "editor/InterfaceRenderer.h"
 #include "editor/LevelNameList.h"
 #include "editor/PrefabFile.h"
 #include "editor/StyleFile.h"
@@ -37,11 +41,13 @@ TEST_F(EditorTest, StyleFileKeepsItsFortyThreeNamesAndRoundTripsByteForByte)
 TEST_F(EditorTest, BrokenStyleFileIsReportedKeptAsideAndTheStyleStaysSane)
 {
     // Cut inside its values, or two files joined: the second goes on after the first's end line.
-    // Each is kept aside beside the earlier copies, none replaced.
+    // Left as it is while nothing in the style changes; written once something does, each is
+    // kept aside first beside the earlier copies, none replaced.
     const std::string whole = StyleFile::Write(ImGuiStyle(), StyleFile::SpareColours{});
     const std::string copies[] = {".broken", ".broken2"};
     const std::string damaged[] = {"EditorSetting\n\nWindowPadding\n8 8\nWindowRounding\nabc\n", whole + whole};
     for (int i = 0; i < 2; ++i) {
+        ImGui::GetStyle() = ImGuiStyle();
         Editor editor(5);
         tree.WriteFile("resources/level/Editor/EditorSetting.txt", damaged[i]);
         const float rounding = ImGui::GetStyle().WindowRounding;
@@ -50,8 +56,13 @@ TEST_F(EditorTest, BrokenStyleFileIsReportedKeptAsideAndTheStyleStaysSane)
         EXPECT_EQ(ImGui::GetStyle().Colors[ImGuiCol_Text].w, 1.0f);  // not turned transparent
 
         ASSERT_TRUE(editor.SaveEditorSetting());
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), damaged[i]) << "nothing changed";
+        EXPECT_FALSE(std::filesystem::exists(tree.Root() / ("resources/level/Editor/EditorSetting.txt" + copies[i])));
+        ImGui::GetStyle().GrabRounding = 3.0f;
+        ASSERT_TRUE(editor.SaveEditorSetting());
         EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt" + copies[i]), damaged[i]);
-        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), whole);
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"),
+                  StyleFile::Write(ImGui::GetStyle(), StyleFile::SpareColours{}));
     }
     EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt.broken"), damaged[0]);
 }
@@ -76,8 +87,10 @@ TEST_F(EditorTest, AStyleFileGoingOnAfterItsEndLineKeepsItsValuesAndIsKeptAside)
         const std::string said = testing::internal::GetCapturedStdout();
         EXPECT_EQ(ImGui::GetStyle().WindowRounding, 7.0f);
         EXPECT_NE(said.find(i == 0 ? "\"stray\"" : "\"Foo\" before its end line"), std::string::npos) << said;
+        ImGui::GetStyle().GrabRounding = 2.0f;  // a change makes it written
         ASSERT_TRUE(editor.SaveEditorSetting());
-        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"), mine);
+        EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt"),
+                  StyleFile::Write(ImGui::GetStyle(), StyleFile::SpareColours{}));
         EXPECT_EQ(tree.ReadFile("resources/level/Editor/EditorSetting.txt" + copies[i]), damaged[i]);
     }
 }
@@ -99,7 +112,6 @@ TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpens
         level += "Thing" + std::to_string(i) + "\n4\nNone\nEnd\n\n";
     tree.WriteFile("resources/level/Crowd.txt", level + "/Crowd\n");
     const std::string path = "resources/level/Editor/EditorSetting.txt";
-    const std::string defaults = StyleFile::Write(ImGuiStyle(), StyleFile::SpareColours{});
 
     const struct {
         const char* key;
@@ -108,7 +120,6 @@ TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpens
                {"WindowRounding", "1e-20"},    {"ChildWindowRounding", "1e-9"}, {"ScrollbarRounding", "1e-12"},
                {"WindowRounding", "5e9"},      {"FramePadding", "-4 3"},        {"WindowTitleAlign", "0 7"},
                {"ButtonTextAlign", "-1 0.5"},  {"IndentSpacing", "-8"},        {"GrabMinSize", "1e30"}};
-    int copies = 0;
     for (const auto& setting : bad) {
         SCOPED_TRACE(std::string(setting.key) + " " + setting.value);
         ImGui::GetStyle() = ImGuiStyle();
@@ -124,9 +135,8 @@ TEST_F(EditorTest, StyleValuesTheInterfaceCannotTakeAreReportedAndTheEditorOpens
         EXPECT_NE(console.find(std::string(": ") + setting.key + " "), std::string::npos) << console;
         EXPECT_NE(console.find("is out of range"), std::string::npos) << console;
         editor.Unload();
-        EXPECT_EQ(tree.ReadFile(path), defaults) << "written back with the default in its place";
-        const std::string copy = ++copies > 1 ? ".broken" + std::to_string(copies) : ".broken";
-        EXPECT_EQ(tree.ReadFile(path + copy), StyleWith(setting.key, setting.value)) << "the value is kept aside";
+        EXPECT_EQ(tree.ReadFile(path), StyleWith(setting.key, setting.value)) << "nothing changed in the visit";
+        EXPECT_FALSE(std::filesystem::exists(tree.Root() / (path + ".broken")));
     }
 
     // Values it can take stay, with nothing said.
@@ -186,6 +196,7 @@ TEST_F(EditorTest, LevelNameListPutsTheNoChoiceEntryFirstAndSkipsBadNames)
         if (i == 0) {
             EXPECT_EQ(editor.levelNames, (std::vector<std::string>{"-SelectScene-", "Level1", "TB", "TN", "TS"}));
         }
+        editor.unlistedNames.push_back("New" + std::to_string(i));  // a level saved in the visit
         ASSERT_TRUE(editor.SaveLevelNameList());
         EXPECT_EQ(tree.ReadFile("resources/level/TxtName.txt" + copies[i]), damaged[i]);
     }
@@ -222,9 +233,11 @@ TEST_F(EditorTest, PrefabFileRoundTripsAndABrokenOneLosesNothing)
     ASSERT_EQ(editor.prefabs.size(), 1u);
     editor.LoadPrefabs();  // once per visit
     EXPECT_EQ(editor.prefabs.size(), 1u);
+    editor.prefabs.push_back(std::make_shared<GameObject>("Chair", 4, 0));
     ASSERT_TRUE(editor.SavePrefabs());
     EXPECT_EQ(tree.ReadFile("resources/prefab/PrefabName.txt.broken"), cut);
     EXPECT_NE(tree.ReadFile("resources/prefab/PrefabName.txt").find("Crate"), std::string::npos);
+    EXPECT_NE(tree.ReadFile("resources/prefab/PrefabName.txt").find("Chair"), std::string::npos);
 }
 
 TEST_F(EditorTest, SaveSceneRefusesBadNamesAndAFailedSaveAddsNoName)
@@ -339,18 +352,24 @@ TEST_F(EditorTest, AFileChangedOnDiskSinceTheEditorReadOrWroteItIsKeptAsideBefor
     EXPECT_EQ(tree.ReadFile("resources/level/T.txt.broken"), level);
     EXPECT_NE(editor.saveMessage.find("changed on disk"), std::string::npos) << editor.saveMessage;
     editor.Unload();
-    EXPECT_EQ(tree.ReadFile(kPrefabs + ".broken"), prefabs);
-    // The list was read again on entry, so only the prefab file and the level had changed.
+    // The editor held nothing new for the prefab file: the other program's change stays in it.
+    EXPECT_EQ(tree.ReadFile(kPrefabs), prefabs);
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / (kPrefabs + ".broken")));
     EXPECT_FALSE(std::filesystem::exists(tree.Root() / (kList + ".broken")));
 
-    // Changed between two saves of one visit, the list is kept too.
+    // Changed between two saves of one visit, the list takes the saved name beside the other
+    // program's: a set of names needs no copy.
     editor.Load();
     editor.Init();
-    const std::string changedList = listing("Other");
+    listing("Other");
     ASSERT_TRUE(editor.SaveScene("T2"));
-    EXPECT_EQ(tree.ReadFile(kList + ".broken"), changedList);
-    EXPECT_NE(editor.saveMessage.find("level list as it was is kept as TxtName.txt.broken"), std::string::npos)
-        << editor.saveMessage;
+    const std::string list = tree.ReadFile(kList);
+    for (const char* name : {"\nHand\n", "\nOther\n", "\nT2\n"})
+        EXPECT_NE(list.find(name), std::string::npos) << name << " is not listed in\n" << list;
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / (kList + ".broken")));
+    EXPECT_EQ(editor.saveMessage, "Saved T2.txt");
+    EXPECT_NE(std::find(editor.levelNames.begin(), editor.levelNames.end(), "Other"), editor.levelNames.end())
+        << "the other program's level is offered by Open Scene";
 }
 
 TEST_F(EditorTest, ADamagedListThatCannotBeKeptAsideIsNotPromisedACopyAndIsLeftAsItIs)
@@ -367,4 +386,127 @@ TEST_F(EditorTest, ADamagedListThatCannotBeKeptAsideIsNotPromisedACopyAndIsLeftA
     EXPECT_TRUE(editor.SaveScene("T7"));
     EXPECT_NE(editor.saveMessage.find("the level list could not be written"), std::string::npos);
     EXPECT_EQ(tree.ReadFile(kList), damaged);
+    // The red lines keep the reason past the failed save, one notice a line.
+    const std::string after = editor.FileWarnings();
+    EXPECT_NE(after.find("TxtName.txt is damaged (see the console); it cannot be kept aside (99 copies of it are kept "
+                         "already), so it is left as it is\nNot written (see the console): TxtName.txt;"),
+              std::string::npos)
+        << after;
+}
+
+// The text of the screens' next frame. The library's log of it ends with the first window that
+// ends, as a copy to the clipboard, which is taken here.
+std::string ScreensSay(Editor& editor)
+{
+    std::string said;
+    ImGuiIO& io = ImGui::GetIO();
+    io.ClipboardUserData = &said;
+    io.SetClipboardTextFn = [](void* user, const char* text) { *static_cast<std::string*>(user) += text; };
+    for (int frame = 0; frame < 2; ++frame) {
+        said.clear();
+        io.DisplaySize = ImVec2(1920.0f, 1080.0f);
+        io.DeltaTime = 1.0f / 60.0f;
+        ImGui::NewFrame();
+        ImGui::LogToClipboard();
+        editor.DrawScreens();
+        ImGui::LogFinish();
+        ImGui::Render();
+    }
+    io.SetClipboardTextFn = nullptr;
+    io.ClipboardUserData = nullptr;
+    return said;
+}
+
+TEST_F(EditorTest, TheQuitWritesWhatWaitsFirstAndAsksNamingTheFilesItCouldNotWrite)
+{
+    InterfaceRenderer::BuildFont();
+    Editor editor(5);
+    editor.Load();
+    editor.Init();
+    editor.prefabs.push_back(std::make_shared<GameObject>("Crate", 4, 0));
+    ImGui::GetStyle().WindowRounding = 11.0f;
+    EXPECT_FALSE(editor.AskBeforeQuit()) << "all written: the program may end at once";
+    EXPECT_NE(tree.ReadFile(kPrefabs).find("\nCrate\n"), std::string::npos);
+    EXPECT_NE(tree.ReadFile(kStyle).find("WindowRounding\n11\n"), std::string::npos);
+
+    // A prefab made while its file cannot be written: the quit asks, and says which file.
+    editor.prefabs.push_back(std::make_shared<GameObject>("Lamp", 4, 0));
+    BlockWrites(tree, kPrefabs);
+    ASSERT_TRUE(editor.AskBeforeQuit());
+    const std::string asked = ScreensSay(editor);
+    EXPECT_NE(asked.find("Could not write PrefabName.txt (see the console)"), std::string::npos) << asked;
+    EXPECT_NE(asked.find("Quit?"), std::string::npos) << asked;
+}
+
+TEST_F(EditorTest, AStyleChangedInTheVisitOutlivesNewAndOpenSceneUntilItIsWritten)
+{
+    Editor editor(5);
+    editor.Load();
+    editor.Init();
+    const std::string file = tree.ReadFile(kStyle);
+    ImGui::GetStyle().WindowRounding = 9.0f;
+    editor.NewScene();
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, 9.0f) << "read again at New Scene";
+    editor.OpenScene("Level1");
+    EXPECT_EQ(ImGui::GetStyle().WindowRounding, 9.0f) << "read again at Open Scene";
+    EXPECT_EQ(tree.ReadFile(kStyle), file);
+    editor.Unload();
+    EXPECT_NE(tree.ReadFile(kStyle).find("WindowRounding\n9\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / (kStyle + ".broken")));
+}
+
+TEST_F(EditorTest, AFailedSaveOverTheOpenedLevelSaysItIsNotSavedUntilASaveSucceeds)
+{
+    Editor editor(5);
+    editor.Load();
+    editor.Init();
+    const std::string level = tree.ReadFile("resources/level/Level1.txt");
+    BlockWrites(tree, "resources/level/Level1.txt");
+    EXPECT_FALSE(editor.SaveScene("Level1"));
+    EXPECT_NE(editor.FileWarnings().find("Level1.txt is not saved ("), std::string::npos) << editor.FileWarnings();
+    EXPECT_NE(editor.FileWarnings().find("until a save succeeds"), std::string::npos) << editor.FileWarnings();
+    ASSERT_TRUE(editor.SaveScene("Level1Copy"));
+    EXPECT_NE(editor.FileWarnings().find("Level1.txt is not saved"), std::string::npos) << "its own file is not saved";
+
+    std::filesystem::remove_all(tree.Root() / "resources/level/Level1.txt");
+    tree.WriteFile("resources/level/Level1.txt", level);
+    ASSERT_TRUE(editor.SaveScene("Level1")) << editor.saveMessage;
+    EXPECT_EQ(editor.FileWarnings(), "");
+}
+
+// A file that is only unreadable or odd is said to be that, with why, never damaged or broken.
+TEST_F(EditorTest, AnEditorFileThatCannotBeReadIsSaidSoWithWhyAndLeftAsItIs)
+{
+    std::filesystem::remove(tree.Root() / kList);
+    std::filesystem::create_directory(tree.Root() / kList);
+    for (const std::string& file : {kPrefabs, kStyle}) {
+        std::filesystem::remove(tree.Root() / file);
+        ASSERT_EQ(mkfifo((tree.Root() / file).c_str(), 0644), 0);
+    }
+    Editor editor(5);
+    testing::internal::CaptureStdout();
+    editor.Load();
+    editor.Init();
+    editor.prefabs.push_back(std::make_shared<GameObject>("Crate", 4, 0));
+    ImGui::GetStyle().WindowRounding = 4.0f;
+    editor.SaveScene("T8");
+    editor.Unload();
+    const std::string said = testing::internal::GetCapturedStdout();
+    const std::string warnings = editor.FileWarnings();
+    EXPECT_NE(warnings.find("TxtName.txt cannot be read (it is a folder, not a file); it is left as it is."),
+              std::string::npos)
+        << warnings;
+    EXPECT_NE(warnings.find("Not written (see the console): TxtName.txt, PrefabName.txt, EditorSetting.txt;"),
+              std::string::npos)
+        << warnings;
+    EXPECT_EQ(editor.prefabFile.unwritten, "it cannot be read (it is a named pipe, not a file), so it is not written over");
+    EXPECT_EQ(editor.styleFile.unwritten, editor.prefabFile.unwritten);
+    EXPECT_NE(said.find("PrefabName.txt\" (it is a named pipe, not a file); it is not written over"), std::string::npos)
+        << said;
+    for (const char* wrong : {"damaged", "broken"}) {
+        EXPECT_EQ(warnings.find(wrong), std::string::npos) << warnings;
+        EXPECT_EQ(said.find(wrong), std::string::npos) << said;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(tree.Root() / kPrefabs));
+    EXPECT_TRUE(std::filesystem::is_fifo(tree.Root() / kStyle));
 }

@@ -309,7 +309,7 @@ TEST_F(EditorLevelKeep, AnEscapedNameIsToldOnceForTheFileWrittenWithWhatItReadsB
     EXPECT_EQ(lines("Object \"<empty>\" is written as \"_<empty>\""), 1u) << said;
     EXPECT_NE(said.find("reads back as \"_<empty>\""), std::string::npos) << said;
 
-    // The prefab file is written at every leave: told when what it holds changes.
+    // The prefab file is written when it holds a prefab made in the visit: told once, as it is.
     editor.prefabs.push_back(std::make_shared<GameObject>("<empty>", 4, 0));
     testing::internal::CaptureStdout();
     ASSERT_TRUE(editor.SavePrefabs());
