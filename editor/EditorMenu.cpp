@@ -32,29 +32,56 @@ enum class Answer { None, Ok, Cancel };
 
 const char* const kNoticesTitle = "Notices";
 
-// Screens and questions come up in the middle of the display each time: left to the library, a
-// screen that comes back keeps wherever its first showing put it.
+// Screens and questions stand in the middle of the display, also while they grow (a failed save's
+// words): left to the library, a screen that comes back keeps wherever its first showing put it.
 void CentreNextScreen()
 {
-    ImGui::SetNextWindowPos(ImGui::GetMainViewport()->GetCenter(), ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowPos(ImGui::GetMainViewport()->GetCenter(), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+}
+
+// The notices need at least this much room between the side panels; with less they take the
+// display's whole width.
+constexpr float kLeastNoticeWidth = 480.0f;
+
+// Where the notices stand across the display: between the panels that stand at its sides (the
+// Heirarchy and the Inspector, as drawn last frame) where there is room, so that those stay seen.
+void NoticeSpan(float& left, float& right)
+{
+    const ImGuiViewport& display = *ImGui::GetMainViewport();
+    left = display.Pos.x;
+    right = display.Pos.x + display.Size.x;
+    float panelsLeft = left;
+    float panelsRight = right;
+    const ImGuiWindow* hierarchy = ImGui::FindWindowByName("Heirarchy");
+    if (hierarchy && hierarchy->WasActive && hierarchy->Pos.x <= left + 1.0f)
+        panelsLeft = hierarchy->Pos.x + hierarchy->Size.x + 1.0f;
+    const ImGuiWindow* inspector = ImGui::FindWindowByName("Inspector");
+    if (inspector && inspector->WasActive && inspector->Pos.x > panelsLeft && inspector->Pos.x < right)
+        panelsRight = inspector->Pos.x - 1.0f;
+    if (panelsRight - panelsLeft >= kLeastNoticeWidth) {
+        left = panelsLeft;
+        right = panelsRight;
+    }
 }
 
 // The file warnings in red and a save's outcome in yellow, stacked under the menu bar from `top`
-// and wrapped to the display's width, so that each reads whole at any width. The window takes no
+// and wrapped to the room they are given (NoticeSpan), so that each reads whole at any width. The window takes no
 // click, key or focus: what lies beneath it is worked as if it were not there.
 void DrawNotices(float top, const std::string& warnings, const std::string& news)
 {
     if (warnings.empty() && news.empty())
         return;
-    const ImGuiViewport& display = *ImGui::GetMainViewport();
-    ImGui::SetNextWindowPos(ImVec2(display.Pos.x, top));
+    float left = 0.0f;
+    float right = 0.0f;
+    NoticeSpan(left, right);
+    ImGui::SetNextWindowPos(ImVec2(left, top));
     const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoInputs | ImGuiWindowFlags_NoMove |
                                    ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoFocusOnAppearing |
                                    ImGuiWindowFlags_NoBringToFrontOnFocus | ImGuiWindowFlags_AlwaysAutoResize;
     ImGuiWindow* window = nullptr;
     if (ImGui::Begin(kNoticesTitle, nullptr, flags)) {
         window = ImGui::GetCurrentWindow();
-        ImGui::PushTextWrapPos(display.Size.x - ImGui::GetStyle().WindowPadding.x * 2.0f);
+        ImGui::PushTextWrapPos(right - left - ImGui::GetStyle().WindowPadding.x * 2.0f);
         for (const auto& [text, colour] : {std::pair{&warnings, kWarningColour}, std::pair{&news, kNewsColour}}) {
             if (text->empty())
                 continue;

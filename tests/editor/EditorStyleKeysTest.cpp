@@ -78,11 +78,6 @@ TEST_F(EditorTest, StyleValuesGoToTheSettingsTheirKeysNameInWhateverOrderTheySta
     EXPECT_EQ(reading.style.Colors[ImGuiCol_WindowBg].x, 0.9f);
     EXPECT_EQ(StyleFile::Write(reading.style, StyleFile::SpareColours{}), written) << "another setting took a value";
 
-    // Through the editor: the style it opens with is the one the file names.
-    tree.WriteFile("resources/level/Editor/EditorSetting.txt", moved);
-    Editor editor(5);
-    editor.LoadEditorSetting();
-    EXPECT_EQ(StyleFile::Write(ImGui::GetStyle(), editor.spareColours), written);
 }
 
 TEST_F(EditorTest, AStyleKeyNoSettingTakesIsNamedWhereverItStands)
@@ -107,20 +102,6 @@ TEST_F(EditorTest, AStyleKeyNoSettingTakesIsNamedWhereverItStands)
     EXPECT_NE(reading.error.find("setting \"FramePadding\" is missing"), std::string::npos) << reading.error;
     EXPECT_NE(reading.error.find("\"FramePaddin\""), std::string::npos) << reading.error;
     EXPECT_EQ(reading.style.WindowRounding, ImGuiStyle().WindowRounding);
-
-    // A setting left out is missing; a bad value is named as before; nothing is taken from either.
-    std::string shortened = written;
-    CutBlock(shortened, "ScrollbarSize", 1);
-    reading = ReadStyle(shortened);
-    EXPECT_EQ(reading.read, FileRead::Unread);
-    EXPECT_NE(reading.error.find("setting \"ScrollbarSize\" is missing"), std::string::npos) << reading.error;
-    std::string bad = written;
-    bad.replace(bad.find("\nWindowRounding\n7\n"), 18, "\nWindowRounding\nabc\n");
-    reading = ReadStyle(bad);
-    EXPECT_EQ(reading.read, FileRead::Unread);
-    EXPECT_NE(reading.error.find("setting \"WindowRounding\" is missing or not a number"), std::string::npos)
-        << reading.error;
-    EXPECT_EQ(reading.style.WindowPadding.y, ImGuiStyle().WindowPadding.y);
 
     // A key given twice: the last value holds, and it is said, so the file is kept aside.
     std::string twice = written;
