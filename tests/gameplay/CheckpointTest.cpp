@@ -56,6 +56,16 @@ protected:
         }));
         return DialogueText();
     }
+    // A level with a checkpoint at the player's feet, saved there once: the save's text.
+    std::string SaveOnce()
+    {
+        BuildPlayerRig();
+        AddCheckpoint(0.0f, 0.0f);
+        Start();
+        Tap("ACTION_INTERACT");
+        EXPECT_EQ(Message(), kSaved);
+        return SavedText();
+    }
     void CloseMessage()
     {
         AdvanceDialogue();
@@ -181,12 +191,8 @@ TEST_F(CheckpointTest, ASaveThatFailsSaysSoKeepsTheOldSaveAndCanBeTriedAgain)
 // checkpoint writes over it.
 TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
 {
-    BuildPlayerRig();
-    AddCheckpoint(0.0f, 0.0f);
-    Start();
-    Tap("ACTION_INTERACT");
-    ASSERT_EQ(Message(), kSaved);
-    const std::string whole = SavedText();
+    const std::string whole = SaveOnce();
+    ASSERT_FALSE(HasFailure());
     const std::string cut = whole.substr(0, whole.find("\nTorch\n"));  // the fade screen comes last
     // Joined or hand-edited: an end line part-way, at a record boundary.
     const std::string joined = std::string(whole).insert(whole.find("\nTorch\n") + 1, "/SaveData\n");
@@ -218,12 +224,8 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
 // aside all the same, and the next checkpoint's save leaves the copy alone.
 TEST_F(CheckpointTest, ADamagedSaveIsKeptAsideOnADiskWithoutHardLinks)
 {
-    BuildPlayerRig();
-    AddCheckpoint(0.0f, 0.0f);
-    Start();
-    Tap("ACTION_INTERACT");
-    ASSERT_EQ(Message(), kSaved);
-    const std::string whole = SavedText();
+    const std::string whole = SaveOnce();
+    ASSERT_FALSE(HasFailure());
     const std::string cut = whole.substr(0, whole.find("\nTorch\n"));
     for (const testsupport::LinkRefusal& disk : testsupport::LinkRefusals()) {
         std::filesystem::remove(tree->Resources() / "save" / "SaveData.txt.broken");
