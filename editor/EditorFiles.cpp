@@ -28,15 +28,18 @@ std::string FileShown(const std::string& path)
 }
 
 // The whole file. One that is there but cannot be read gives why in whyUnread: it is never
-// written over.
-bool ReadOrSayWhy(EditorFileStore& files, const std::string& path, std::string& text, std::string& whyUnread)
+// written over. It is said once, as it is read on entry; a read again for a write leaves that to
+// the write's refusal.
+bool ReadOrSayWhy(EditorFileStore& files, const std::string& path, std::string& text, std::string& whyUnread,
+                  bool say = true)
 {
     std::string why;
     if (files.Read(path, text, &why))
         return true;
     if (Platform::PathStands(path)) {
         whyUnread = why;
-        std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\" (" << Platform::Printable(why)
+        if (say)
+            std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\" (" << Platform::Printable(why)
                   << "); it is not written over\n";
     }
     return false;
@@ -47,11 +50,11 @@ bool ReadOrSayWhy(EditorFileStore& files, const std::string& path, std::string& 
 // leaves the names the editor knew.
 std::vector<std::string> ListedNow(EditorFileStore& files, const std::string& path,
                                    const std::vector<std::string>& known, const std::vector<std::string>& unlisted,
-                                   EditorFileState& state, bool& added)
+                                   EditorFileState& state, bool& added, bool say)
 {
     std::string text;
     std::string unread;
-    const bool read = ReadOrSayWhy(files, path, text, unread);
+    const bool read = ReadOrSayWhy(files, path, text, unread, say);
     std::istringstream in(text);
     std::vector<std::string> names;
     const bool whole = LevelNameList::Read(in, names, path);
@@ -96,7 +99,7 @@ void Editor::LoadLevelNameList()
 {
     // Names a failed write left unlisted join what the file holds now, to be written next.
     bool added = false;
-    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added);
+    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added, true);
 }
 
 bool Editor::SaveLevelNameList()
@@ -104,7 +107,7 @@ bool Editor::SaveLevelNameList()
     // The list is a set of names: the file as it is now, with the names saved here joined in.
     // Another program's names stay, and a list that holds them all already is not written.
     bool added = false;
-    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added);
+    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added, false);
     if (!added) {
         unlistedNames.clear();
         levelList.HeldNothingNew();
@@ -206,7 +209,7 @@ bool Editor::SavePrefabs()
     std::string unread;
     std::vector<std::shared_ptr<GameObject>> joined;
     bool damaged = false;
-    if (ReadOrSayWhy(files, prefabPath, text, unread)) {
+    if (ReadOrSayWhy(files, prefabPath, text, unread, false)) {
         std::istringstream in(text);
         damaged = !PrefabFile::Read(in, prefabPath, joined);
     }

@@ -503,10 +503,32 @@ TEST_F(EditorTest, AnEditorFileThatCannotBeReadIsSaidSoWithWhyAndLeftAsItIs)
     EXPECT_EQ(editor.styleFile.unwritten, editor.prefabFile.unwritten);
     EXPECT_NE(said.find("PrefabName.txt\" (it is a named pipe, not a file); it is not written over"), std::string::npos)
         << said;
+    // Said once as it is read, once as its write is refused: not again for the read before the write.
+    const std::string read = "cannot read \"../" + kPrefabs + "\"";
+    EXPECT_EQ(said.find(read, said.find(read) + 1), std::string::npos) << said;
     for (const char* wrong : {"damaged", "broken"}) {
         EXPECT_EQ(warnings.find(wrong), std::string::npos) << warnings;
         EXPECT_EQ(said.find(wrong), std::string::npos) << said;
     }
     EXPECT_TRUE(std::filesystem::is_fifo(tree.Root() / kPrefabs));
     EXPECT_TRUE(std::filesystem::is_fifo(tree.Root() / kStyle));
+}
+
+// A level changed on disk is kept aside by a link before it is saved over; when the save then
+// fails, the file is as it was and the link goes: a copy sharing the file would change with it.
+TEST_F(EditorTest, ACopyLinkedForASaveThatFailsIsUndone)
+{
+    const std::string name(244, 'L');  // room for a copy's suffix in a file name, not a temporary one's
+    const std::string level = "resources/level/" + name + ".txt";
+    tree.WriteFile(level, name + "\n\n/" + name + "\n");
+    Editor editor(5);
+    editor.levelName = name;
+    editor.Load();
+    editor.Init();
+    const std::string edited = tree.ReadFile(level) + "\n";
+    tree.WriteFile(level, edited);
+    EXPECT_FALSE(editor.SaveScene(name));
+    EXPECT_NE(editor.saveMessage.find("Could not write"), std::string::npos) << editor.saveMessage;
+    EXPECT_FALSE(std::filesystem::exists(tree.Root() / (level + ".broken")));
+    EXPECT_EQ(tree.ReadFile(level), edited);
 }
