@@ -107,7 +107,7 @@ bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& e
     // The file is noted before it is read: one replaced meanwhile is not the bytes read, and gets
     // those bytes copied instead of a link.
     struct stat read {};
-    bool mayLink = stat(path.c_str(), &read) == 0;
+    bool mayLink = linked && stat(path.c_str(), &read) == 0;
     std::string text;
     std::string why;
     if (!ReadWholeFile(path, text, &why)) {

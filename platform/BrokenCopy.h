@@ -18,10 +18,11 @@ std::string BrokenCopyName(const std::string& path, std::string* whyNone = nullp
 bool KeepCopyOf(const std::string& path, const std::string& text, std::string& keptAs, std::string& error);
 
 // Keeps a file that was found damaged beside it before anything rewrites it, as KeepCopyOf its
-// bytes would. Where the disk has hard links the copy is a second name for the file itself: no
-// bytes are written, so a nearly full disk can still keep it. Elsewhere its bytes are copied.
-// linked, if given, tells which. A linked copy is the live file until a write replaces that by
-// rename, as every writer of ours does: a caller whose write then fails calls UndoLinkedCopy.
+// bytes would. A caller about to write the file gives linked: where the disk has hard links the
+// copy is then a second name for the file itself (no bytes are written, so a nearly full disk
+// can still keep it), and linked tells so. A linked copy is the live file until a write replaces
+// that by rename, as every writer of ours does: a caller whose write then fails calls
+// UndoLinkedCopy. Without linked (no write follows at once) the bytes are always copied.
 // False, with the reason and keptAs empty, when the file cannot be read or the copy cannot be
 // kept.
 bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& error, bool* linked = nullptr);

@@ -21,7 +21,6 @@
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
 #include "platform/BrokenCopy.h"
-#include "platform/WholeFile.h"
 
 namespace {
 // Time to read it twice, then it leaves the play alone. Counted in seconds at any frame rate;
@@ -73,13 +72,7 @@ bool Level::LoadSave()
     // would change with it if it were edited in place before the next checkpoint replaces it.
     std::string keptAs;
     std::string error;
-    std::string text;
-    std::string why;
-    bool kept = Platform::ReadWholeFile(savePath, text, &why);
-    if (kept)
-        kept = Platform::KeepCopyOf(savePath, text, keptAs, error);
-    else
-        error = "cannot read " + savePath + ": " + why;
+    const bool kept = Platform::KeepBrokenCopy(savePath, keptAs, error);
     if (kept)
         Framework::ReportError("The save file as it was is kept as " + keptAs);
     else
