@@ -1,6 +1,5 @@
 #include "editor/EditorFileState.h"
 
-#include <filesystem>
 
 #include "editor/FieldText.h"
 #include "platform/BrokenCopy.h"
@@ -38,5 +37,5 @@ std::string EditorFileState::KeepAsidePromise(const std::string& lead) const
     // Promise no copy that cannot be made: the write is then refused.
     if (keptAs.empty())
         return "it cannot be kept aside (" + whyNoCopy + "), so it is left as it is";
-    return lead + FieldText::Shown(std::filesystem::path(keptAs).filename().string());
+    return lead + FieldText::FileShown(keptAs);
 }

@@ -2,7 +2,6 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -21,11 +20,6 @@ constexpr float kKeptNewsSeconds = 10.0f;
 // Why a file found damaged when read is kept aside before it is written over.
 const char* const kDamaged = "was damaged when read";
 
-// A file's own name as the interface can show it.
-std::string FileShown(const std::string& path)
-{
-    return FieldText::Shown(std::filesystem::path(path).filename().string());
-}
 
 // The whole file. One that is there but cannot be read gives why in whyUnread: it is never
 // written over. It is said once, as it is read on entry; a read again for a write leaves that to
@@ -78,8 +72,8 @@ void Editor::TellKept(const std::string& path, const EditorFileStore::Outcome& o
 {
     if (outcome.keptAs.empty())
         return;
-    const std::string line = FileShown(path) + " " + outcome.keptFor + "; the file as it was is kept as " +
-                             FileShown(outcome.keptAs) + ".";
+    const std::string line = FieldText::FileShown(path) + " " + outcome.keptFor + "; the file as it was is kept as " +
+                             FieldText::FileShown(outcome.keptAs) + ".";
     // Under what is still told, a notice a line; a copy kept at a leave is told at the next entry.
     saveNews = saveNewsSeconds > 0.0f && !saveNews.empty() ? saveNews + "\n" + line : line;
     saveNewsSeconds = kKeptNewsSeconds;
@@ -91,7 +85,7 @@ std::string Editor::UnwrittenFiles() const
     for (const auto& [state, path] : {std::pair{&levelList, &levelListPath}, std::pair{&prefabFile, &prefabPath},
                                       std::pair{&styleFile, &settingPath}})
         if (state->Unwritten())
-            files += (files.empty() ? "" : ", ") + FileShown(*path);
+            files += (files.empty() ? "" : ", ") + FieldText::FileShown(*path);
     return files;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 
 #include "editor/Editor.h"
@@ -97,11 +96,6 @@ void DrawNotices(float top, const std::string& warnings, const std::string& news
         ImGui::BringWindowToDisplayFront(window);
 }
 
-// A file's own name as the interface can show it.
-std::string FileShown(const std::string& path)
-{
-    return FieldText::Shown(std::filesystem::path(path).filename().string());
-}
 
 // The modal `title` ("All unsaved data will be lost. <what>?"), opened while `asked` holds; Ok
 // or Cancel closes it and clears `asked`. `over` draws what may stand over it; a note, in red,
@@ -204,10 +198,10 @@ bool Editor::SaveScene(const std::string& name)
         unlistedNames.push_back(name);
     saveMessage = "Saved " + name + ".txt";
     if (!level.keptAs.empty())
-        saveMessage += kept + ("; the file as it was is kept as " + FileShown(level.keptAs) + ")");
+        saveMessage += kept + ("; the file as it was is kept as " + FieldText::FileShown(level.keptAs) + ")");
     const bool listWritten = SaveLevelNameList();
     if (!levelList.lastKeptAs.empty())
-        saveMessage += "; the level list as it was is kept as " + FileShown(levelList.lastKeptAs);
+        saveMessage += "; the level list as it was is kept as " + FieldText::FileShown(levelList.lastKeptAs);
     if (!listWritten)
         saveMessage += ", but the level list could not be written.";
     // Seen in the menu bar once the screen has closed.
@@ -247,9 +241,9 @@ std::string Editor::FileWarnings() const
             "): the level as edited is only in the editor until a save succeeds.");
     // Through a failed write too, the reason stays.
     if (!levelList.unreadable.empty())
-        add(FileShown(levelListPath) + " cannot be read (" + levelList.unreadable + "); it is left as it is.");
+        add(FieldText::FileShown(levelListPath) + " cannot be read (" + levelList.unreadable + "); it is left as it is.");
     else if (levelList.damaged)
-        add(FileShown(levelListPath) + " is damaged (see the console); " +
+        add(FieldText::FileShown(levelListPath) + " is damaged (see the console); " +
             levelList.KeepAsidePromise("the next write of the list keeps it as "));
     const std::string unwritten = UnwrittenFiles();
     if (!unwritten.empty())

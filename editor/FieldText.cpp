@@ -3,6 +3,8 @@
 #include <imgui_internal.h>
 #include <imgui_stdlib.h>
 
+#include <filesystem>
+
 #include "platform/PrintableText.h"
 
 namespace FieldText {
@@ -18,6 +20,11 @@ void PushTextId(const std::string& text)
 }
 
 }  // namespace
+
+std::string FileShown(const std::string& path)
+{
+    return Shown(std::filesystem::path(path).filename().string());
+}
 
 std::string Shown(const std::string& text, std::size_t size)
 {

@@ -16,6 +16,8 @@ namespace FieldText {
 // nothing else; a character the interface cannot hold (NUL, past U+FFFF) and U+FFFD itself show
 // as "?", as the font draws every character it lacks. The text is cut between characters.
 std::string Shown(const std::string& text, std::size_t size = std::string::npos);
+// The file's own name (the path's last part) as Shown shows it.
+std::string FileShown(const std::string& path);
 
 // A row of a list and a button that show the text as Shown does, whole: a "##" in a label would
 // hide the rest of it. Their id is all of the text's bytes.
