@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "ObjectTestHelpers.h"
+#include "graphics/GLTexture.h"
 #include "objects/LevelFile.h"
 #include "platform/WholeFile.h"
 #include "support/TempResourceTree.h"
@@ -40,6 +41,7 @@ TEST(OddFiles, WhatIsNoRegularFileOrTooLargeIsRefusedByNameWithoutWaiting)
         const std::string said = testing::internal::GetCapturedStdout();
         EXPECT_NE(said.find(cause), std::string::npos) << said;
         DestroyAll();
+        EXPECT_EQ(GLTexture::Decode(path.string()).error, GLTexture::kCannotOpen) << path;  // as a picture
     }
     EXPECT_TRUE(fs::is_fifo(pipe));
 }
