@@ -4,10 +4,12 @@
 #include <imgui_internal.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "ai/PathFindingSystem.h"
 #include "audio/Audio.h"
 #include "audio/AudioSystem.h"
+#include "editor/FieldText.h"
 #include "editor/GizmoMath.h"
 #include "editor/ValueFields.h"
 #include "engine/Camera.h"
@@ -384,4 +386,27 @@ void Editor::Unload()
     if (!unlistedNames.empty())
         SaveLevelNameList();
     renderer.Destroy();
+}
+
+std::vector<UnwrittenFile> Editor::WriteWhatWaits()
+{
+    if (styleRead)
+        SaveEditorSetting();
+    SavePrefabs();
+    if (!unlistedNames.empty())
+        SaveLevelNameList();
+    return WhatWaits();
+}
+
+std::vector<UnwrittenFile> Editor::WhatWaits() const
+{
+    // In the order UnwrittenFiles names them.
+    std::vector<UnwrittenFile> files;
+    for (const auto& [state, path, lost] :
+         {std::tuple{&levelList, &levelListPath, "the levels saved since it was last written are missing from it (their own files are saved)"},
+          std::tuple{&prefabFile, &prefabPath, "the prefabs made since it was last written are lost"},
+          std::tuple{&styleFile, &settingPath, "the interface style changed since it was last written is lost"}})
+        if (state->Unwritten())
+            files.push_back({"Editor", FieldText::FileShown(*path), state->unwritten, lost});
+    return files;
 }

@@ -37,6 +37,11 @@ public:
     // The quit chord first writes what waits for the editor's files; holding edits not yet saved,
     // or with a file it could not write, it opens the quit question (EditorMenu.cpp).
     bool AskBeforeQuit() override;
+    // Writes what waits for the editor's files (entered or not: a failed write at its leave
+    // keeps it); the style only once read, as an editor never entered holds the default one.
+    std::vector<UnwrittenFile> WriteWhatWaits() override;
+    // The files UnwrittenFiles names, with why and what ending the run loses with each.
+    std::vector<UnwrittenFile> WhatWaits() const override;
     bool LevelReadInPart() const override { return levelFile.damaged; }
     // The level differs from what was last read from its file or saved.
     bool HoldsUnsavedEdits() const;

@@ -96,7 +96,6 @@ void DrawNotices(float top, const std::string& warnings, const std::string& news
         ImGui::BringWindowToDisplayFront(window);
 }
 
-
 // The modal `title` ("All unsaved data will be lost. <what>?"), opened while `asked` holds; Ok
 // or Cancel closes it and clears `asked`. `over` draws what may stand over it; a note, in red,
 // stands before the question.
@@ -380,10 +379,7 @@ bool Editor::AskBeforeQuit()
 {
     // The program ends right after: what waits for the editor's files is written first, and a
     // write that fails asks, as unsaved edits do.
-    SaveEditorSetting();
-    SavePrefabs();
-    if (!unlistedNames.empty())
-        SaveLevelNameList();
+    WriteWhatWaits();
     if (ImGui::GetCurrentContext() && (HoldsUnsavedEdits() || !UnwrittenFiles().empty()))
         quitQuestion = true;
     return quitQuestion;

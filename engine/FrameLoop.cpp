@@ -92,7 +92,10 @@ FrameServices MakeGameFrameServices()
     services.quitRequested = [] { return gWindowSystem->quit; };
     services.sceneAsksBeforeQuit = [] {
         const auto scene = gSceneSystem ? gSceneSystem->GetEnteredScene() : nullptr;
-        return scene && scene->AskBeforeQuit();
+        if (scene && scene->AskBeforeQuit())
+            return true;
+        // Anywhere else, what a scene could not write asks through the engine's question.
+        return gSceneSystem && !gSceneSystem->MayQuit();
     };
     return services;
 }

@@ -15,8 +15,9 @@ struct FrameServices {
     std::function<bool(int key)> isKeyTriggered;
     std::function<void(bool fullscreen)> setFullscreen;
     std::function<bool()> quitRequested;  // the window system's quit flag
-    // The quit chord came: true when the scene asks first (and quits itself on yes). May be
-    // empty: the chord then quits at once.
+    // The quit chord came: true when the scene asks first (and quits itself on yes), or when a
+    // file that could not be written asks through the quit question. May be empty: the chord
+    // then quits at once.
     std::function<bool()> sceneAsksBeforeQuit;
 };
 

@@ -36,6 +36,16 @@ bool Scene::AskBeforeQuit()
     return false;
 }
 
+std::vector<UnwrittenFile> Scene::WriteWhatWaits()
+{
+    return WhatWaits();
+}
+
+std::vector<UnwrittenFile> Scene::WhatWaits() const
+{
+    return {};
+}
+
 void Scene::ReadLevel(const std::string& name, const std::string& path)
 {
     const FileRead read = LoadLevelFile(name, path);
@@ -57,6 +67,11 @@ std::string Scene::Notice() const
     if (!unreadLevel.empty())
         return "Could not read the level file\n" + unreadLevel + "\nLeft Ctrl+Escape quits.";
     return notice;
+}
+
+NoticeColour Scene::NoticeColourShown() const
+{
+    return unreadLevel.empty() ? noticeColour : NoticeColour::White;
 }
 
 namespace {

@@ -90,6 +90,7 @@ void SceneSystem::CreateScenes()
 
 void SceneSystem::ResetIds()
 {
+    quitQuestion = QuitQuestion();
     currentScene = SceneId::Splash;
     nextScene = SceneId::None;
     previousScene = SceneId::None;
@@ -143,13 +144,19 @@ void SceneSystem::Update(float dt)
                 scene->Init();
         }
 
-        if (currentScene == nextScene) {
+        if (currentScene == nextScene && quitQuestion.Open()) {
+            // The question takes every key and click; the scene stands as it was.
+            quitQuestion.Step();
+            if (gGraphicsSystem)
+                gGraphicsSystem->BeginFrame();
+            quitQuestion.Draw();
+        } else if (currentScene == nextScene) {
             const auto scene = GetCurrentScene();
             const bool unread = scene && !scene->UnreadLevel().empty();
             // Taken before the scene can use the Escape up: its level is missing or broken, and
             // it may offer no other way out.
             if (unread && gInputSystem && gInputSystem->IsKeyDown(Keys::LeftCtrl) &&
-                gInputSystem->IsKeyTriggered(Keys::Escape) && gWindowSystem)
+                gInputSystem->IsKeyTriggered(Keys::Escape) && gWindowSystem && MayQuit())
                 gWindowSystem->quit = true;
             if (scene)
                 scene->Update(paused ? 0.0f : dt);
@@ -157,8 +164,10 @@ void SceneSystem::Update(float dt)
             if (gGraphicsSystem)
                 gGraphicsSystem->BeginFrame();
             const std::string notice = scene ? scene->Notice() : std::string();
-            if (!notice.empty())
-                DrawScreenNotice(notice);
+            if (quitQuestion.Open())
+                quitQuestion.Draw();
+            else if (!notice.empty())
+                DrawScreenNotice(notice, scene->NoticeColourShown());
             PollRequests();
         }
 
@@ -231,10 +240,50 @@ void SceneSystem::Shutdown()
 {
     // Only a scene that was entered holds objects: unloading one that never loaded could write
     // its files from empty lists.
-    if (const auto scene = GetEnteredScene()) {
-        scene->Unload();
-        scene->Shutdown();
+    const auto entered = GetEnteredScene();
+    if (entered) {
+        entered->Unload();
+        entered->Shutdown();
     }
+    // However the run ends (a quit, a closed window, a signal), what a failed write left waiting
+    // in any scene is tried again; the entered scene's Unload has just tried its own.
+    for (const auto& [id, scene] : scenes) {
+        if (!scene)
+            continue;
+        for (const UnwrittenFile& file : scene == entered ? scene->WhatWaits() : scene->WriteWhatWaits())
+            ReportError(file.owner + ": " + file.file + " could not be written (" + file.why + "); " + file.lost);
+    }
+}
+
+std::vector<UnwrittenFile> SceneSystem::WriteWhatWaits()
+{
+    std::vector<UnwrittenFile> unwritten;
+    for (const auto& [id, scene] : scenes) {
+        if (!scene)
+            continue;
+        const std::vector<UnwrittenFile> files = scene->WriteWhatWaits();
+        unwritten.insert(unwritten.end(), files.begin(), files.end());
+    }
+    return unwritten;
+}
+
+std::string SceneSystem::FilesWaiting() const
+{
+    std::string names;
+    for (const auto& [id, scene] : scenes)
+        if (scene)
+            for (const UnwrittenFile& file : scene->WhatWaits())
+                names += (names.empty() ? "" : ", ") + file.file;
+    return names;
+}
+
+bool SceneSystem::MayQuit()
+{
+    const std::vector<UnwrittenFile> unwritten = WriteWhatWaits();
+    if (unwritten.empty())
+        return true;
+    quitQuestion.Ask(unwritten);
+    return false;
 }
 
 bool SceneSystem::CompareDepth(const std::shared_ptr<GameObject>& a, const std::shared_ptr<GameObject>& b)

@@ -2,11 +2,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "engine/QuitQuestion.h"
+#include "engine/Scene.h"
 #include "engine/System.h"
 
 class GameObject;
-class Scene;
 
 // Scene ids.
 namespace SceneId {
@@ -36,11 +38,13 @@ public:
     void Init() override;  // creates the scenes, sets the first ids and the GL state
     void Update(float dt) override;
     std::string GetName() override;
-    void Shutdown() override;  // unloads the current scene, if it was entered
+    // Unloads the current scene, if it was entered; then every scene writes again what it holds
+    // unwritten, and the console names each file still not written and what is lost with it.
+    void Shutdown() override;
 
     // Creates the eight scenes under their ids.
     void CreateScenes();
-    // Current 0 (splash), next and previous 10 (no scene yet).
+    // Current 0 (splash), next and previous 10 (no scene yet), no quit question.
     void ResetIds();
 
     // The scene under currentScene, or empty (ids 6 and 7, or no scenes yet).
@@ -48,6 +52,16 @@ public:
     // The scene that holds the objects now: empty between a scene's Unload and the next one's
     // Load.
     std::shared_ptr<Scene> GetEnteredScene() const;
+
+    // Every scene held, entered or not, writes again what a failed write left waiting
+    // (Scene::WriteWhatWaits); what still cannot be written, scene by scene.
+    std::vector<UnwrittenFile> WriteWhatWaits();
+    // The files waiting unwritten, named as the editor names them ("" when none); nothing is
+    // written.
+    std::string FilesWaiting() const;
+    // A key or a button would end the run: true once all that waited is written; otherwise the
+    // quit question opens, naming what is not, and the run goes on.
+    bool MayQuit();
 
     // Depth order: a's Transform z below b's; an object without a Transform (or with a NaN z)
     // counts as z 0.
@@ -60,6 +74,7 @@ public:
     int nextScene = SceneId::None;
     int previousScene = SceneId::None;
     bool paused = false;
+    QuitQuestion quitQuestion;
 
 private:
     void PollRequests();

@@ -6,12 +6,15 @@
 #include "graphics/FontText.h"
 #include "graphics/GraphicsSystem.h"
 
-void DrawScreenNotice(const std::string& text)
+void DrawScreenNotice(const std::string& text, NoticeColour colour)
 {
     if (!gGraphicsSystem || !gGraphicsSystem->HasContext() || !gGraphicsSystem->font.IsReady())
         return;
     const float height = gWindowSystem ? static_cast<float>(gWindowSystem->height) : 1080.0f;
-    glColor4ub(255, 255, 255, 255);
+    if (colour == NoticeColour::Red)
+        glColor4ub(255, 80, 64, 255);
+    else
+        glColor4ub(255, 255, 255, 255);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

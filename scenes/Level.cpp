@@ -12,6 +12,7 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
+#include "engine/SceneSystem.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
@@ -225,6 +226,16 @@ void Level::ShowMenu()
     }
 }
 
+void Level::CloseQuitConfirmation()
+{
+    quitConfirmationOpen = false;
+    for (const auto* object : {&yesButton, &noButton, &confirmation})
+        Show(*object, false);
+    if (const std::shared_ptr<Transform> transform = tbc ? tbc->GetComponent<Transform>() : nullptr)
+        transform->position.z = 0.0f;
+    ShowMenu();
+}
+
 void Level::UpdateButtons()
 {
     const Vector2 pointer = PointerInWorld(camera);
@@ -259,8 +270,14 @@ void Level::UpdateButtons()
     if (over(yes, yesButton)) {
         ShowButtonFrame(yesButton, 0);
         PlayMenuSound(sound, "menu_accept");
-        gQuitFromPause = true;
-        paused = false;
+        // What the editor could not write is written first; what still cannot be asks over the
+        // pause menu, which stands as after a no.
+        if (!gSceneSystem || gSceneSystem->MayQuit()) {
+            gQuitFromPause = true;
+            paused = false;
+        } else {
+            CloseQuitConfirmation();
+        }
     }
     if (over(no, noButton)) {
         ShowButtonFrame(noButton, 0);

@@ -60,6 +60,8 @@ private:
     void CountSaveNotice(float dt);
     void HideMenu();
     void ShowMenu();
+    // Back to the pause menu's buttons, the question behind them hidden.
+    void CloseQuitConfirmation();
     void UpdateButtons();
     void HandleKeys();
 

@@ -5,6 +5,7 @@
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
 #include "engine/SceneRequests.h"
+#include "engine/SceneSystem.h"
 #include "graphics/Sprite.h"
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
@@ -51,6 +52,14 @@ void MainMenu::Init()
 
 void MainMenu::Update(float dt)
 {
+    // Left Shift+F6 with a failed write comes here: said until it is written.
+    const std::string waiting = gSceneSystem ? gSceneSystem->FilesWaiting() : std::string();
+    // Short lines, left of the buttons.
+    ShowNotice(waiting.empty() ? ""
+                               : "Not written: " + waiting +
+                                     "\n(see the console);\nthe editor keeps it and\nwrites it at the next visit\nor "
+                                     "when the game ends.",
+               NoticeColour::Red);
     UpdateObjects(dt);
     if (!panelOpen && UpdateButtons())
         return;  // the scene is emptied: none of its objects may be touched
@@ -95,6 +104,10 @@ bool MainMenu::UpdateButtons()
     if (howToPlay.Hover(howToPlayButton, pointer, sound) && PictureButton::Clicked())
         OpenPanel(howToPlayPanel);
     if (quit.Hover(quitButton, pointer, sound) && PictureButton::Clicked()) {
+        // What the editor could not write is written first; what still cannot be asks, over the
+        // menu as it is.
+        if (gSceneSystem && !gSceneSystem->MayQuit())
+            return false;
         gQuitFromMenu = true;
         Leave();
         return true;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <signal.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "objects/Transform.h"
+#include "support/CloseBox.h"
 #include "support/DisplayRequired.h"
 #include "support/GameProcess.h"
 #include "support/SoundOutput.h"
@@ -666,4 +668,59 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
         return game.tree.ReadFile("resources/level/TxtName.txt").find("\nkeepme\n") != std::string::npos;
     })) << game.Output() << game.tree.ReadFile("resources/level/TxtName.txt");
     Quit(game);
+}
+
+// Saved while the level list is a folder, then Left Shift+F6: the title says in red, from a third
+// of the way down, that the list waits (its own art's red is darker).
+void LeaveWithTheListUnwritten(GameProcess& game)
+{
+    ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
+    std::filesystem::remove(game.tree.Root() / "resources/level/TxtName.txt");
+    game.tree.WriteFile("resources/level/TxtName.txt/in-the-way", "x");
+    ASSERT_TRUE(PressSaveOk(game, "T5")) << game.Output();
+    ASSERT_TRUE(game.WaitUntil([&] { return !game.tree.ReadFile("resources/level/T5.txt").empty(); })) << game.Output();
+    Xdo("keydown Shift_L keydown F6");
+    const auto noticeRed = [](int r, int g, int b) { return r > 220 && g > 60 && g < 100 && b > 45 && b < 85; };
+    EXPECT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 60, 330, 1000, 560, noticeRed); },
+                               "the title's red line"))
+        << game.Output();
+    Xdo("keyup F6 keyup Shift_L");
+}
+
+bool Listed(const GameProcess& game)
+{
+    return game.tree.ReadFile("resources/level/TxtName.txt").find("\nT5\n") != std::string::npos;
+}
+
+TEST(EditorApp, WhatTheLeaveCouldNotWriteIsSaidOnTheTitleAndItsQuitWritesIt)
+{
+    REQUIRE_DISPLAY();
+    GameProcess game(1920, 1080);
+    LeaveWithTheListUnwritten(game);
+    ASSERT_FALSE(HasFatalFailure());
+    std::filesystem::remove_all(game.tree.Root() / "resources/level/TxtName.txt");
+    Xdo("mousemove 960 845 sleep 0.3 mousedown 1 sleep 0.2 mouseup 1");  // Quit
+    EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+    EXPECT_TRUE(Listed(game)) << game.tree.ReadFile("resources/level/TxtName.txt");
+}
+
+// Ended by the window's close once the list can be written, or by SIGTERM while it cannot.
+TEST(EditorApp, AClosedWindowOrASignalWritesWhatWaitsOrNamesOnTheConsoleWhatIsLost)
+{
+    REQUIRE_DISPLAY();
+    for (const bool signalled : {false, true}) {
+        GameProcess game(1920, 1080);
+        LeaveWithTheListUnwritten(game);
+        ASSERT_FALSE(HasFatalFailure());
+        if (signalled) {
+            kill(game.pid, SIGTERM);
+        } else {
+            std::filesystem::remove_all(game.tree.Root() / "resources/level/TxtName.txt");
+            ASSERT_TRUE(testsupport::SendDeleteWindow(std::stoul(game.window))) << "cannot reach the X library";
+        }
+        EXPECT_EQ(game.WaitForExit(), 0) << game.Output();
+        EXPECT_EQ(Listed(game), !signalled) << game.Output();
+        const std::string lost = "Editor: TxtName.txt could not be written (";
+        EXPECT_EQ(game.Output().find(lost) != std::string::npos, signalled) << game.Output();
+    }
 }
