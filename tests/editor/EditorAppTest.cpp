@@ -671,7 +671,7 @@ TEST(EditorApp, ScreensComeBackAfterPlayModeAndTheQuitQuestionStandsOverThem)
 }
 
 // Saved while the level list is a folder, then Left Shift+F6: the title says in red, from a third
-// of the way down, that the list waits (its own art's red is darker).
+// of the way down left of its buttons (whose hover arrows are red too), that the list waits.
 void LeaveWithTheListUnwritten(GameProcess& game)
 {
     ASSERT_TRUE(StartInEditor(game, kLevel)) << game.Output();
@@ -681,7 +681,7 @@ void LeaveWithTheListUnwritten(GameProcess& game)
     ASSERT_TRUE(game.WaitUntil([&] { return !game.tree.ReadFile("resources/level/T5.txt").empty(); })) << game.Output();
     Xdo("keydown Shift_L keydown F6");
     const auto noticeRed = [](int r, int g, int b) { return r > 220 && g > 60 && g < 100 && b > 45 && b < 85; };
-    EXPECT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 60, 330, 1000, 560, noticeRed); },
+    EXPECT_TRUE(WaitUntilShown(game, [&](const Screenshot& s) { return AnyPixel(s, 60, 330, 650, 560, noticeRed); },
                                "the title's red line"))
         << game.Output();
     Xdo("keyup F6 keyup Shift_L");
