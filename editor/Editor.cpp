@@ -401,9 +401,11 @@ std::vector<UnwrittenFile> Editor::WriteWhatWaits()
 std::vector<UnwrittenFile> Editor::WhatWaits() const
 {
     // In the order UnwrittenFiles names them.
+    const char* const unlisted =
+        "the levels saved since it was last written are missing from it (their own files are saved)";
     std::vector<UnwrittenFile> files;
     for (const auto& [state, path, lost] :
-         {std::tuple{&levelList, &levelListPath, "the levels saved since it was last written are missing from it (their own files are saved)"},
+         {std::tuple{&levelList, &levelListPath, unlisted},
           std::tuple{&prefabFile, &prefabPath, "the prefabs made since it was last written are lost"},
           std::tuple{&styleFile, &settingPath, "the interface style changed since it was last written is lost"}})
         if (state->Unwritten())
