@@ -27,6 +27,9 @@ InterfaceLayoutFile::InterfaceLayoutFile(std::string file) : path(std::move(file
 void InterfaceLayoutFile::Load()
 {
     context = ImGui::GetCurrentContext();
+    known.reset();
+    unused = false;
+    lastFailure.clear();
     if (!context)
         return;
     ImGui::GetIO().IniFilename = nullptr;

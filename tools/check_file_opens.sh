@@ -15,8 +15,8 @@ cd "$root"
 # loaders and writers (lodepng::decode/encode given a path: a literal, a .string() or c_str(),
 # or a name holding "path"), FreeType opening a face or an attachment by path, and the
 # interface library opening its own files (an IniFilename other than nullptr, a context made
-# in a file that never sets it to nullptr, its own disk load, save or log).
-quick='CreateContext|fopen|fstream|filebuf|open|creat|SDL_RWFromFile|Mix_Load|lodepng|FT_New_Face|FT_Attach_File|IniFilename|IniSettings(From|To)Disk|LogToFile'
+# in a file that never sets it to nullptr, its own disk load, save or log, a font by path).
+quick='CreateContext|fopen|fstream|filebuf|open|creat|SDL_RWFromFile|Mix_Load|lodepng|FT_New_Face|FT_Attach_File|IniFilename|IniSettings(From|To)Disk|LogToFile|AddFontFromFileTTF|ImFileOpen'
 
 mapfile -t files < <(find . \( -path ./platform -o -path ./tests -o -path ./tools -o -path ./fuzz -o -path ./bench \
                                -o -path ./resources -o -path './build*' -o -path ./.git \) -prune -o \
@@ -81,7 +81,7 @@ if [ ${#candidates[@]} -gt 0 ]; then
       if (code ~ /lodepng::(de|en)code[ \t]*\(.*(\.string[ \t]*\(|c_str[ \t]*\(|""|[Pp]ath)/) hit = 1
       if (code ~ /FT_(New_Face|Attach_File)[ \t]*\(/) hit = 1
       if (code ~ /IniFilename[ \t]*=[^=]/ && code !~ /IniFilename[ \t]*=[ \t]*(nullptr|NULL)[ \t]*[;,)]/) hit = 1
-      if (code ~ /(LoadIniSettingsFromDisk|SaveIniSettingsToDisk|LogToFile)[ \t]*\(/) hit = 1
+      if (code ~ /(LoadIniSettingsFromDisk|SaveIniSettingsToDisk|LogToFile|AddFontFromFileTTF|ImFileOpen)[ \t]*\(/) hit = 1
       if (code ~ /IniFilename[ \t]*=[ \t]*(nullptr|NULL)[ \t]*;/) iniOff = 1
       if (code ~ /CreateContext[ \t]*\(/ && code ~ /ImGui::/ && contextAt == "") {
         trimmed = original
