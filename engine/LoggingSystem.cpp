@@ -8,11 +8,7 @@ namespace Framework {
 
 LoggingSystem::LoggingSystem() = default;
 
-LoggingSystem::~LoggingSystem()
-{
-    if (logFile.is_open())
-        logFile.close();
-}
+LoggingSystem::~LoggingSystem() = default;
 
 std::string LoggingSystem::FilePath() const
 {
@@ -22,11 +18,10 @@ std::string LoggingSystem::FilePath() const
 void LoggingSystem::Init()
 {
     // Without the folder there is simply no log: nothing is created and the game runs on.
-    if (logFile.is_open())
-        logFile.close();
-    logFile.open(FilePath(), std::ios::out | std::ios::trunc);
-    if (logFile.is_open())
-        logFile.clear();
+    std::string why;
+    if (!logFile.Open(FilePath(), why) && !why.empty())
+        std::cerr << "Log: " << Platform::Printable(FilePath()) << " is not written (" << why
+                  << "); it is left as it is and the game runs without a log" << std::endl;
 }
 
 void LoggingSystem::Update(float /*dt*/) {}
@@ -40,11 +35,9 @@ void LoggingSystem::Shutdown() {}
 
 void LoggingSystem::Write(const std::string& line)
 {
-    if (!logFile.is_open())
-        return;
     // Messages quote names read from files: no byte of those reaches a terminal that shows the log.
-    logFile << Platform::PrintableLines(line) << '\n';
-    logFile.flush();
+    if (logFile.IsOpen())
+        logFile.Write(Platform::PrintableLines(line) + '\n');
 }
 
 void ReportError(const std::string& message)

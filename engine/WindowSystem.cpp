@@ -12,6 +12,7 @@
 
 #include "engine/Core.h"
 #include "engine/InputSystem.h"
+#include "engine/InterfaceLayoutFile.h"
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
@@ -71,6 +72,13 @@ bool SwitchesModes(const Platform::Event& event)
     return event.virtualKey == code(Escape) && IsVirtualKeyDown(code(LeftCtrl));
 }
 
+// The layout file of the run's one interface context.
+InterfaceLayoutFile& Layout()
+{
+    static InterfaceLayoutFile layout;
+    return layout;
+}
+
 void EnsureImGuiContext()
 {
     if (ImGui::GetCurrentContext()) {
@@ -80,6 +88,9 @@ void EnsureImGuiContext()
     ImGuiIO& io = ImGui::GetIO();
     io.SetClipboardTextFn = SetClipboardForImGui;
     io.GetClipboardTextFn = GetClipboardForImGui;
+    // The library opens no file of its own: it gets the layout's bytes.
+    io.IniFilename = nullptr;
+    Layout().Load();
 }
 
 }  // namespace
@@ -185,6 +196,8 @@ void WindowSystem::Update(float /*dt*/)
         io.DeltaTime = timer.elapsed > 0.0f ? timer.elapsed : 1.0f / 60.0f;
         io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
     }
+    // A layout changed in the last frame the interface drew.
+    Layout().SaveIfAsked();
 }
 
 void WindowSystem::PumpEvents()
@@ -316,6 +329,7 @@ std::string WindowSystem::GetName()
 
 void WindowSystem::Shutdown()
 {
+    Layout().SaveIfAsked(true);
     window.Destroy();
     Platform::QuitVideo();
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "graphics/PngDecoder.h"
@@ -111,16 +110,14 @@ GLTexture::Decoded DecodeBatch::Take(std::size_t index)
 
 std::uint64_t DecodeBatch::PixelBytesOf(const std::string& path)
 {
-    unsigned char header[24] = {};
-    std::string why;
-    if (!Platform::CanReadFile(path, why))
-        return 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file.read(reinterpret_cast<char*>(header), sizeof header))
+    // Read without blocking from the descriptor that was checked: a named pipe in a picture's
+    // place is no picture, and its decode says so.
+    std::string header;
+    if (!Platform::ReadFileStart(path, 24, header) || header.size() < 24)
         return 0;
     const auto big32 = [&header](int at) {
-        return (std::uint64_t(header[at]) << 24) | (std::uint64_t(header[at + 1]) << 16) |
-               (std::uint64_t(header[at + 2]) << 8) | std::uint64_t(header[at + 3]);
+        const auto byte = [&header](int i) { return std::uint64_t(static_cast<unsigned char>(header[i])); };
+        return (byte(at) << 24) | (byte(at + 1) << 16) | (byte(at + 2) << 8) | byte(at + 3);
     };
     return big32(16) * big32(20) * 4;
 }

@@ -15,8 +15,10 @@ FontMetrics::FontMetrics(const std::string& path)
         return;
     library = lib;
     FT_Face opened = nullptr;
-    std::string why;
-    if (!Platform::CanReadFile(path, why) || FT_New_Face(lib, path.c_str(), 0, &opened) != 0)
+    // FreeType reads the face from these bytes for as long as it lives.
+    if (!Platform::ReadWholeFile(path, bytes) ||
+        FT_New_Memory_Face(lib, reinterpret_cast<const FT_Byte*>(bytes.data()), static_cast<FT_Long>(bytes.size()), 0,
+                           &opened) != 0)
         return;
     FT_Set_Char_Size(opened, FontText::CharSize(), FontText::CharSize(), FontText::kDpi, FontText::kDpi);
     face = opened;

@@ -21,4 +21,5 @@ public:
 private:
     void* library = nullptr;
     void* face = nullptr;
+    std::string bytes;  // the font file, read through platform/: the face reads from it
 };

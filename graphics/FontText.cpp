@@ -53,14 +53,17 @@ bool FontText::Init(const char* unusedFile, unsigned int unusedHeight)
     }
 
     FT_Face face = nullptr;
-    // FreeType would block on a named pipe in the font's place.
+    // FreeType gets the bytes, never the path: it would block on a named pipe in the font's
+    // place. They live until the face is done, at the end of this call.
+    std::string bytes;
     std::string why;
-    if (!Platform::CanReadFile(kFontPath, why)) {
+    if (!Platform::ReadWholeFile(kFontPath, bytes, &why)) {
         Framework::ReportError(std::string("cannot read the font file ") + kFontPath + " (" + why + "); text is off");
         FT_Done_FreeType(library);
         return false;
     }
-    if (FT_New_Face(library, kFontPath, 0, &face) != 0) {
+    if (FT_New_Memory_Face(library, reinterpret_cast<const FT_Byte*>(bytes.data()), static_cast<FT_Long>(bytes.size()),
+                           0, &face) != 0) {
         Framework::ReportError(std::string("FT_New_Face failed (there is probably a problem with your font file): ") +
                                kFontPath + "; text is off");
         FT_Done_FreeType(library);

@@ -115,6 +115,11 @@ void Report(unsigned error, unsigned width, unsigned height, const std::string& 
 
 }  // namespace
 
+void GLTexture::ReportUnread(const std::string& path, const std::string& why)
+{
+    Framework::ReportError("Picture \"" + path + "\" cannot be read (" + why + ")");
+}
+
 GLTexture::Decoded GLTexture::Decode(const std::string& path)
 {
     return Decode(path, std::vector<unsigned char>());
@@ -126,12 +131,12 @@ GLTexture::Decoded GLTexture::Decode(const std::string& path, std::vector<unsign
     Decoded decoded;
     decoded.pixels = std::move(storage);
     decoded.pixels.clear();
-    // Read as lodepng would read it (same code for a file that will not open); what the quick
-    // path does not take, lodepng decodes or reports.
+    // Read through platform/, so that a named pipe or a device in a picture's place never
+    // blocks the load; a file that will not read keeps lodepng's code for it, and why. What the
+    // quick path does not take, lodepng decodes or reports.
     std::vector<unsigned char> file;
-    // Read so that a named pipe or a device in a picture's place never blocks the load.
     std::string bytes;
-    if (Platform::ReadWholeFile(path, bytes))
+    if (Platform::ReadWholeFile(path, bytes, &decoded.unread))
         file.assign(bytes.begin(), bytes.end());
     else
         decoded.error = kCannotOpen;
@@ -162,6 +167,10 @@ GLTexture::GLTexture() = default;
 
 void GLTexture::Fill(const Decoded& decoded, const std::string& path)
 {
+    if (decoded.error == kCannotOpen) {
+        ReportUnread(path, decoded.unread);
+        return;
+    }
     if (decoded.error != 0) {
         Report(decoded.error, decoded.width, decoded.height, path);
         return;

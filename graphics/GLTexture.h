@@ -21,9 +21,12 @@ public:
         unsigned height = 0;
         unsigned error = 0;
         bool opaque = false;  // every pixel's alpha is full
+        // With kCannotOpen: what stands at the path, in platform/'s words ("No such file or
+        // directory", "it is a named pipe, not a file"...).
+        std::string unread;
     };
     // Errors of our own, beside lodepng's (which stay below 100).
-    // lodepng's own code for a file it cannot open.
+    // lodepng's own code for a file it cannot open; the report says why instead of the code.
     static constexpr unsigned kCannotOpen = 78;
     static constexpr unsigned kLargerThanTextures = 1001;  // a side over the largest texture
     static constexpr unsigned kUploadRefused = 1002;       // the graphics library refused it
@@ -32,6 +35,8 @@ public:
     // The same into storage's memory where it is large enough (its contents do not matter). A
     // picture with a side over largestSide (0: any) is refused from its header, undecoded.
     static Decoded Decode(const std::string& path, std::vector<unsigned char> storage, unsigned largestSide = 0);
+    // Says on the console and in the log that the picture at path cannot be read, and why.
+    static void ReportUnread(const std::string& path, const std::string& why);
     // The largest texture side the context current on the calling thread takes; 0 without one.
     static unsigned LargestSide();
 

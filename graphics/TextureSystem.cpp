@@ -198,8 +198,15 @@ std::shared_ptr<GLTexture>& TextureSystem::GetTexture(const std::string& name)
     const auto cached = cache.find(name);
     if (cached != cache.end())
         return cached->second;
-    if (std::find(spriteNames.begin(), spriteNames.end(), name) == spriteNames.end())
+    if (std::find(spriteNames.begin(), spriteNames.end(), name) == spriteNames.end()) {
+        // Not listed: missing, or a folder or the like, which the listing passes over. Said
+        // once a name, in the words a listed picture that cannot be read gets.
+        std::string why;
+        const std::string path = spriteFolder + "/" + name;
+        if (!name.empty() && toldUnread.insert(name).second && !Platform::CanReadFile(path, why))
+            GLTexture::ReportUnread(path, why);
         return cache["empty.png"];
+    }
     std::shared_ptr<GLTexture>& entry = cache[name];
     entry = std::make_shared<GLTexture>(spriteFolder + "/" + name);
     return entry;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,6 +80,7 @@ private:
 
     TexturePicker picker;
     std::unique_ptr<Pending> pending;
+    std::set<std::string> toldUnread;  // unlisted names already said to be unreadable
 };
 
 }  // namespace Framework

@@ -14,8 +14,9 @@
 #include "physics/Collider.h"
 #include "platform/AtomicFile.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 
-std::fstream gLevelStream;
+std::stringstream gLevelStream;
 
 using Platform::Printable;
 
@@ -23,27 +24,25 @@ namespace
 {
 constexpr int kCameraObjectType = 10;
 
-// Opens gLevelStream on path for reading, dropping any state a failed earlier use left
-// behind. The classic locale keeps numbers in the one form the files use. Only a regular file
-// is opened: a named pipe would block the open, and a folder opens and reads as empty.
+// Fills gLevelStream with the file's bytes, dropping any state a failed earlier use left
+// behind. The classic locale keeps numbers in the one form the files use. The bytes come from
+// the descriptor platform/ checked: a named pipe never blocks the read, and a folder or a
+// device is refused by name.
 bool OpenLevelStream(const std::string& path, std::string& why)
 {
-    if (gLevelStream.is_open())
-        gLevelStream.close();
+    gLevelStream.str(std::string());
     gLevelStream.clear();
     gLevelStream.imbue(std::locale::classic());
-    if (!Platform::CanReadFile(path, why))
+    std::string text;
+    if (!Platform::ReadWholeFile(path, text, &why))
         return false;
-    gLevelStream.open(path, std::ios::in);
-    if (!gLevelStream.is_open())
-        why = "it could not be opened";
-    return gLevelStream.is_open();
+    gLevelStream.str(text);
+    return true;
 }
 
 void CloseLevelStream()
 {
-    if (gLevelStream.is_open())
-        gLevelStream.close();
+    gLevelStream.str(std::string());
     gLevelStream.clear();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <fstream>
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,8 +17,9 @@ class RecordNames;
 // keeps what its set-up of the level changed out of the file). Empty: Serialize.
 using ComponentWriter = std::function<void(std::ostream&, const std::shared_ptr<Component>&)>;
 
-// The one stream the level reader and the editor's files share; closed between uses.
-extern std::fstream gLevelStream;
+// The one stream the level reader uses: it holds the bytes of the file being read, read
+// through platform/ from the descriptor that was checked, and is emptied between uses.
+extern std::stringstream gLevelStream;
 
 // What LoadLevel calls around the reading of a level file's records (the texture system decodes
 // the file's pictures meanwhile): begin with the path before the first record, between after

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <cmath>
+#include <string>
 
 #include "platform/WholeFile.h"
 
@@ -77,10 +78,13 @@ void* SoundMixerBackend::Load(const std::string& path, float& seconds, std::stri
         error = "the mixer is closed";
         return nullptr;
     }
-    // The mixer would block on a named pipe in a sound's place.
-    if (!CanReadFile(path, error))
+    // The mixer gets the bytes, never the path: it would block on a named pipe in a sound's
+    // place. It decodes them into memory of its own, so they are freed after the load.
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, &error))
         return nullptr;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    Mix_Chunk* chunk = source ? Mix_LoadWAV_RW(source, 1) : nullptr;
     if (!chunk) {
         error = Mix_GetError();
         return nullptr;

@@ -4,14 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
 namespace Platform {
-
-namespace {
 
 const char* KindOf(mode_t mode)
 {
@@ -24,6 +23,13 @@ const char* KindOf(mode_t mode)
     if (S_ISCHR(mode) || S_ISBLK(mode))
         return "it is a device, not a file";
     return "it is not a regular file";
+}
+
+namespace {
+
+std::string TooLarge()
+{
+    return "it is larger than " + std::to_string(kMostFileBytes >> 20) + " MiB";
 }
 
 // Opens path for reading without blocking and checks what it is; -1 with why on refusal.
@@ -46,7 +52,7 @@ int OpenRegularFile(const std::string& path, struct stat& info, std::string& why
         return -1;
     }
     if (static_cast<unsigned long long>(info.st_size) > kMostFileBytes) {
-        why = "it is larger than " + std::to_string(kMostFileBytes >> 20) + " MiB";
+        why = TooLarge();
         close(fd);
         return -1;
     }
@@ -80,7 +86,7 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
             break;
         // A file growing while it is read is held to the same bound.
         if (bytes.size() + static_cast<std::size_t>(got) > kMostFileBytes) {
-            reason = "it is larger than " + std::to_string(kMostFileBytes >> 20) + " MiB";
+            reason = TooLarge();
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -92,6 +98,41 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
         return false;
     }
     text = std::move(bytes);
+    return true;
+}
+
+bool ReadFileStart(const std::string& path, std::size_t count, std::string& bytes, std::string* why)
+{
+    std::string reason;
+    struct stat info {};
+    const int fd = OpenRegularFile(path, info, reason);
+    if (fd < 0) {
+        if (why)
+            *why = reason;
+        return false;
+    }
+    std::string start(std::min<std::size_t>(count, static_cast<std::size_t>(info.st_size)), '\0');
+    std::size_t got = 0;
+    while (got < start.size()) {
+        const ssize_t n = read(fd, start.data() + got, start.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            reason = std::strerror(errno);
+            break;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    close(fd);
+    if (!reason.empty()) {
+        if (why)
+            *why = reason;
+        return false;
+    }
+    start.resize(got);
+    bytes = std::move(start);
     return true;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -14,6 +16,15 @@ constexpr std::size_t kMostFileBytes = 64u << 20;
 // why then says, in a few words, what is wrong ("No such file or directory", "it is a folder",
 // "it is a named pipe, not a file", "it is larger than 64 MiB"...).
 bool ReadWholeFile(const std::string& path, std::string& text, std::string* why = nullptr);
+
+// At most count bytes from the start of the file, read as ReadWholeFile reads it (never
+// blocking, a regular file of at most kMostFileBytes only, from the descriptor it checked).
+// False with why when it cannot be read; a shorter file gives what it holds.
+bool ReadFileStart(const std::string& path, std::size_t count, std::string& bytes, std::string* why = nullptr);
+
+// What stands at a path of this mode, in the words the readers give ("it is a named pipe, not a
+// file"...), for anything that is not a regular file.
+const char* KindOf(mode_t mode);
 
 // Checks, without reading it and without blocking, that path is a regular file of at most
 // kMostFileBytes that can be opened, for readers that open it themselves. False with why.

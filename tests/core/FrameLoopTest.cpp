@@ -120,7 +120,7 @@ TEST_F(FrameLoopTest, FailedStartUpShutsDownWhatStartedReportsAndExitsNonZero)
     EXPECT_EQ(swaps, 0);
     EXPECT_TRUE(core.systems.empty());
 
-    gLoggingSystem->logFile.close();
+    gLoggingSystem->logFile.Close();
     const std::string logText = tree.ReadFile("logs/.txt");
     EXPECT_NE(logText.find("B: broken part"), std::string::npos) << logText;
 }

@@ -308,8 +308,9 @@ TEST_F(LevelFileTest, BrokenFilesStopAndKeepWhatWasRead)
             ASSERT_EQ(gGameObjects.size(), 2u);
             EXPECT_EQ(gGameObjects[0]->GetComponent<Transform>()->position.z, 3.0f);
         }
-        // The shared stream is closed and usable after every failure.
-        EXPECT_FALSE(gLevelStream.is_open());
+        // The shared stream is emptied and usable after every failure.
+        EXPECT_TRUE(gLevelStream.str().empty());
+        EXPECT_TRUE(gLevelStream.good());
     }
 }
 
@@ -334,7 +335,7 @@ TEST_F(LevelFileTest, MessagesQuoteDamagedFilesEscaped)
     Framework::InputSystem().LoadKeyMaps();
     Framework::AudioSystem().PlaySound("Step" + seize, false);  // a name from a level, said in the log
     const std::string console = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
-    gLoggingSystem->logFile.close();
+    gLoggingSystem->logFile.Close();
     gKeyNameToIndex.clear();
     gActionToKeyName.clear();
     const std::string said = console + tree.ReadFile("logs/.txt");

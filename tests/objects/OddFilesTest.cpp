@@ -4,20 +4,24 @@
 #include <filesystem>
 
 #include "ObjectTestHelpers.h"
+#include "graphics/DecodeBatch.h"
 #include "graphics/GLTexture.h"
+#include "graphics/TextureSystem.h"
 #include "objects/LevelFile.h"
 #include "platform/WholeFile.h"
 #include "support/TempResourceTree.h"
+#include "support/WatchedPipe.h"
 
 namespace fs = std::filesystem;
 
 // Whatever stands in a file's place is refused by name without blocking: a named pipe with no
-// writer, a device that never ends, a folder, a file too large to be one of ours.
+// writer, a device that never ends, a folder, a file too large to be one of ours, or nothing.
+// A picture says so too, by its path, whether the sprite folder listed it or not.
 TEST(OddFiles, WhatIsNoRegularFileOrTooLargeIsRefusedByNameWithoutWaiting)
 {
     testsupport::TempResourceTree tree({});
-    const fs::path pipe = tree.Root() / "pipe.txt";
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    testsupport::WatchedPipe pipe(tree.Root() / "pipe.txt");
+    ASSERT_TRUE(pipe.Made());
     const fs::path zero = tree.Root() / "zero.txt";
     fs::create_symlink("/dev/zero", zero);
     const fs::path folder = tree.Root() / "folder.txt";
@@ -25,23 +29,40 @@ TEST(OddFiles, WhatIsNoRegularFileOrTooLargeIsRefusedByNameWithoutWaiting)
     const fs::path large = tree.Root() / "large.txt";
     tree.WriteFile("large.txt", "x");
     fs::resize_file(large, Platform::kMostFileBytes + 1);  // sparse: no room taken
-    const std::pair<fs::path, const char*> cases[] = {{pipe, "it is a named pipe"},
+    const fs::path missing = tree.Root() / "missing.txt";
+    const std::pair<fs::path, const char*> cases[] = {{pipe.Path(), "it is a named pipe"},
                                                       {zero, "it is a device"},
                                                       {folder, "it is a folder"},
-                                                      {large, "it is larger than 64 MiB"}};
+                                                      {large, "it is larger than 64 MiB"},
+                                                      {missing, "No such file or directory"}};
+    Framework::TextureSystem pictures;
+    pictures.spriteFolder = tree.Root().string();
+    pictures.LoadFolder(pictures.spriteFolder);  // all but the folder and the missing file
     for (const auto& [path, cause] : cases) {
         std::string text = "before";
         std::string why;
         EXPECT_FALSE(Platform::ReadWholeFile(path.string(), text, &why)) << path;
         EXPECT_EQ(why.rfind(cause, 0), 0u) << path << ": " << why;
         EXPECT_EQ(text, "before");
+        EXPECT_FALSE(Platform::ReadFileStart(path.string(), 24, text, &why)) << path;
+        EXPECT_EQ(why.rfind(cause, 0), 0u) << path << ": " << why;
 
         testing::internal::CaptureStdout();
         EXPECT_EQ(LoadLevelFile("Level1", path.string()), FileRead::Unread) << path;
         const std::string said = testing::internal::GetCapturedStdout();
         EXPECT_NE(said.find(cause), std::string::npos) << said;
         DestroyAll();
-        EXPECT_EQ(GLTexture::Decode(path.string()).error, GLTexture::kCannotOpen) << path;  // as a picture
+
+        // As a picture: no size to sort by, and a message naming it and what stands there.
+        EXPECT_EQ(DecodeBatch::PixelBytesOf(path.string()), 0u) << path;
+        const GLTexture::Decoded decoded = GLTexture::Decode(path.string());
+        EXPECT_EQ(decoded.error, GLTexture::kCannotOpen) << path;
+        EXPECT_EQ(decoded.unread.rfind(cause, 0), 0u) << path << ": " << decoded.unread;
+        testing::internal::CaptureStderr();
+        pictures.GetTexture(path.filename().string());
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_NE(told.find("Picture \"" + path.string() + "\" cannot be read (" + cause), std::string::npos) << told;
     }
-    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_fifo(pipe.Path()));
+    EXPECT_FALSE(pipe.Waited()) << "something opened the named pipe and waited on it";
 }

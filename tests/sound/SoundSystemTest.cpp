@@ -5,12 +5,14 @@
 #include <SDL_mixer.h>
 
 #include <chrono>
+#include <filesystem>
 #include <cmath>
 #include <limits>
 #include <thread>
 
 #include "platform/SoundSystem.h"
 #include "sound/SoundTestFiles.h"
+#include "support/WatchedPipe.h"
 
 using Platform::Sound;
 using Platform::SoundChannel;
@@ -209,6 +211,17 @@ TEST_F(MixerTest, BadFilesAndReleasedSoundsPlayNothing)
     std::string message = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(missing.IsValid());
     EXPECT_NE(message.find("no_such_file.wav"), std::string::npos);
+    // What is no sound file is refused by name, and the mixer never waits on a named pipe.
+    testsupport::WatchedPipe pipe(folder.Path() + "/pipe.wav");
+    ASSERT_TRUE(pipe.Made());
+    std::filesystem::create_directory(folder.Path() + "/folder.wav");
+    for (const auto& [name, cause] : {std::pair{"pipe.wav", "it is a named pipe"}, std::pair{"folder.wav", "it is a folder"}}) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(sound.LoadSound(folder.Path() + "/" + name).IsValid()) << name;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(std::string(name) + "\": " + cause), std::string::npos) << said;
+    }
+    EXPECT_FALSE(pipe.Waited()) << "the sound loader opened the named pipe and waited on it";
     SoundChannel none = sound.Play(missing, sfx, true, false);
     EXPECT_FALSE(none.IsValid());
     none.SetPaused(false);

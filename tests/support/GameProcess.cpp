@@ -111,7 +111,10 @@ void GameProcess::Start(bool withDisplay)
         }
         if (!withDisplay)
             unsetenv("DISPLAY");
-        if (!freopen(out.c_str(), "w", stdout) || !freopen(out.c_str(), "a", stderr))
+        // Emptied, then both appended to: stdout's buffer, flushed late, would otherwise write
+        // over the stderr lines that came before it.
+        if (!freopen(out.c_str(), "w", stdout) || !freopen(out.c_str(), "a", stdout) ||
+            !freopen(out.c_str(), "a", stderr))
             _exit(126);
         const char* binary = VESPERINE_BINARY_DIR "/vesperine";
         execl(binary, binary, static_cast<char*>(nullptr));
