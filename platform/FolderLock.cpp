@@ -14,7 +14,7 @@
 #include <mutex>
 #include <set>
 #include <thread>
-#include <utility>
+#include <tuple>
 
 #include "platform/FileSystemSeam.h"
 #include "platform/PrintableText.h"
@@ -30,18 +30,16 @@ constexpr auto kMostWait = std::chrono::seconds(10);
 constexpr auto kFirstPause = std::chrono::milliseconds(1);
 constexpr auto kLongestPause = std::chrono::milliseconds(20);
 
-// A refusal is the disk's for good: said once for each folder (by its identity, as two names may
-// lead to one folder).
+// A refusal is the disk's for good: said once for each folder, by its name and identity.
 bool FirstRefusal(const std::string& folder, int fd)
 {
     static std::mutex guard;
-    static std::set<std::pair<dev_t, ino_t>> refusedFolders;
-    static std::set<std::string> refusedNames;
+    static std::set<std::tuple<std::string, dev_t, ino_t>> refused;
     struct stat info {};
+    if (fd < 0 || fstat(fd, &info) != 0)
+        info = {};
     const std::lock_guard<std::mutex> hold(guard);
-    if (fd >= 0 && fstat(fd, &info) == 0)
-        return refusedFolders.insert({info.st_dev, info.st_ino}).second;
-    return refusedNames.insert(folder).second;
+    return refused.insert({folder, info.st_dev, info.st_ino}).second;
 }
 
 void SayRefused(const std::string& folder, int fd, int error)

@@ -221,13 +221,13 @@ TEST_F(EditorFilesJoin, ADiskThatRefusesLocksIsWrittenAsBeforeAndSaidSoOnce)
     };
     for (const int refusal : {ENOLCK, EOPNOTSUPP, EINVAL}) {
         SCOPED_TRACE(refusal);
-        // A folder of the editor's files for each disk.
+        // A folder of the editor's files for each disk, named as no other run's.
         const std::string folder = "resources/disk" + std::to_string(refusal);
         std::filesystem::create_directories(tree.Root() / folder);
         Editor editor(5);
-        editor.levelListPath = "../" + folder + "/TxtName.txt";
-        editor.prefabPath = "../" + folder + "/PrefabName.txt";
-        editor.settingPath = "../" + folder + "/EditorSetting.txt";
+        editor.levelListPath = (tree.Root() / folder / "TxtName.txt").string();
+        editor.prefabPath = (tree.Root() / folder / "PrefabName.txt").string();
+        editor.settingPath = (tree.Root() / folder / "EditorSetting.txt").string();
         const LockRefused refused(refusal);
         testing::internal::CaptureStdout();
         Enter(editor);
