@@ -11,6 +11,7 @@
 #include "editor/PrefabFile.h"
 #include "editor/StyleFile.h"
 #include "objects/GameObject.h"
+#include "platform/FolderLock.h"
 #include "platform/PrintableText.h"
 #include "platform/WholeFile.h"
 
@@ -19,7 +20,6 @@ namespace {
 constexpr float kKeptNewsSeconds = 10.0f;
 // Why a file found damaged when read is kept aside before it is written over.
 const char* const kDamaged = "was damaged when read";
-
 
 // The whole file. One that is there but cannot be read gives why in whyUnread: it is never
 // written over. It is said once, as it is read on entry; a read again for a write leaves that to
@@ -34,7 +34,7 @@ bool ReadOrSayWhy(EditorFileStore& files, const std::string& path, std::string& 
         whyUnread = why;
         if (say)
             std::cout << "Editor: cannot read \"" << Platform::Printable(path) << "\" (" << Platform::Printable(why)
-                  << "); it is not written over\n";
+                      << "); it is not written over\n";
     }
     return false;
 }
@@ -91,15 +91,20 @@ std::string Editor::UnwrittenFiles() const
 
 void Editor::LoadLevelNameList()
 {
-    // Names a failed write left unlisted join what the file holds now, to be written next.
+    // Names a failed write left unlisted join what the file holds now, to be written next. Read
+    // at entry and again as Open Scene opens: a list that cannot be read is said as found so.
     bool added = false;
-    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added, true);
+    const bool say = levelList.unreadable.empty();
+    levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added, say);
 }
 
 bool Editor::SaveLevelNameList()
 {
     // The list is a set of names: the file as it is now, with the names saved here joined in.
-    // Another program's names stay, and a list that holds them all already is not written.
+    // Another program's names stay, and a list that holds them all already is not written. Read,
+    // joined and renamed under the folder's lock: no other writer's rename lands in between to be
+    // written over, and the read leaves the write no change on disk to keep aside.
+    const Platform::FolderLock lock(Platform::FolderLock::FolderOf(levelListPath));
     bool added = false;
     levelNames = ListedNow(files, levelListPath, levelNames, unlistedNames, levelList, added, false);
     if (!added) {
@@ -158,6 +163,9 @@ bool Editor::SaveEditorSetting()
         styleFile.HeldNothingNew();
         return true;
     }
+    // Not joined: the file is kept aside first only when it changed since the editor read it.
+    // Under the folder's lock, no other writer renames between that check and this rename.
+    const Platform::FolderLock lock(Platform::FolderLock::FolderOf(settingPath));
     const EditorFileStore::Outcome outcome = files.Rewrite(settingPath, text, styleFile.damaged ? kDamaged : "");
     styleFile.Wrote(outcome);
     TellKept(settingPath, outcome);
@@ -198,7 +206,9 @@ bool Editor::SavePrefabs()
         return true;
     }
     // Joined by name with the file as it is now, so another program's prefabs stay. Where the
-    // editor's replaces one changed there since, the file as it was is kept aside.
+    // editor's replaces one changed there since, the file as it was is kept aside. Read, joined
+    // and renamed under the folder's lock, as the list is.
+    const Platform::FolderLock lock(Platform::FolderLock::FolderOf(prefabPath));
     std::string text;
     std::string unread;
     std::vector<std::shared_ptr<GameObject>> joined;

@@ -387,6 +387,15 @@ bool Editor::AskBeforeQuit()
 
 void Editor::DrawOpenSceneScreen()
 {
+    // As it opens, the screen offers the levels the list file holds by then (another game's too),
+    // with the one chosen before still chosen.
+    if (openSceneScreen && !ImGui::IsPopupOpen("Open Scene Screen")) {
+        const bool any = openSceneIndex >= 0 && openSceneIndex < static_cast<int>(levelNames.size());
+        const std::string before = any ? levelNames[static_cast<size_t>(openSceneIndex)] : "";
+        LoadLevelNameList();
+        const auto at = std::find(levelNames.begin(), levelNames.end(), before);
+        openSceneIndex = at == levelNames.end() ? 0 : static_cast<int>(at - levelNames.begin());
+    }
     if (levelNames.empty())
         levelNames.push_back(LevelNameList::kNoChoice);
     openSceneIndex = std::clamp(openSceneIndex, 0, static_cast<int>(levelNames.size()) - 1);

@@ -25,11 +25,28 @@ std::string CopyName(const std::string& path, int copy)
 // What stands at a copy's name: nothing, a copy of these bytes, or something else.
 enum class Slot { Free, HoldsText, Taken };
 
-Slot Look(const std::string& name, const std::string& text)
+bool SameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Both names lead to one file.
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && SameFile(first, second);
+}
+
+Slot Look(const std::string& path, const std::string& name, const std::string& text)
 {
     // Not followed: a dangling link stands there, and no claim would replace it.
     if (!PathStands(name))
         return Slot::Free;
+    // Still the live file (a writer's linked copy before its rename): it is no settled copy, as
+    // that writer may undo it, and a change to the file in place would change it too.
+    if (SameFile(path, name))
+        return Slot::Taken;
     std::string earlier;
     return ReadWholeFile(name, earlier) && earlier == text ? Slot::HoldsText : Slot::Taken;
 }
@@ -42,7 +59,7 @@ bool KeepUnder(const std::string& path, const std::string& text, const Claim& cl
 {
     for (int copy = 1; copy <= kMostCopies; ++copy) {
         keptAs = CopyName(path, copy);
-        Slot slot = Look(keptAs, text);
+        Slot slot = Look(path, keptAs, text);
         if (slot == Slot::Free) {
             bool taken = false;
             if (claim(keptAs, taken, error))
@@ -52,7 +69,7 @@ bool KeepUnder(const std::string& path, const std::string& text, const Claim& cl
                 return false;
             }
             // Made by someone else meanwhile, whole: it may be a copy of these bytes too.
-            slot = Look(keptAs, text);
+            slot = Look(path, keptAs, text);
         }
         if (slot == Slot::HoldsText)
             return true;
@@ -62,9 +79,17 @@ bool KeepUnder(const std::string& path, const std::string& text, const Claim& cl
     return false;
 }
 
-bool SameFile(const struct stat& a, const struct stat& b)
+// "<name>.broken" or "<name>.brokenN": the live file's name, empty for any other name.
+std::string LiveNameOf(const std::string& copy)
 {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    const std::string mark = ".broken";
+    const std::size_t at = copy.rfind(mark);
+    if (at == std::string::npos || at == 0)
+        return "";
+    for (std::size_t i = at + mark.size(); i < copy.size(); ++i)
+        if (copy[i] < '0' || copy[i] > '9')
+            return "";
+    return copy.substr(0, at);
 }
 }  // namespace
 
@@ -84,7 +109,7 @@ std::string BrokenCopyName(const std::string& path, std::string* whyNone)
         return "";
     }
     for (int copy = 1; copy <= kMostCopies; ++copy) {
-        if (Look(CopyName(path, copy), text) != Slot::Taken)
+        if (Look(path, CopyName(path, copy), text) != Slot::Taken)
             return CopyName(path, copy);
     }
     if (whyNone)
@@ -106,8 +131,8 @@ bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& e
         *linked = false;
     // The file is noted before it is read: one replaced meanwhile is not the bytes read, and gets
     // those bytes copied instead of a link.
-    struct stat read {};
-    bool mayLink = linked && stat(path.c_str(), &read) == 0;
+    struct stat noted {};
+    bool mayLink = linked && stat(path.c_str(), &noted) == 0;
     std::string text;
     std::string why;
     if (!ReadWholeFile(path, text, &why)) {
@@ -119,7 +144,7 @@ bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& e
         if (mayLink) {
             if (FileSystemSeam::Link(path, name) == 0) {
                 struct stat made {};
-                if (lstat(name.c_str(), &made) == 0 && SameFile(made, read)) {
+                if (lstat(name.c_str(), &made) == 0 && SameFile(made, noted)) {
                     if (linked)
                         *linked = true;
                     return true;
@@ -145,6 +170,31 @@ bool UndoLinkedCopy(const std::string& path, const std::string& keptAs)
     if (stat(path.c_str(), &live) != 0 || lstat(keptAs.c_str(), &copy) != 0 || !SameFile(live, copy))
         return false;
     return unlink(keptAs.c_str()) == 0;
+}
+
+int SeverLinkedCopies(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    int severed = 0;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string live = LiveNameOf(it->path().filename().string());
+        struct stat copy {};
+        if (live.empty() || lstat(it->path().c_str(), &copy) != 0 || !S_ISREG(copy.st_mode))
+            continue;
+        const std::string copyPath = it->path().string();
+        const std::string livePath = (it->path().parent_path() / live).string();
+        if (!SameFile(livePath, copyPath))
+            continue;
+        // The same bytes in a file of its own, renamed over the copy's name: the live file keeps
+        // its own, and the copy no longer changes with it.
+        std::string text;
+        std::string error;
+        if (ReadWholeFile(copyPath, text) && WriteFileAtomically(copyPath, text, error))
+            ++severed;
+    }
+    return severed;
 }
 
 }  // namespace Platform

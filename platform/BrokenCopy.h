@@ -5,7 +5,8 @@ namespace Platform {
 
 // The name a copy of the file's present bytes takes beside it: the first of path + ".broken",
 // ".broken2", ".broken3"... that is free or holds those bytes already (anything standing at a
-// name, even a dangling link, takes it). Empty when no copy can be made: the file cannot be read,
+// name, even a dangling link, takes it; so does a name that is still the file itself, a writer's
+// linked copy not yet settled by its rename). Empty when no copy can be made: the file cannot be read,
 // its folder cannot take a new file, or every name is taken; whyNone then says which, in a few
 // words.
 std::string BrokenCopyName(const std::string& path, std::string* whyNone = nullptr);
@@ -31,5 +32,12 @@ bool KeepBrokenCopy(const std::string& path, std::string& keptAs, std::string& e
 // holds those bytes, and a change later made to it in place would change the copy with it. Only
 // while the copy still is path's file; true when it was removed.
 bool UndoLinkedCopy(const std::string& path, const std::string& keptAs);
+
+// A writer stopped between its linked copy and its rename (a crash, a kill) leaves the copy a
+// second name of the live file, which a change made to it in place would change too. Gives every
+// "<name>.broken" / "<name>.brokenN" in folder that is still "<name>" beside it bytes of its own
+// (the same bytes, a new file). Run where no writer of the folder is between its link and its
+// rename (under its FolderLock); returns how many copies were severed.
+int SeverLinkedCopies(const std::string& folder);
 
 }  // namespace Platform

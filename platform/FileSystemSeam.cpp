@@ -1,6 +1,7 @@
 #include "platform/FileSystemSeam.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@ namespace {
 // Writers on several threads may claim names while a test changes these.
 std::atomic<int> gLinkRefusal{0};
 std::atomic<int> gRenameRefusal{0};
+std::atomic<int> gLockRefusal{0};
 
 // renameat2's flag; older headers lack it.
 constexpr unsigned kRenameNoReplace = 1u;
@@ -46,6 +48,13 @@ int FileSystemSeam::RenameNoReplace(const std::string& from, const std::string& 
 #endif
 }
 
+int FileSystemSeam::Lock(int fd, int operation)
+{
+    if (const int error = gLockRefusal.load())
+        return Refused(error);
+    return flock(fd, operation);
+}
+
 void FileSystemSeam::RefuseLink(int error)
 {
     gLinkRefusal = error;
@@ -54,6 +63,11 @@ void FileSystemSeam::RefuseLink(int error)
 void FileSystemSeam::RefuseRenameNoReplace(int error)
 {
     gRenameRefusal = error;
+}
+
+void FileSystemSeam::RefuseLock(int error)
+{
+    gLockRefusal = error;
 }
 
 }  // namespace Platform

@@ -1,6 +1,8 @@
 // Start-up with write leftovers in every folder the game writes, then levels that cannot be
 // read: the real game under the X server of the test run (xvfb-run).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -29,10 +31,18 @@ TEST(AppFiles, LeftoversGoConsoleLinesGoOutAtOnceAndADamagedTitleLevelSaysSoAndQ
     }
     for (const std::string level : {"Level1", "Main"})
         game.tree.WriteFile("resources/level/" + level + ".txt", level + "\n\nCamera\n10\nNone\nNoSuchPart\n");
+    // A copy a killed game linked and never renamed over: still a second name of the live file.
+    const std::filesystem::path prefabs = game.tree.Root() / "resources/prefab/PrefabName.txt";
+    const std::filesystem::path copy = prefabs.string() + ".broken";
+    ASSERT_EQ(link(prefabs.c_str(), copy.c_str()), 0);
     game.Start();
     ASSERT_FALSE(game.WaitForWindow().empty()) << game.Output();
     for (const char* file : leftovers)
         EXPECT_FALSE(std::filesystem::exists(game.tree.Root() / file)) << file;
+    struct stat live {};
+    struct stat kept {};
+    ASSERT_EQ(stat(prefabs.c_str(), &live) + stat(copy.c_str(), &kept), 0);
+    EXPECT_NE(live.st_ino, kept.st_ino) << "the copy still changes with the live file";
 
     // Left Shift + the key, again until `done`.
     const auto shiftUntil = [&](const std::string& key, const std::function<bool()>& done) {

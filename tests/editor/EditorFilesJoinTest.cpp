@@ -1,13 +1,22 @@
 // The editor writes its own files only where it holds something new, joined with what another
 // program wrote there since it read them: nothing of the other's leaves the live file.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <sstream>
 
 #include "EditorTestSupport.h"
+#include "editor/InterfaceRenderer.h"
 #include "editor/PrefabFile.h"
 #include "editor/StyleFile.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "platform/FileSystemSeam.h"
 
 namespace {
 
@@ -148,6 +157,122 @@ TEST_F(EditorFilesJoin, AFileEditedBetweenTheEditorsReadAndItsWriteKeepsTheEdit)
     EXPECT_NE(editor.saveNews.find("kept as PrefabName.txt.broken"), std::string::npos) << editor.saveNews;
     EXPECT_NE(editor.saveNews.find("EditorSetting.txt changed on disk"), std::string::npos) << editor.saveNews;
     EXPECT_NE(editor.saveNews.find("kept as EditorSetting.txt.broken"), std::string::npos) << editor.saveNews;
+}
+
+// Two games saving at the same moment, each many times over: every level name and prefab of both
+// is in the files at the end, and nothing was kept aside, as nothing was damaged.
+TEST_F(EditorFilesJoin, TwoGamesSavingAtOnceLoseNoNameAndKeepNoCopy)
+{
+    constexpr int kSaves = 50;
+    int gate[2];
+    ASSERT_EQ(pipe(gate), 0);
+    std::cout.flush();
+    std::fflush(stdout);
+    std::vector<pid_t> games;
+    for (int game = 0; game < 2; ++game) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0) << std::strerror(errno);
+        if (pid == 0) {
+            close(gate[1]);
+            char go = 0;
+            while (read(gate[0], &go, 1) < 0 && errno == EINTR) {
+            }
+            Editor editor(5);
+            bool saved = true;
+            for (int save = 0; save < kSaves; ++save) {
+                const std::string name = "Game" + std::to_string(game) + "_" + std::to_string(save);
+                editor.unlistedNames.push_back(name);
+                editor.prefabs.push_back(Prefab(name, 1.0f));
+                saved = editor.SaveLevelNameList() && saved;
+                saved = editor.SavePrefabs() && saved;
+            }
+            std::cout.flush();
+            _exit(saved ? 0 : 1);
+        }
+        games.push_back(pid);
+    }
+    close(gate[0]);
+    close(gate[1]);  // both start
+    for (const pid_t pid : games) {
+        int status = -1;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    std::vector<std::string> lost;
+    for (int game = 0; game < 2; ++game)
+        for (int save = 0; save < kSaves; ++save) {
+            const std::string name = "Game" + std::to_string(game) + "_" + std::to_string(save);
+            if (!Listed(name))
+                lost.push_back(name + " (list)");
+            if (PrefabInFile(name).empty())
+                lost.push_back(name + " (prefab)");
+        }
+    EXPECT_EQ(lost, std::vector<std::string>{});
+    EXPECT_EQ(Copies(), std::vector<std::string>{});
+}
+
+// On a disk that refuses locks the editor's files are written as before; the refusal is said
+// once for each folder, however many writes follow.
+TEST_F(EditorFilesJoin, ADiskThatRefusesLocksIsWrittenAsBeforeAndSaidSoOnce)
+{
+    struct LockRefused {
+        explicit LockRefused(int error) { Platform::FileSystemSeam::RefuseLock(error); }
+        ~LockRefused() { Platform::FileSystemSeam::RefuseLock(0); }
+    };
+    for (const int refusal : {ENOLCK, EOPNOTSUPP, EINVAL}) {
+        SCOPED_TRACE(refusal);
+        // A folder of the editor's files for each disk, named as no other run's.
+        const std::string folder = "resources/disk" + std::to_string(refusal);
+        std::filesystem::create_directories(tree.Root() / folder);
+        Editor editor(5);
+        editor.levelListPath = (tree.Root() / folder / "TxtName.txt").string();
+        editor.prefabPath = (tree.Root() / folder / "PrefabName.txt").string();
+        editor.settingPath = (tree.Root() / folder / "EditorSetting.txt").string();
+        const LockRefused refused(refusal);
+        testing::internal::CaptureStdout();
+        Enter(editor);
+        for (int save = 0; save < 3; ++save) {
+            const std::string name = "Saved" + std::to_string(save);
+            EXPECT_TRUE(editor.SaveScene(name)) << editor.saveMessage;
+            editor.prefabs.push_back(Prefab(name, 1.0f));
+            EXPECT_TRUE(editor.SavePrefabs());
+            ImGui::GetStyle().WindowRounding = static_cast<float>(save + 1);
+            EXPECT_TRUE(editor.SaveEditorSetting());
+        }
+        const std::string said = testing::internal::GetCapturedStdout();
+        const std::string list = tree.ReadFile(folder + "/TxtName.txt");
+        for (const char* name : {"\nSaved0\n", "\nSaved1\n", "\nSaved2\n"})
+            EXPECT_NE(list.find(name), std::string::npos) << name << list;
+        EXPECT_NE(tree.ReadFile(folder + "/PrefabName.txt").find("\nSaved2\n"), std::string::npos);
+        EXPECT_NE(tree.ReadFile(folder + "/EditorSetting.txt").find("WindowRounding\n3\n"), std::string::npos);
+        const std::string refusedLine = "cannot be locked (" + std::string(std::strerror(refusal)) + ")";
+        const size_t first = said.find(refusedLine);
+        EXPECT_NE(first, std::string::npos) << said;
+        EXPECT_EQ(said.find(refusedLine, first + 1), std::string::npos) << said;
+    }
+}
+
+// The Open Scene screen offers, as it opens, the levels another game listed during the visit,
+// beside the names this visit saved that wait for the list.
+TEST_F(EditorFilesJoin, OpenSceneOffersTheLevelsAnotherGameListedDuringTheVisit)
+{
+    InterfaceRenderer::BuildFont();
+    Editor editor(5);
+    Enter(editor);
+    editor.unlistedNames.push_back("Waiting");
+    Editor other(5);
+    other.unlistedNames.push_back("FromOther");
+    ASSERT_TRUE(other.SaveLevelNameList());
+
+    editor.AskForScreen(&editor.openSceneScreen);
+    ImGuiIO& io = ImGui::GetIO();
+    io.DisplaySize = ImVec2(1920.0f, 1080.0f);
+    io.DeltaTime = 1.0f / 60.0f;
+    ImGui::NewFrame();
+    editor.DrawScreens();
+    ImGui::Render();
+    for (const char* name : {"FromOther", "Waiting", "Level1"})
+        EXPECT_NE(std::find(editor.levelNames.begin(), editor.levelNames.end(), name), editor.levelNames.end()) << name;
 }
 
 }  // namespace

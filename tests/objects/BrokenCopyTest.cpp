@@ -165,3 +165,58 @@ TEST(BrokenCopy, TheCopyPromisedIsTheCopyMade)
         fs::permissions(folder.path, fs::perms::owner_all);
     }
 }
+
+// A copy linked by a writer is the live file until its rename: a second writer keeping a copy of
+// the same bytes meanwhile takes a name of its own, which stands when the first undoes its link
+// (its write failed).
+TEST(BrokenCopy, ACopyStillLinkedToTheLiveFileIsNoCopyForAnotherWriter)
+{
+    enum class Second { LinkedKeep, ByteKeep, CopyOfTheBytes };
+    for (const Second second : {Second::LinkedKeep, Second::ByteKeep, Second::CopyOfTheBytes}) {
+        SCOPED_TRACE(static_cast<int>(second));
+        TempFolder folder;
+        const std::string path = folder.File("TxtName.txt");
+        WriteWholeFile(path, "damaged");
+        std::string first, error;
+        bool linked = false;
+        ASSERT_TRUE(Platform::KeepBrokenCopy(path, first, error, &linked)) << error;
+        ASSERT_TRUE(linked);
+        EXPECT_EQ(Platform::BrokenCopyName(path), path + ".broken2") << "the linked name is not promised";
+
+        std::string kept;
+        bool secondLinked = false;
+        const bool made = second == Second::CopyOfTheBytes ? Platform::KeepCopyOf(path, "damaged", kept, error)
+                          : second == Second::LinkedKeep   ? Platform::KeepBrokenCopy(path, kept, error, &secondLinked)
+                                                           : Platform::KeepBrokenCopy(path, kept, error);
+        ASSERT_TRUE(made) << error;
+        EXPECT_EQ(kept, path + ".broken2");
+        EXPECT_TRUE(Platform::UndoLinkedCopy(path, first));
+        EXPECT_EQ(ReadWholeFile(kept), "damaged") << "the second writer's reported copy is gone";
+    }
+}
+
+// A writer killed between its linked copy and its rename left the copy a second name of the live
+// file: severed, each such copy holds its bytes when the live file is then changed in place, and a
+// copy that was a file of its own is left as it was.
+TEST(BrokenCopy, ACopyLeftLinkedByACrashGetsBytesOfItsOwn)
+{
+    TempFolder folder;
+    const std::string path = folder.File("PrefabName.txt");
+    WriteWholeFile(path, "as kept");
+    const std::string other = folder.File("Other.txt");
+    WriteWholeFile(other, "other");
+    for (const std::string& copy : {path + ".broken", path + ".broken3"})
+        ASSERT_EQ(link(path.c_str(), copy.c_str()), 0);
+    ASSERT_EQ(link(other.c_str(), (path + ".broken4").c_str()), 0);  // no copy of its live name
+    WriteWholeFile(path + ".broken2", "a copy of its own");
+    const ino_t own = Inode(path + ".broken2");
+
+    EXPECT_EQ(Platform::SeverLinkedCopies(folder.path), 2);
+    WriteWholeFile(path, "edited in place");
+    EXPECT_EQ(ReadWholeFile(path + ".broken"), "as kept");
+    EXPECT_EQ(ReadWholeFile(path + ".broken3"), "as kept");
+    EXPECT_EQ(Inode(path + ".broken2"), own);
+    EXPECT_EQ(ReadWholeFile(path + ".broken2"), "a copy of its own");
+    EXPECT_EQ(Inode(path + ".broken4"), Inode(other));
+    EXPECT_EQ(TemporaryFiles(folder), std::vector<std::string>{});
+}
