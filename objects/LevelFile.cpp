@@ -14,6 +14,7 @@
 #include "physics/Collider.h"
 #include "platform/AtomicFile.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 
 std::fstream gLevelStream;
 

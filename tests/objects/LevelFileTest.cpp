@@ -28,6 +28,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ConsoleGuard.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 #include "ObjectTestHelpers.h"
 #include "support/TempResourceTree.h"
 
