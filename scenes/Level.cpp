@@ -12,6 +12,7 @@
 #include "engine/KeyTable.h"
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
+#include "gameplay/Checkpoint.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
@@ -73,11 +74,12 @@ bool Level::LoadSave()
     std::string keptAs;
     std::string error;
     const bool kept = Platform::KeepBrokenCopy(savePath, keptAs, error);
+    Checkpoint::NoteDamagedSave(savePath, kept);
     if (kept)
         Framework::ReportError("The save file as it was is kept as " + keptAs);
     else
         Framework::ReportError("The save file could not be kept aside (" + error +
-                               "); the next checkpoint will write over it");
+                               "); the next checkpoint tries again, and writes over it if it still cannot");
     ShowUnreadSave(kept, keptAs, goesOn ? "goes on after its end line." : noPlayer ? "holds no player." : "");
     return false;
 }
@@ -87,7 +89,7 @@ void Level::ShowUnreadSave(bool kept, const std::string& keptAs, const std::stri
     ShowNotice((fault.empty() ? "Could not read the save file\n" + savePath : "The save file\n" + savePath + "\n" + fault) +
                "\nA new game began; " +
                (kept ? "the save is kept as\n" + keptAs
-                     : std::string("the save could not be kept aside\nand the next checkpoint will write over it.")));
+                     : std::string("the save could not be kept aside;\nthe next checkpoint tries again\nbefore it writes over it.")));
     saveNoticeSeconds = kSaveNoticeSeconds;
 }
 
