@@ -221,6 +221,35 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
         EXPECT_TRUE(tree->ReadFile(std::string("resources/save/SaveData.txt") + keptAs) == damaged) << keptAs;
 }
 
+// A save with no end line is told once, on one stream, with what the game does about it: a new
+// game starts and nothing read from the save stays.
+TEST_F(CheckpointTest, ASaveWithNoEndLineIsToldOnceAsANewGame)
+{
+    const std::string whole = SaveOnce();
+    ASSERT_FALSE(HasFailure());
+    tree->WriteFile("resources/save/SaveData.txt", whole.substr(0, whole.rfind("\n/SaveData")));
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EnterLevel(true);
+    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string told = "The save file ../resources/save/SaveData.txt was not read whole (Level file "
+                             "\"../resources/save/SaveData.txt\" has no end line \"/SaveData\": it ends after its last "
+                             "whole record); starting a new game\n";
+    EXPECT_NE(err.find(told), std::string::npos) << err;
+    const auto count = [](const std::string& text, const std::string& words) {
+        int found = 0;
+        for (std::size_t at = text.find(words); at != std::string::npos; at = text.find(words, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count(err, "end line"), 1) << err;
+    EXPECT_EQ(count(err, "new game"), 1) << err;
+    EXPECT_EQ(count(out, "end line"), 0) << out;
+    EXPECT_EQ((out + err).find("kept the objects"), std::string::npos) << out << err;
+    EXPECT_TRUE(Object("FadeScreen")) << "the first level, whole";
+}
+
 // On a disk without hard links (a memory stick, some network disks) the damaged save is kept
 // aside all the same, and the next checkpoint's save leaves the copy alone.
 TEST_F(CheckpointTest, ADamagedSaveIsKeptAsideOnADiskWithoutHardLinks)
