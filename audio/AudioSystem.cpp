@@ -11,6 +11,18 @@ namespace {
 const char* const kSoundListPath = "../resources/sfx/sfx.txt";
 const char* const kBGMListPath = "../resources/bgm/bgm.txt";
 
+// Past this many files of one list that did not load, the rest are told as one count.
+constexpr int kMostSilentFilesTold = 8;
+
+// 174761 as "174,761", read at a glance.
+std::string Grouped(std::size_t count)
+{
+    std::string digits = std::to_string(count);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
 std::vector<std::string> NamesOf(const AudioSystem::SoundList& list)
 {
     std::vector<std::string> names;
@@ -44,11 +56,13 @@ void AudioSystem::Init()
     soundList.clear();
     bgmList.clear();
     reportedMissing.clear();
-    LoadSoundList(kSoundListPath, soundList);
-    LoadSoundList(kBGMListPath, bgmList);
+    // A file named by many names, or in both lists, is loaded once and its sound shared.
+    LoadedSounds loaded;
+    LoadSoundList(kSoundListPath, soundList, loaded);
+    LoadSoundList(kBGMListPath, bgmList, loaded);
 }
 
-void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
+void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list, LoadedSounds& loaded)
 {
     std::string text;
     std::string why;
@@ -59,6 +73,7 @@ void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
     }
     std::istringstream file(text);
     // Whitespace-separated pairs; line breaks carry no meaning, a later pair of a name wins.
+    std::map<std::string, std::string> paths;
     std::string name;
     std::string path;
     while (file >> name)
@@ -69,13 +84,47 @@ void AudioSystem::LoadSoundList(const std::string& listPath, SoundList& list)
                         "\" and no file; it is left out");
             break;
         }
-        Platform::Sound sound = system.LoadSound(path);
-        if (!sound && system.IsAudible())
-            ReportError("Audio: the sound \"" + name + "\" (\"" + path +
-                        "\") did not load; it plays nothing");
-        // A failed load is kept as a null sound so the name stays known to the editor.
-        list[name] = sound;
+        paths[name] = path;
     }
+
+    // Each file that did not load is told once: its first name and how many more it silences.
+    struct Silenced
+    {
+        std::string first;
+        std::size_t more = 0;
+    };
+    std::map<std::string, Silenced> silent;
+    for (const auto& [listed, file] : paths)
+    {
+        auto found = loaded.find(file);
+        if (found == loaded.end())
+            found = loaded.emplace(file, system.LoadSound(file)).first;
+        // A failed load is kept as a null sound so the name stays known to the editor.
+        list[listed] = found->second;
+        if (!found->second && system.IsAudible())
+        {
+            const auto [entry, first] = silent.try_emplace(file, Silenced{listed, 0});
+            if (!first)
+                ++entry->second.more;
+        }
+    }
+    int told = 0;
+    std::size_t untoldFiles = 0;
+    std::size_t untoldNames = 0;
+    for (const auto& [file, names] : silent)
+    {
+        if (told++ < kMostSilentFilesTold)
+        {
+            ReportError("Audio: the sound \"" + names.first + "\" (\"" + file + "\") did not load; it plays nothing" +
+                        (names.more ? ", and neither do " + Grouped(names.more) + " more names of that file" : ""));
+            continue;
+        }
+        ++untoldFiles;
+        untoldNames += 1 + names.more;
+    }
+    if (untoldFiles > 0)
+        ReportError("Audio: " + Grouped(untoldFiles) + " more files of \"" + listPath + "\" did not load either; their " +
+                    Grouped(untoldNames) + " names play nothing");
 }
 
 void AudioSystem::Update(float dt)

@@ -54,8 +54,12 @@ public:
     Platform::SoundChannelGroup bgmGroup;
 
 private:
-    // Reads "name path" pairs from a list file into list; a missing file leaves it empty.
-    void LoadSoundList(const std::string& listPath, SoundList& list);
+    // Sounds loaded this start, by the path they were loaded from (null for a failed load).
+    using LoadedSounds = std::map<std::string, Platform::Sound>;
+
+    // Reads "name path" pairs from a list file into list; a missing file leaves it empty. A path
+    // loaded already (by this list or the other) is not loaded again.
+    void LoadSoundList(const std::string& listPath, SoundList& list, LoadedSounds& loaded);
     Platform::SoundChannel Play(const std::string& name, bool loop, const SoundList& list,
                                 const Platform::SoundChannelGroup& group, const char* kind);
 

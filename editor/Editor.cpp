@@ -24,8 +24,8 @@
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
 #include "physics/Collider.h"
-#include "platform/AtomicFile.h"
 #include "platform/KeyCodes.h"
+#include "platform/WholeFile.h"
 
 using Framework::Keys::F1;
 using Framework::Keys::F11;

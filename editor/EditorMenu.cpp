@@ -17,7 +17,7 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
-#include "platform/AtomicFile.h"
+#include "platform/WholeFile.h"
 
 namespace {
 const ImVec2 kButtonSize(70.0f, 0.0f);

@@ -10,6 +10,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/BrokenCopy.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 
 namespace Framework {
 

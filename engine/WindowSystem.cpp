@@ -21,6 +21,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PlatformEvents.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 
 namespace Framework {
 

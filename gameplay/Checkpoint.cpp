@@ -1,5 +1,8 @@
 #include "gameplay/Checkpoint.h"
 
+#include <sys/stat.h>
+
+#include <optional>
 #include <ostream>
 
 #include "engine/LoggingSystem.h"
@@ -12,10 +15,37 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/TextWriters.h"
+#include "platform/BrokenCopy.h"
 #include "platform/WholeFile.h"
+
+namespace {
+// The damaged save the load could not keep aside, told apart from a later file at its path.
+struct NotedSave {
+    std::string path;
+    struct stat file {};
+};
+std::optional<NotedSave> gUnkeptSave;
+
+bool SameFileAsNoted(const NotedSave& noted)
+{
+    struct stat now {};
+    return stat(noted.path.c_str(), &now) == 0 && now.st_dev == noted.file.st_dev && now.st_ino == noted.file.st_ino &&
+           now.st_size == noted.file.st_size && now.st_mtim.tv_sec == noted.file.st_mtim.tv_sec &&
+           now.st_mtim.tv_nsec == noted.file.st_mtim.tv_nsec;
+}
+}  // namespace
 
 Checkpoint::Checkpoint() : Component(kTypeId)
 {
+}
+
+void Checkpoint::NoteDamagedSave(const std::string& path, bool kept)
+{
+    NotedSave noted{path, {}};
+    if (!kept && stat(path.c_str(), &noted.file) == 0)
+        gUnkeptSave = noted;
+    else
+        gUnkeptSave.reset();
 }
 
 void Checkpoint::Init()
@@ -42,7 +72,27 @@ void Checkpoint::Update(float dt)
     }
 }
 
-bool Checkpoint::WriteSave() const
+std::string Checkpoint::KeepNotedSave(bool& linked) const
+{
+    linked = false;
+    if (!gUnkeptSave || gUnkeptSave->path != kSavePath)
+        return "";
+    if (!SameFileAsNoted(*gUnkeptSave)) {
+        gUnkeptSave.reset();  // written since: not the file known to be damaged
+        return "";
+    }
+    // A link where the disk has them: no bytes to write, so a disk with little room keeps it too.
+    std::string keptAs;
+    std::string error;
+    if (!Platform::KeepBrokenCopy(kSavePath, keptAs, error, &linked)) {
+        Framework::ReportError(std::string("Checkpoint: the damaged save ") + kSavePath +
+                               " still could not be kept aside (" + error + "); the save writes over it");
+        return "";
+    }
+    return keptAs;
+}
+
+bool Checkpoint::WriteSave(std::string& keptAs) const
 {
     const auto scene = gSceneSystem ? gSceneSystem->GetCurrentScene() : nullptr;
     if (scene && scene->LevelReadInPart()) {
@@ -50,8 +100,21 @@ bool Checkpoint::WriteSave() const
                                kSavePath + " stays as it was");
         return false;
     }
-    if (SaveLevel(kSaveName, kSavePath))
+    bool linked = false;
+    keptAs = KeepNotedSave(linked);
+    const bool saved = SaveLevel(kSaveName, kSavePath);
+    // Unsaved, the damaged save is still there; a copy linked to it would follow a change made to
+    // it in place, so it goes and the next save tries again.
+    if (!saved && linked && Platform::UndoLinkedCopy(kSavePath, keptAs))
+        keptAs.clear();
+    if (!keptAs.empty()) {
+        gUnkeptSave.reset();
+        Framework::ReportError(std::string("Checkpoint: the damaged save ") + kSavePath + " is kept as " + keptAs);
+    }
+    if (saved) {
+        gUnkeptSave.reset();
         return true;
+    }
     // A failed first save keeps nothing: there is no earlier save to fall back on.
     Framework::ReportError(std::string("Checkpoint: the game could not be saved to ") + kSavePath +
                            (Platform::PathStands(kSavePath) ? "; the previous save is kept" : "; there is no earlier save"));
@@ -61,11 +124,14 @@ bool Checkpoint::WriteSave() const
 void Checkpoint::Save()
 {
     // The file holds the scene before the message opens and the point lights up.
-    if (!WriteSave()) {
-        gameController->StartDialogue({DialogueLine(kFailedText, true, portraitFrame)}, false, false, false, 0.01f);
+    std::string keptAs;
+    const bool saved = WriteSave(keptAs);
+    std::vector<DialogueLine> told = saved ? lines : std::vector<DialogueLine>{DialogueLine(kFailedText, true, portraitFrame)};
+    if (!keptAs.empty())
+        told.emplace_back(kKeptText + keptAs + ")", false, 0);
+    gameController->StartDialogue(told, false, false, false, 0.01f);
+    if (!saved)
         return;
-    }
-    gameController->StartDialogue(lines, false, false, false, 0.01f);
     if (const std::shared_ptr<Sprite> sprite = ownerObject->GetComponent<Sprite>())
         sprite->SetFrame(1);
     else

@@ -21,6 +21,12 @@ public:
     static constexpr const char* kSavePath = "../resources/save/SaveData.txt";
     static constexpr const char* kSavedText = "I... feel safe. (Game saved)";
     static constexpr const char* kFailedText = "I... can't rest here. (The game could not be saved)";
+    static constexpr const char* kKeptText = "(The damaged save is kept as ";
+
+    // The load found the save at path damaged; kept tells whether it was kept aside. One that was
+    // not (a full disk) is tried again by the next save before it writes over it. Only the file as
+    // it stands now is meant: one changed since is not known to be damaged.
+    static void NoteDamagedSave(const std::string& path, bool kept);
 
     Checkpoint();
 
@@ -45,7 +51,11 @@ public:
 
 private:
     // The scene as it stands to the save file; false, said on the console, when it was not.
-    bool WriteSave() const;
+    // keptAs names the copy of a damaged save kept aside first, if one was.
+    bool WriteSave(std::string& keptAs) const;
+    // Keeps aside the damaged save noted by the load, if it still stands there unkept, as the
+    // write that follows is about to replace it. The copy's name, or empty.
+    std::string KeepNotedSave(bool& linked) const;
     // Writes the scene as it stands, then opens the message that tells how it went.
     void Save();
 };

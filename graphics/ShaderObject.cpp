@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/LoggingSystem.h"
-#include "platform/AtomicFile.h"
+#include "platform/WholeFile.h"
 
 namespace
 {

@@ -90,7 +90,7 @@ FileRead ReadObjectRecords(std::istream& in, const std::string& endLine, const s
         if (!(in >> objectName))
         {
             std::cout << kind << " \"" << Printable(source) << "\" has no end line \"" << Printable(endLine)
-                      << "\"; kept the objects read before it\n";
+                      << "\": it ends after its last whole record\n";
             return broken();
         }
         if (objectName == endLine)

@@ -1,8 +1,6 @@
 #pragma once
 #include <string>
 
-#include "platform/WholeFile.h"
-
 namespace Platform {
 
 // Writes the whole file through a temporary file in the same folder, flushed to disk and then

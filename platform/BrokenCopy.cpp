@@ -10,6 +10,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileSystemSeam.h"
+#include "platform/WholeFile.h"
 
 namespace Platform {
 

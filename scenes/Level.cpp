@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 #include <system_error>
 
 #include "ai/PathFindingSystem.h"
@@ -13,6 +15,7 @@
 #include "engine/LoggingSystem.h"
 #include "engine/SceneRequests.h"
 #include "engine/SceneSystem.h"
+#include "gameplay/Checkpoint.h"
 #include "gameplay/GameController.h"
 #include "gameplay/LookUp.h"
 #include "graphics/LightPacking.h"
@@ -45,6 +48,30 @@ bool Showing(const std::shared_ptr<GameObject>& object)
     const std::shared_ptr<Transform> transform = object ? object->GetComponent<Transform>() : nullptr;
     return transform && transform->position.z > 0.0f;
 }
+
+// Holds what the console is told while it lives.
+class HeldConsole {
+public:
+    HeldConsole() : previous(std::cout.rdbuf(held.rdbuf())) {}
+    ~HeldConsole() { std::cout.rdbuf(previous); }
+    HeldConsole(const HeldConsole&) = delete;
+    HeldConsole& operator=(const HeldConsole&) = delete;
+    std::string Text() const { return held.str(); }
+
+private:
+    std::ostringstream held;
+    std::streambuf* previous;
+};
+
+// Console lines as one, joined by "; ".
+std::string OneLine(std::string lines)
+{
+    while (!lines.empty() && lines.back() == '\n')
+        lines.pop_back();
+    for (std::size_t at = lines.find('\n'); at != std::string::npos; at = lines.find('\n', at))
+        lines.replace(at, 1, "; ");
+    return lines;
+}
 }  // namespace
 
 Level::Level(int id) : Scene(id) {}
@@ -58,7 +85,20 @@ bool Level::LoadSave()
         Framework::ReportError("No save file at " + savePath + "; starting a new game");
         return false;
     }
-    const FileRead read = LoadLevelFile("SaveData", savePath);
+    // The reader's words on a fault would say only that it stopped; they are told once, with what
+    // the game does about it.
+    FileRead read = FileRead::Unread;
+    std::string readerSaid;
+    {
+        const HeldConsole console;
+        read = LoadLevelFile("SaveData", savePath);
+        readerSaid = console.Text();
+    }
+    // Read whole, anything it said stands on its own.
+    if (read == FileRead::Whole) {
+        std::cout << readerSaid;
+        readerSaid.clear();
+    }
     if (read == FileRead::Whole && FindObjectByName("Player"))
         return true;
     // A save read only in part (or holding no player) would be half a world, which the next
@@ -66,19 +106,20 @@ bool Level::LoadSave()
     const bool goesOn = read == FileRead::GoesOn;
     const bool noPlayer = read == FileRead::Whole;
     Framework::ReportError("The save file " + savePath +
-                           (goesOn ? " goes on after its end line" : noPlayer ? " holds no Player" : " could not be read") +
-                           "; starting a new game");
+                           (noPlayer ? " holds no Player" : read == FileRead::Unread ? " could not be read" : " was not read whole") +
+                           (readerSaid.empty() ? "" : " (" + OneLine(readerSaid) + ")") + "; starting a new game");
     DestroyAll();
     // Its bytes are copied, not linked: no write follows at once, and a copy sharing the file
     // would change with it if it were edited in place before the next checkpoint replaces it.
     std::string keptAs;
     std::string error;
     const bool kept = Platform::KeepBrokenCopy(savePath, keptAs, error);
+    Checkpoint::NoteDamagedSave(savePath, kept);
     if (kept)
         Framework::ReportError("The save file as it was is kept as " + keptAs);
     else
         Framework::ReportError("The save file could not be kept aside (" + error +
-                               "); the next checkpoint will write over it");
+                               "); the next checkpoint tries again, and writes over it if it still cannot");
     ShowUnreadSave(kept, keptAs, goesOn ? "goes on after its end line." : noPlayer ? "holds no player." : "");
     return false;
 }
@@ -88,7 +129,7 @@ void Level::ShowUnreadSave(bool kept, const std::string& keptAs, const std::stri
     ShowNotice((fault.empty() ? "Could not read the save file\n" + savePath : "The save file\n" + savePath + "\n" + fault) +
                "\nA new game began; " +
                (kept ? "the save is kept as\n" + keptAs
-                     : std::string("the save could not be kept aside\nand the next checkpoint will write over it.")));
+                     : std::string("the save could not be kept aside;\nthe next checkpoint tries again\nbefore it writes over it.")));
     saveNoticeSeconds = kSaveNoticeSeconds;
 }
 

@@ -15,6 +15,7 @@
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "support/DiskWithoutLinks.h"
+#include "support/FileSizeLimit.h"
 #include "support/GameplayHarness.h"
 #include "support/LevelBuilder.h"
 #include "support/OwnInterface.h"
@@ -220,6 +221,35 @@ TEST_F(CheckpointTest, ASaveReadOnlyInPartStartsANewGameAndIsKeptAside)
         EXPECT_TRUE(tree->ReadFile(std::string("resources/save/SaveData.txt") + keptAs) == damaged) << keptAs;
 }
 
+// A save with no end line is told once, on one stream, with what the game does about it: a new
+// game starts and nothing read from the save stays.
+TEST_F(CheckpointTest, ASaveWithNoEndLineIsToldOnceAsANewGame)
+{
+    const std::string whole = SaveOnce();
+    ASSERT_FALSE(HasFailure());
+    tree->WriteFile("resources/save/SaveData.txt", whole.substr(0, whole.rfind("\n/SaveData")));
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EnterLevel(true);
+    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string told = "The save file ../resources/save/SaveData.txt was not read whole (Level file "
+                             "\"../resources/save/SaveData.txt\" has no end line \"/SaveData\": it ends after its last "
+                             "whole record); starting a new game\n";
+    EXPECT_NE(err.find(told), std::string::npos) << err;
+    const auto count = [](const std::string& text, const std::string& words) {
+        int found = 0;
+        for (std::size_t at = text.find(words); at != std::string::npos; at = text.find(words, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count(err, "end line"), 1) << err;
+    EXPECT_EQ(count(err, "new game"), 1) << err;
+    EXPECT_EQ(count(out, "end line"), 0) << out;
+    EXPECT_EQ((out + err).find("kept the objects"), std::string::npos) << out << err;
+    EXPECT_TRUE(Object("FadeScreen")) << "the first level, whole";
+}
+
 // On a disk without hard links (a memory stick, some network disks) the damaged save is kept
 // aside all the same, and the next checkpoint's save leaves the copy alone.
 TEST_F(CheckpointTest, ADamagedSaveIsKeptAsideOnADiskWithoutHardLinks)
@@ -242,6 +272,88 @@ TEST_F(CheckpointTest, ADamagedSaveIsKeptAsideOnADiskWithoutHardLinks)
         CloseMessage();
         EXPECT_TRUE(tree->ReadFile("resources/save/SaveData.txt.broken") == cut) << disk.Name();
         EXPECT_TRUE(SavedText() == whole) << disk.Name();
+    }
+}
+
+// A damaged save the load could not keep aside (a full disk) is kept by the next checkpoint
+// before it writes over it, once there is room, and the player is told where; a copy it still
+// cannot keep leaves the save to be written over, as the load said.
+TEST_F(CheckpointTest, ADamagedSaveNotKeptAtLoadIsKeptByTheNextCheckpoint)
+{
+    const std::string whole = SaveOnce();
+    ASSERT_FALSE(HasFailure());
+    CloseMessage();
+    const std::string cut = whole.substr(0, whole.find("\nTorch\n"));
+    const std::string copy = "../resources/save/SaveData.txt.broken";
+    const std::string keptLine = std::string(Checkpoint::kKeptText) + copy + ")";
+    const auto closeAll = [&] {
+        while (DialogueOpen())
+            AdvanceDialogue();
+        ASSERT_TRUE(StepUntil([&] { return !Controller().playerLocked; }));
+    };
+    struct Case {
+        const char* what;
+        testsupport::LinkRefusal disk;  // link 0: the disk has hard links
+        bool fullAtFirstPress;
+        bool everyNameTaken;
+    };
+    for (const Case& c : {Case{"room again", {0, 0}, false, false}, Case{"room again, no hard links", {EPERM, 0}, false, false},
+                          Case{"still full at the first press", {0, 0}, true, false},
+                          Case{"every copy's name taken", {0, 0}, false, true}}) {
+        for (int n = 1; n <= 99; ++n)
+            std::filesystem::remove(tree->Resources() / "save" / ("SaveData.txt.broken" + (n > 1 ? std::to_string(n) : "")));
+        for (int n = 1; c.everyNameTaken && n <= 99; ++n)
+            tree->WriteFile("resources/save/SaveData.txt.broken" + (n > 1 ? std::to_string(n) : ""), "another save\n");
+        tree->WriteFile("resources/save/SaveData.txt", cut);
+        {
+            testsupport::FileSizeLimit diskFull(16);
+            EnterLevel(true);
+        }
+        const std::string shown = gSceneSystem->GetCurrentScene()->Notice();
+        EXPECT_NE(shown.find("could not be kept aside;\nthe next checkpoint tries again"), std::string::npos) << c.what << "\n" << shown;
+        ASSERT_FALSE(std::filesystem::exists(tree->Resources() / "save" / "SaveData.txt.broken") && !c.everyNameTaken) << c.what;
+        StepSeconds(1.1f);
+
+        testsupport::DiskWithoutLinks disk(c.disk);
+        if (c.fullAtFirstPress) {
+            {
+                testsupport::FileSizeLimit diskFull(16);
+                Tap("ACTION_INTERACT");
+            }
+            EXPECT_EQ(Message(), kFailed) << c.what;
+            EXPECT_EQ(Controller().dialogueLines.size(), 1u) << c.what << ": nothing was kept";
+            EXPECT_FALSE(std::filesystem::exists(tree->Resources() / "save" / "SaveData.txt.broken")) << c.what;
+            EXPECT_TRUE(SavedText() == cut) << c.what;
+            closeAll();
+        }
+        testing::internal::CaptureStderr();
+        Tap("ACTION_INTERACT");
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(Message(), kSaved) << c.what;
+        // A failed press before it lets the level run on: the save then holds a later moment.
+        const std::string saved = SavedText();
+        EXPECT_TRUE(c.fullAtFirstPress ? saved.size() > cut.size() && saved.substr(saved.size() - 11) == "\n/SaveData\n"
+                                       : saved == whole)
+            << c.what;
+        if (c.everyNameTaken) {
+            EXPECT_NE(said.find("SaveData.txt still could not be kept aside (99 broken copies"), std::string::npos)
+                << c.what << "\n" << said;
+            EXPECT_EQ(Controller().dialogueLines.size(), 1u) << c.what;
+        } else {
+            EXPECT_NE(said.find("Checkpoint: the damaged save ../resources/save/SaveData.txt is kept as " + copy + "\n"),
+                      std::string::npos)
+                << c.what << "\n" << said;
+            ASSERT_EQ(Controller().dialogueLines.size(), 2u) << c.what;
+            EXPECT_EQ(Controller().dialogueLines[1].text, keptLine) << c.what;
+            EXPECT_TRUE(tree->ReadFile("resources/save/SaveData.txt.broken") == cut) << c.what;
+        }
+        closeAll();
+        // Saved whole, the slot is no longer damaged: the next save keeps nothing.
+        Tap("ACTION_INTERACT");
+        EXPECT_EQ(Message(), kSaved) << c.what;
+        EXPECT_EQ(Controller().dialogueLines.size(), 1u) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(tree->Resources() / "save" / "SaveData.txt.broken2") && !c.everyNameTaken) << c.what;
+        closeAll();
     }
 }
 

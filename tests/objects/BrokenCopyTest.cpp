@@ -10,6 +10,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/BrokenCopy.h"
+#include "platform/WholeFile.h"
 #include "support/DiskWithoutLinks.h"
 #include "ObjectTestHelpers.h"
 

@@ -1,15 +1,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <locale>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +25,9 @@
 #include "platform/AtomicFile.h"
 #include "platform/ConsoleGuard.h"
 #include "platform/PrintableText.h"
+#include "platform/WholeFile.h"
 #include "ObjectTestHelpers.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempResourceTree.h"
 
 namespace
@@ -60,29 +59,6 @@ std::vector<std::string> FileNames(const TempFolder& folder)
         names.push_back(entry.path().filename().string());
     return names;
 }
-
-// While it lives, writes past the first few bytes of any file fail as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
-    }
-
-private:
-    rlimit saved{};
-    void (*previous)(int) = SIG_DFL;
-};
 
 // A comma as decimal point, to show that no stream locale leaks into the files.
 struct CommaPoint : std::numpunct<char>
@@ -463,7 +439,7 @@ TEST_F(LevelFileTest, FailedSaveReportsAndKeepsTheOldFile)
     MakeListed("Player", 0);
 
     {
-        FileSizeLimit diskFull(4);
+        testsupport::FileSizeLimit diskFull(4);
         EXPECT_FALSE(SaveLevel("SaveData", path));
     }
     EXPECT_EQ(ReadWholeFile(path), "old contents\n");

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "ObjectTestHelpers.h"
 #include "graphics/DecodeBatch.h"
@@ -65,4 +70,53 @@ TEST(OddFiles, WhatIsNoRegularFileOrTooLargeIsRefusedByNameWithoutWaiting)
     }
     EXPECT_TRUE(fs::is_fifo(pipe.Path()));
     EXPECT_FALSE(pipe.Waited()) << "something opened the named pipe and waited on it";
+}
+
+// A file that grows past the bound while it is read is held to it as one that was too large when
+// opened: every read returns at most kMostFileBytes bytes, or is refused as larger.
+TEST(OddFiles, AFileGrowingPastTheBoundWhileReadIsHeldToIt)
+{
+    TempFolder folder;
+    const std::string path = folder.File("growing.txt");
+    constexpr off_t kLow = static_cast<off_t>(Platform::kMostFileBytes) - (256 << 10);
+    constexpr off_t kHigh = static_cast<off_t>(Platform::kMostFileBytes) + (256 << 10);
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, kLow), 0);  // sparse: no room taken
+    // Grows it across the bound over and over: up past it by appending, then back below.
+    std::atomic<bool> done{false};
+    std::thread grower([&] {
+        const std::string chunk(4096, 'x');
+        while (!done) {
+            struct stat info {};
+            if (fstat(fd, &info) != 0 || info.st_size >= kHigh) {
+                if (ftruncate(fd, kLow) != 0)
+                    return;
+            } else if (write(fd, chunk.data(), chunk.size()) < 0) {
+                return;
+            }
+        }
+    });
+    int whole = 0;
+    int refused = 0;
+    std::string failure;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (std::chrono::steady_clock::now() < deadline && failure.empty()) {
+        std::string text;
+        std::string why;
+        if (Platform::ReadWholeFile(path, text, &why)) {
+            ++whole;
+            if (text.size() > Platform::kMostFileBytes)
+                failure = "read " + std::to_string(text.size()) + " bytes";
+        } else {
+            ++refused;
+            if (why.rfind("it is larger than 64 MiB", 0) != 0)
+                failure = "refused: " + why;
+        }
+    }
+    done = true;
+    grower.join();
+    close(fd);
+    EXPECT_EQ(failure, "") << whole << " read whole, " << refused << " refused";
+    EXPECT_GT(whole + refused, 0);
 }
