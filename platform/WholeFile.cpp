@@ -59,9 +59,9 @@ int OpenRegularFile(const std::string& path, struct stat& info, std::string& why
     return fd;
 }
 
-}  // namespace
-
-bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
+// Reads from path's checked descriptor: at most `most` bytes, the rest left unread; or, with
+// wholeOnly, the whole file, refused once it passes `most` (it may grow while it is read).
+bool ReadChecked(const std::string& path, std::size_t most, bool wholeOnly, std::string& text, std::string* why)
 {
     std::string reason;
     struct stat info {};
@@ -72,10 +72,11 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
         return false;
     }
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    bytes.reserve(std::min(most, static_cast<std::size_t>(info.st_size)));
     char buffer[65536];
-    while (true) {
-        const ssize_t got = read(fd, buffer, sizeof buffer);
+    while (wholeOnly || bytes.size() < most) {
+        const std::size_t want = wholeOnly ? sizeof buffer : std::min(sizeof buffer, most - bytes.size());
+        const ssize_t got = read(fd, buffer, want);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -84,8 +85,7 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
         }
         if (got == 0)
             break;
-        // A file growing while it is read is held to the same bound.
-        if (bytes.size() + static_cast<std::size_t>(got) > kMostFileBytes) {
+        if (bytes.size() + static_cast<std::size_t>(got) > most) {
             reason = TooLarge();
             break;
         }
@@ -101,39 +101,16 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
     return true;
 }
 
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& text, std::string* why)
+{
+    return ReadChecked(path, kMostFileBytes, true, text, why);
+}
+
 bool ReadFileStart(const std::string& path, std::size_t count, std::string& bytes, std::string* why)
 {
-    std::string reason;
-    struct stat info {};
-    const int fd = OpenRegularFile(path, info, reason);
-    if (fd < 0) {
-        if (why)
-            *why = reason;
-        return false;
-    }
-    std::string start(std::min<std::size_t>(count, static_cast<std::size_t>(info.st_size)), '\0');
-    std::size_t got = 0;
-    while (got < start.size()) {
-        const ssize_t n = read(fd, start.data() + got, start.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            reason = std::strerror(errno);
-            break;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    close(fd);
-    if (!reason.empty()) {
-        if (why)
-            *why = reason;
-        return false;
-    }
-    start.resize(got);
-    bytes = std::move(start);
-    return true;
+    return ReadChecked(path, count, false, bytes, why);
 }
 
 bool CanReadFile(const std::string& path, std::string& why)
