@@ -17,6 +17,7 @@
 #include "objects/GameObject.h"
 #include "objects/LevelFile.h"
 #include "objects/ObjectList.h"
+#include "platform/FolderLock.h"
 #include "platform/WholeFile.h"
 
 namespace {
@@ -175,7 +176,13 @@ bool Editor::SaveScene(const std::string& name)
     const bool ownFile = LevelPath(name) == LevelPath();
     const std::vector<std::shared_ptr<GameObject>> objects = ObjectsInFileOrder();
     const std::string keepReason = !keepAside ? "" : levelUnread ? "could not be read" : "was read only in part";
-    const EditorFileStore::Outcome level = files.Rewrite(LevelPath(name), EditedLevelText(name, objects), keepReason);
+    EditorFileStore::Outcome level;
+    {
+        // Another game's start gives the copies a crash left linked bytes of their own under this
+        // lock: not between this write's linked copy and its rename. Let go before the list's own.
+        const Platform::FolderLock lock(Platform::FolderLock::FolderOf(LevelPath(name)));
+        level = files.Rewrite(LevelPath(name), EditedLevelText(name, objects), keepReason);
+    }
     // The menu bar tells that the opened level is not saved until a save over its file succeeds.
     if (ownFile)
         levelFile.Wrote(level);

@@ -9,6 +9,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/BrokenCopy.h"
+#include "platform/FolderLock.h"
 #include "platform/PrintableText.h"
 #include "platform/WholeFile.h"
 
@@ -287,6 +288,8 @@ bool InputSystem::SaveActionMap()
                   << "; it is left as it is\n";
         return true;
     }
+    // From the check to the rename, as the editor's files: another game's start never cuts in.
+    const Platform::FolderLock lock(Platform::FolderLock::FolderOf(actionMapPath));
     if (actionMapPath == actionMapReadFrom && Platform::ChangedSince(actionMapPath, actionMapRead)) {
         std::cerr << "Input: " << actionMapPath << " changed since the game read it; it is left as it is\n";
         return true;

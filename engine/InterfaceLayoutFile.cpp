@@ -49,7 +49,8 @@ void InterfaceLayoutFile::SaveIfAsked(bool pending)
     if (!context || ImGui::GetCurrentContext() != context)
         return;
     ImGuiIO& io = ImGui::GetIO();
-    if (!io.WantSaveIniSettings && !(pending && context->SettingsDirtyTimer > 0.0f))
+    // A write that failed is tried again at shutdown: the library does not ask twice.
+    if (!io.WantSaveIniSettings && !(pending && (context->SettingsDirtyTimer > 0.0f || !lastFailure.empty())))
         return;
     io.WantSaveIniSettings = false;
     context->SettingsDirtyTimer = 0.0f;

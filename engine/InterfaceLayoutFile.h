@@ -27,7 +27,7 @@ private:
     ImGuiContext* context = nullptr;
     std::optional<std::string> known;  // what the file held when last read or written; nullopt: nothing
     bool unused = false;               // something stands there that is not taken
-    std::string lastFailure;           // said once until a write goes through
+    std::string lastFailure;           // said once until a write goes through; tried again at shutdown
 };
 
 }  // namespace Framework

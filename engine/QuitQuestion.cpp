@@ -4,6 +4,7 @@
 
 #include "engine/InputSystem.h"
 #include "engine/KeyTable.h"
+#include "engine/LoggingSystem.h"
 #include "engine/ScreenNotice.h"
 #include "engine/WindowSystem.h"
 
@@ -29,6 +30,14 @@ void QuitQuestion::Ask(const std::vector<UnwrittenFile>& unwritten)
     }
     text += "\nEnter quits anyway;\nEscape goes back.";
     open = true;
+    // Also where it is read when the screen cannot show text (no font).
+    std::string line;
+    for (const char c : text)
+        if (c != '\n')
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
+    ReportError(line);
 }
 
 void QuitQuestion::Step()

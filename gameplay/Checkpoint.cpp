@@ -16,6 +16,7 @@
 #include "objects/LevelFile.h"
 #include "objects/TextWriters.h"
 #include "platform/BrokenCopy.h"
+#include "platform/FolderLock.h"
 #include "platform/WholeFile.h"
 
 namespace {
@@ -72,9 +73,10 @@ void Checkpoint::Update(float dt)
     }
 }
 
-std::string Checkpoint::KeepNotedSave(bool& linked) const
+std::string Checkpoint::KeepNotedSave(bool& linked, bool& unkept) const
 {
     linked = false;
+    unkept = false;
     if (!gUnkeptSave || gUnkeptSave->path != kSavePath)
         return "";
     if (!SameFileAsNoted(*gUnkeptSave)) {
@@ -86,7 +88,8 @@ std::string Checkpoint::KeepNotedSave(bool& linked) const
     std::string error;
     if (!Platform::KeepBrokenCopy(kSavePath, keptAs, error, &linked)) {
         Framework::ReportError(std::string("Checkpoint: the damaged save ") + kSavePath +
-                               " still could not be kept aside (" + error + "); the save writes over it");
+                               " still could not be kept aside (" + error + ")");
+        unkept = true;
         return "";
     }
     return keptAs;
@@ -100,8 +103,12 @@ bool Checkpoint::WriteSave(std::string& keptAs) const
                                kSavePath + " stays as it was");
         return false;
     }
+    // From the keep to the rename: another game's start never gives a copy linked here bytes of
+    // its own in between.
+    const Platform::FolderLock lock(Platform::FolderLock::FolderOf(kSavePath));
     bool linked = false;
-    keptAs = KeepNotedSave(linked);
+    bool unkept = false;
+    keptAs = KeepNotedSave(linked, unkept);
     const bool saved = SaveLevel(kSaveName, kSavePath);
     // Unsaved, the damaged save is still there; a copy linked to it would follow a change made to
     // it in place, so it goes and the next save tries again.
@@ -112,6 +119,8 @@ bool Checkpoint::WriteSave(std::string& keptAs) const
         Framework::ReportError(std::string("Checkpoint: the damaged save ") + kSavePath + " is kept as " + keptAs);
     }
     if (saved) {
+        if (unkept)
+            Framework::ReportError(std::string("Checkpoint: the damaged save ") + kSavePath + " is written over");
         gUnkeptSave.reset();
         return true;
     }

@@ -55,7 +55,8 @@ private:
     bool WriteSave(std::string& keptAs) const;
     // Keeps aside the damaged save noted by the load, if it still stands there unkept, as the
     // write that follows is about to replace it. The copy's name, or empty.
-    std::string KeepNotedSave(bool& linked) const;
+    // unkept: it stands there damaged and still could not be kept.
+    std::string KeepNotedSave(bool& linked, bool& unkept) const;
     // Writes the scene as it stands, then opens the message that tells how it went.
     void Save();
 };

@@ -119,4 +119,22 @@ TEST(InterfaceLayoutFile, WhatIsNoRegularFileThereIsNeverReadNorWrittenAndTheDef
     }
 }
 
+// The library asks once: a layout whose write failed is tried again at shutdown.
+TEST(InterfaceLayoutFile, ALayoutWhoseWriteFailedIsWrittenAtShutdown)
+{
+    testsupport::TempResourceTree tree({});
+    testsupport::OwnInterface own;
+    ImGui::CreateContext();
+    Framework::InterfaceLayoutFile layout("later/imgui.ini");  // its folder is not there yet
+    layout.Load();
+    ASSERT_TRUE(MoveAndWaitForTheAsk(ImVec2(300.0f, 200.0f)));
+    testing::internal::CaptureStderr();
+    layout.SaveIfAsked();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be written"), std::string::npos);
+    fs::create_directory(tree.Work() / "later");
+    layout.SaveIfAsked(true);
+    EXPECT_NE(tree.ReadFile("work/later/imgui.ini").find("[Window][Probe]\nPos=300,200\n"), std::string::npos);
+}
+
 }  // namespace
+

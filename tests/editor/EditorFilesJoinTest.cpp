@@ -17,6 +17,7 @@
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "platform/FileSystemSeam.h"
+#include "support/HeldFolderLock.h"
 
 namespace {
 
@@ -245,7 +246,8 @@ TEST_F(EditorFilesJoin, ADiskThatRefusesLocksIsWrittenAsBeforeAndSaidSoOnce)
             EXPECT_NE(list.find(name), std::string::npos) << name << list;
         EXPECT_NE(tree.ReadFile(folder + "/PrefabName.txt").find("\nSaved2\n"), std::string::npos);
         EXPECT_NE(tree.ReadFile(folder + "/EditorSetting.txt").find("WindowRounding\n3\n"), std::string::npos);
-        const std::string refusedLine = "cannot be locked (" + std::string(std::strerror(refusal)) + ")";
+        const std::string refusedLine = (tree.Root() / folder).string() + "\" cannot be locked (" +
+                                        std::string(std::strerror(refusal)) + ")";
         const size_t first = said.find(refusedLine);
         EXPECT_NE(first, std::string::npos) << said;
         EXPECT_EQ(said.find(refusedLine, first + 1), std::string::npos) << said;
@@ -273,6 +275,19 @@ TEST_F(EditorFilesJoin, OpenSceneOffersTheLevelsAnotherGameListedDuringTheVisit)
     ImGui::Render();
     for (const char* name : {"FromOther", "Waiting", "Level1"})
         EXPECT_NE(std::find(editor.levelNames.begin(), editor.levelNames.end(), name), editor.levelNames.end()) << name;
+}
+
+// A level saved while another game holds the folder (its start giving copies a crash left linked
+// bytes of their own) waits for it: a copy linked for this save is never cut off before its rename.
+TEST_F(EditorFilesJoin, ALevelSaveWaitsForTheFoldersLock)
+{
+    Editor editor(5);
+    Enter(editor);
+    bool saved = false;
+    EXPECT_TRUE(testsupport::WaitsForFolderLock(
+        (tree.Root() / "resources/level").string(), [&] { saved = editor.SaveScene("Held"); },
+        [&] { return std::filesystem::exists(tree.Root() / "resources/level/Held.txt"); }));
+    EXPECT_TRUE(saved) << editor.saveMessage;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "InputTestSupport.h"
 #include "support/DiskWithoutLinks.h"
+#include "support/HeldFolderLock.h"
 #include "support/TempResourceTree.h"
 
 using namespace Framework;
@@ -315,4 +316,19 @@ TEST_F(KeyFilesTest, AFileChangedWhileTheGameRanIsLeftAsItIs)
         EXPECT_NE(said.find("changed since the game read it; it is left as it is"), std::string::npos) << said;
         EXPECT_EQ(ReadFile(input.actionMapPath), edited);
     }
+}
+
+// The bindings written at exit wait while another game holds their folder, as every writer that
+// may keep a linked copy there does.
+TEST_F(KeyFilesTest, TheBindingsWaitForTheFoldersLock)
+{
+    UseShippedKeyNames();
+    WriteFile(input.actionMapPath, "ACTION_UP\nW\n\nACTION_DOWN\nS\n\n");  // not in the written order
+    ASSERT_TRUE(input.LoadKeyMaps());
+    const std::string before = ReadFile(input.actionMapPath);
+    bool saved = false;
+    EXPECT_TRUE(testsupport::WaitsForFolderLock(
+        dir.Root().string(), [&] { saved = input.SaveActionMap(); },
+        [&] { return ReadFile(input.actionMapPath) != before; }));
+    EXPECT_TRUE(saved);
 }
