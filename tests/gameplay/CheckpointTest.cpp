@@ -338,6 +338,7 @@ TEST_F(CheckpointTest, ADamagedSaveNotKeptAtLoadIsKeptByTheNextCheckpoint)
         if (c.everyNameTaken) {
             EXPECT_NE(said.find("SaveData.txt still could not be kept aside (99 broken copies"), std::string::npos)
                 << c.what << "\n" << said;
+            EXPECT_NE(said.find("SaveData.txt is written over\n"), std::string::npos) << c.what << "\n" << said;
             EXPECT_EQ(Controller().dialogueLines.size(), 1u) << c.what;
         } else {
             EXPECT_NE(said.find("Checkpoint: the damaged save ../resources/save/SaveData.txt is kept as " + copy + "\n"),

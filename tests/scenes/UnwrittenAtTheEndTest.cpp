@@ -95,8 +95,13 @@ TEST_F(UnwrittenAtTheEndTest, TheTitleSaysWhatWaitsAndItsQuitWritesItOrAsksOverT
         << title->Notice();
     EXPECT_EQ(title->NoticeColourShown(), NoticeColour::Red);
 
-    // Still a folder: Quit asks, in the editor's words, and the run goes on.
+    // Still a folder: Quit asks, in the editor's words (on the console too), and the run goes on.
+    testing::internal::CaptureStderr();
     ClickAtWorld(0.0f, -305.0f);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "Could not write PrefabName.txt (see the console): what the editor holds for it is lost on "
+                  "quitting. Enter quits anyway; Escape goes back.\n"),
+              std::string::npos);
     ASSERT_TRUE(Asked());
     EXPECT_FALSE(gQuitFromMenu);
     EXPECT_FALSE(gWindowSystem->quit);
